@@ -1,0 +1,265 @@
+#include "support/files.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <fstream>
+#include <random>
+
+#include "support/error.h"
+
+extern char** environ;
+
+namespace zorna {
+namespace fs = std::filesystem;
+
+std::vector<uint8_t> ReadWholeFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw CannotOpenFile(path.string());
+  in.seekg(0, std::ios::end);
+  const std::streamoff size = in.tellg();
+  if (size < 0) throw CannotOpenFile(path.string());
+  in.seekg(0, std::ios::beg);
+  std::vector<uint8_t> bytes(static_cast<size_t>(size));
+  if (size > 0 && !in.read(reinterpret_cast<char*>(bytes.data()), size)) {
+    throw CannotOpenFile(path.string());
+  }
+  return bytes;
+}
+
+std::string ReadWholeFileText(const fs::path& path) {
+  const auto bytes = ReadWholeFile(path);
+  return std::string(bytes.begin(), bytes.end());
+}
+
+void WriteFileAtomically(const fs::path& path, const void* data, size_t size) {
+  const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+  std::error_code ec;
+  if (fs::is_directory(path, ec)) throw CannotCreateFile(path.string());
+  static thread_local std::mt19937 random(std::random_device{}());
+  const fs::path temp = folder / ("." + path.filename().string() + "." + std::to_string(random()) + ".tmp");
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (fd < 0) throw CannotCreateFile(path.string());
+  const auto* p = static_cast<const char*>(data);
+  size_t left = size;
+  bool ok = true;
+  while (left > 0) {
+    const ssize_t n = ::write(fd, p, left);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      ok = false;
+      break;
+    }
+    p += n;
+    left -= static_cast<size_t>(n);
+  }
+  if (ok && ::fsync(fd) != 0) ok = false;
+  if (::close(fd) != 0) ok = false;
+  // Keep the permissions of the file being replaced.
+  struct stat old_stat {};
+  if (ok && ::stat(path.c_str(), &old_stat) == 0) ::chmod(temp.c_str(), old_stat.st_mode & 07777);
+  if (!ok || ::rename(temp.c_str(), path.c_str()) != 0) {
+    ::unlink(temp.c_str());
+    throw CannotCreateFile(path.string());
+  }
+}
+
+namespace {
+
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) {
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+fs::path FindPathIgnoringCase(const fs::path& path) {
+  std::error_code ec;
+  if (fs::exists(fs::symlink_status(path, ec))) return path;
+  fs::path resolved = path.root_path();
+  bool searching = true;
+  for (const auto& part : path.relative_path()) {
+    fs::path candidate = resolved / part;
+    if (searching && !fs::exists(fs::symlink_status(candidate, ec))) {
+      bool found = false;
+      const fs::path folder = resolved.empty() ? fs::path(".") : resolved;
+      for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (EqualIgnoringAsciiCase(name, part.string())) {
+          candidate = resolved / name;
+          found = true;
+          break;
+        }
+      }
+      if (!found) searching = false;
+    }
+    resolved = candidate;
+  }
+  return resolved;
+}
+
+bool IsReadOnly(const fs::path& path) {
+  std::error_code ec;
+  const auto st = fs::status(path, ec);
+  if (ec) return false;
+  return (st.permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
+void SetReadOnly(const fs::path& path, bool read_only) {
+  std::error_code ec;
+  fs::permissions(path, fs::perms::owner_write,
+                  read_only ? fs::perm_options::remove : fs::perm_options::add, ec);
+}
+
+std::string PridajLomitko(const std::string& path) {
+  if (!path.empty() && (path.back() == '/' || path.back() == '\\')) return path;
+  return path + "/";
+}
+
+std::string DocasnyPriecinok() {
+  std::error_code ec;
+  const fs::path temp = fs::temp_directory_path(ec);
+  return PridajLomitko(ec ? std::string("/tmp") : temp.string());
+}
+
+int PoziciaVTexte(std::string_view sub, std::string_view text) {
+  const size_t at = text.find(sub);
+  return at == std::string_view::npos ? 0 : static_cast<int>(at) + 1;
+}
+
+bool ZmazSubor(const std::string& path) {
+  if (::unlink(path.c_str()) == 0) return true;
+  if (errno == ENOENT) return false;
+  // A read-only file: clear the bit, make sure the file can be opened, then delete again.
+  const bool was_read_only = IsReadOnly(path);
+  if (was_read_only) SetReadOnly(path, false);
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd >= 0) {
+    ::close(fd);
+    if (::unlink(path.c_str()) != 0) {
+      if (was_read_only) SetReadOnly(path, true);
+      throw Error("I/O error " + std::to_string(errno));
+    }
+    return true;
+  }
+  if (was_read_only) SetReadOnly(path, true);
+  return false;
+}
+
+bool MatchesMask(std::string_view name, std::string_view mask) {
+  size_t n = 0, m = 0, star = std::string_view::npos, mark = 0;
+  while (n < name.size()) {
+    if (m < mask.size() && (mask[m] == '?' || std::tolower(static_cast<unsigned char>(mask[m])) ==
+                                                  std::tolower(static_cast<unsigned char>(name[n])))) {
+      ++n;
+      ++m;
+    } else if (m < mask.size() && mask[m] == '*') {
+      star = m++;
+      mark = n;
+    } else if (star != std::string_view::npos) {
+      m = star + 1;
+      n = ++mark;
+    } else {
+      return false;
+    }
+  }
+  while (m < mask.size() && mask[m] == '*') ++m;
+  return m == mask.size();
+}
+
+void ZmazSuboryMaskou(std::string folder, const std::string& mask) {
+  if (!folder.empty() && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
+  std::error_code ec;
+  const fs::path dir = FindPathIgnoringCase(folder.empty() ? fs::path("/") : fs::path(folder));
+  std::vector<std::string> names;
+  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (MatchesMask(name, mask)) names.push_back(name);
+  }
+  for (const auto& name : names) {
+    const fs::path file = dir / name;
+    if (fs::is_regular_file(file, ec)) {
+      try {
+        ZmazSubor(file.string());
+      } catch (const Error&) {
+        // ignored: the enumeration goes on
+      }
+    }
+  }
+}
+
+int64_t VelkostSuboru(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
+  return static_cast<int64_t>(st.st_size);
+}
+
+int SpustACakaj(const std::vector<std::string>& argv) {
+  if (argv.empty()) return -1;
+  std::vector<char*> args;
+  for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+  args.push_back(nullptr);
+  pid_t pid = 0;
+  if (::posix_spawnp(&pid, args[0], nullptr, nullptr, args.data(), environ) != 0) return -1;
+  int status = 0;
+  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  }
+  // posix_spawnp reports a missing program through the child's exit status 127.
+  if (WIFEXITED(status) && WEXITSTATUS(status) == 127) return -1;
+  return 1;
+}
+
+std::string BezPripony(const std::string& name) {
+  const size_t dot = name.rfind('.');
+  return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+std::string OdstranVsetky(std::string_view sub, std::string text) {
+  if (sub.empty()) return text;
+  for (size_t at = text.find(sub); at != std::string::npos; at = text.find(sub)) {
+    text.erase(at, sub.size());
+  }
+  return text;
+}
+
+int32_t CisloNaZaciatku(std::string_view text) {
+  size_t b = 0, e = text.size();
+  while (b < e && static_cast<unsigned char>(text[b]) <= ' ') ++b;
+  while (e > b && static_cast<unsigned char>(text[e - 1]) <= ' ') --e;
+  text = text.substr(b, e - b);
+  size_t i = 0;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  int base = 10;
+  if (i < text.size() && text[i] == '$') {
+    base = 16;
+    ++i;
+  } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    base = 16;
+    i += 2;
+  }
+  uint32_t value = 0;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    int digit;
+    if (c >= '0' && c <= '9') digit = c - '0';
+    else if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+    else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+    else break;
+    value = value * static_cast<uint32_t>(base) + static_cast<uint32_t>(digit);
+  }
+  return static_cast<int32_t>(negative ? 0u - value : value);
+}
+
+}  // namespace zorna
