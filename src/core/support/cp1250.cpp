@@ -127,3 +127,55 @@ bool IsValidUtf8(std::string_view text) {
 }
 
 }  // namespace zorna
+
+namespace zorna {
+namespace {
+
+char32_t LowerCodePoint(char32_t cp) {
+  if (cp >= 'A' && cp <= 'Z') return cp + 32;
+  if (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7) return cp + 32;
+  // Latin Extended-A: mostly pairs of (upper even, lower odd), with two odd-upper runs.
+  if ((cp >= 0x139 && cp <= 0x148) || (cp >= 0x179 && cp <= 0x17E)) return (cp % 2 == 1) ? cp + 1 : cp;
+  if (cp >= 0x100 && cp <= 0x177 && cp != 0x130 && cp != 0x131 && cp != 0x138 && cp != 0x149) {
+    return (cp % 2 == 0) ? cp + 1 : cp;
+  }
+  return cp;
+}
+
+std::array<unsigned char, 256> MakeLowerTable() {
+  std::array<unsigned char, 256> table{};
+  for (int b = 0; b < 256; ++b) {
+    table[b] = static_cast<unsigned char>(b);
+    const char32_t cp = b < 0x80 ? static_cast<char32_t>(b) : kHighHalf[b - 0x80];
+    if (cp == 0) continue;
+    const char32_t lower = LowerCodePoint(cp);
+    if (lower == cp) continue;
+    if (lower < 0x80) {
+      table[b] = static_cast<unsigned char>(lower);
+      continue;
+    }
+    for (size_t k = 0; k < kHighHalf.size(); ++k) {
+      if (kHighHalf[k] == lower) table[b] = static_cast<unsigned char>(0x80 + k);
+    }
+  }
+  return table;
+}
+
+}  // namespace
+
+unsigned char Cp1250ToLower(unsigned char byte) {
+  static const std::array<unsigned char, 256> table = MakeLowerTable();
+  return table[byte];
+}
+
+bool EqualIgnoringCaseCp1250(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (Cp1250ToLower(static_cast<unsigned char>(a[i])) != Cp1250ToLower(static_cast<unsigned char>(b[i]))) {
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace zorna

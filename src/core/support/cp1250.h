@@ -13,3 +13,12 @@ std::string Cp1250ToUtf8(std::string_view cp1250);
 bool IsValidUtf8(std::string_view text);
 
 }  // namespace zorna
+
+namespace zorna {
+
+// Lower-case twin of a Windows-1250 byte (letters with diacritics included), for the
+// case-blind name comparisons of the settings files.
+unsigned char Cp1250ToLower(unsigned char byte);
+bool EqualIgnoringCaseCp1250(std::string_view a, std::string_view b);
+
+}  // namespace zorna
