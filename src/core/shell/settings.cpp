@@ -17,14 +17,12 @@ std::filesystem::path SettingsFilePath() {
   return fs::path(home && *home ? home : ".") / ".config" / "zorna" / "Zorna.ini";
 }
 
-bool UzZobrazene(const std::filesystem::path& settings_file, int n) {
-  IniFile ini(settings_file);
+bool UzZobrazene(IniFile& ini, int n) {
   const std::string key = std::to_string(n);
   const int32_t shown = ini.ReadInteger(settings::kDialogSection, key, 0);
   if (shown == 2) return true;
   if (shown == 0 || shown == 1) {
     ini.WriteInteger(settings::kDialogSection, key, shown + 1);
-    ini.Save();
   }
   return false;
 }

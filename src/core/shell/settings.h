@@ -43,10 +43,11 @@ inline constexpr bool kDefaultPanelVPravo = false;
 // Where "Zorna.ini" lives: $ZORNA_CONFIG_DIR, else $XDG_CONFIG_HOME/zorna, else ~/.config/zorna.
 std::filesystem::path SettingsFilePath();
 
-// The once-only hint counter: false (show the hint) on the first two calls for hint n, true
-// ever after; an unexpected stored value shows the hint every time and is left alone.
-// The counting goes through its own settings object; a failed save throws CannotCreateFile
-// after the answer has been decided, so callers may still show the hint.
-bool UzZobrazene(const std::filesystem::path& settings_file, int n);
+class IniFile;
+
+// The once-only hint counter over the given settings object (the caller opens and saves it):
+// false (show the hint) on the first two calls for hint n, true ever after; an unexpected
+// stored value shows the hint every time and is left alone.
+bool UzZobrazene(IniFile& settings, int n);
 
 }  // namespace zorna

@@ -1,0 +1,129 @@
+#include "support/files.h"
+
+#include <gtest/gtest.h>
+#include <sys/file.h>
+
+#include <fstream>
+
+#include "core/test_folder.h"
+#include "support/cp1250.h"
+#include "support/error.h"
+
+namespace zorna {
+namespace {
+
+using testing::TestFolder;
+namespace fs = std::filesystem;
+
+void Touch(const fs::path& path, const std::string& text = "x") { std::ofstream(path) << text; }
+
+TEST(CisloNaZaciatku, ReadsTheLeadingNumberOfACaption) {
+  EXPECT_EQ(CisloNaZaciatku("64 x 64"), 64);
+  EXPECT_EQ(CisloNaZaciatku("  32 x 32 \t"), 32);
+  EXPECT_EQ(CisloNaZaciatku("128 x 128"), 128);
+  EXPECT_EQ(CisloNaZaciatku("vlastný"), 0);
+  EXPECT_EQ(CisloNaZaciatku(""), 0);
+  EXPECT_EQ(CisloNaZaciatku("-5px"), -5);
+  EXPECT_EQ(CisloNaZaciatku("0x1f!"), 31);
+  EXPECT_EQ(CisloNaZaciatku("$ff"), 255);
+}
+
+TEST(TextHelpers, ExtensionsSubstringsAndPositions) {
+  EXPECT_EQ(BezPripony("obrazok.stary.bmp"), "obrazok.stary");
+  EXPECT_EQ(BezPripony("bez"), "bez");
+  EXPECT_EQ(BezPripony("moje.ikony/subor"), "moje");  // the dot of the folder counts too
+  EXPECT_EQ(OdstranVsetky("ab", "aabb"), "");
+  EXPECT_EQ(OdstranVsetky("Min", "ImageLupaMin"), "ImageLupa");
+  EXPECT_EQ(PoziciaVTexte("x", "64 x 64"), 4);
+  EXPECT_EQ(PoziciaVTexte("q", "64 x 64"), 0);
+  EXPECT_EQ(PridajLomitko("/tmp"), "/tmp/");
+  EXPECT_EQ(PridajLomitko("/tmp/"), "/tmp/");
+  EXPECT_EQ(DocasnyPriecinok().back(), '/');
+}
+
+TEST(ZmazSubor, DeletesReadOnlyFilesAndReportsMissingOnes) {
+  TestFolder dir;
+  const fs::path file = dir / "chraneny.bmp";
+  Touch(file);
+  SetReadOnly(file, true);
+  EXPECT_TRUE(IsReadOnly(file));
+  EXPECT_TRUE(ZmazSubor(file.string()));
+  EXPECT_FALSE(fs::exists(file));
+  EXPECT_FALSE(ZmazSubor((dir / "nie je").string()));
+}
+
+TEST(ZmazSuboryMaskou, DeletesMatchingFilesButNotFolders) {
+  TestFolder dir;
+  Touch(dir / "a.iko");
+  Touch(dir / "B.IKO");
+  Touch(dir / "c.bmp");
+  fs::create_directories(dir / "folder.iko");
+  ZmazSuboryMaskou(dir.Path().string() + "/", "*.iko");
+  EXPECT_FALSE(fs::exists(dir / "a.iko"));
+  EXPECT_FALSE(fs::exists(dir / "B.IKO"));
+  EXPECT_TRUE(fs::exists(dir / "c.bmp"));
+  EXPECT_TRUE(fs::is_directory(dir / "folder.iko"));
+}
+
+TEST(VelkostSuboru, MeasuresAlsoReadOnlyFiles) {
+  TestFolder dir;
+  Touch(dir / "f", "12345");
+  SetReadOnly(dir / "f", true);
+  EXPECT_EQ(VelkostSuboru((dir / "f").string()), 5);
+  EXPECT_TRUE(IsReadOnly(dir / "f"));
+  EXPECT_EQ(VelkostSuboru((dir / "none").string()), -1);
+}
+
+TEST(SpustACakaj, WaitsForTheProgramAndReportsMissingOnes) {
+  TestFolder dir;
+  const fs::path marker = dir / "done";
+  EXPECT_EQ(SpustACakaj({"sh", "-c", "sleep 0.2; echo ok > '" + marker.string() + "'"}), 1);
+  EXPECT_TRUE(fs::exists(marker));  // it waited for the end
+  EXPECT_EQ(SpustACakaj({"/no/such/paint-program", "x"}), -1);
+  EXPECT_EQ(SpustACakaj({}), -1);
+}
+
+TEST(FindPathIgnoringCase, ResolvesEachComponentWhenTheExactOneIsMissing) {
+  TestFolder dir;
+  fs::create_directories(dir / "skin" / "Modry");
+  Touch(dir / "skin" / "Modry" / "okno.bmp");
+  EXPECT_EQ(FindPathIgnoringCase(dir / "Skin" / "modry" / "OKNO.bmp"), dir / "skin" / "Modry" / "okno.bmp");
+  // Missing tails are kept as given, so new files can be named.
+  EXPECT_EQ(FindPathIgnoringCase(dir / "SKIN" / "Novy" / "a.bmp"), dir / "skin" / "Novy" / "a.bmp");
+}
+
+TEST(WriteFileAtomically, ReplacesWholeOrNotAtAll) {
+  TestFolder dir;
+  const fs::path file = dir / "out.bin";
+  WriteFileAtomically(file, std::string("first"));
+  WriteFileAtomically(file, std::string("second"));
+  EXPECT_EQ(ReadWholeFileText(file), "second");
+  // A folder in the way: the error names the file, and nothing is left behind.
+  fs::create_directories(dir / "busy");
+  EXPECT_THROW(WriteFileAtomically(dir / "busy", std::string("x")), Error);
+  EXPECT_THROW(WriteFileAtomically(dir / "missing" / "f", std::string("x")), Error);
+  int entries = 0;
+  for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.Path())) ++entries;
+  EXPECT_EQ(entries, 2);
+}
+
+TEST(MatchesMask, WildcardsIgnoreCase) {
+  EXPECT_TRUE(MatchesMask("ABC.mk", "*.MK"));
+  EXPECT_TRUE(MatchesMask("a1.iko", "a?.iko"));
+  EXPECT_FALSE(MatchesMask("a.iko.bak", "*.iko"));
+  EXPECT_TRUE(MatchesMask("anything", "*"));
+}
+
+TEST(Cp1250, RoundTripsSlovakAndCzechLetters) {
+  const std::string text = "Ľúbostná báseň: žluťoučký kůň úpěl ďábelské ódy. ŠČŤŽÝÁÍÉÚÄÔŇĽĹŔ";
+  EXPECT_EQ(Cp1250ToUtf8(Utf8ToCp1250(text)), text);
+  EXPECT_EQ(Utf8ToCp1250("Ľ").size(), 1u);
+  EXPECT_EQ(Utf8ToCp1250("€"), "\x80");
+  EXPECT_EQ(Utf8ToCp1250("日"), "?");
+  EXPECT_TRUE(EqualIgnoringCaseCp1250(Utf8ToCp1250("VEĽKOSTI OKIEN"), Utf8ToCp1250("veľkosti okien")));
+  EXPECT_TRUE(EqualIgnoringCaseCp1250(Utf8ToCp1250("ČÍSLO"), Utf8ToCp1250("číslo")));
+  EXPECT_FALSE(EqualIgnoringCaseCp1250(Utf8ToCp1250("Cislo"), Utf8ToCp1250("Číslo")));
+}
+
+}  // namespace
+}  // namespace zorna
