@@ -1,0 +1,54 @@
+#include "picture/picture_file.h"
+
+#include <string>
+#include <vector>
+
+#include "picture/bmp_file.h"
+#include "picture/jpeg_file.h"
+#include "support/error.h"
+#include "support/files.h"
+
+namespace zorna {
+
+namespace {
+
+bool StartsWith(const std::vector<uint8_t>& bytes, std::initializer_list<uint8_t> magic) {
+  if (bytes.size() < magic.size()) return false;
+  size_t i = 0;
+  for (uint8_t b : magic)
+    if (bytes[i++] != b) return false;
+  return true;
+}
+
+std::string LowerAscii(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
+
+}  // namespace
+
+Bitmap ReadPictureFile(const std::filesystem::path& path) {
+  const std::vector<uint8_t> bytes = ReadWholeFile(path);
+  if (StartsWith(bytes, {'B', 'M'})) return DecodeBmp(bytes.data(), bytes.size());
+  if (StartsWith(bytes, {0xFF, 0xD8})) return DecodeJpeg(bytes.data(), bytes.size());
+  std::string extension = path.extension().string();
+  if (!extension.empty()) extension.erase(0, 1);  // the dot
+  const std::string lower = LowerAscii(extension);
+  if (lower == "bmp" || lower == "dib") return DecodeBmp(bytes.data(), bytes.size());
+  if (lower == "jpg" || lower == "jpeg" || lower == "jpe" || lower == "jfif")
+    return DecodeJpeg(bytes.data(), bytes.size());
+  if (lower == "ico" || lower == "emf" || lower == "wmf")
+    throw Error("Can only modify an image if it contains a bitmap");
+  throw Error("Unknown picture file extension (." + extension + ")");
+}
+
+void WriteBmpFile(const std::filesystem::path& path, const Bitmap& picture) {
+  WriteFileAtomically(path, EncodeBmp24(picture));
+}
+
+void WriteJpegFile(const std::filesystem::path& path, const Bitmap& picture, int quality) {
+  WriteFileAtomically(path, EncodeJpeg(picture, quality));
+}
+
+}  // namespace zorna

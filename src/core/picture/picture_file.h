@@ -1,0 +1,18 @@
+#pragma once
+#include <filesystem>
+
+#include "picture/bitmap.h"
+
+namespace zorna {
+
+// Reads a BMP or JPEG file, told apart by its first bytes. A file that is neither is judged by
+// its extension: ".bmp" gives "Bitmap image is not valid", ".jpg"/".jpeg" the JPEG decoder's
+// error, an icon or metafile "Can only modify an image if it contains a bitmap", anything else
+// "Unknown picture file extension (.ext)". A file that cannot be read gives "Cannot open file".
+Bitmap ReadPictureFile(const std::filesystem::path& path);
+
+// Write a 24-bit BMP or a JPEG of the given quality; the file is replaced only when complete.
+void WriteBmpFile(const std::filesystem::path& path, const Bitmap& picture);
+void WriteJpegFile(const std::filesystem::path& path, const Bitmap& picture, int quality);
+
+}  // namespace zorna
