@@ -58,8 +58,10 @@ constexpr int64_t kEagerPixels = 1 << 20;
 
 void CountWarning(j_common_ptr common, int level) {
   if (level >= 0) return;  // trace messages
-  // Data that ends early is a truncated file: an error, not a grey-padded picture.
-  if (common->err->msg_code == JWRN_JPEG_EOF) JumpBack(common, JWRN_JPEG_EOF);
+  // Data that ends early (the file, or a scan before all its blocks) is a truncated file or a
+  // header claiming more than there is: an error, not a grey-padded picture.
+  const int code = common->err->msg_code;
+  if (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER) JumpBack(common, code);
   ErrorTrap* trap = reinterpret_cast<ErrorTrap*>(common->err);
   if (++trap->warnings > kMaxWarnings) JumpBackWithCode(common);
 }
