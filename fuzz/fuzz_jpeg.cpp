@@ -1,0 +1,24 @@
+// Any bytes given to the JPEG reader give a picture or zorna::Error, never a crash.
+#include <cstddef>
+#include <cstdint>
+
+#include "picture/jpeg_file.h"
+#include "support/error.h"
+
+namespace {
+// Keeps each run's memory small; the side limit itself is tested by the unit tests.
+constexpr int64_t kMostPixels = 4 << 20;
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  try {
+    const zorna::Bitmap picture = zorna::DecodeJpeg(data, size, kMostPixels);
+    if (!picture.Empty()) {
+      volatile zorna::Colorref sink =
+          picture.Pixel(0, 0) ^ picture.Row(picture.Height() - 1)[picture.Width() - 1];
+      (void)sink;
+    }
+  } catch (const zorna::Error&) {
+  }
+  return 0;
+}
