@@ -227,5 +227,42 @@ TEST_F(PictureInterop, JpegKindsWrittenByImageMagickDecodeLikeImageMagickReadsTh
   }
 }
 
+std::string ErrorReading(const fs::path& file) {
+  try {
+    ReadPictureFile(file);
+  } catch (const std::exception& e) {
+    return e.what();
+  }
+  return "read";
+}
+
+TEST_F(PictureInterop, PictureFilesAreKnownByContentThenByExtension) {
+  const Bitmap picture = Pattern(5, 4);
+  // A JPEG under a .bmp name and a BMP without an extension still load.
+  WriteFileAtomically(In("photo.bmp"), EncodeJpeg(picture, 100));
+  EXPECT_EQ(ReadPictureFile(In("photo.bmp")).Width(), 5);
+  WriteFileAtomically(In("plain"), EncodeBmp24(picture));
+  EXPECT_EQ(ReadPictureFile(In("plain")), picture);
+
+  WriteFileAtomically(In("broken.BMP"), std::string("not a picture"));
+  EXPECT_EQ(ErrorReading(In("broken.BMP")), "Bitmap image is not valid");
+  WriteFileAtomically(In("broken.jpeg"), std::string("not a picture"));
+  EXPECT_EQ(ErrorReading(In("broken.jpeg")).rfind("JPEG error #", 0), 0u);
+  WriteFileAtomically(In("icon.ico"), std::string("\0\0\1\0", 4));
+  EXPECT_EQ(ErrorReading(In("icon.ico")), "Can only modify an image if it contains a bitmap");
+  WriteFileAtomically(In("picture.png"), std::string("\x89PNG"));
+  EXPECT_EQ(ErrorReading(In("picture.png")), "Unknown picture file extension (.png)");
+  EXPECT_EQ(ErrorReading(In("missing.bmp")), "Cannot open file " + In("missing.bmp").string());
+}
+
+TEST_F(PictureInterop, AFailedWriteKeepsThePreviousFile) {
+  const fs::path file = In("kept.bmp");
+  WriteBmpFile(file, Pattern(3, 3));
+  EXPECT_THROW(WriteBmpFile(In("no-such-folder") / "x.bmp", Pattern(3, 3)), std::exception);
+  // A picture libjpeg refuses (wider than a JPEG can be) leaves the old file in place.
+  EXPECT_THROW(WriteJpegFile(file, Bitmap(70000, 1), 90), std::exception);
+  EXPECT_EQ(ReadPictureFile(file), Pattern(3, 3));
+}
+
 }  // namespace
 }  // namespace zorna
