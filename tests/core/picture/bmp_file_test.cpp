@@ -21,7 +21,7 @@ void Put32(std::vector<uint8_t>& out, uint32_t v) {
 
 // A BMP file with a 40-byte (or longer, zero-padded) header; `extra` (palette or masks) goes
 // between the header and the pixels.
-struct BmpSpec {
+struct BmpLayout {
   int32_t width = 0;
   int32_t height = 0;
   uint16_t bits = 24;
@@ -32,7 +32,7 @@ struct BmpSpec {
   std::vector<uint8_t> pixels;
 };
 
-std::vector<uint8_t> MakeBmp(const BmpSpec& s) {
+std::vector<uint8_t> MakeBmp(const BmpLayout& s) {
   std::vector<uint8_t> out = {'B', 'M'};
   const uint32_t offset = 14 + s.info_size + static_cast<uint32_t>(s.extra.size());
   Put32(out, offset + static_cast<uint32_t>(s.pixels.size()));
@@ -101,7 +101,7 @@ TEST(Bmp24, RoundTripsEveryRowPaddingAndStoresBottomUp) {
 TEST(BmpRead, PaletteDepthsPackPixelsFromTheHighBitsAndTopDownIsHonoured) {
   const Colorref a = 0x112233, b = 0xA0B0C0, c = 0x00FF00;
   // 1 bit: 10 pixels, rows padded to 4 bytes; bottom-up, so the first row is y = 1.
-  BmpSpec one{.width = 10, .height = 2, .bits = 1, .extra = Palette({a, b})};
+  BmpLayout one{.width = 10, .height = 2, .bits = 1, .extra = Palette({a, b})};
   one.pixels = {0b10100000, 0b01000000, 0, 0, 0b11111111, 0b11000000, 0, 0};
   const Bitmap p1 = Decode(MakeBmp(one));
   EXPECT_EQ(p1.Pixel(0, 1), b);
@@ -110,7 +110,8 @@ TEST(BmpRead, PaletteDepthsPackPixelsFromTheHighBitsAndTopDownIsHonoured) {
   EXPECT_EQ(p1.Pixel(8, 1), a);
   EXPECT_EQ(p1.Pixel(9, 0), b);
 
-  BmpSpec four{.width = 3, .height = -2, .bits = 4, .colours_used = 3, .extra = Palette({a, b, c})};
+  BmpLayout four{
+      .width = 3, .height = -2, .bits = 4, .colours_used = 3, .extra = Palette({a, b, c})};
   four.pixels = {0x01, 0x20, 0, 0, 0x22, 0x10, 0, 0};  // top-down: first row is y = 0
   const Bitmap p4 = Decode(MakeBmp(four));
   EXPECT_EQ(p4.Pixel(0, 0), a);
@@ -119,7 +120,7 @@ TEST(BmpRead, PaletteDepthsPackPixelsFromTheHighBitsAndTopDownIsHonoured) {
   EXPECT_EQ(p4.Pixel(2, 1), b);
 
   // 8 bit with a short palette: an index past it reads black.
-  BmpSpec eight{.width = 2, .height = 1, .bits = 8, .colours_used = 2, .extra = Palette({a, b})};
+  BmpLayout eight{.width = 2, .height = 1, .bits = 8, .colours_used = 2, .extra = Palette({a, b})};
   eight.pixels = {1, 200, 0, 0};
   const Bitmap p8 = Decode(MakeBmp(eight));
   EXPECT_EQ(p8.Pixel(0, 0), b);
@@ -145,7 +146,7 @@ TEST(BmpRead, CoreHeaderHasThreeBytePaletteEntries) {
 
 TEST(BmpRead, SixteenAndThirtyTwoBitsWidenMaskedChannels) {
   // Plain 16 bit is 5-5-5; full scale must stay full scale.
-  BmpSpec plain{.width = 2, .height = 1, .bits = 16};
+  BmpLayout plain{.width = 2, .height = 1, .bits = 16};
   plain.pixels = {0xFF, 0x7F, 0x10, 0x42};  // 0x7FFF white; 0x4210 = 10000 10000 10000
   const Bitmap p = Decode(MakeBmp(plain));
   EXPECT_EQ(p.Pixel(0, 0), kWhite);
@@ -153,12 +154,12 @@ TEST(BmpRead, SixteenAndThirtyTwoBitsWidenMaskedChannels) {
 
   std::vector<uint8_t> masks;
   for (uint32_t m : {0xF800u, 0x07E0u, 0x001Fu}) Put32(masks, m);
-  BmpSpec rgb565{.width = 1, .height = 1, .bits = 16, .compression = 3, .extra = masks};
+  BmpLayout rgb565{.width = 1, .height = 1, .bits = 16, .compression = 3, .extra = masks};
   rgb565.pixels = {0xE0, 0x07, 0, 0};  // pure green in 6 bits
   EXPECT_EQ(Decode(MakeBmp(rgb565)).Pixel(0, 0), Rgb(0, 0xFF, 0));
 
   // 32 bit with the masks inside a 108-byte header, channels in an unusual order.
-  BmpSpec wide{.width = 1, .height = 1, .bits = 32, .compression = 3, .info_size = 108};
+  BmpLayout wide{.width = 1, .height = 1, .bits = 32, .compression = 3, .info_size = 108};
   std::vector<uint8_t> file;
   wide.pixels = {0x11, 0x22, 0x33, 0x44};
   file = MakeBmp(wide);
@@ -167,19 +168,19 @@ TEST(BmpRead, SixteenAndThirtyTwoBitsWidenMaskedChannels) {
     for (int k = 0; k < 4; ++k) file[54 + 4 * i + k] = (header_masks[i] >> (8 * k)) & 0xFF;
   EXPECT_EQ(Decode(file).Pixel(0, 0), Rgb(0x11, 0x44, 0x22));
 
-  BmpSpec bgrx{.width = 1, .height = 1, .bits = 32};
+  BmpLayout bgrx{.width = 1, .height = 1, .bits = 32};
   bgrx.pixels = {0x01, 0x02, 0x03, 0x99};  // alpha is ignored
   EXPECT_EQ(Decode(MakeBmp(bgrx)).Pixel(0, 0), Rgb(0x03, 0x02, 0x01));
 }
 
 TEST(BmpRead, RunLengthCodesRunsAbsoluteDeltaAndEndOfLine) {
   const Colorref background = 0x0000FF, a = 0x00FF00, b = 0xFF0000;
-  BmpSpec rle8{.width = 6,
-               .height = 3,
-               .bits = 8,
-               .compression = 1,
-               .colours_used = 3,
-               .extra = Palette({background, a, b})};
+  BmpLayout rle8{.width = 6,
+                 .height = 3,
+                 .bits = 8,
+                 .compression = 1,
+                 .colours_used = 3,
+                 .extra = Palette({background, a, b})};
   rle8.pixels = {
       3, 1,              // bottom row: three of a
       0, 3, 2, 1, 2, 0,  // absolute: b a b, padded to an even count
@@ -199,12 +200,12 @@ TEST(BmpRead, RunLengthCodesRunsAbsoluteDeltaAndEndOfLine) {
   EXPECT_EQ(p.Pixel(3, 0), b);
   EXPECT_EQ(p.Pixel(4, 0), background);
 
-  BmpSpec rle4{.width = 6,
-               .height = 1,
-               .bits = 4,
-               .compression = 2,
-               .colours_used = 3,
-               .extra = Palette({background, a, b})};
+  BmpLayout rle4{.width = 6,
+                 .height = 1,
+                 .bits = 4,
+                 .compression = 2,
+                 .colours_used = 3,
+                 .extra = Palette({background, a, b})};
   rle4.pixels = {3, 0x12, 0, 3, 0x21, 0x20, 0, 1};  // a b a, then absolute b a b
   const Bitmap q = Decode(MakeBmp(rle4));
   EXPECT_EQ(q.Pixel(0, 0), a);
@@ -215,27 +216,27 @@ TEST(BmpRead, RunLengthCodesRunsAbsoluteDeltaAndEndOfLine) {
   EXPECT_EQ(q.Pixel(5, 0), b);
 
   // Runs past the right edge or the top are dropped, not written elsewhere.
-  BmpSpec overflow = rle4;
+  BmpLayout overflow = rle4;
   overflow.pixels = {40, 0x11, 0, 0, 0, 0, 200, 0x22, 0, 1};
   const Bitmap r = Decode(MakeBmp(overflow));
   for (int x = 0; x < 6; ++x) EXPECT_EQ(r.Pixel(x, 0), a);
 }
 
 TEST(BmpRead, EveryTruncationIsAClearError) {
-  BmpSpec spec{.width = 3,
-               .height = 2,
-               .bits = 8,
-               .colours_used = 2,
-               .extra = Palette({0x010101, 0x020202})};
-  spec.pixels = {0, 1, 0, 0, 1, 1, 0, 0};
-  const std::vector<uint8_t> whole = MakeBmp(spec);
+  BmpLayout layout{.width = 3,
+                   .height = 2,
+                   .bits = 8,
+                   .colours_used = 2,
+                   .extra = Palette({0x010101, 0x020202})};
+  layout.pixels = {0, 1, 0, 0, 1, 1, 0, 0};
+  const std::vector<uint8_t> whole = MakeBmp(layout);
   ASSERT_NO_THROW(Decode(whole));
   // The last row's padding (one byte here) may be missing; nothing before it may.
   ASSERT_NO_THROW(Decode(std::vector<uint8_t>(whole.begin(), whole.end() - 1)));
   for (size_t n = 0; n + 1 < whole.size(); ++n) {
     ExpectNotValid(std::vector<uint8_t>(whole.begin(), whole.begin() + n), std::to_string(n));
   }
-  BmpSpec rle{.width = 4, .height = 2, .bits = 8, .compression = 1, .extra = Palette({0})};
+  BmpLayout rle{.width = 4, .height = 2, .bits = 8, .compression = 1, .extra = Palette({0})};
   rle.pixels = {4, 0, 0, 0, 2, 0};  // one row, then the data stops
   ExpectNotValid(MakeBmp(rle), "run-length data ends before the last row");
   EXPECT_THROW(DecodeBmp(nullptr, 0), Error);
