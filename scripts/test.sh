@@ -5,7 +5,6 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 bash "$here/scripts/deps.sh"
 jobs=$(nproc)
-export CCACHE_DIR=${CCACHE_DIR:-$here/.cache/ccache}
 
 cmake -S "$here" -B "$here/build-test" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$here/build-test" -j "$jobs"

@@ -1,15 +1,60 @@
 #include "app/program.h"
 
 #include <QApplication>
-#include <QWidget>
+#include <QScreen>
+
+#include "app/platform/messages.h"
+#include "app/shell/dlg_rozmer.h"
+#include "app/shell/dlg_skin.h"
+#include "app/shell/forms.h"
+#include "app/shell/main_zorna.h"
+#include "support/error.h"
 
 namespace zorna::app {
 
+Forms& AllForms() {
+  static Forms forms;
+  return forms;
+}
+
+namespace {
+
+// A failing creation step is shown like any failing handler; the rest of that step is skipped.
+template <typename Step>
+void RunGuarded(Step step) {
+  try {
+    step();
+  } catch (const Error& e) {
+    ShowErrorMessage(QString::fromStdString(e.what()));
+  }
+}
+
+}  // namespace
+
+void CreateForms() {
+  Forms& forms = AllForms();
+  forms.MainZorna = new TMainZorna;
+  RunGuarded([&] { forms.MainZorna->FormCreate(forms.MainZorna); });
+  forms.DlgRozmer = new TDlgRozmer(forms.MainZorna);
+  forms.DlgSkin = new TDlgSkin(forms.MainZorna);
+  RunGuarded([&] { forms.DlgSkin->FormCreate(); });
+}
+
+void DestroyForms() {
+  Forms& forms = AllForms();
+  delete forms.MainZorna;  // owns the dialogs
+  forms = Forms{};
+}
+
 int RunProgram(QApplication& app) {
-  QWidget window;
-  window.setWindowTitle("Zorna");
-  window.show();
-  return app.exec();
+  app.setApplicationName("Zorna");
+  CreateForms();
+  TMainZorna* main = AllForms().MainZorna;
+  if (QScreen* screen = QGuiApplication::primaryScreen()) main->setGeometry(screen->geometry());
+  main->showFullScreen();
+  const int code = app.exec();
+  DestroyForms();
+  return code;
 }
 
 }  // namespace zorna::app

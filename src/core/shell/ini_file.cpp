@@ -57,15 +57,20 @@ bool ParseProfileInteger(std::string_view text, int32_t& value) {
   for (; i < text.size(); ++i) {
     const char c = text[i];
     int digit;
-    if (c >= '0' && c <= '9') digit = c - '0';
-    else if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-    else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-    else return false;
+    if (c >= '0' && c <= '9')
+      digit = c - '0';
+    else if (base == 16 && c >= 'a' && c <= 'f')
+      digit = c - 'a' + 10;
+    else if (base == 16 && c >= 'A' && c <= 'F')
+      digit = c - 'A' + 10;
+    else
+      return false;
     v = v * base + digit;
     if (v > 0xFFFFFFFFLL) return false;
   }
   if (base == 16 && !negative) {
-    value = static_cast<int32_t>(static_cast<uint32_t>(v));  // "0xFFFFFFFF" is -1, as the desktop reads it
+    value = static_cast<int32_t>(
+        static_cast<uint32_t>(v));  // "0xFFFFFFFF" is -1, as the desktop reads it
     return true;
   }
   if (negative) v = -v;
@@ -130,7 +135,8 @@ bool IniFile::HasKey(std::string_view section, std::string_view key) const {
   return header >= 0 && FindKey(header, Utf8ToCp1250(key)) >= 0;
 }
 
-std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view def) const {
+std::string IniFile::ReadString(std::string_view section, std::string_view key,
+                                std::string_view def) const {
   const int header = FindSection(Utf8ToCp1250(section));
   if (header < 0) return std::string(def);
   const int at = FindKey(header, Utf8ToCp1250(key));

@@ -18,7 +18,8 @@ class IniFile {
 
   const std::filesystem::path& Path() const { return path_; }
 
-  std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
+  std::string ReadString(std::string_view section, std::string_view key,
+                         std::string_view def) const;
   int32_t ReadInteger(std::string_view section, std::string_view key, int32_t def) const;
   bool ReadBool(std::string_view section, std::string_view key, bool def) const;
   bool HasKey(std::string_view section, std::string_view key) const;

@@ -9,7 +9,8 @@ namespace zorna {
 
 std::filesystem::path SettingsFilePath() {
   namespace fs = std::filesystem;
-  if (const char* dir = std::getenv("ZORNA_CONFIG_DIR"); dir && *dir) return fs::path(dir) / "Zorna.ini";
+  if (const char* dir = std::getenv("ZORNA_CONFIG_DIR"); dir && *dir)
+    return fs::path(dir) / "Zorna.ini";
   if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) {
     return fs::path(xdg) / "zorna" / "Zorna.ini";
   }

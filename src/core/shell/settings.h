@@ -11,22 +11,22 @@ struct SettingKey {
 };
 
 namespace settings {
-inline constexpr SettingKey kUlozitAko{"Obrázok", "Uložiť ako"};     // text, default "jpg"
-inline constexpr SettingKey kZvacsit{"Obrázok", "Zväčšiť"};          // bool, false
-inline constexpr SettingKey kVystup{"Obrázok", "Výstup"};            // item index of ComboBox1
-inline constexpr SettingKey kVstup{"Obrázok", "Vstup"};              // item index of ComboBox2
-inline constexpr SettingKey kZamok{"Obrázok", "Zámok"};              // bool, true
-inline constexpr SettingKey kRozmer{"Obrázok", "Rozmer"};            // int, 20
-inline constexpr SettingKey kLupaVelkost{"Lupa", "Veľkosť"};         // int, 2
-inline constexpr SettingKey kPrekrytie{"Pozadie", "Prekrytie"};      // int, 1
-inline constexpr SettingKey kPozadieObrazok{"Pozadie", "Obrázok"};   // int, 0
-inline constexpr SettingKey kOknoVstup{"Veľkosti okien", "Vstup"};   // int, 100
-inline constexpr SettingKey kOknoLupa{"Veľkosti okien", "Lupa"};     // int, caption height
+inline constexpr SettingKey kUlozitAko{"Obrázok", "Uložiť ako"};        // text, default "jpg"
+inline constexpr SettingKey kZvacsit{"Obrázok", "Zväčšiť"};             // bool, false
+inline constexpr SettingKey kVystup{"Obrázok", "Výstup"};               // item index of ComboBox1
+inline constexpr SettingKey kVstup{"Obrázok", "Vstup"};                 // item index of ComboBox2
+inline constexpr SettingKey kZamok{"Obrázok", "Zámok"};                 // bool, true
+inline constexpr SettingKey kRozmer{"Obrázok", "Rozmer"};               // int, 20
+inline constexpr SettingKey kLupaVelkost{"Lupa", "Veľkosť"};            // int, 2
+inline constexpr SettingKey kPrekrytie{"Pozadie", "Prekrytie"};         // int, 1
+inline constexpr SettingKey kPozadieObrazok{"Pozadie", "Obrázok"};      // int, 0
+inline constexpr SettingKey kOknoVstup{"Veľkosti okien", "Vstup"};      // int, 100
+inline constexpr SettingKey kOknoLupa{"Veľkosti okien", "Lupa"};        // int, caption height
 inline constexpr SettingKey kOknoPodklad{"Veľkosti okien", "Podklad"};  // int, caption height
 inline constexpr SettingKey kOknoVystup{"Veľkosti okien", "Vystup"};    // int, 100
-inline constexpr SettingKey kSkinCislo{"Skin", "Číslo"};             // int, 1
-inline constexpr SettingKey kPanelVPravo{"Panel", "V pravo"};        // bool, false
-inline constexpr const char* kDialogSection = "Dialóg";               // hint counters
+inline constexpr SettingKey kSkinCislo{"Skin", "Číslo"};                // int, 1
+inline constexpr SettingKey kPanelVPravo{"Panel", "V pravo"};           // bool, false
+inline constexpr const char* kDialogSection = "Dialóg";                 // hint counters
 
 inline constexpr const char* kDefaultUlozitAko = "jpg";
 inline constexpr bool kDefaultZvacsit = false;

@@ -43,7 +43,8 @@ void WriteFileAtomically(const fs::path& path, const void* data, size_t size) {
   std::error_code ec;
   if (fs::is_directory(path, ec)) throw CannotCreateFile(path.string());
   static thread_local std::mt19937 random(std::random_device{}());
-  const fs::path temp = folder / ("." + path.filename().string() + "." + std::to_string(random()) + ".tmp");
+  const fs::path temp =
+      folder / ("." + path.filename().string() + "." + std::to_string(random()) + ".tmp");
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
   if (fd < 0) throw CannotCreateFile(path.string());
   const auto* p = static_cast<const char*>(data);
@@ -75,7 +76,8 @@ namespace {
 bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) {
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i]))) {
       return false;
     }
   }
@@ -160,8 +162,9 @@ bool ZmazSubor(const std::string& path) {
 bool MatchesMask(std::string_view name, std::string_view mask) {
   size_t n = 0, m = 0, star = std::string_view::npos, mark = 0;
   while (n < name.size()) {
-    if (m < mask.size() && (mask[m] == '?' || std::tolower(static_cast<unsigned char>(mask[m])) ==
-                                                  std::tolower(static_cast<unsigned char>(name[n])))) {
+    if (m < mask.size() &&
+        (mask[m] == '?' || std::tolower(static_cast<unsigned char>(mask[m])) ==
+                               std::tolower(static_cast<unsigned char>(name[n])))) {
       ++n;
       ++m;
     } else if (m < mask.size() && mask[m] == '*') {
@@ -253,10 +256,14 @@ int32_t CisloNaZaciatku(std::string_view text) {
   for (; i < text.size(); ++i) {
     const char c = text[i];
     int digit;
-    if (c >= '0' && c <= '9') digit = c - '0';
-    else if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-    else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-    else break;
+    if (c >= '0' && c <= '9')
+      digit = c - '0';
+    else if (base == 16 && c >= 'a' && c <= 'f')
+      digit = c - 'a' + 10;
+    else if (base == 16 && c >= 'A' && c <= 'F')
+      digit = c - 'A' + 10;
+    else
+      break;
     value = value * static_cast<uint32_t>(base) + static_cast<uint32_t>(digit);
   }
   return static_cast<int32_t>(negative ? 0u - value : value);

@@ -17,7 +17,8 @@ void WriteFileAtomically(const std::filesystem::path& path, const void* data, si
 inline void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
   WriteFileAtomically(path, bytes.data(), bytes.size());
 }
-inline void WriteFileAtomically(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
+inline void WriteFileAtomically(const std::filesystem::path& path,
+                                const std::vector<uint8_t>& bytes) {
   WriteFileAtomically(path, bytes.data(), bytes.size());
 }
 

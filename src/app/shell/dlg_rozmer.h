@@ -1,0 +1,22 @@
+#pragma once
+#include <QDialog>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace zorna::app {
+
+// "Vlastný rozmer": the custom side of the picking square and the result, 5 to 128.
+class TDlgRozmer : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TDlgRozmer(QWidget* parent = nullptr);
+
+  // Forces the typed text back into 5..128 at every change.
+  void SpinEdit1Change();
+
+  QSpinBox* SpinEdit1 = nullptr;
+  QPushButton* BitBtn1 = nullptr;
+  QPushButton* BitBtn2 = nullptr;
+};
+
+}  // namespace zorna::app

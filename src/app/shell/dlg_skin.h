@@ -1,0 +1,26 @@
+#pragma once
+#include <QDialog>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace zorna::app {
+
+// "Vzhľad": the list of skin folders. Created last at start-up, it restores the panel heights
+// and the container's side.
+class TDlgSkin : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TDlgSkin(QWidget* parent = nullptr);
+
+  void FormCreate();
+  void FormShow();
+
+  QListWidget* ListBox = nullptr;
+  QPushButton* BitBtn1 = nullptr;
+  QPushButton* BitBtn2 = nullptr;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+};
+
+}  // namespace zorna::app

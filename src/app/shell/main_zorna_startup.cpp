@@ -1,0 +1,132 @@
+// Start-up and closing of the main window: restoring and storing the user's choices, the
+// screen picture, the once-only hint and the list of searches that found nothing.
+#include <QFile>
+#include <filesystem>
+
+#include "app/platform/messages.h"
+#include "app/platform/program_folder.h"
+#include "app/platform/screen_picture.h"
+#include "app/shell/dlg_rozmer.h"
+#include "app/shell/dlg_skin.h"
+#include "app/shell/forms.h"
+#include "app/shell/main_zorna.h"
+#include "app/shell/settings_access.h"
+#include "shell/settings.h"
+#include "support/cp1250.h"
+#include "support/error.h"
+#include "support/files.h"
+
+namespace zorna::app {
+namespace {
+
+const char* const kNotFoundFile = "nenájdené v galérii.txt";
+
+// An index outside the list leaves it with no selection.
+void SetItemIndex(QComboBox* list, int index) {
+  list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
+}
+
+}  // namespace
+
+void TMainZorna::FormCreate(QObject* sender) {
+  using namespace settings;
+  EnterProgramFolder();
+  {
+    IniFile ini = OpenSettings();
+    SetItemIndex(ComboBox4,
+                 ini.ReadInteger(kLupaVelkost.section, kLupaVelkost.key, kDefaultLupaVelkost));
+    ComboBox4Change(sender);
+    if (ini.ReadBool(kZvacsit.section, kZvacsit.key, kDefaultZvacsit)) Zvacs2Click(sender);
+    const int vystup = ini.ReadInteger(kVystup.section, kVystup.key, ComboBox1->count() - 3);
+    SetItemIndex(ComboBox1, vystup == 4 ? ComboBox1->count() - 2 : vystup);
+    const int vstup = ini.ReadInteger(kVstup.section, kVstup.key, ComboBox2->count() - 3);
+    SetItemIndex(ComboBox2, vstup == 4 ? ComboBox1->currentIndex() : vstup);
+    SetItemIndex(ComboBox3, ini.ReadInteger(kPrekrytie.section, kPrekrytie.key, kDefaultPrekrytie));
+    SetItemIndex(ComboBoxEx1, ini.ReadInteger(kPozadieObrazok.section, kPozadieObrazok.key,
+                                              kDefaultPozadieObrazok));
+    if (ComboBoxEx1->currentIndex() == ComboBoxEx1->count() - 1) ComboBoxEx1->setCurrentIndex(0);
+    BtnZamknute->setVisible(ini.ReadBool(kZamok.section, kZamok.key, kDefaultZamok));
+    if (!BtnZamknute->isHidden()) {
+      BtnOdomknuteClick(nullptr);
+    } else {
+      BtnZamknuteClick(nullptr);
+    }
+    ComboBox1Change(ComboBox2);
+    ComboBox2Change(ComboBox1);
+  }
+  PracovnyObrazok = Bitmap();
+  Bitmap screen = GrabScreenPicture();
+  bitmapa->resize(screen.Width(), screen.Height());
+  bitmapa->SetPicture(std::move(screen));
+  BtnSave->setEnabled(false);
+  BtnCopy->setEnabled(false);
+  BtnOtocDoprava->hide();
+  BtnOtocDolava->hide();
+  BtnPreklopZvislo->hide();
+  BtnPreklopVodorovne->hide();
+  if (!UzZobrazene(1)) ShowPlainMessage("Kliknutím kdekoľvek na obrazovku myšou získate obrázok.");
+  LoadNotFoundList();
+}
+
+void TMainZorna::LoadNotFoundList() {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(kNotFoundFile, ec)) {
+    NenajdeneVGalerii->clear();
+    return;
+  }
+  const std::string text = Cp1250ToUtf8(ReadWholeFileText(kNotFoundFile));
+  QString lines = QString::fromStdString(text);
+  lines.replace("\r\n", "\n");
+  if (lines.endsWith('\n')) lines.chop(1);
+  NenajdeneVGalerii->setPlainText(lines);
+}
+
+void TMainZorna::SaveNotFoundList() {
+  const std::string path = AdresarProgramu + kNotFoundFile;
+  const QString text = NenajdeneVGalerii->toPlainText();
+  if (text.isEmpty()) {
+    ZmazSubor(path);
+    return;
+  }
+  // Replaced in one step, so a failed write keeps the old list.
+  QString lines = text;
+  lines.replace("\n", "\r\n");
+  WriteFileAtomically(path, Utf8ToCp1250(lines.toStdString() + "\r\n"));
+}
+
+void TMainZorna::FormClose() {
+  using namespace settings;
+  {
+    IniFile ini = OpenSettings();
+    if (ComboBox1->currentIndex() != ComboBox1->count() - 1) {
+      ini.WriteInteger(kVystup.section, kVystup.key, ComboBox1->currentIndex());
+    }
+    if (ComboBox2->currentIndex() != ComboBox2->count() - 1) {
+      ini.WriteInteger(kVstup.section, kVstup.key, ComboBox2->currentIndex());
+    }
+    ini.WriteInteger(kPrekrytie.section, kPrekrytie.key, ComboBox3->currentIndex());
+    ini.WriteInteger(kPozadieObrazok.section, kPozadieObrazok.key, ComboBoxEx1->currentIndex());
+    ini.WriteBool(kZamok.section, kZamok.key, !BtnZamknute->isHidden());
+    ini.WriteBool(kZvacsit.section, kZvacsit.key, Zvacs1->isEnabled());
+    if (TDlgRozmer* dlg = AllForms().DlgRozmer) {
+      ini.WriteInteger(kRozmer.section, kRozmer.key, dlg->SpinEdit1->value());
+    }
+    ini.WriteInteger(kOknoVstup.section, kOknoVstup.key, Panel("Vstup").panel->height());
+    ini.WriteInteger(kOknoLupa.section, kOknoLupa.key, Panel("Lupa").panel->height());
+    ini.WriteInteger(kOknoPodklad.section, kOknoPodklad.key, Panel("Podklad").panel->height());
+    ini.WriteInteger(kOknoVystup.section, kOknoVystup.key, Panel("Vystup").panel->height());
+    ini.WriteInteger(kLupaVelkost.section, kLupaVelkost.key, ComboBox4->currentIndex());
+    if (TDlgSkin* skin = AllForms().DlgSkin) {
+      ini.WriteInteger(kSkinCislo.section, kSkinCislo.key, skin->ListBox->currentRow());
+    }
+    ini.WriteBool(kPanelVPravo.section, kPanelVPravo.key, !BtnLeft->isHidden());
+    SaveSettings(ini);
+  }
+  try {
+    SaveNotFoundList();
+  } catch (const Error& e) {
+    ShowErrorMessage(QString::fromStdString(e.what()));
+  }
+}
+
+}  // namespace zorna::app

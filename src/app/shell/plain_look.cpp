@@ -1,0 +1,66 @@
+#include "app/shell/plain_look.h"
+
+#include <QFont>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+
+#include "app/platform/qt_bitmap.h"
+
+namespace zorna::app {
+namespace {
+
+QImage CaptionBackground(int width) {
+  QImage image(width, kPlainCaptionHeight, QImage::Format_RGB32);
+  QPainter p(&image);
+  QLinearGradient g(0, 0, 0, kPlainCaptionHeight);
+  g.setColorAt(0, QColor(0x3A, 0x6E, 0xA5));
+  g.setColorAt(1, QColor(0x1F, 0x45, 0x7A));
+  p.fillRect(image.rect(), g);
+  p.setPen(QColor(0x12, 0x2C, 0x52));
+  p.drawLine(0, kPlainCaptionHeight - 1, width, kPlainCaptionHeight - 1);
+  return image;
+}
+
+}  // namespace
+
+Bitmap PlainCaptionPicture(const QString& caption, int width) {
+  QImage image = CaptionBackground(width);
+  QPainter p(&image);
+  QFont font;
+  font.setPixelSize(11);
+  font.setBold(true);
+  p.setFont(font);
+  p.setPen(Qt::white);
+  p.drawText(QRect(6, 0, width - 6, kPlainCaptionHeight), Qt::AlignVCenter | Qt::AlignLeft,
+             caption);
+  return FromQImage(image);
+}
+
+Bitmap PlainCaptionEndPicture() {
+  QImage image = CaptionBackground(16);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(0xDD, 0xE6, 0xF2));
+  const QPointF arrow[3] = {{4.5, 6.5}, {11.5, 6.5}, {8, 10.5}};
+  p.drawPolygon(arrow, 3);
+  return FromQImage(image);
+}
+
+Bitmap PlainCollapsePicture() {
+  QImage image = CaptionBackground(16);
+  QPainter p(&image);
+  p.setPen(QColor(0xF0, 0xF4, 0xFA));
+  p.drawRect(3, 3, 9, 9);
+  p.fillRect(5, 7, 6, 2, QColor(0xF0, 0xF4, 0xFA));
+  return FromQImage(image);
+}
+
+Bitmap PlainBodyPicture(int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(QColor(0xD4, 0xD0, 0xC8));
+  return FromQImage(image);
+}
+
+}  // namespace zorna::app

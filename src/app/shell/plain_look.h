@@ -1,0 +1,16 @@
+#pragma once
+#include <QString>
+
+#include "picture/bitmap.h"
+
+namespace zorna::app {
+
+// The container's own plain look, used until a skin paints it: legible caption bars with the
+// panel's name, the bar's end and collapse pictures, and the bodies' background.
+constexpr int kPlainCaptionHeight = 17;
+Bitmap PlainCaptionPicture(const QString& caption, int width);
+Bitmap PlainCaptionEndPicture();
+Bitmap PlainCollapsePicture();
+Bitmap PlainBodyPicture(int width, int height);
+
+}  // namespace zorna::app

@@ -1,0 +1,42 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QStringList>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "app/shell/forms.h"
+#include "app/shell/main_zorna.h"
+#include "shell/ini_file.h"
+
+namespace zorna::app::testing {
+
+// Runs the program's windows against a scratch program folder, settings folder and screen
+// picture; message boxes are recorded and modal dialogs answered by `answer`.
+class AppTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Creates the windows as the program does at start-up.
+  void Start();
+  // Closes the main window (the settings are written) and destroys every window.
+  void Close();
+  TMainZorna& Main() { return *AllForms().MainZorna; }
+
+  std::filesystem::path SettingsPath() const { return config_ / "Zorna.ini"; }
+  IniFile Settings() const { return IniFile(SettingsPath()); }
+  void Seed(const std::string& section, const std::string& key, int value);
+
+  std::filesystem::path root_;
+  std::filesystem::path home_;
+  std::filesystem::path config_;
+  QStringList messages_;
+  QStringList dialogs_shown_;
+  std::function<int(QDialog*)> answer_ = [](QDialog*) { return int(QDialog::Accepted); };
+  bool started_ = false;
+};
+
+}  // namespace zorna::app::testing

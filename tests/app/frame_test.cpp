@@ -1,0 +1,101 @@
+// The floating container: panel sizes, collapsing, moving and the caption-bar timer.
+#include "app/app_fixture.h"
+
+namespace zorna::app::testing {
+namespace {
+
+using FrameTest = AppTest;
+
+TEST_F(FrameTest, PanelSizesFollowTheResultAndMagnifierSizes) {
+  Start();
+  TMainZorna& m = Main();
+  m.ImageVstupMinClick(m.Panel("Lupa").right);  // expand the magnifier
+  m.ComboBox4->setCurrentIndex(3);              // 64 x 64
+  m.ComboBox4Change(m.ComboBox4);
+  m.ComboBox1->setCurrentIndex(4);  // 128 x 128
+  m.ComboBox1Change(m.ComboBox1);
+  EXPECT_EQ(m.PanelOkna->width(), 223);
+  EXPECT_EQ(m.Panel1->width(), 223 + m.Panel6->width());
+  EXPECT_EQ(m.Panel("Vstup").panel->height(), 128 + 17 + 18);
+  EXPECT_EQ(m.Panel("Lupa").panel->height(), 17 + 64 + 18);
+  // No leading number (the unconfirmed custom entry): N is 0.
+  m.ComboBox1->setItemText(5, "vlastný");
+  m.ComboBox1->setCurrentIndex(5);
+  m.NastavVelkosti();
+  EXPECT_EQ(m.Panel("Vstup").panel->height(), 32 + 17 + 18);
+  EXPECT_EQ(m.Panel("Vystup").panel->height(), 32 + 17 + 18);
+  EXPECT_EQ(m.PanelOkna->width(), 75 + 95);
+  // The column ends under the result panel.
+  m.ImageVstupMinClick(nullptr);
+  const ToolPanel& vystup = m.Panel("Vystup");
+  EXPECT_EQ(m.Panel1->height(), vystup.panel->y() + vystup.panel->height());
+}
+
+TEST_F(FrameTest, MovingTheContainerBetweenEdges) {
+  Start();
+  TMainZorna& m = Main();
+  m.resize(1024, 768);
+  m.Panel1->resize(300, m.Panel1->height());
+  m.BtnRightClick(nullptr);
+  EXPECT_EQ(m.Panel1->x(), 716);
+  EXPECT_FALSE(m.BtnLeft->isHidden());
+  EXPECT_TRUE(m.BtnRight->isHidden());
+  m.BtnLeftClick(nullptr);
+  EXPECT_EQ(m.Panel1->x(), 8);
+  EXPECT_TRUE(m.BtnLeft->isHidden());
+  EXPECT_FALSE(m.BtnRight->isHidden());
+}
+
+TEST_F(FrameTest, InputAndMagnifierAreNeverBothCollapsed) {
+  Start();
+  TMainZorna& m = Main();
+  ASSERT_EQ(m.Panel("Lupa").panel->height(), 17);
+  m.ImageVstupMinClick(m.Panel("Vstup").hlavicka_image);  // collapse the input panel
+  EXPECT_EQ(m.Panel("Vstup").panel->height(), 17);
+  EXPECT_EQ(m.Panel("Lupa").panel->height(), 17 + 32 + 18);  // the magnifier opened first
+  m.ImageVstupMinClick(m.Panel("Lupa").min);                 // collapse the magnifier
+  EXPECT_EQ(m.Panel("Lupa").panel->height(), 17);
+  EXPECT_EQ(m.Panel("Vstup").panel->height(), 64 + 17 + 18);
+  // The panels below move with the heights.
+  EXPECT_EQ(m.Panel("Podklad").panel->y(), m.Panel("Lupa").panel->y() + 17);
+}
+
+TEST_F(FrameTest, CaptionEndHoverShowsCollapsePicturesUntilTheTimer) {
+  Start();
+  TMainZorna& m = Main();
+  m.ImageVstupHlavickaRightMouseMove(m.Panel("Lupa").right);
+  m.ImageVstupHlavickaRightMouseMove(m.Panel("Vystup").right);
+  EXPECT_FALSE(m.Panel("Lupa").min->isHidden());
+  EXPECT_TRUE(m.Panel("Lupa").right->isHidden());
+  EXPECT_FALSE(m.Panel("Vystup").min->isHidden());
+  EXPECT_TRUE(m.Panel("Vstup").min->isHidden());  // "ImageVystup..." does not contain "Vstup"
+  EXPECT_TRUE(m.Timer2->isActive());
+  m.Timer2Timer();
+  for (const ToolPanel& p : m.panels) {
+    EXPECT_FALSE(p.right->isHidden()) << p.word.toStdString();
+    EXPECT_TRUE(p.min->isHidden()) << p.word.toStdString();
+  }
+  EXPECT_FALSE(m.Timer2->isActive());
+}
+
+TEST_F(FrameTest, ShortcutsAreApplicationWide) {
+  Start();
+  for (const char* name : {"ESC", "Save", "CopyImage", "PlLeft", "Podklad", "Right", "Help"}) {
+    QShortcut* s = Main().Action(name);
+    ASSERT_NE(s, nullptr) << name;
+    EXPECT_EQ(s->context(), Qt::ApplicationShortcut) << name;
+  }
+  EXPECT_EQ(Main().Action("Right")->key(), QKeySequence("Ctrl+Right"));
+  EXPECT_EQ(Main().Action("ESC")->key(), QKeySequence(Qt::Key_Escape));
+}
+
+TEST_F(FrameTest, ButtonHints) {
+  Start();
+  EXPECT_EQ(Main().BtnClose->toolTip(), "Ukončiť program");
+  EXPECT_EQ(Main().BtnSave->toolTip(), "Uložiť do súboru");
+  EXPECT_EQ(Main().BtnRight->toolTip(), "Presunúť okno");
+  EXPECT_EQ(Main().BtnTheme->toolTip(), "Zmeniť vzhľad");
+}
+
+}  // namespace
+}  // namespace zorna::app::testing

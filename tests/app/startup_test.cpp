@@ -1,0 +1,154 @@
+// Start-up and closing: the choices restored from the settings and written back.
+#include <fstream>
+
+#include "app/app_fixture.h"
+#include "app/shell/dlg_rozmer.h"
+#include "app/shell/dlg_skin.h"
+#include "support/files.h"
+
+namespace zorna::app::testing {
+namespace {
+
+using StartupTest = AppTest;
+
+TEST_F(StartupTest, FirstRunUsesEveryDefault) {
+  Start();
+  TMainZorna& m = Main();
+  EXPECT_EQ(m.ComboBox1->currentText(), "64 x 64");
+  EXPECT_EQ(m.ComboBox2->currentText(), "64 x 64");
+  EXPECT_EQ(m.ComboBox4->currentText(), "32 x 32");
+  EXPECT_EQ(m.ComboBox3->currentText(), "prekryť obrázkom");
+  EXPECT_EQ(m.ComboBoxEx1->currentIndex(), 0);
+  EXPECT_FALSE(m.BtnZamknute->isHidden());
+  EXPECT_TRUE(m.BtnOdomknute->isHidden());
+  EXPECT_FALSE(m.ComboBox2->isEnabled());
+  EXPECT_FALSE(m.Zvacs1->isEnabled());
+  // Input and result expanded and recomputed for 64; magnifier and background collapsed.
+  EXPECT_EQ(m.Panel("Vstup").panel->height(), 64 + 17 + 18);
+  EXPECT_EQ(m.Panel("Vystup").panel->height(), 64 + 17 + 18);
+  EXPECT_EQ(m.Panel("Lupa").panel->height(), 17);
+  EXPECT_EQ(m.Panel("Podklad").panel->height(), 17);
+  EXPECT_EQ(AllForms().DlgSkin->ListBox->currentRow(), 1);
+  EXPECT_EQ(AllForms().DlgSkin->ListBox->currentItem()->text(), "Modry");
+  EXPECT_TRUE(m.BtnLeft->isHidden());
+  EXPECT_FALSE(m.BtnSave->isEnabled());
+  EXPECT_TRUE(m.BtnOtocDolava->isHidden());
+  EXPECT_EQ(AllForms().DlgRozmer->SpinEdit1->value(), 20);
+  ASSERT_EQ(messages_.size(), 1);
+  EXPECT_EQ(messages_[0], "Kliknutím kdekoľvek na obrazovku myšou získate obrázok.");
+  // The screen picture fills bitmapa; the program folder became the current directory.
+  EXPECT_EQ(m.bitmapa->Picture().Pixel(10, 20), Rgb(10, 20, 30));
+  EXPECT_EQ(std::filesystem::current_path(), std::filesystem::canonical(home_));
+}
+
+TEST_F(StartupTest, StoredVstupFourFollowsTheOutputList) {
+  Seed("Obrázok", "Výstup", 2);
+  Seed("Obrázok", "Vstup", 4);
+  Start();
+  EXPECT_EQ(Main().ComboBox1->currentText(), "32 x 32");
+  EXPECT_EQ(Main().ComboBox2->currentText(), "32 x 32");
+}
+
+TEST_F(StartupTest, OutOfRangeAndNonNumericValuesFallBack) {
+  Seed("Lupa", "Veľkosť", 99);
+  {
+    IniFile ini(SettingsPath());
+    ini.WriteString("Pozadie", "Prekrytie", "abc");
+    ini.Save();
+  }
+  Seed("Pozadie", "Obrázok", 18);  // the user's slot is never restored
+  Start();
+  EXPECT_EQ(Main().ComboBox4->currentIndex(), -1);
+  EXPECT_EQ(Main().ComboBox3->currentIndex(), 1);
+  EXPECT_EQ(Main().ComboBoxEx1->currentIndex(), 0);
+  Close();
+  EXPECT_EQ(Settings().ReadInteger("Lupa", "Veľkosť", 0), -1);
+}
+
+TEST_F(StartupTest, ClosingWritesTheChoicesButNotACustomSize) {
+  Seed("Obrázok", "Výstup", 1);
+  Seed("Obrázok", "Vstup", 2);
+  Start();
+  TMainZorna& m = Main();
+  m.BtnZamknuteClick(nullptr);  // unlock, so each list keeps its own entry
+  m.ComboBox1->setCurrentIndex(5);
+  m.ComboBox2->setCurrentIndex(5);
+  m.ComboBox3->setCurrentIndex(6);
+  m.Zvacs2Click(nullptr);
+  AllForms().DlgRozmer->SpinEdit1->setValue(40);
+  Close();
+  IniFile ini = Settings();
+  EXPECT_EQ(ini.ReadInteger("Obrázok", "Výstup", -9), 1);
+  EXPECT_EQ(ini.ReadInteger("Obrázok", "Vstup", -9), 2);
+  EXPECT_EQ(ini.ReadInteger("Pozadie", "Prekrytie", -9), 6);
+  EXPECT_FALSE(ini.ReadBool("Obrázok", "Zámok", true));
+  EXPECT_TRUE(ini.ReadBool("Obrázok", "Zväčšiť", false));
+  EXPECT_EQ(ini.ReadInteger("Obrázok", "Rozmer", -9), 40);
+  EXPECT_EQ(ini.ReadInteger("Skin", "Číslo", -9), 1);
+  EXPECT_EQ(ini.ReadInteger("Veľkosti okien", "Lupa", -9), 17);
+}
+
+TEST_F(StartupTest, PanelHeightsAndSideSurviveARestart) {
+  Start();
+  Main().ImageVstupMinClick(Main().Panel("Lupa").right);  // expand the magnifier
+  Main().BtnRightClick(nullptr);
+  Close();
+  Start();
+  EXPECT_EQ(Main().Panel("Lupa").panel->height(), 17 + 32 + 18);
+  EXPECT_FALSE(Main().BtnLeft->isHidden());
+  Main().FormResize();
+  EXPECT_EQ(Main().Panel1->x(), 1024 - Main().Panel1->width() - 8);
+}
+
+TEST_F(StartupTest, HintOneIsShownTwiceAndAValueOfSevenAlways) {
+  for (int run = 0; run < 3; ++run) {
+    Start();
+    Close();
+  }
+  EXPECT_EQ(messages_.size(), 2);
+  Seed("Dialóg", "1", 7);
+  messages_.clear();
+  Start();
+  Close();
+  Start();
+  Close();
+  EXPECT_EQ(messages_.size(), 2);
+  EXPECT_EQ(Settings().ReadInteger("Dialóg", "1", 0), 7);
+}
+
+TEST_F(StartupTest, NotFoundListIsLoadedAndReplacedOrDeleted) {
+  const auto list = home_ / "nenájdené v galérii.txt";
+  std::ofstream(list, std::ios::binary) << "ma\xE8ka\r\npes\r\n";
+  Start();
+  EXPECT_EQ(Main().NenajdeneVGalerii->toPlainText(), "mačka\npes");
+  Main().NenajdeneVGalerii->appendPlainText("ďateľ");
+  Close();
+  EXPECT_EQ(ReadWholeFileText(list),
+            "ma\xE8ka\r\npes\r\n\xEF"
+            "ate\xBE\r\n");
+  Start();
+  Main().NenajdeneVGalerii->clear();
+  Close();
+  EXPECT_FALSE(std::filesystem::exists(list));
+}
+
+TEST_F(StartupTest, WithoutANotFoundListTheDesignLineIsRemoved) {
+  Start();
+  EXPECT_TRUE(Main().NenajdeneVGalerii->toPlainText().isEmpty());
+  Close();
+  EXPECT_FALSE(std::filesystem::exists(home_ / "nenájdené v galérii.txt"));
+}
+
+TEST_F(StartupTest, UnwritableSettingsAreReportedOncePerSave) {
+  std::filesystem::create_directories(config_ / "Zorna.ini");  // a folder stands in the way
+  Start();
+  const int after_start = messages_.size();  // the hint and its failed count
+  EXPECT_EQ(after_start, 2);
+  EXPECT_TRUE(messages_[0].startsWith("Nastavenia sa nepodarilo uložiť"));
+  Close();
+  EXPECT_EQ(messages_.size(), after_start + 1);
+  EXPECT_TRUE(std::filesystem::is_directory(config_ / "Zorna.ini"));
+}
+
+}  // namespace
+}  // namespace zorna::app::testing
