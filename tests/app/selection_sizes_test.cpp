@@ -1,0 +1,130 @@
+// The size lists, the lock, the custom size dialog and the switches of the input panel.
+#include <QLineEdit>
+
+#include "app/app_fixture.h"
+#include "app/shell/dlg_rozmer.h"
+
+namespace zorna::app::testing {
+namespace {
+
+using SelectionSizesTest = AppTest;
+
+TEST_F(SelectionSizesTest, LockedOutputChangeDrivesTheInputList) {
+  Seed("Obrázok", "Výstup", 2);
+  Seed("Obrázok", "Vstup", 2);
+  Start();
+  TMainZorna& m = Main();
+  m.ComboBox1->setCurrentIndex(4);
+  m.ComboBox1Change(m.ComboBox1);
+  EXPECT_EQ(m.ComboBox2->currentText(), "128 x 128");
+  EXPECT_FALSE(m.ComboBox2->isEnabled());
+  EXPECT_EQ(m.Bevel1->width(), 127);
+  EXPECT_TRUE(m.Zvacs1->isHidden());
+  EXPECT_TRUE(m.BtnMod->isHidden());
+  EXPECT_EQ(m.Image1->Picture().Width(), 128);
+  EXPECT_EQ(m.Bevel3->width(), 130);
+}
+
+TEST_F(SelectionSizesTest, UnlockedSizesShowTheMatchingSwitch) {
+  Start();
+  TMainZorna& m = Main();
+  m.BtnZamknuteClick(m.BtnZamknute);
+  EXPECT_TRUE(m.ComboBox2->isEnabled());
+  m.ComboBox2->setCurrentIndex(3);
+  m.ComboBox2Change(m.ComboBox2);
+  m.ComboBox1->setCurrentIndex(1);
+  m.ComboBox1Change(m.ComboBox1);
+  EXPECT_FALSE(m.BtnMod->isHidden());
+  EXPECT_EQ(m.BtnMod->text(), "mód 1");
+  EXPECT_TRUE(m.Zvacs1->isHidden());
+  m.ComboBox2->setCurrentIndex(1);
+  m.ComboBox2Change(m.ComboBox2);
+  m.ComboBox1->setCurrentIndex(3);
+  m.ComboBox1Change(m.ComboBox1);
+  EXPECT_TRUE(m.BtnMod->isHidden());
+  EXPECT_FALSE(m.Zvacs1->isHidden());
+  EXPECT_FALSE(m.Zvacs2->isHidden());
+  // The unlock hint once with a sender; none from code.
+  EXPECT_TRUE(messages_.contains(
+      "Odomkli ste úpravu veľkosťi snímajúceho okna. Teraz môžete meniť jeho veľkosť nezávisle na "
+      "veľkosti výsledného obrázku."));
+}
+
+TEST_F(SelectionSizesTest, LockedCustomSizeAsksOnceAndFillsBothLists) {
+  Start();
+  TMainZorna& m = Main();
+  AllForms().DlgRozmer->SpinEdit1->setValue(20);
+  m.ComboBox1->setCurrentIndex(5);
+  m.ComboBox1Change(m.ComboBox1);
+  EXPECT_EQ(dialogs_shown_.size(), 1);
+  EXPECT_EQ(m.ComboBox1->currentText(), "20 x 20");
+  EXPECT_EQ(m.ComboBox2->currentText(), "20 x 20");
+  EXPECT_EQ(m.ComboBox2->currentIndex(), 5);
+}
+
+TEST_F(SelectionSizesTest, CancelInTheCustomDialog) {
+  Start();
+  TMainZorna& m = Main();
+  m.BtnZamknuteClick(nullptr);
+  answer_ = [](QDialog*) { return int(QDialog::Rejected); };
+  m.ComboBox2->setCurrentIndex(5);
+  m.ComboBox2Change(m.ComboBox2);
+  EXPECT_EQ(m.ComboBox2->currentIndex(), m.ComboBox1->currentIndex());
+  m.ComboBox1->setCurrentIndex(5);
+  m.ComboBox1Change(m.ComboBox1);
+  EXPECT_EQ(m.ComboBox1->currentIndex(), 5);
+  EXPECT_EQ(m.ComboBox1->currentText(), "vlastný");
+  EXPECT_EQ(m.Image1->Picture().Width(), 0);  // an output size of 0 until another entry
+}
+
+TEST_F(SelectionSizesTest, CustomSizeTextIsForcedIntoRange) {
+  Start();
+  TDlgRozmer* d = AllForms().DlgRozmer;
+  QLineEdit* edit = d->SpinEdit1->findChild<QLineEdit*>();
+  edit->setText("3");
+  d->SpinEdit1Change();
+  EXPECT_EQ(edit->text(), "5");
+  edit->setText("");
+  d->SpinEdit1Change();
+  EXPECT_EQ(edit->text(), "5");
+  edit->setText("129");
+  d->SpinEdit1Change();
+  EXPECT_EQ(edit->text(), "128");
+}
+
+TEST_F(SelectionSizesTest, TakeExpandsTheResultPanelAndShowsHintsInTurn) {
+  Start();
+  TMainZorna& m = Main();
+  messages_.clear();
+  m.ImageVstupMinClick(m.Panel("Vystup").right);  // collapse the result panel
+  ASSERT_EQ(m.Panel("Vystup").panel->height(), 17);
+  m.bitmapaMouseDown(m.bitmapa);
+  EXPECT_EQ(m.Panel("Vystup").panel->height(), 64 + 17 + 18);
+  EXPECT_TRUE(m.BtnSave->isEnabled());
+  EXPECT_FALSE(m.BtnOtocDolava->isHidden());
+  for (int i = 0; i < 4; ++i) m.bitmapaMouseDown(m.bitmapa);
+  ASSERT_EQ(messages_.size(), 4);
+  EXPECT_TRUE(messages_[0].contains("\r"));
+  EXPECT_EQ(messages_[1], messages_[0]);
+  EXPECT_EQ(messages_[2],
+            "Výsledný obrázok môžete ešte ďalej upravovať kliknutím naň vo výsledku.");
+  EXPECT_EQ(messages_[3], messages_[2]);
+}
+
+TEST_F(SelectionSizesTest, ShrinkModeAndSmoothSwitchToggle) {
+  Start();
+  TMainZorna& m = Main();
+  m.BtnModClick(nullptr);
+  EXPECT_EQ(m.BtnMod->text(), "mód 2");
+  m.BtnModClick(nullptr);
+  EXPECT_EQ(m.BtnMod->text(), "mód 1");
+  m.Zvacs2Click(nullptr);
+  EXPECT_TRUE(m.Zvacs1->isEnabled());
+  EXPECT_FALSE(m.Zvacs2->isEnabled());
+  m.Zvacs1Click(nullptr);
+  EXPECT_FALSE(m.Zvacs1->isEnabled());
+  EXPECT_TRUE(m.Zvacs2->isEnabled());
+}
+
+}  // namespace
+}  // namespace zorna::app::testing
