@@ -5,6 +5,10 @@
 #include <cstring>
 #include <stdexcept>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "support/base255.h"
 #include "support/block_codec_buffer.h"
 #include "support/block_codec_transforms.h"
@@ -37,6 +41,30 @@ size_t PeriodicLength(const uint8_t* from, const uint8_t* end, size_t period) {
   return static_cast<size_t>(p - from);
 }
 
+// Bit j is set when from[j] equals from[j + distance], for j = 0 .. 31. Reads 32 + distance
+// bytes.
+uint32_t EqualityMask(const uint8_t* from, size_t distance) {
+#if defined(__SSE2__)
+  auto load = [](const uint8_t* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); };
+  const auto low =
+      static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(load(from), load(from + distance))));
+  const auto high = static_cast<uint32_t>(
+      _mm_movemask_epi8(_mm_cmpeq_epi8(load(from + 16), load(from + 16 + distance))));
+  return low | high << 16;
+#else
+  uint32_t mask = 0;
+  for (size_t j = 0; j < 32; ++j) mask |= static_cast<uint32_t>(from[j] == from[j + distance]) << j;
+  return mask;
+#endif
+}
+
+// Bit j is set when bits j .. j + count - 1 of mask are all set.
+constexpr uint32_t SetStretches(uint32_t mask, int count) {
+  uint32_t all = mask;
+  for (int shift = 1; shift < count; ++shift) all &= mask >> shift;
+  return all;
+}
+
 uint8_t* WriteRecordHead(uint8_t* out, EscapePair pair, size_t count) {
   out[0] = pair.first;
   out[1] = pair.second;
@@ -54,18 +82,25 @@ EscapePair FindFreePair(std::span<const uint8_t> block) {
   if (block.size() > kBlockSize) throw std::length_error("block longer than 65025 bytes");
   uint8_t* seen = ThreadScratch<PairTable>().seen;
   std::memset(seen, 0, 65536);
-  const uint8_t* p = block.data();
-  const uint8_t* const last = p + (block.empty() ? 0 : block.size() - 1);
-  while (p < last) {
-    if (p[0] == p[1]) {
-      // Inside a run every pair is the same; go on from the run's last byte.
-      seen[p[0] * 257] = 1;
-      p += PeriodicLength(p, last + 1, 1) - 1;
-      continue;
+  const uint8_t* const p = block.data();
+  const size_t pairs = block.empty() ? 0 : block.size() - 1;
+  auto mark = [&](size_t k) { seen[p[k] << 8 | p[k + 1]] = 1; };
+  size_t k = 0;
+  // Eight pairs at a time. Where the nine bytes behind them repeat the nine bytes one, two or
+  // three places earlier, their pairs are ones already marked: runs and short periods cost
+  // almost nothing.
+  while (k + 8 <= pairs) {
+    const uint64_t word = Load64(p + k);
+    bool repeated = false;
+    for (size_t distance = 1; distance <= 3 && distance <= k && !repeated; ++distance) {
+      repeated = word == Load64(p + k - distance) && p[k + 8] == p[k + 8 - distance];
     }
-    seen[p[0] << 8 | p[1]] = 1;
-    ++p;
+    if (!repeated) {
+      for (size_t j = k; j < k + 8; ++j) mark(j);
+    }
+    k += 8;
   }
+  for (; k < pairs; ++k) mark(k);
   const void* free_slot = std::memchr(seen, 0, 65536);
   // At most 65 024 pairs occur, so a free one exists for every block accepted above.
   const size_t index = static_cast<size_t>(static_cast<const uint8_t*>(free_slot) - seen);
@@ -84,6 +119,15 @@ size_t RunPack(std::span<const uint8_t> block, EscapePair pair, uint8_t* out) {
   }
   const uint8_t* literal = in;
   while (in < end) {
+    if (end - in >= 33) {
+      // Skip the stretch in which no run of six starts.
+      const uint32_t starts = SetStretches(EqualityMask(in, 1), 5) & ((1u << 28) - 1);
+      if (starts == 0) {
+        in += 28;
+        continue;
+      }
+      in += std::countr_zero(starts);
+    }
     const size_t run = PeriodicLength(in, end, 1);
     if (run >= 6) {
       std::memcpy(o, literal, static_cast<size_t>(in - literal));
@@ -109,6 +153,19 @@ size_t PatternPack(std::span<const uint8_t> block, EscapePair pair, uint8_t* out
   // At each position: a run of at least 7, else period 2 over at least 8, else period 3 over at
   // least 9 bytes; the record is one byte shorter than the stretch it needs.
   while (end - in >= 7) {
+    if (end - in >= 35) {
+      // Skip the stretch at which none of the three tests can succeed: each needs six bytes in a
+      // row equal to the ones its period before them.
+      const uint32_t starts =
+          (SetStretches(EqualityMask(in, 1), 6) | SetStretches(EqualityMask(in, 2), 6) |
+           SetStretches(EqualityMask(in, 3), 6)) &
+          ((1u << 27) - 1);
+      if (starts == 0) {
+        in += 27;
+        continue;
+      }
+      in += std::countr_zero(starts);
+    }
     size_t period = 1;
     size_t stretch = PeriodicLength(in, end, 1);
     if (stretch < 7) {

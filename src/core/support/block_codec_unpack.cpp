@@ -3,7 +3,12 @@
 // the guards only stop payloads that would otherwise run past the block.
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "support/base255.h"
 #include "support/block_codec_buffer.h"
@@ -51,26 +56,40 @@ bool ReadPatternRecord(const uint8_t* at, size_t available, Record& record) {
 
 const uint8_t* FindPair(const uint8_t* from, size_t available, EscapePair pair) {
   if (available < 2) return nullptr;
-  const uint8_t* last = from + available - 1;  // a pair must start before the last byte
-  for (const uint8_t* p = from; p < last; ++p) {
-    p = static_cast<const uint8_t*>(std::memchr(p, pair.first, static_cast<size_t>(last - p)));
-    if (p == nullptr) return nullptr;
-    if (p[1] == pair.second) return p;
+  const uint8_t* p = from;
+  const uint8_t* const last = from + available - 1;  // a pair must start before the last byte
+#if defined(__SSE2__)
+  const __m128i first = _mm_set1_epi8(static_cast<char>(pair.first));
+  const __m128i second = _mm_set1_epi8(static_cast<char>(pair.second));
+  auto load = [](const uint8_t* at) {
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+  };
+  for (; last - p >= 16; p += 16) {
+    const int hits = _mm_movemask_epi8(
+        _mm_and_si128(_mm_cmpeq_epi8(load(p), first), _mm_cmpeq_epi8(load(p + 1), second)));
+    if (hits != 0) return p + std::countr_zero(static_cast<unsigned>(hits));
+  }
+#endif
+  for (; p < last; ++p) {
+    if (p[0] == pair.first && p[1] == pair.second) return p;
   }
   return nullptr;
 }
 
 // Whether the scan, going on at record.resume inside the expansion, would meet the escape pair
-// before it reaches the bytes after the record (next is the first of them, or null).
+// before it reaches the bytes after the record (next is the first of them, or null). The scan
+// resumes at a multiple of the period, so the pairs to look at are the period's own.
 bool PairInsideExpansion(const Record& record, EscapePair pair, const uint8_t* next) {
   const size_t n = record.count;
-  auto at = [&](size_t j) { return record.pattern[j % record.period]; };
-  // The pairs inside a periodic expansion repeat with its period.
-  for (size_t j = record.resume; j + 1 < n && j < record.resume + record.period; ++j) {
-    if (at(j) == pair.first && at(j + 1) == pair.second) return true;
+  const size_t period = record.period;
+  const uint8_t* pattern = record.pattern;
+  for (size_t t = 0; t < period && record.resume + t + 1 < n; ++t) {
+    const uint8_t following = pattern[t + 1 == period ? 0 : t + 1];
+    if (pattern[t] == pair.first && following == pair.second) return true;
   }
-  return n >= 1 && n - 1 >= record.resume && next != nullptr && at(n - 1) == pair.first &&
-         *next == pair.second;
+  if (next == nullptr || n < 1 || n - 1 < record.resume) return false;
+  const size_t phase = period == 1 ? 0 : period == 2 ? (n - 1) & 1 : (n - 1) % 3;
+  return pattern[phase] == pair.first && *next == pair.second;
 }
 
 DecodedBlock ExpandRecords(std::span<const uint8_t> payload, EscapePair pair, uint8_t* out,
