@@ -1,0 +1,197 @@
+#include "output/icon_file.h"
+
+#include <limits>
+#include <string>
+
+#include "picture/mimage.h"
+#include "picture/raster.h"
+#include "support/error.h"
+#include "support/files.h"
+
+namespace zorna {
+
+Colorref IconKeyColor(const Bitmap& result, IconTransparency choice) {
+  switch (choice) {
+    case IconTransparency::kWhite:
+      return kWhite;
+    case IconTransparency::kTopLeft:
+      return result.Pixel(0, 0);
+    case IconTransparency::kBottomRight:
+      return result.Pixel(result.Width() - 1, result.Height() - 1);
+    case IconTransparency::kOpaque:
+      break;
+  }
+  return kInvalidColor;
+}
+
+namespace {
+
+// Every pixel of `picture` equal to `from` becomes `to`: brush-copied over a work bitmap filled
+// with `to`, and the outcome taken back.
+void ReplaceColor(Bitmap& picture, Bitmap& work, Colorref from, Colorref to) {
+  const Rect all{0, 0, picture.Width(), picture.Height()};
+  work.Fill(to);
+  BrushCopy(work, all, picture, all, from, to);
+  picture = work;
+}
+
+}  // namespace
+
+Icon MakeIcon(const Bitmap& result, IconTransparency choice) {
+  const int w = result.Width(), h = result.Height();
+  Bitmap p(w, h);
+  BitBlt(p, 0, 0, w, h, result, 0, 0, SRCCOPY);
+  const Colorref key = IconKeyColor(p, choice);
+  Bitmap m(w, h, kWhite);
+  Bitmap t(w, h);
+  // The picture's own black would otherwise be taken for the key once the key turns black.
+  if (key != kBlack) ReplaceColor(p, t, kBlack, kIconMarkerColor);
+  // No key (or a key read outside the picture) matches no pixel.
+  if (key != kInvalidColor) ReplaceColor(p, t, key, kBlack);
+  // Where P is black (the key) M stays white; elsewhere it takes P's colour, and the
+  // exclusive-or with P then leaves white at the key pixels and black everywhere else.
+  KresliPriehladne(m, 0, 0, w, h, p, kBlack);
+  BitBlt(m, 0, 0, w, h, p, 0, 0, SRCINVERT);
+  // Monochrome against the white background: white is transparent, anything else opaque.
+  for (int y = 0; y < h; ++y) {
+    Colorref* row = m.Row(y);
+    for (int x = 0; x < w; ++x) row[x] = row[x] == kWhite ? kWhite : kBlack;
+  }
+  ReplaceColor(p, t, kIconMarkerColor, kBlack);
+  return Icon{std::move(p), std::move(m)};
+}
+
+const std::array<Colorref, 16>& IconPalette() {
+  // The desktop's 4-bit order: dark colours, silver, grey, then the bright ones.
+  static const std::array<Colorref, 16> palette = {
+      Rgb(0, 0, 0),       Rgb(128, 0, 0),   Rgb(0, 128, 0),   Rgb(128, 128, 0),
+      Rgb(0, 0, 128),     Rgb(128, 0, 128), Rgb(0, 128, 128), Rgb(192, 192, 192),
+      Rgb(128, 128, 128), Rgb(255, 0, 0),   Rgb(0, 255, 0),   Rgb(255, 255, 0),
+      Rgb(0, 0, 255),     Rgb(255, 0, 255), Rgb(0, 255, 255), Rgb(255, 255, 255)};
+  return palette;
+}
+
+int NearestIconPaletteIndex(Colorref color) {
+  // Squared distance in RGB; the first entry wins a tie.
+  int best = 0;
+  int best_distance = std::numeric_limits<int>::max();
+  const auto& palette = IconPalette();
+  for (int i = 0; i < static_cast<int>(palette.size()); ++i) {
+    const int dr = RedOf(color) - RedOf(palette[i]);
+    const int dg = GreenOf(color) - GreenOf(palette[i]);
+    const int db = BlueOf(color) - BlueOf(palette[i]);
+    const int distance = dr * dr + dg * dg + db * db;
+    if (distance < best_distance) {
+      best_distance = distance;
+      best = i;
+    }
+  }
+  return best;
+}
+
+namespace {
+
+constexpr int kMinIconSide = 5;
+constexpr int kMaxIconSide = 128;
+constexpr uint32_t kInfoHeaderSize = 40;
+constexpr uint32_t kColorTableSize = 16 * 4;
+constexpr uint32_t kImageOffset = 22;
+
+void Put16(std::vector<uint8_t>& out, uint32_t v) {
+  out.push_back(static_cast<uint8_t>(v));
+  out.push_back(static_cast<uint8_t>(v >> 8));
+}
+void Put32(std::vector<uint8_t>& out, uint32_t v) {
+  Put16(out, v & 0xFFFF);
+  Put16(out, v >> 16);
+}
+
+// Bytes of one row of `bits` bits per pixel, padded to a multiple of 4.
+uint32_t RowBytes(int side, int bits) {
+  return (static_cast<uint32_t>(side) * bits + 31) / 32 * 4;
+}
+
+// Maps colours to palette entries, remembering the last one: pictures repeat colours a lot.
+class NearestColorCache {
+ public:
+  int operator()(Colorref c) {
+    if (c != last_color_) {
+      last_color_ = c;
+      last_index_ = NearestIconPaletteIndex(c);
+    }
+    return last_index_;
+  }
+
+ private:
+  Colorref last_color_ = kInvalidColor;
+  int last_index_ = 0;
+};
+
+}  // namespace
+
+std::vector<uint8_t> EncodeIconFile(const Icon& icon) {
+  const int s = icon.color.Width();
+  if (s < kMinIconSide || s > kMaxIconSide || icon.color.Height() != s || icon.mask.Width() != s ||
+      icon.mask.Height() != s) {
+    throw Error("An icon must be square with a side of 5 to 128 pixels");
+  }
+  const uint32_t color_row = RowBytes(s, 4), mask_row = RowBytes(s, 1);
+  const uint32_t x = color_row * s, a = mask_row * s;
+  std::vector<uint8_t> out;
+  out.reserve(kImageOffset + kInfoHeaderSize + kColorTableSize + x + a);
+  // Directory: one icon image. The colour field holds planes x bits per pixel (4), and the
+  // planes and bit-count fields stay 0, as the desktop's icon writer leaves them.
+  Put16(out, 0);
+  Put16(out, 1);
+  Put16(out, 1);
+  out.push_back(static_cast<uint8_t>(s));
+  out.push_back(static_cast<uint8_t>(s));
+  Put16(out, 4);
+  Put16(out, 0);
+  Put16(out, 0);
+  Put32(out, kInfoHeaderSize + kColorTableSize + x + a);
+  Put32(out, kImageOffset);
+  // Bitmap information header: the height counts the colour image and the mask.
+  Put32(out, kInfoHeaderSize);
+  Put32(out, static_cast<uint32_t>(s));
+  Put32(out, static_cast<uint32_t>(2 * s));
+  Put16(out, 1);
+  Put16(out, 4);
+  Put32(out, 0);
+  Put32(out, x);
+  Put32(out, 0);
+  Put32(out, 0);
+  Put32(out, 16);
+  Put32(out, 0);
+  for (Colorref c : IconPalette()) {
+    out.push_back(BlueOf(c));
+    out.push_back(GreenOf(c));
+    out.push_back(RedOf(c));
+    out.push_back(0);
+  }
+  NearestColorCache nearest;
+  for (int y = s - 1; y >= 0; --y) {
+    const size_t start = out.size();
+    out.resize(start + color_row, 0);
+    const Colorref* row = icon.color.Row(y);
+    for (int px = 0; px < s; ++px) {
+      const int index = nearest(row[px]);
+      out[start + px / 2] |= static_cast<uint8_t>(px % 2 == 0 ? index << 4 : index);
+    }
+  }
+  for (int y = s - 1; y >= 0; --y) {
+    const size_t start = out.size();
+    out.resize(start + mask_row, 0);
+    const Colorref* row = icon.mask.Row(y);
+    for (int px = 0; px < s; ++px) {
+      if (row[px] == kWhite) out[start + px / 8] |= static_cast<uint8_t>(0x80 >> (px % 8));
+    }
+  }
+  return out;
+}
+
+void WriteIconFile(const std::filesystem::path& path, const Icon& icon) {
+  WriteFileAtomically(path, EncodeIconFile(icon));
+}
+
+}  // namespace zorna
