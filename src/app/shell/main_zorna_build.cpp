@@ -77,17 +77,17 @@ void TMainZorna::BuildInputPanel() {
   ComboBox2 = MakeList(body, "ComboBox2", kSizeItems);
   ComboBox2->setGeometry(4, 9, 80, 21);
   BtnZamknute = MakeButton(body, "BtnZamknute", "");
-  BtnZamknute->setText("🔒");
+  BtnZamknute->setIcon(PlainLockGlyph(true));
   BtnZamknute->setGeometry(4, 32, 17, 17);
   BtnOdomknute = MakeButton(body, "BtnOdomknute", "");
-  BtnOdomknute->setText("🔓");
+  BtnOdomknute->setIcon(PlainLockGlyph(false));
   BtnOdomknute->setGeometry(4, 32, 17, 17);
   BtnOdomknute->hide();
   Zvacs2 = MakeButton(body, "Zvacs2", "");
-  Zvacs2->setText("⤢");
+  Zvacs2->setIcon(PlainEnlargeGlyph());
   Zvacs2->setGeometry(24, 32, 17, 17);
   Zvacs1 = MakeButton(body, "Zvacs1", "");
-  Zvacs1->setText("⤢");
+  Zvacs1->setIcon(PlainEnlargeGlyph());
   Zvacs1->setCheckable(true);
   Zvacs1->setChecked(true);  // the pressed look of its group
   Zvacs1->setGeometry(25, 32, 17, 17);

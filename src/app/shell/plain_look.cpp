@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
 
 #include "app/platform/qt_bitmap.h"
 
@@ -61,6 +63,34 @@ Bitmap PlainBodyPicture(int width, int height) {
   QImage image(width, height, QImage::Format_RGB32);
   image.fill(QColor(0xD4, 0xD0, 0xC8));
   return FromQImage(image);
+}
+
+QIcon PlainLockGlyph(bool locked) {
+  QPixmap pixmap(13, 13);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(0x30, 0x30, 0x30), 1.4));
+  QPainterPath shackle;
+  shackle.moveTo(3.5, 6);
+  shackle.lineTo(3.5, 3.5);
+  shackle.arcTo(3.5, 0.8, 6, 5.4, 180, -180);
+  if (locked) shackle.lineTo(9.5, 6);
+  p.drawPath(shackle);
+  p.setPen(Qt::NoPen);
+  p.setBrush(locked ? QColor(0xC8, 0x9A, 0x20) : QColor(0x90, 0x90, 0x90));
+  p.drawRoundedRect(QRectF(1.5, 6, 10, 6.5), 1.2, 1.2);
+  return QIcon(pixmap);
+}
+
+QIcon PlainEnlargeGlyph() {
+  QPixmap pixmap(13, 13);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setPen(QPen(QColor(0x20, 0x40, 0x80), 1.2));
+  p.drawRect(1, 6, 5, 5);
+  p.drawRect(4, 1, 8, 8);
+  return QIcon(pixmap);
 }
 
 }  // namespace zorna::app

@@ -1,4 +1,5 @@
 #pragma once
+#include <QIcon>
 #include <QString>
 
 #include "picture/bitmap.h"
@@ -12,5 +13,8 @@ Bitmap PlainCaptionPicture(const QString& caption, int width);
 Bitmap PlainCaptionEndPicture();
 Bitmap PlainCollapsePicture();
 Bitmap PlainBodyPicture(int width, int height);
+// Small glyphs of the input panel: a padlock (closed or open) and the enlargement arrows.
+QIcon PlainLockGlyph(bool locked);
+QIcon PlainEnlargeGlyph();
 
 }  // namespace zorna::app
