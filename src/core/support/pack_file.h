@@ -1,0 +1,61 @@
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+// Pack files (".mk"): skins and gallery updates. A pack is a plain sequence of entries: the
+// stored name (code page 1250, may hold backslashes) and a 0, a base-255 block count, and that
+// many blocks of the block codec (method, base-255 length, the method's parameters, data).
+namespace zorna {
+
+// Progress of the running pack job, -1 when none runs. The main window's timer shows them.
+extern int32_t PostupMaximum;
+extern int32_t PostupPozicia;
+
+struct PackResult {
+  bool completed = true;  // false: the job stopped early, at `problem`
+  std::string problem;    // one line saying what went wrong
+  // Unpacking: stored names (as UTF-8) not written because they would leave the root or pass a
+  // symbolic link; their data was read and discarded.
+  std::vector<std::string> skipped;
+  // Unpacking: blocks whose data was damaged; they were written as far as they decoded.
+  size_t damaged_blocks = 0;
+};
+
+// Packs the files into pack_path (replaced only once the new pack is complete). Each name is
+// opened as given and its text becomes the stored name, converted to code page 1250 with
+// backslashes. after_each_block lets the caller keep its window responsive.
+PackResult ZbalSubory(const std::vector<std::string>& names, const std::string& pack_path,
+                      const std::function<void()>& after_each_block = {});
+
+struct UnpackLimits {
+  // A pack of a few hundred kilobytes can declare gigabytes; unpacking stops as for a damaged
+  // pack once this much has been written.
+  uint64_t max_total_bytes = uint64_t{256} << 20;
+};
+
+// Unpacks every entry of the pack. Relative names resolve against current_folder; no entry is
+// ever written outside root (for the program: the program folder), and no symbolic link inside
+// it is followed. Existing files are overwritten; missing folders below the root are created.
+// A damaged pack stops the job; what was written so far stays.
+PackResult RozbalArchiv(const std::string& pack_path, const std::filesystem::path& current_folder,
+                        const std::filesystem::path& root,
+                        const std::function<void()>& after_each_block = {},
+                        const UnpackLimits& limits = {});
+
+// What a pack holds, read without writing anything.
+struct PackEntryInfo {
+  std::string name;  // the stored name as UTF-8, backslashes kept
+  uint64_t size = 0;
+  uint32_t blocks = 0;
+  std::vector<uint8_t> methods;  // the method codes used, in ascending order
+};
+struct PackListing {
+  std::vector<PackEntryInfo> entries;
+  PackResult result;
+};
+PackListing ListPack(const std::string& pack_path);
+
+}  // namespace zorna

@@ -1,0 +1,62 @@
+#pragma once
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Where the entries of a pack may be written. A pack comes from elsewhere, so no entry may land
+// outside the folder that the caller names as the root (for the program: the program folder).
+namespace zorna {
+
+// The name stored in a pack (code page 1250, backslashes) as the program's own text: UTF-8 with
+// "/".
+std::string StoredNameToPath(std::string_view stored_name);
+// The reverse, for the pack writer; nullopt when the text has characters that code page 1250
+// cannot hold.
+std::optional<std::string> PathToStoredName(std::string_view path);
+
+// The destination of an entry as folder and file names below the root, or nullopt when the entry
+// must be skipped. Relative names resolve against the current folder ("..\strom.trv" from
+// "Data" reaches the program folder). An absolute name (drive letter or leading backslash) that
+// passes through a "Skin" folder goes below the root's "Skin" from that folder on, since packs
+// made on another computer store full paths; any other name that leaves the root is skipped.
+// current_folder and root are absolute and free of "." and "..".
+std::optional<std::vector<std::string>> PackEntryDestination(
+    std::string_view stored_name, const std::filesystem::path& current_folder,
+    const std::filesystem::path& root);
+
+// An open folder or file, closed when it goes.
+class FileDescriptor {
+ public:
+  FileDescriptor() = default;
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  FileDescriptor(FileDescriptor&& other) noexcept : fd_(other.Release()) {}
+  FileDescriptor& operator=(FileDescriptor&& other) noexcept;
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  ~FileDescriptor();
+  int Get() const { return fd_; }
+  bool IsOpen() const { return fd_ >= 0; }
+  int Release() {
+    const int fd = fd_;
+    fd_ = -1;
+    return fd;
+  }
+
+ private:
+  int fd_ = -1;
+};
+
+// Creates (or truncates) the file components below the open root folder, creating missing
+// folders on the way. Names are matched without regard to case where the exact one is missing.
+// A symbolic link or anything but a folder or plain file on the way is never followed.
+struct CreatedFile {
+  enum class Outcome { kCreated, kSkipped, kFailed };
+  Outcome outcome = Outcome::kFailed;
+  FileDescriptor file;
+  std::string reason;  // for kSkipped and kFailed
+};
+CreatedFile CreateFileBelowRoot(int root_folder, const std::vector<std::string>& components);
+
+}  // namespace zorna
