@@ -61,6 +61,19 @@ Icon MakeIcon(const Bitmap& result, IconTransparency choice) {
   return Icon{std::move(p), std::move(m)};
 }
 
+Bitmap IconDialogPreview(const Bitmap& background, const Bitmap& result, IconTransparency choice,
+                         int control_side) {
+  Bitmap preview = background;
+  const int o = control_side / 2 - result.Width() / 2;
+  if (choice == IconTransparency::kOpaque) {
+    BitBlt(preview, o, o, result.Width(), result.Height(), result, 0, 0, SRCCOPY);
+  } else {
+    KresliPriehladne(preview, o, o, result.Width(), result.Height(), result,
+                     IconKeyColor(result, choice));
+  }
+  return preview;
+}
+
 const std::array<Colorref, 16>& IconPalette() {
   // The desktop's 4-bit order: dark colours, silver, grey, then the bright ones.
   static const std::array<Colorref, 16> palette = {

@@ -33,6 +33,12 @@ struct Icon {
 
 Icon MakeIcon(const Bitmap& result, IconTransparency choice);
 
+// The icon dialog's preview: the result drawn over the background picture (the top-left of a
+// control `control_side` wide) at o = control_side / 2 - side / 2, opaque for kOpaque, else
+// with the choice's key colour left transparent; clipped to the background picture.
+Bitmap IconDialogPreview(const Bitmap& background, const Bitmap& result, IconTransparency choice,
+                         int control_side = 73);
+
 // The icon file's 16 colours (the standard VGA colours) and the nearest-colour rule that maps
 // every pixel to one of them.
 const std::array<Colorref, 16>& IconPalette();

@@ -257,5 +257,30 @@ TEST(IconFile, AFailedWriteReportsTheNameAndKeepsTheEarlierFile) {
   std::filesystem::remove_all(folder);
 }
 
+TEST(IconPreview, ResultSitsAtTheControlsCentreOverTheBackgroundAndIsClipped) {
+  const Bitmap background(64, 64, Rgb(10, 20, 30));
+  Bitmap result = Figure(16);
+  // o = 36 - 8 = 28.
+  const Bitmap white_key = IconDialogPreview(background, result, IconTransparency::kWhite);
+  ASSERT_EQ(white_key.Width(), 64);
+  EXPECT_EQ(white_key.Pixel(28, 28), Rgb(10, 20, 30));
+  EXPECT_EQ(white_key.Pixel(29, 29), kBlack);
+  EXPECT_EQ(white_key.Pixel(30, 29), kRed);
+  EXPECT_EQ(white_key.Pixel(27, 29), Rgb(10, 20, 30));
+  const Bitmap opaque = IconDialogPreview(background, result, IconTransparency::kOpaque);
+  EXPECT_EQ(opaque.Pixel(28, 28), kWhite);
+  EXPECT_EQ(opaque.Pixel(43, 43), kWhite);
+  EXPECT_EQ(opaque.Pixel(44, 44), Rgb(10, 20, 30));
+  // Side 128: o = -28, so result pixel (28 + x, 28 + y) shows at (x, y).
+  Bitmap big(128, 128, kWhite);
+  big.SetPixel(28, 28, kRed);
+  big.SetPixel(91, 91, kGreen);
+  big.SetPixel(127, 127, kBlack);
+  const Bitmap clipped = IconDialogPreview(background, big, IconTransparency::kBottomRight);
+  EXPECT_EQ(clipped.Pixel(0, 0), kRed);
+  EXPECT_EQ(clipped.Pixel(63, 63), kGreen);
+  EXPECT_EQ(clipped.Pixel(1, 1), kWhite);  // the key is black here, so white stays
+}
+
 }  // namespace
 }  // namespace zorna
