@@ -128,3 +128,26 @@ TEST_F(SelectionSizesTest, ShrinkModeAndSmoothSwitchToggle) {
 
 }  // namespace
 }  // namespace zorna::app::testing
+
+namespace zorna::app::testing {
+namespace {
+
+TEST_F(SelectionSizesTest, PickComposesThePreviewAndTheTakeCopiesIt) {
+  Start();
+  TMainZorna& m = Main();
+  m.bitmapaMouseMove(m.bitmapa, 100, 50);
+  EXPECT_EQ(m.Bevel1->pos(), QPoint(101, 51));
+  ASSERT_EQ(m.Image1->Picture().Width(), 64);
+  EXPECT_EQ(m.Image1->Picture().Pixel(0, 0), m.bitmapa->Picture().Pixel(100, 50));
+  EXPECT_EQ(m.Image1->Picture().Pixel(63, 63), m.bitmapa->Picture().Pixel(163, 113));
+  EXPECT_EQ(m.Image3->Picture(), m.Image1->Picture());
+  m.bitmapaMouseDown(m.bitmapa);
+  EXPECT_EQ(m.Image2->Picture(), m.Image1->Picture());
+  m.BtnPreklopVodorovneClick(m.BtnPreklopVodorovne);
+  EXPECT_EQ(m.Image2->Picture().Pixel(0, 0), m.bitmapa->Picture().Pixel(163, 50));
+  m.bitmapaMouseMove(m.bitmapa, 0, 0);  // the transform leaves the preview alone
+  EXPECT_EQ(m.Image1->Picture().Pixel(0, 0), m.bitmapa->Picture().Pixel(0, 0));
+}
+
+}  // namespace
+}  // namespace zorna::app::testing

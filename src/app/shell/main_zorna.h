@@ -75,6 +75,12 @@ class TMainZorna : public QWidget {
   void Image2Click(QObject* sender);
   void Image2RightClick(QObject* sender);
 
+  // The result's transforms.
+  void BtnPreklopZvisloClick(QObject* sender);
+  void BtnPreklopVodorovneClick(QObject* sender);
+  void BtnOtocDolavaClick(QObject* sender);
+  void BtnOtocDopravaClick(QObject* sender);
+
   // Finds a control of the window by its name, as the handlers that work from names do.
   QWidget* Control(const QString& name) const;
   ToolPanel& Panel(const QString& word);
@@ -160,6 +166,7 @@ class TMainZorna : public QWidget {
   void BuildShortcuts();
   void BuildMenus();
   void ConnectSelection();
+  void ComposeAt(int x, int y);
   void LoadNotFoundList();
   void SaveNotFoundList();
   bool Docked() const;

@@ -55,6 +55,14 @@ void TMainZorna::ConnectSelection() {
       Image2Click(Image2);
     }
   });
+  connect(BtnPreklopZvislo, &QToolButton::clicked, this,
+          [this] { BtnPreklopZvisloClick(BtnPreklopZvislo); });
+  connect(BtnPreklopVodorovne, &QToolButton::clicked, this,
+          [this] { BtnPreklopVodorovneClick(BtnPreklopVodorovne); });
+  connect(BtnOtocDolava, &QToolButton::clicked, this,
+          [this] { BtnOtocDolavaClick(BtnOtocDolava); });
+  connect(BtnOtocDoprava, &QToolButton::clicked, this,
+          [this] { BtnOtocDopravaClick(BtnOtocDoprava); });
   connect(BtnClose, &QToolButton::clicked, this, [this] { Button4Click(BtnClose); });
   connect(BtnMinimize, &QToolButton::clicked, this, [this] { BtnMinimizeClick(BtnMinimize); });
   connect(BtnLeft, &QToolButton::clicked, this, [this] { BtnLeftClick(BtnLeft); });
@@ -65,6 +73,7 @@ void TMainZorna::ConnectSelection() {
 
 void TMainZorna::bitmapaMouseMove(QObject*, int x, int y) {
   Bevel1->move(x + 1, y + 1);
+  ComposeAt(x, y);
   Image3->SetPicture(Image1->Picture());
 }
 
