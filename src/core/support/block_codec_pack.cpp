@@ -140,7 +140,8 @@ size_t RunPack(std::span<const uint8_t> block, EscapePair pair, uint8_t* out) {
       in += run;
     }
   }
-  std::memcpy(o, literal, static_cast<size_t>(end - literal));
+  if (end != literal)
+    std::memcpy(o, literal, static_cast<size_t>(end - literal));  // empty blocks have no data
   o += end - literal;
   return static_cast<size_t>(o - out);
 }
@@ -189,7 +190,8 @@ size_t PatternPack(std::span<const uint8_t> block, EscapePair pair, uint8_t* out
     in += stretch;
     literal = in;
   }
-  std::memcpy(o, literal, static_cast<size_t>(end - literal));
+  if (end != literal)
+    std::memcpy(o, literal, static_cast<size_t>(end - literal));  // empty blocks have no data
   o += end - literal;
   return static_cast<size_t>(o - out);
 }
