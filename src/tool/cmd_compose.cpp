@@ -23,6 +23,7 @@ struct ComposeOptions {
   std::string result;
   std::string at;
   zorna::PickSettings pick;
+  int shrink_mode = 1;
   std::vector<std::string> transforms;
 };
 
@@ -38,19 +39,24 @@ const std::map<std::string, Transform>& Transforms() {
   return transforms;
 }
 
-// A side the size lists can give: a custom side of 5 to 128 covers the fixed ones, and 0 is
-// the custom entry before a size was confirmed.
-const CLI::Validator kSide(
-    [](const std::string& text) -> std::string {
-      try {
-        size_t used = 0;
-        const int side = std::stoi(text, &used);
-        if (used == text.size() && (side == 0 || (side >= 5 && side <= 128))) return {};
-      } catch (const std::exception&) {
-      }
-      return "a side must be 0 or 5 to 128, not " + text;
-    },
-    "SIDE");
+// A side the size lists can give: a custom side of 5 to 128 covers the fixed ones. The input
+// may also be 0, the custom entry before a size was confirmed; an output of 0 would leave no
+// picture to write.
+CLI::Validator SideCheck(bool zero_allowed) {
+  return CLI::Validator(
+      [zero_allowed](const std::string& text) -> std::string {
+        try {
+          size_t used = 0;
+          const int side = std::stoi(text, &used);
+          if (used == text.size() && ((zero_allowed && side == 0) || (side >= 5 && side <= 128)))
+            return {};
+        } catch (const std::exception&) {
+        }
+        return std::string("the side must be ") + (zero_allowed ? "0 or " : "") + "5 to 128, not " +
+               text;
+      },
+      "SIDE");
+}
 
 // "X,Y" with two whole numbers of at least 0 (nine digits at most, so X + I cannot overflow).
 std::optional<std::pair<int, int>> ParsePoint(const std::string& text) {
@@ -76,6 +82,7 @@ const CLI::Validator kPoint(
 
 int Run(const ComposeOptions& options) {
   zorna::PickSettings pick = options.pick;
+  pick.shrink_mode1 = options.shrink_mode == 1;
   std::tie(pick.x, pick.y) = *ParsePoint(options.at);
 
   const zorna::Bitmap screen = zorna::ReadPictureFile(options.source);
@@ -102,17 +109,20 @@ const RegisterCommand compose_command([](CLI::App& app) -> std::function<int()> 
   sub->add_option("--at", options->at, "pick point X,Y: the square's top-left corner")
       ->required()
       ->check(kPoint);
-  sub->add_option("--input", options->pick.input, "input side I (default 32)")->check(kSide);
-  sub->add_option("--output", options->pick.output, "output side O (default 32)")->check(kSide);
+  sub->add_option("--input", options->pick.input, "input side I, 0 or 5 to 128 (default 32)")
+      ->check(SideCheck(true));
+  sub->add_option("--output", options->pick.output, "output side O, 5 to 128 (default 32)")
+      ->check(SideCheck(false));
   std::string modes = "composition mode (default 1):";
   for (int i = 0; i < zorna::kCompositionModeCount; ++i)
-    modes += " " + std::to_string(i) + " " + zorna::kCompositionModeNames[i] + ";";
+    modes +=
+        std::string(i ? "," : "") + " " + std::to_string(i) + " " + zorna::kCompositionModeNames[i];
   sub->add_option("--mode", options->pick.mode, modes)->check(CLI::Range(0, 7));
   sub->add_option("--background", options->pick.background,
                   "background picture 0 to 18 (default 0, plain white; 18 the user's slot)")
       ->check(CLI::Range(0, zorna::kUserBackground));
   sub->add_flag("--smooth", options->pick.smooth, "smooth enlargement on");
-  sub->add_option("--shrink-mode", options->pick.shrink_mode, "shrink mode 1 or 2 (default 1)")
+  sub->add_option("--shrink-mode", options->shrink_mode, "shrink mode 1 or 2 (default 1)")
       ->check(CLI::IsMember({1, 2}));
   sub->add_option("--transform", options->transforms,
                   "flip-vertical, flip-horizontal, turn-left or turn-right, applied to the "

@@ -50,7 +50,7 @@ void ComposePlain(const Bitmap& screen, const PickSettings& s, uint32_t rop, Bit
   } else if (out >= in) {
     const int d = (out - in) / 2;
     BitBlt(preview, d, d, in, in, screen, s.x, s.y, rop);
-  } else if (s.shrink_mode == 1) {
+  } else if (s.shrink_mode1) {
     ResampleSquare(screen, s, preview, work);
   } else {
     StretchBlt(preview, Rect{0, 0, out, out}, screen, Rect{s.x, s.y, s.x + in, s.y + in}, rop);

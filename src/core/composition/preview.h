@@ -25,10 +25,10 @@ struct PickSettings {
   int input = 32;                // I: side of the picked square (0 for an unconfirmed custom size)
   int output = 32;               // O: side of the preview
   int mode = kCoverWithPicture;  // an index outside 0..7 composes as mode 1
-  int background = 0;   // index into the tile list; outside it (-1: none) leaves plain white
-  bool smooth = false;  // smooth enlargement on
-  int shrink_mode = 1;  // 1 while the shrink button reads "mód 1", else 2
-  int x = 0;            // pick point: top-left corner of the square in the screen picture
+  int background = 0;        // index into the tile list; outside it (-1: none) leaves plain white
+  bool smooth = false;       // smooth enlargement on
+  bool shrink_mode1 = true;  // the shrink button reads "mód 1"
+  int x = 0;                 // pick point: top-left corner of the square in the screen picture
   int y = 0;
 };
 
