@@ -151,3 +151,29 @@ TEST_F(SelectionSizesTest, PickComposesThePreviewAndTheTakeCopiesIt) {
 
 }  // namespace
 }  // namespace zorna::app::testing
+
+namespace zorna::app::testing {
+namespace {
+
+TEST_F(SelectionSizesTest, ResultBecomesTheBackgroundOfItsOwnSize) {
+  Seed("Obrázok", "Výstup", 2);
+  Seed("Obrázok", "Vstup", 2);
+  Start();
+  TMainZorna& m = Main();
+  ASSERT_TRUE(m.BackgroundListIsSmall());
+  m.bitmapaMouseMove(m.bitmapa, 40, 40);
+  m.bitmapaMouseDown(m.bitmapa);
+  const Bitmap placeholder64 = m.Backgrounds().list2.Picture(kUserBackground);
+  m.Nastaviakopodklad2Click(nullptr);
+  EXPECT_EQ(m.ComboBoxEx1->currentIndex(), kUserBackground);
+  EXPECT_EQ(m.Backgrounds().list1.Picture(kUserBackground), m.Image2->Picture());
+  // Switching to 64 x 64 shows the other list, whose user picture is still the placeholder.
+  m.ComboBox1->setCurrentIndex(3);
+  m.ComboBox1Change(m.ComboBox1);
+  EXPECT_FALSE(m.BackgroundListIsSmall());
+  EXPECT_EQ(m.ComboBoxEx1->width(), 88);
+  EXPECT_EQ(m.Backgrounds().list2.Picture(kUserBackground), placeholder64);
+}
+
+}  // namespace
+}  // namespace zorna::app::testing

@@ -15,7 +15,7 @@ TMainZorna::TMainZorna() {
   font.setPointSize(8);
   setFont(font);
   BuildFrame();
-  for (int i = 0; i < 19; ++i) ComboBoxEx1->addItem(QString());
+  for (int i = 0; i < kBackgroundCount; ++i) ComboBoxEx1->addItem(QString());
   FillBackgroundList(true);
   ConnectSelection();
 }
@@ -77,16 +77,6 @@ void TMainZorna::paintEvent(QPaintEvent* event) {
       QCoreApplication::exit(0);
     });
   }
-}
-
-}  // namespace zorna::app
-
-namespace zorna::app {
-
-void TMainZorna::FillBackgroundList(bool small) {
-  const int side = small ? 32 : 64;
-  ComboBoxEx1->setIconSize(QSize(side, side));
-  ComboBoxEx1->resize(small ? 57 : 88, side + 6);
 }
 
 }  // namespace zorna::app

@@ -13,6 +13,7 @@
 
 #include "app/widgets/align_panel.h"
 #include "app/widgets/image_control.h"
+#include "composition/background_tiles.h"
 #include "picture/bitmap.h"
 
 namespace zorna::app {
@@ -87,6 +88,9 @@ class TMainZorna : public QWidget {
 
   // The background list shows 32 x 32 pictures for small results, 64 x 64 otherwise.
   void FillBackgroundList(bool small);
+  BackgroundLists& Backgrounds() { return backgrounds_; }
+  bool BackgroundListIsSmall() const { return background_list_small_; }
+  void Nastaviakopodklad2Click(QObject* sender);
 
   // Controls (named as the program's handlers know them).
   ImageControl* bitmapa = nullptr;
@@ -172,6 +176,8 @@ class TMainZorna : public QWidget {
   bool Docked() const;
 
   QHash<QString, QShortcut*> actions_;
+  BackgroundLists backgrounds_;
+  bool background_list_small_ = true;
   bool closing_done_ = false;
   bool painted_ = false;
 };

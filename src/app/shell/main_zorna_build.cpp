@@ -269,7 +269,8 @@ void TMainZorna::BuildMenus() {
     a->setShortcutVisibleInContextMenu(true);
     return a;
   };
-  add(PopupMenu2, "Nastaviakopodklad2", "Nastaviť ako podklad", "Ctrl+Backspace");
+  connect(add(PopupMenu2, "Nastaviakopodklad2", "Nastaviť ako podklad", "Ctrl+Backspace"),
+          &QAction::triggered, this, [this] { Nastaviakopodklad2Click(PopupMenu2); });
   add(PopupMenu2, "Daobrzoknaplochu1", "Dať obrázok na plochu", "Ctrl+P");
   add(PopupMenu2, "Upraviobrzok1", "Tieň a obrys obrázka", "Ctrl+T");
   add(PopupMenu2, "Upraviobrzok2", "Upraviť obrázok", "Ctrl+U");
@@ -283,7 +284,7 @@ void TMainZorna::BuildMenus() {
   // Commands whose windows come later stay disabled rather than doing nothing when chosen.
   for (QMenu* menu : {PopupMenu1, PopupMenu2}) {
     for (QAction* a : menu->actions()) {
-      if (!a->isSeparator()) a->setEnabled(false);
+      if (!a->isSeparator() && a->objectName() != "Nastaviakopodklad2") a->setEnabled(false);
     }
   }
 }
@@ -307,7 +308,7 @@ void TMainZorna::BuildShortcuts() {
       {"Security", "Ctrl+M", {}},
       {"Gallery", "Ctrl+G", {}},
       {"Help", "F1", [this] { HELPClick(nullptr); }},
-      {"Podklad", "Ctrl+Backspace", {}},
+      {"Podklad", "Ctrl+Backspace", [this] { Nastaviakopodklad2Click(nullptr); }},
       {"Plocha", "Ctrl+P", {}},
       {"Tien_obrys", "Ctrl+T", {}},
       {"UpravitObrazok", "Ctrl+U", {}},

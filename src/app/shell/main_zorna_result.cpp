@@ -1,6 +1,11 @@
 // The preview composition of a pick and the transforms of the result.
+#include <QIcon>
+#include <QPixmap>
+
+#include "app/platform/qt_bitmap.h"
 #include "app/shell/main_zorna.h"
-#include "composition/pick_composition.h"
+#include "composition/preview.h"
+#include "composition/transforms.h"
 #include "support/files.h"
 
 namespace zorna::app {
@@ -10,16 +15,36 @@ void TMainZorna::ComposeAt(int x, int y) {
   pick.input = CisloNaZaciatku(ComboBox2->currentText().toStdString());
   pick.output = CisloNaZaciatku(ComboBox1->currentText().toStdString());
   pick.mode = ComboBox3->currentIndex();
+  pick.background = ComboBoxEx1->currentIndex();
   pick.smooth = Zvacs1->isEnabled();
   pick.shrink_mode1 = BtnMod->text() == "mód 1";
   pick.x = x;
   pick.y = y;
-  // The background pictures are not drawn yet: every tile is the plain white picture 0.
-  const int side = pick.output <= 32 ? 32 : 64;
-  PracovnyObrazok = Bitmap(side, side);
-  const Bitmap tile = PracovnyObrazok;
-  ComposePick(bitmapa->Picture(), tile, pick, Image1->MutablePicture(), PracovnyObrazok);
+  ComposePreview(bitmapa->Picture(), Backgrounds().ForOutput(pick.output), pick,
+                 Image1->MutablePicture(), PracovnyObrazok);
   Image1->Changed();
+}
+
+void TMainZorna::FillBackgroundList(bool small) {
+  const ImageList& list = small ? backgrounds_.list1 : backgrounds_.list2;
+  const int selected = ComboBoxEx1->currentIndex();
+  const int side = list.Width();
+  ComboBoxEx1->setIconSize(QSize(side, side));
+  for (int i = 0; i < list.Count() && i < ComboBoxEx1->count(); ++i) {
+    Bitmap shown(side, side);
+    list.Draw(shown, 0, 0, i);
+    ComboBoxEx1->setItemIcon(i, QIcon(QPixmap::fromImage(ToQImage(shown))));
+  }
+  ComboBoxEx1->setCurrentIndex(selected);
+  ComboBoxEx1->resize(small ? 57 : 88, side + 6);
+  background_list_small_ = small;
+}
+
+void TMainZorna::Nastaviakopodklad2Click(QObject*) {
+  ComboBoxEx1->setCurrentIndex(ComboBoxEx1->count() - 1);
+  SetUserBackground(background_list_small_ ? backgrounds_.list1 : backgrounds_.list2,
+                    Image2->Picture());
+  FillBackgroundList(background_list_small_);
 }
 
 void TMainZorna::BtnPreklopZvisloClick(QObject*) {
