@@ -1,0 +1,104 @@
+#include "app/output/dlg_ikona.h"
+
+#include <QFont>
+
+namespace zorna::app {
+
+namespace {
+
+QRadioButton* MakeRadio(QWidget* parent, const char* name, const char* text, int y, int width) {
+  auto* radio = new QRadioButton(QString::fromUtf8(text), parent);
+  radio->setObjectName(name);
+  radio->setGeometry(24, y, width, 17);
+  return radio;
+}
+
+}  // namespace
+
+TDlgIkona::TDlgIkona(QWidget* parent) : QDialog(parent) {
+  setObjectName("DlgIkona");
+  setWindowTitle(QString::fromUtf8("Uloěnie obráku ako ikona"));
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+  setFixedSize(313, 214);
+
+  Bevel1 = new QFrame(this);
+  Bevel1->setObjectName("Bevel1");
+  Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  Bevel1->setGeometry(8, 8, 297, 161);
+
+  Label1 = new QLabel(QString::fromUtf8("Ikonu uložiť ako"), this);
+  Label1->setObjectName("Label1");
+  QFont bold("MS Sans Serif");
+  bold.setPixelSize(13);
+  bold.setBold(true);
+  Label1->setFont(bold);
+  Label1->move(32, 40);
+  Label1->adjustSize();
+
+  RadioButton2 = MakeRadio(this, "RadioButton2", "priehľadnú (biela farba)", 72, 153);
+  RadioButton3 = MakeRadio(this, "RadioButton3", "priehľadnú (farba pixlu 0,0)", 88, 153);
+  RadioButton4 = MakeRadio(this, "RadioButton4", "priehľadnú (farba pixlu max,max)", 104, 174);
+  RadioButton1 = MakeRadio(this, "RadioButton1", "nepriehľadnú", 120, 153);
+  RadioButton2->setChecked(true);
+  connect(RadioButton1, &QRadioButton::clicked, this, [this] { RadioButton1Click(); });
+  connect(RadioButton2, &QRadioButton::clicked, this, [this] { RadioButton2Click(); });
+  connect(RadioButton3, &QRadioButton::clicked, this, [this] { RadioButton3Click(); });
+  connect(RadioButton4, &QRadioButton::clicked, this, [this] { RadioButton4Click(); });
+
+  Image1 = new ImageControl("Image1", this);
+  Image1->setGeometry(216, 56, 73, 73);
+
+  OKBtn = new QPushButton("OK", this);
+  OKBtn->setObjectName("OKBtn");
+  OKBtn->setGeometry(79, 180, 75, 25);
+  OKBtn->setDefault(true);
+  CancelBtn = new QPushButton(QString::fromUtf8("Zrušiť"), this);
+  CancelBtn->setObjectName("CancelBtn");
+  CancelBtn->setGeometry(159, 180, 75, 25);
+  connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TDlgIkona::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  FormShow();
+}
+
+Bitmap TDlgIkona::PreviewBackground() const {
+  if (image_list2_ == nullptr || image_list2_->Count() <= kPreviewBackground) return Bitmap(64, 64);
+  Bitmap background(image_list2_->Width(), image_list2_->Height());
+  image_list2_->Draw(background, 0, 0, kPreviewBackground);
+  return background;
+}
+
+void TDlgIkona::FormShow() {
+  Image1->SetPicture(PreviewBackground());
+  RadioButton2->setChecked(true);
+  RadioButton2Click();
+}
+
+void TDlgIkona::DrawPreview(IconTransparency choice) {
+  Image1->SetPicture(IconDialogPreview(PreviewBackground(), result_, choice, Image1->width()));
+}
+
+void TDlgIkona::RadioButton1Click() {
+  DrawPreview(IconTransparency::kOpaque);
+}
+void TDlgIkona::RadioButton2Click() {
+  DrawPreview(IconTransparency::kWhite);
+}
+void TDlgIkona::RadioButton3Click() {
+  DrawPreview(IconTransparency::kTopLeft);
+}
+void TDlgIkona::RadioButton4Click() {
+  DrawPreview(IconTransparency::kBottomRight);
+}
+
+IconTransparency TDlgIkona::Transparency() const {
+  if (RadioButton2->isChecked()) return IconTransparency::kWhite;
+  if (RadioButton3->isChecked()) return IconTransparency::kTopLeft;
+  if (RadioButton4->isChecked()) return IconTransparency::kBottomRight;
+  return IconTransparency::kOpaque;
+}
+
+}  // namespace zorna::app

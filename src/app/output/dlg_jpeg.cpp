@@ -1,0 +1,84 @@
+#include "app/output/dlg_jpeg.h"
+
+#include "output/jpeg_preview.h"
+#include "support/files.h"
+
+namespace zorna::app {
+
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, int x, int y) {
+  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  label->setObjectName(name);
+  label->move(x, y);
+  label->adjustSize();
+  return label;
+}
+
+ImageControl* MakeStretchedImage(QWidget* parent, const char* name, int x) {
+  auto* image = new ImageControl(name, parent);
+  image->setGeometry(x, 32, 80, 80);
+  image->SetStretch(true);
+  return image;
+}
+
+}  // namespace
+
+TDlgJpeg::TDlgJpeg(QWidget* parent) : QDialog(parent), trial_folder_(DocasnyPriecinok()) {
+  setObjectName("DlgJpeg");
+  setWindowTitle(QString::fromUtf8("Uloěnie obrázku ako jpeg súbor"));
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+  setFixedSize(313, 214);
+
+  Bevel1 = new QFrame(this);
+  Bevel1->setObjectName("Bevel1");
+  Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  Bevel1->setGeometry(8, 8, 297, 161);
+
+  Label1 = MakeLabel(this, "Label1", "Originál:", 24, 16);
+  Image1 = MakeStretchedImage(this, "Image1", 24);
+  Label2 = MakeLabel(this, "Label2", "Výsledok:", 128, 16);
+  Image2 = MakeStretchedImage(this, "Image2", 128);
+  Label4 = MakeLabel(this, "Label4", "Veľkosť súboru:", 216, 56);
+  Label5 = MakeLabel(this, "Label5", "", 216, 72);
+  Label5->setMinimumWidth(85);
+  Label3 = MakeLabel(this, "Label3", "Kompresia:", 24, 120);
+
+  TrackBar = new QSlider(Qt::Horizontal, this);
+  TrackBar->setObjectName("TrackBar");
+  TrackBar->setGeometry(16, 136, 281, 25);
+  TrackBar->setRange(0, 100);
+  TrackBar->setSingleStep(1);
+  TrackBar->setTickPosition(QSlider::NoTicks);
+  TrackBar->setValue(100);
+  connect(TrackBar, &QSlider::valueChanged, this, [this] { TrackBarChange(); });
+
+  OKBtn = new QPushButton("OK", this);
+  OKBtn->setObjectName("OKBtn");
+  OKBtn->setGeometry(79, 180, 75, 25);
+  OKBtn->setDefault(true);
+  CancelBtn = new QPushButton(QString::fromUtf8("Zrušiť"), this);
+  CancelBtn->setObjectName("CancelBtn");
+  CancelBtn->setGeometry(159, 180, 75, 25);
+  connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TDlgJpeg::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  FormShow();
+}
+
+void TDlgJpeg::FormShow() {
+  Image1->SetPicture(result_);
+  TrackBarChange();
+}
+
+void TDlgJpeg::TrackBarChange() {
+  JpegPreview preview = MakeJpegPreview(Image1->Picture(), TrackBar->value(), trial_folder_);
+  Label5->setText(QString::fromStdString(preview.size_text));
+  Label5->adjustSize();
+  Image2->SetPicture(std::move(preview.picture));
+}
+
+}  // namespace zorna::app

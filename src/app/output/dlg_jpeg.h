@@ -1,0 +1,54 @@
+#pragma once
+#include <QDialog>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <string>
+
+#include "app/widgets/image_control.h"
+
+namespace zorna::app {
+
+// "Uloěnie obrázku ako jpeg súbor": the JPEG quality, with the picture before and after
+// encoding and the encoded size. The quality stays from one save to the next during a run.
+class TDlgJpeg : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TDlgJpeg(QWidget* parent = nullptr);
+
+  // The result picture the next show starts from (the main window's Image2).
+  void SetResultPicture(const Bitmap& result) { result_ = result; }
+  // Where "Trap.jpg" is written and read back; the system's temporary folder unless changed.
+  void SetTrialFolder(std::string folder) { trial_folder_ = std::move(folder); }
+
+  // Copies the result picture into Image1, then runs the change step.
+  void FormShow();
+  // Encodes Image1 at the track bar's quality through "Trap.jpg" and shows the outcome and its
+  // size. A trial file that cannot be written or read throws, leaving Label5 and Image2 as
+  // they were.
+  void TrackBarChange();
+
+  int Quality() const { return TrackBar->value(); }
+
+  QFrame* Bevel1 = nullptr;
+  QLabel* Label1 = nullptr;
+  ImageControl* Image1 = nullptr;
+  QLabel* Label2 = nullptr;
+  ImageControl* Image2 = nullptr;
+  QLabel* Label4 = nullptr;
+  QLabel* Label5 = nullptr;
+  QLabel* Label3 = nullptr;
+  QSlider* TrackBar = nullptr;
+  QPushButton* OKBtn = nullptr;
+  QPushButton* CancelBtn = nullptr;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  Bitmap result_;
+  std::string trial_folder_;
+};
+
+}  // namespace zorna::app

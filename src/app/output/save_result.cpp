@@ -1,0 +1,110 @@
+#include "app/output/save_result.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include "app/output/dlg_ikona.h"
+#include "app/output/dlg_jpeg.h"
+#include "app/platform/messages.h"
+#include "app/platform/qt_bitmap.h"
+#include "output/button_strip.h"
+#include "output/icon_file.h"
+#include "picture/picture_file.h"
+
+namespace zorna::app {
+
+namespace {
+
+// Qt reads the patterns from the last parentheses of a filter text; the description keeps its
+// own text, shown alone because the dialog hides the pattern part.
+QString QtNameFilter(const FilterEntry& entry) {
+  QStringList patterns;
+  for (const std::string& p : entry.patterns) patterns << QString::fromStdString(p);
+  return QString::fromStdString(entry.description) + " (" + patterns.join(' ') + ")";
+}
+
+}  // namespace
+
+SaveResult::SaveResult(QWidget* parent, const std::string& remembered_type, TDlgIkona* dlg_ikona,
+                       TDlgJpeg* dlg_jpeg, RememberType remember)
+    : QObject(parent),
+      filter_(SaveFilterFor(remembered_type)),
+      dlg_ikona_(dlg_ikona),
+      dlg_jpeg_(dlg_jpeg),
+      remember_(std::move(remember)) {
+  for (const FilterEntry& entry : ParseFilterList(filter_)) {
+    name_filters_ << QtNameFilter(entry);
+    descriptions_ << QString::fromStdString(entry.description);
+  }
+  SavePictureDialog1 = new QFileDialog(parent);
+  SavePictureDialog1->setObjectName("SavePictureDialog1");
+  SavePictureDialog1->setOption(QFileDialog::DontUseNativeDialog, true);
+  SavePictureDialog1->setOption(QFileDialog::HideNameFilterDetails, true);
+  SavePictureDialog1->setAcceptMode(QFileDialog::AcceptSave);
+  SavePictureDialog1->setFileMode(QFileDialog::AnyFile);
+  SavePictureDialog1->setNameFilters(name_filters_);
+  FollowChosenType();
+  // A name typed without an extension gets the chosen type's first one.
+  connect(SavePictureDialog1, &QFileDialog::filterSelected, this, [this] { FollowChosenType(); });
+}
+
+int SaveResult::ChosenFilterIndex() const {
+  // With the pattern part hidden the dialog names the type by its description alone.
+  const QString selected = SavePictureDialog1->selectedNameFilter();
+  for (qsizetype i = 0; i < name_filters_.size(); ++i) {
+    if (selected == name_filters_[i] || selected == descriptions_[i])
+      return static_cast<int>(i) + 1;
+  }
+  return 0;
+}
+
+void SaveResult::FollowChosenType() {
+  SavePictureDialog1->setDefaultSuffix(
+      QString::fromStdString(DefaultExtension(filter_, ChosenFilterIndex())));
+}
+
+std::optional<SaveKind> SaveResult::BtnSaveClick(const Bitmap& result) {
+  FollowChosenType();
+  if (RunModal(SavePictureDialog1) != QDialog::Accepted) return std::nullopt;
+  const QStringList files = SavePictureDialog1->selectedFiles();
+  if (files.isEmpty()) return std::nullopt;
+  // The dialog keeps the chosen folder, name and type for the next save of this run.
+  SavePictureDialog1->selectFile(files.front());
+  return SaveChosen(result, files.front().toStdString(), ChosenFilterIndex());
+}
+
+std::optional<SaveKind> SaveResult::SaveChosen(const Bitmap& result, const std::string& file_name,
+                                               int filter_index) {
+  const std::string name = WithDefaultExtension(file_name, filter_, filter_index);
+  const SaveKind kind = RouteSave(name, filter_, filter_index);
+  switch (kind) {
+    case SaveKind::kIcon:
+      dlg_ikona_->SetResultPicture(result);
+      if (RunModal(dlg_ikona_) != QDialog::Accepted) return std::nullopt;
+      WriteIconFile(name, MakeIcon(result, dlg_ikona_->Transparency()));
+      break;
+    case SaveKind::kButton:
+      pracovny_obrazok_ = ZmenNaBtn(result);
+      WriteBmpFile(name, pracovny_obrazok_);
+      break;
+    case SaveKind::kBitmap:
+      WriteBmpFile(name, result);
+      break;
+    case SaveKind::kJpeg:
+      dlg_jpeg_->SetResultPicture(result);
+      if (RunModal(dlg_jpeg_) != QDialog::Accepted) return std::nullopt;
+      WriteJpegFile(name, result, dlg_jpeg_->Quality());
+      break;
+  }
+  // Only after the file is complete: a failed write has thrown above.
+  if (const auto remembered = RememberedTypeAfterSave(kind); remembered && remember_) {
+    remember_(*remembered);
+  }
+  return kind;
+}
+
+void CopyResultToClipboard(const Bitmap& result) {
+  QGuiApplication::clipboard()->setImage(ToQImage(result));
+}
+
+}  // namespace zorna::app

@@ -1,0 +1,242 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <csignal>
+#include <filesystem>
+
+#include "app/output/dlg_ikona.h"
+#include "app/output/dlg_jpeg.h"
+#include "app/output/save_result.h"
+#include "app/platform/messages.h"
+#include "output/button_strip.h"
+#include "output/icon_file.h"
+#include "picture/bmp_file.h"
+#include "picture/jpeg_file.h"
+#include "shell/ini_file.h"
+#include "support/error.h"
+#include "support/files.h"
+
+namespace zorna::app {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The save command with its dialogs; the settings file gets the remembered type as the
+// program's main window writes it. Modal dialogs are answered by `answer_`.
+class SaveTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() / ("zorna-save-" + std::to_string(::getpid()));
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    dlg_jpeg_.SetTrialFolder(folder_.string() + "/");
+    for (int i = 0; i < 19; ++i) list_.Add(Bitmap(64, 64));
+    dlg_ikona_.SetImageList2(&list_);
+    SetModalRunner([this](QDialog* dialog) {
+      shown_ << dialog->objectName();
+      return answer_(dialog);
+    });
+    result_ = Bitmap(32, 32, kWhite);
+    for (int i = 4; i < 28; ++i) {
+      result_.SetPixel(i, 4, kBlack);
+      result_.SetPixel(i, 10, Rgb(200, 30, 30));
+      result_.SetPixel(i, 12, Rgb(128, 128, 128));
+    }
+  }
+  void TearDown() override {
+    SetModalRunner({});
+    fs::remove_all(folder_);
+  }
+
+  std::unique_ptr<SaveResult> Make(const std::string& remembered) {
+    return std::make_unique<SaveResult>(nullptr, remembered, &dlg_ikona_, &dlg_jpeg_,
+                                        [this](const std::string& value) {
+                                          IniFile ini(SettingsPath());
+                                          ini.WriteString(kSaveTypeSection, kSaveTypeKey, value);
+                                          ini.Save();
+                                        });
+  }
+  fs::path SettingsPath() const { return folder_ / "Zorna.ini"; }
+  std::string Remembered() const {
+    return IniFile(SettingsPath()).ReadString(kSaveTypeSection, kSaveTypeKey, "(none)");
+  }
+  std::string File(const std::string& name) const { return (folder_ / name).string(); }
+  // 1-based index of the entry with this description in the save's filter list.
+  static int IndexOf(const SaveResult& save, const std::string& description) {
+    const auto entries = ParseFilterList(save.Filter());
+    for (size_t i = 0; i < entries.size(); ++i) {
+      if (entries[i].description == description) return static_cast<int>(i) + 1;
+    }
+    return 0;
+  }
+
+  fs::path folder_;
+  ImageList list_{64, 64};
+  TDlgIkona dlg_ikona_;
+  TDlgJpeg dlg_jpeg_;
+  Bitmap result_;
+  QStringList shown_;
+  std::function<int(QDialog*)> answer_ = [](QDialog*) { return int(QDialog::Accepted); };
+};
+
+TEST_F(SaveTest, TheSaveDialogListsTheRememberedTypeFirst) {
+  auto save = Make("ico");
+  const QStringList filters = save->SavePictureDialog1->nameFilters();
+  ASSERT_EQ(filters.size(), 4);
+  EXPECT_TRUE(filters[0].startsWith("Zorna (*.ico)"));
+  EXPECT_TRUE(filters[3].startsWith(QString::fromUtf8("Tlačítko (*.bmp)")));
+  EXPECT_TRUE(save->SavePictureDialog1->testOption(QFileDialog::DontUseNativeDialog));
+  EXPECT_EQ(save->SavePictureDialog1->acceptMode(), QFileDialog::AcceptSave);
+  EXPECT_EQ(save->ChosenFilterIndex(), 1);
+  EXPECT_EQ(save->SavePictureDialog1->defaultSuffix(), "ico");
+  auto design = Make("gif");
+  EXPECT_EQ(design->SavePictureDialog1->nameFilters().size(), 3);
+  EXPECT_TRUE(
+      design->SavePictureDialog1->nameFilters()[2].startsWith(QString::fromUtf8("Gif súbory")));
+}
+
+TEST_F(SaveTest, EachKindWritesItsFileAndRemembersItsTypeButJpegRemembersNothing) {
+  auto save = Make("jpg");
+  const int jpeg = IndexOf(*save, "Jpeg súbory (*.jpg, *.jpeg)");
+  const int bitmap = IndexOf(*save, "Bitmapy (*.bmp)");
+  const int button = IndexOf(*save, "Tlačítko (*.bmp)");
+
+  // Icon: the dialog's choice reaches the conversion.
+  answer_ = [this](QDialog* dialog) {
+    if (dialog == &dlg_ikona_) {
+      dlg_ikona_.FormShow();
+      dlg_ikona_.RadioButton1->setChecked(true);
+      dlg_ikona_.RadioButton1Click();
+    }
+    return int(QDialog::Accepted);
+  };
+  EXPECT_EQ(save->SaveChosen(result_, File("a.ico"), button), SaveKind::kIcon);
+  EXPECT_EQ(ReadWholeFile(File("a.ico")),
+            EncodeIconFile(MakeIcon(result_, IconTransparency::kOpaque)));
+  EXPECT_EQ(Remembered(), "ico");
+
+  // Button, typed without an extension: a 64 x 32 strip under the name plus .bmp.
+  EXPECT_EQ(save->SaveChosen(result_, File("tlacidlo"), button), SaveKind::kButton);
+  const auto strip_bytes = ReadWholeFile(File("tlacidlo.bmp"));
+  const Bitmap strip = DecodeBmp(strip_bytes.data(), strip_bytes.size());
+  EXPECT_EQ(strip, ZmenNaBtn(result_));
+  EXPECT_EQ(strip.Width(), 64);
+  EXPECT_EQ(save->PracovnyObrazok(), strip);
+  EXPECT_EQ(Remembered(), "btn");
+
+  // Bitmap by name, whatever type is chosen.
+  EXPECT_EQ(save->SaveChosen(result_, File("b.BMP"), jpeg), SaveKind::kBitmap);
+  const auto bmp_bytes = ReadWholeFile(File("b.BMP"));
+  EXPECT_EQ(DecodeBmp(bmp_bytes.data(), bmp_bytes.size()), result_);
+  EXPECT_EQ(Remembered(), "bmp");
+
+  // A .png name under the bitmap type is a JPEG, at the dialog's quality, 0 included.
+  answer_ = [this](QDialog* dialog) {
+    if (dialog == &dlg_jpeg_) {
+      dlg_jpeg_.FormShow();
+      dlg_jpeg_.TrackBar->setValue(0);
+    }
+    return int(QDialog::Accepted);
+  };
+  EXPECT_EQ(save->SaveChosen(result_, File("c.png"), bitmap), SaveKind::kJpeg);
+  EXPECT_EQ(ReadWholeFile(File("c.png")), EncodeJpeg(result_, 0));
+  EXPECT_EQ(Remembered(), "bmp");
+  EXPECT_EQ(shown_, QStringList({"DlgIkona", "DlgJpeg"}));
+}
+
+TEST_F(SaveTest, CancellingTheIconOrJpegDialogSavesNothing) {
+  auto save = Make("jpg");
+  answer_ = [](QDialog*) { return int(QDialog::Rejected); };
+  EXPECT_EQ(save->SaveChosen(result_, File("a.ico"), 1), std::nullopt);
+  EXPECT_EQ(save->SaveChosen(result_, File("a.jpg"), 1), std::nullopt);
+  EXPECT_FALSE(fs::exists(File("a.ico")));
+  EXPECT_FALSE(fs::exists(File("a.jpg")));
+  EXPECT_FALSE(fs::exists(SettingsPath()));
+}
+
+// A disk that fills up half-way is imitated with a file-size limit.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &old_);
+    rlimit limited = old_;
+    limited.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limited);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, old_handler_);
+  }
+
+ private:
+  rlimit old_{};
+  void (*old_handler_)(int) = nullptr;
+};
+
+TEST_F(SaveTest, AFailedWriteRemembersNothingAndKeepsTheEarlierFile) {
+  auto save = Make("jpg");
+  const int bitmap = IndexOf(*save, "Bitmapy (*.bmp)");
+  IniFile ini(SettingsPath());
+  ini.WriteString(kSaveTypeSection, kSaveTypeKey, "jpg");
+  ini.Save();
+  auto expect_failure = [&](const std::string& name) {
+    try {
+      save->SaveChosen(result_, name, bitmap);
+      ADD_FAILURE() << "saving " << name << " succeeded";
+    } catch (const Error& e) {
+      EXPECT_EQ(std::string(e.what()), "Cannot create file " + name);
+    }
+    EXPECT_EQ(Remembered(), "jpg") << name;
+  };
+  // A folder that does not exist, a name that is a folder.
+  expect_failure(File("missing/a.bmp"));
+  fs::create_directories(folder_ / "my.icons");
+  expect_failure(File("my.icons"));
+  EXPECT_TRUE(fs::is_directory(folder_ / "my.icons"));
+  // A full disk: the earlier file under that name stays as it was.
+  WriteFileAtomically(File("old.bmp"), std::string("earlier"));
+  Bitmap large(128, 128, Rgb(1, 2, 3));
+  {
+    FileSizeLimit limit(8192);
+    try {
+      save->SaveChosen(large, File("old.bmp"), bitmap);
+      ADD_FAILURE() << "a write past the disk's end succeeded";
+    } catch (const Error& e) {
+      EXPECT_EQ(std::string(e.what()), "Cannot create file " + File("old.bmp"));
+    }
+  }
+  EXPECT_EQ(ReadWholeFileText(File("old.bmp")), "earlier");
+  EXPECT_EQ(Remembered(), "jpg");
+}
+
+TEST_F(SaveTest, BtnSaveClickTakesTheNameAndTypeChosenInTheSaveDialog) {
+  auto save = Make("jpg");
+  answer_ = [&](QDialog* dialog) {
+    if (dialog == save->SavePictureDialog1) {
+      save->SavePictureDialog1->setDirectory(QString::fromStdString(folder_.string()));
+      // The user picks "Tlačítko (*.bmp)" in the type list and types a bare name.
+      auto* types = save->SavePictureDialog1->findChild<QComboBox*>("fileTypeCombo");
+      EXPECT_NE(types, nullptr);
+      if (types == nullptr) return int(QDialog::Rejected);
+      types->setCurrentIndex(3);
+      // What the list emits when the user picks an entry.
+      emit types->activated(3);
+      emit types->textActivated(types->currentText());
+      save->SavePictureDialog1->selectFile("tlacidlo");
+    }
+    return int(QDialog::Accepted);
+  };
+  EXPECT_EQ(save->BtnSaveClick(result_), SaveKind::kButton);
+  EXPECT_TRUE(fs::exists(File("tlacidlo.bmp")));
+  EXPECT_EQ(Remembered(), "btn");
+
+  answer_ = [](QDialog*) { return int(QDialog::Rejected); };
+  EXPECT_EQ(save->BtnSaveClick(result_), std::nullopt);
+  EXPECT_EQ(shown_, QStringList({"SavePictureDialog1", "SavePictureDialog1"}));
+}
+
+}  // namespace
+}  // namespace zorna::app
