@@ -113,12 +113,12 @@ void TMainZorna::BuildBackgroundPanel() {
       {"kombinovať farby", "prekryť obrázkom", "transparentne (biela)", "transparentne (pixel 1,1)",
        "transparentne (pixel max, max)", "orezať okraje (od 1,1)", "orezať okraje (od max, max)",
        "orezať okraje (od 1,1 a max, max)"});
-  ComboBox3->setGeometry(4, 9, 80, 21);
+  ComboBox3->setGeometry(4, 9, 72, 21);
   ComboBox3->view()->setMinimumWidth(210);
   ComboBoxEx1 = new QComboBox(body);
   ComboBoxEx1->setObjectName("ComboBoxEx1");
   ComboBoxEx1->setFocusPolicy(Qt::ClickFocus);
-  ComboBoxEx1->move(89, 9);
+  ComboBoxEx1->move(78, 9);
 }
 
 void TMainZorna::BuildOutputPanel() {
