@@ -19,9 +19,6 @@
 
 namespace zorna {
 
-int32_t PostupMaximum = -1;
-int32_t PostupPozicia = -1;
-
 namespace {
 
 // Longer than any path the desktop allows; a "name" this long means the file is not a pack.

@@ -5,14 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "support/progress.h"  // PostupMaximum, PostupPozicia: set while a job runs
+
 // Pack files (".mk"): skins and gallery updates. A pack is a plain sequence of entries: the
 // stored name (code page 1250, may hold backslashes) and a 0, a base-255 block count, and that
 // many blocks of the block codec (method, base-255 length, the method's parameters, data).
 namespace zorna {
-
-// Progress of the running pack job, -1 when none runs. The main window's timer shows them.
-extern int32_t PostupMaximum;
-extern int32_t PostupPozicia;
 
 struct PackResult {
   bool completed = true;  // false: the job stopped early, at `problem`
