@@ -1,0 +1,75 @@
+// Unpacking any bytes as a pack into a scratch program folder: it must end, never crash, and
+// never write outside the folder, not even through the link planted in its "Skin".
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "support/pack_file.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Scratch {
+  fs::path top;
+  fs::path root;     // the program folder
+  fs::path outside;  // must stay empty
+  fs::path pack;
+  Scratch() {
+    // A memory-backed folder when there is one: every run writes files.
+    const fs::path base =
+        ::access("/dev/shm", W_OK) == 0 ? fs::path("/dev/shm") : fs::temp_directory_path();
+    std::string pattern = (base / "zorna-fuzz-unpack-XXXXXX").string();
+    top = ::mkdtemp(pattern.data());
+    root = top / "program";
+    outside = top / "outside";
+    pack = top / "in.mk";
+    fs::create_directories(outside);
+  }
+  ~Scratch() {
+    std::error_code ec;
+    fs::remove_all(top, ec);
+  }
+  void Reset() const {
+    std::error_code ec;
+    fs::remove_all(root, ec);
+    fs::create_directories(root / "Data");
+    fs::create_directory_symlink(outside, root / "Skin");
+  }
+  bool OnlyExpectedAtTop() const {
+    for (const auto& entry : fs::directory_iterator(top)) {
+      const fs::path name = entry.path().filename();
+      if (name != "program" && name != "outside" && name != "in.mk") return false;
+    }
+    return fs::is_empty(outside) && fs::is_symlink(root / "Skin");
+  }
+};
+
+Scratch& TheScratch() {
+  static Scratch scratch;
+  return scratch;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const Scratch& scratch = TheScratch();
+  scratch.Reset();
+  std::ofstream(scratch.pack, std::ios::binary)
+      .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  // A small limit keeps each run short; the limit itself is what is being checked.
+  zorna::UnpackLimits limits;
+  limits.max_total_bytes = 1u << 20;
+  zorna::RozbalArchiv(scratch.pack.string(), scratch.root / "Data", scratch.root, {}, limits);
+  uint64_t written = 0;
+  for (const auto& entry : fs::recursive_directory_iterator(scratch.root)) {
+    if (entry.is_regular_file()) written += entry.file_size();
+  }
+  if (written > limits.max_total_bytes || !scratch.OnlyExpectedAtTop()) std::abort();
+  if (zorna::PostupMaximum != -1 || zorna::PostupPozicia != -1) std::abort();
+  return 0;
+}
