@@ -22,6 +22,10 @@ ImageList MakeImageList2() {
   return ListOf(64, DrawTileArt64());
 }
 
+int BackgroundIndexFromSettings(int stored) {
+  return stored >= 0 && stored < kUserBackground ? stored : 0;
+}
+
 int BackgroundTileSize(int output) {
   return output <= 32 ? 32 : 64;
 }

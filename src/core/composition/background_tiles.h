@@ -12,6 +12,10 @@ constexpr int kUserBackground = kBackgroundCount - 1;
 ImageList MakeImageList1();  // 32 x 32 pictures, for outputs up to 32
 ImageList MakeImageList2();  // 64 x 64 pictures, for larger outputs
 
+// The background index to select at start from the stored one: the user's picture is not
+// stored, so its slot (or any index the list does not have) gives 0, plain white.
+int BackgroundIndexFromSettings(int stored);
+
 // Side of the background tile for an output side: 32 up to 32, else 64.
 int BackgroundTileSize(int output);
 

@@ -73,6 +73,14 @@ TEST_P(BackgroundList, UserSlotPlaceholderCarriesDarkLettering) {
 
 INSTANTIATE_TEST_SUITE_P(BothSizes, BackgroundList, ::testing::Values(32, 64));
 
+TEST(BackgroundTiles, StoredUserSlotStartsAsPlainWhite) {
+  EXPECT_EQ(BackgroundIndexFromSettings(0), 0);
+  EXPECT_EQ(BackgroundIndexFromSettings(17), 17);
+  EXPECT_EQ(BackgroundIndexFromSettings(kUserBackground), 0);
+  EXPECT_EQ(BackgroundIndexFromSettings(-1), 0);
+  EXPECT_EQ(BackgroundIndexFromSettings(40), 0);
+}
+
 TEST(BackgroundTiles, TileSizeFollowsTheOutputAcross32) {
   EXPECT_EQ(BackgroundTileSize(0), 32);
   EXPECT_EQ(BackgroundTileSize(32), 32);
