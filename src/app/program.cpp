@@ -4,6 +4,7 @@
 #include <QScreen>
 
 #include "app/platform/messages.h"
+#include "app/shell/dlg_pozadie.h"
 #include "app/shell/dlg_rozmer.h"
 #include "app/shell/dlg_skin.h"
 #include "app/shell/forms.h"
@@ -36,6 +37,7 @@ void CreateForms() {
   forms.MainZorna = new TMainZorna;
   RunGuarded([&] { forms.MainZorna->FormCreate(forms.MainZorna); });
   forms.DlgRozmer = new TDlgRozmer(forms.MainZorna);
+  forms.DlgPozadie = new TDlgPozadie(forms.MainZorna);
   forms.DlgSkin = new TDlgSkin(forms.MainZorna);
   RunGuarded([&] { forms.DlgSkin->FormCreate(); });
 }

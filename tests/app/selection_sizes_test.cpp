@@ -2,6 +2,7 @@
 #include <QLineEdit>
 
 #include "app/app_fixture.h"
+#include "app/shell/dlg_pozadie.h"
 #include "app/shell/dlg_rozmer.h"
 
 namespace zorna::app::testing {
@@ -173,6 +174,42 @@ TEST_F(SelectionSizesTest, ResultBecomesTheBackgroundOfItsOwnSize) {
   EXPECT_FALSE(m.BackgroundListIsSmall());
   EXPECT_EQ(m.ComboBoxEx1->width(), 88);
   EXPECT_EQ(m.Backgrounds().list2.Picture(kUserBackground), placeholder64);
+}
+
+}  // namespace
+}  // namespace zorna::app::testing
+
+namespace zorna::app::testing {
+namespace {
+
+TEST_F(SelectionSizesTest, UsersSlotOpensTheBackgroundDialog) {
+  Seed("Obrázok", "Výstup", 2);
+  Seed("Obrázok", "Vstup", 2);
+  Start();
+  TMainZorna& m = Main();
+  Bitmap own(32, 32, 0x0000FF);
+  own.SetPixel(0, 0, kWhite);
+  answer_ = [&](QDialog* dialog) {
+    auto* d = static_cast<TDlgPozadie*>(dialog);
+    d->FormShow();
+    EXPECT_FALSE(d->Image1->isHidden());
+    EXPECT_TRUE(d->Image2->isHidden());
+    d->Image1->SetPicture(own);
+    return int(QDialog::Accepted);
+  };
+  m.ComboBoxEx1->setCurrentIndex(3);
+  m.ComboBoxEx1Change(m.ComboBoxEx1);
+  EXPECT_TRUE(dialogs_shown_.isEmpty());  // an ordinary tile opens nothing
+  m.ComboBoxEx1->setCurrentIndex(kUserBackground);
+  m.ComboBoxEx1Change(m.ComboBoxEx1);
+  ASSERT_EQ(dialogs_shown_, QStringList{"DlgPozadie"});
+  EXPECT_EQ(m.Backgrounds().list1.Picture(kUserBackground).Pixel(5, 5), 0x0000FFu);
+  // Picked white pixels over the user's picture: its own white corner lets plain white through.
+  m.ComboBox3->setCurrentIndex(2);
+  Bitmap composed(32, 32);
+  m.Backgrounds().list1.Draw(composed, 0, 0, kUserBackground);
+  EXPECT_EQ(composed.Pixel(0, 0), kWhite);
+  EXPECT_EQ(composed.Pixel(5, 5), 0x0000FFu);
 }
 
 }  // namespace

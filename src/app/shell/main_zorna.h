@@ -91,6 +91,7 @@ class TMainZorna : public QWidget {
   BackgroundLists& Backgrounds() { return backgrounds_; }
   bool BackgroundListIsSmall() const { return background_list_small_; }
   void Nastaviakopodklad2Click(QObject* sender);
+  void ComboBoxEx1Change(QObject* sender);
 
   // Controls (named as the program's handlers know them).
   ImageControl* bitmapa = nullptr;

@@ -2,7 +2,10 @@
 #include <QIcon>
 #include <QPixmap>
 
+#include "app/platform/messages.h"
 #include "app/platform/qt_bitmap.h"
+#include "app/shell/dlg_pozadie.h"
+#include "app/shell/forms.h"
 #include "app/shell/main_zorna.h"
 #include "composition/preview.h"
 #include "composition/transforms.h"
@@ -38,6 +41,18 @@ void TMainZorna::FillBackgroundList(bool small) {
   ComboBoxEx1->setCurrentIndex(selected);
   ComboBoxEx1->resize(small ? 57 : 88, side + 6);
   background_list_small_ = small;
+}
+
+void TMainZorna::ComboBoxEx1Change(QObject*) {
+  if (ComboBoxEx1->currentIndex() != ComboBoxEx1->count() - 1) return;
+  TDlgPozadie* dialog = AllForms().DlgPozadie;
+  if (!dialog || RunModal(dialog) != QDialog::Accepted) return;
+  if (!dialog->Image1->isHidden()) {
+    SetUserBackgroundOwnMask(backgrounds_.list1, dialog->Image1->Picture());
+  } else {
+    SetUserBackgroundOwnMask(backgrounds_.list2, dialog->Image2->Picture());
+  }
+  FillBackgroundList(background_list_small_);
 }
 
 void TMainZorna::Nastaviakopodklad2Click(QObject*) {

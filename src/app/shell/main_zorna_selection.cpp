@@ -43,6 +43,7 @@ void TMainZorna::ConnectSelection() {
   connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(ComboBox1); });
   connect(ComboBox2, &QComboBox::activated, this, [this] { ComboBox2Change(ComboBox2); });
   connect(ComboBox4, &QComboBox::activated, this, [this] { ComboBox4Change(ComboBox4); });
+  connect(ComboBoxEx1, &QComboBox::activated, this, [this] { ComboBoxEx1Change(ComboBoxEx1); });
   connect(BtnZamknute, &QToolButton::clicked, this, [this] { BtnZamknuteClick(BtnZamknute); });
   connect(BtnOdomknute, &QToolButton::clicked, this, [this] { BtnOdomknuteClick(BtnOdomknute); });
   connect(Zvacs1, &QToolButton::clicked, this, [this] { Zvacs1Click(Zvacs1); });

@@ -1,0 +1,81 @@
+#include "app/shell/dlg_pozadie.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "app/platform/messages.h"
+#include "app/shell/forms.h"
+#include "app/shell/main_zorna.h"
+#include "picture/picture_file.h"
+#include "support/error.h"
+
+namespace zorna::app {
+
+TDlgPozadie::TDlgPozadie(QWidget* parent) : QDialog(parent) {
+  setObjectName("DlgPozadie");
+  setWindowTitle("Podklad obrázka");
+  auto* frame = new QFrame(this);
+  frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  frame->setFixedSize(120, 100);
+  Image2 = new ImageControl("Image2", frame);
+  Image2->setGeometry(28, 18, 64, 64);
+  Image1 = new ImageControl("Image1", frame);
+  Image1->setGeometry(44, 34, 32, 32);
+  OKBtn = new QPushButton("OK", this);
+  OKBtn->setObjectName("OKBtn");
+  OKBtn->setDefault(true);
+  CancelBtn = new QPushButton("Zrušiť", this);
+  CancelBtn->setObjectName("CancelBtn");
+  Button1 = new QPushButton("Zmeniť obrázok", this);
+  Button1->setObjectName("Button1");
+  OpenPictureDialog1 =
+      new QFileDialog(this, "Zmeniť obrázok", QString(),
+                      "Obrázky (*.bmp *.jpg *.jpeg);;Bitmapy (*.bmp);;Jpeg súbory (*.jpg *.jpeg)");
+  OpenPictureDialog1->setObjectName("OpenPictureDialog1");
+  OpenPictureDialog1->setOption(QFileDialog::DontUseNativeDialog);
+  OpenPictureDialog1->setFileMode(QFileDialog::ExistingFile);
+  connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+  auto* buttons = new QVBoxLayout;
+  buttons->addWidget(OKBtn);
+  buttons->addWidget(CancelBtn);
+  buttons->addWidget(Button1);
+  buttons->addStretch();
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(frame);
+  layout->addLayout(buttons);
+  setFixedSize(sizeHint());
+}
+
+void TDlgPozadie::FormShow() {
+  TMainZorna* main = AllForms().MainZorna;
+  Image1->SetPicture(main->Backgrounds().list1.Picture(kUserBackground));
+  Image2->SetPicture(main->Backgrounds().list2.Picture(kUserBackground));
+  Image1->setVisible(main->BackgroundListIsSmall());
+  Image2->setVisible(!main->BackgroundListIsSmall());
+}
+
+void TDlgPozadie::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  FormShow();
+}
+
+void TDlgPozadie::LoadPicture(const QString& path) {
+  ImageControl* target = Image1->isHidden() ? Image2 : Image1;
+  target->SetPicture(ReadPictureFile(path.toStdString()));
+}
+
+void TDlgPozadie::Button1Click() {
+  if (RunModal(OpenPictureDialog1) != QDialog::Accepted ||
+      OpenPictureDialog1->selectedFiles().isEmpty())
+    return;
+  try {
+    LoadPicture(OpenPictureDialog1->selectedFiles().first());
+  } catch (const Error& e) {
+    ShowErrorMessage(QString::fromStdString(e.what()));
+  }
+}
+
+}  // namespace zorna::app

@@ -1,0 +1,32 @@
+#pragma once
+#include <QDialog>
+#include <QFileDialog>
+#include <QPushButton>
+
+#include "app/widgets/image_control.h"
+
+namespace zorna::app {
+
+// "Podklad obrázka": shows and changes the user's own background picture of the current size.
+class TDlgPozadie : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TDlgPozadie(QWidget* parent = nullptr);
+
+  void FormShow();
+  void Button1Click();
+  // Loads a picture file into whichever picture is visible (uncut: the control shows its top-left).
+  void LoadPicture(const QString& path);
+
+  ImageControl* Image1 = nullptr;  // 32 x 32
+  ImageControl* Image2 = nullptr;  // 64 x 64
+  QPushButton* OKBtn = nullptr;
+  QPushButton* CancelBtn = nullptr;
+  QPushButton* Button1 = nullptr;
+  QFileDialog* OpenPictureDialog1 = nullptr;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+};
+
+}  // namespace zorna::app
