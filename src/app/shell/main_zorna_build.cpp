@@ -157,14 +157,14 @@ void TMainZorna::BuildButtonStrip() {
   Panel6->AddAligned(ImageSkinVyrobil, Align::Bottom);
   Panel6->AddAligned(ImageOkno, Align::Client);
   QStyle* style = QApplication::style();
-  struct Spec {
+  struct ButtonSpec {
     QToolButton** button;
     const char* name;
     const char* hint;
     QStyle::StandardPixmap icon;
     int column, row;
   };
-  const Spec specs[] = {
+  const ButtonSpec buttons[] = {
       {&BtnMinimize, "BtnMinimize", "Minimalizovať", QStyle::SP_TitleBarMinButton, 0, 0},
       {&BtnClose, "BtnClose", "Ukončiť program", QStyle::SP_TitleBarCloseButton, 1, 0},
       {&BtnInfo, "BtnInfo", "O programe", QStyle::SP_MessageBoxInformation, 0, 1},
@@ -175,7 +175,7 @@ void TMainZorna::BuildButtonStrip() {
       {&BtnGallery, "BtnGallery", "Obrázok z galérie", QStyle::SP_DirOpenIcon, 0, 3},
       {&BtnTheme, "BtnTheme", "Zmeniť vzhľad", QStyle::SP_DesktopIcon, 1, 3},
   };
-  for (const Spec& s : specs) {
+  for (const ButtonSpec& s : buttons) {
     QToolButton* b = MakeButton(Panel6, s.name, s.hint);
     b->setIcon(style->standardIcon(s.icon));
     b->setIconSize(QSize(20, 20));
@@ -290,12 +290,12 @@ void TMainZorna::BuildMenus() {
 }
 
 void TMainZorna::BuildShortcuts() {
-  struct Spec {
+  struct ShortcutSpec {
     const char* name;
     const char* keys;
     std::function<void()> handler;
   };
-  const Spec specs[] = {
+  const ShortcutSpec shortcuts[] = {
       {"ESC", "Esc", [this] { ESCExecute(nullptr); }},
       {"Open", "Ctrl+O", {}},
       {"Save", "Ctrl+S", {}},
@@ -317,7 +317,7 @@ void TMainZorna::BuildShortcuts() {
       {"PlUp", "Up", [this] { PlUpExecute(nullptr); }},
       {"PlDown", "Down", [this] { PlDownExecute(nullptr); }},
   };
-  for (const Spec& s : specs) {
+  for (const ShortcutSpec& s : shortcuts) {
     auto* shortcut = new QShortcut(QKeySequence(s.keys), this);
     shortcut->setObjectName(s.name);
     shortcut->setContext(Qt::ApplicationShortcut);
