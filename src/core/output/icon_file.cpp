@@ -1,6 +1,5 @@
 #include "output/icon_file.h"
 
-#include <limits>
 #include <string>
 
 #include "picture/mimage.h"
@@ -26,13 +25,14 @@ Colorref IconKeyColor(const Bitmap& result, IconTransparency choice) {
 
 namespace {
 
-// Every pixel of `picture` equal to `from` becomes `to`: brush-copied over a work bitmap filled
-// with `to`, and the outcome taken back.
-void ReplaceColor(Bitmap& picture, Bitmap& work, Colorref from, Colorref to) {
-  const Rect all{0, 0, picture.Width(), picture.Height()};
-  work.Fill(to);
-  BrushCopy(work, all, picture, all, from, to);
-  picture = work;
+// Every pixel of `picture` equal to `from` becomes `to`, no other pixel changes: what a brush
+// copy over a work bitmap filled with `to` gives, done in place.
+void ReplaceColor(Bitmap& picture, Colorref from, Colorref to) {
+  Colorref* p = picture.Data();
+  const size_t count = static_cast<size_t>(picture.Width()) * picture.Height();
+  for (size_t i = 0; i < count; ++i) {
+    if (p[i] == from) p[i] = to;
+  }
 }
 
 }  // namespace
@@ -43,11 +43,10 @@ Icon MakeIcon(const Bitmap& result, IconTransparency choice) {
   BitBlt(p, 0, 0, w, h, result, 0, 0, SRCCOPY);
   const Colorref key = IconKeyColor(p, choice);
   Bitmap m(w, h, kWhite);
-  Bitmap t(w, h);
   // The picture's own black would otherwise be taken for the key once the key turns black.
-  if (key != kBlack) ReplaceColor(p, t, kBlack, kIconMarkerColor);
+  if (key != kBlack) ReplaceColor(p, kBlack, kIconMarkerColor);
   // No key (or a key read outside the picture) matches no pixel.
-  if (key != kInvalidColor) ReplaceColor(p, t, key, kBlack);
+  if (key != kInvalidColor) ReplaceColor(p, key, kBlack);
   // Where P is black (the key) M stays white; elsewhere it takes P's colour, and the
   // exclusive-or with P then leaves white at the key pixels and black everywhere else.
   KresliPriehladne(m, 0, 0, w, h, p, kBlack);
@@ -57,7 +56,7 @@ Icon MakeIcon(const Bitmap& result, IconTransparency choice) {
     Colorref* row = m.Row(y);
     for (int x = 0; x < w; ++x) row[x] = row[x] == kWhite ? kWhite : kBlack;
   }
-  ReplaceColor(p, t, kIconMarkerColor, kBlack);
+  ReplaceColor(p, kIconMarkerColor, kBlack);
   return Icon{std::move(p), std::move(m)};
 }
 
@@ -85,19 +84,29 @@ const std::array<Colorref, 16>& IconPalette() {
 }
 
 int NearestIconPaletteIndex(Colorref color) {
-  // Squared distance in RGB; the first entry wins a tie.
-  int best = 0;
-  int best_distance = std::numeric_limits<int>::max();
-  const auto& palette = IconPalette();
-  for (int i = 0; i < static_cast<int>(palette.size()); ++i) {
-    const int dr = RedOf(color) - RedOf(palette[i]);
-    const int dg = GreenOf(color) - GreenOf(palette[i]);
-    const int db = BlueOf(color) - BlueOf(palette[i]);
-    const int distance = dr * dr + dg * dg + db * db;
-    if (distance < best_distance) {
-      best_distance = distance;
-      best = i;
+  // Squared distance in RGB; the first entry wins a tie. The distances are computed side by
+  // side over plain arrays, which the compiler turns into vector code.
+  struct Channels {
+    int r[16], g[16], b[16];
+  };
+  static const Channels table = [] {
+    Channels t{};
+    for (int i = 0; i < 16; ++i) {
+      t.r[i] = RedOf(IconPalette()[i]);
+      t.g[i] = GreenOf(IconPalette()[i]);
+      t.b[i] = BlueOf(IconPalette()[i]);
     }
+    return t;
+  }();
+  const int r = RedOf(color), g = GreenOf(color), b = BlueOf(color);
+  int distance[16];
+  for (int i = 0; i < 16; ++i) {
+    const int dr = r - table.r[i], dg = g - table.g[i], db = b - table.b[i];
+    distance[i] = dr * dr + dg * dg + db * db;
+  }
+  int best = 0;
+  for (int i = 1; i < 16; ++i) {
+    if (distance[i] < distance[best]) best = i;
   }
   return best;
 }

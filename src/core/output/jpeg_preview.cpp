@@ -1,14 +1,33 @@
 #include "output/jpeg_preview.h"
 
+#include <fstream>
+
 #include "picture/mimage.h"
+#include "support/error.h"
 #include "support/files.h"
 #include "support/text_helpers.h"
 
 namespace zorna {
 
+namespace {
+
+// The trial file lives for a moment only, so it is written plainly, without the flush to disk
+// of the program's saves.
+void WriteTrialFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+  {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (out) out.write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    if (out && out.flush()) return;
+  }
+  ZmazSubor(path);
+  throw CannotCreateFile(path);
+}
+
+}  // namespace
+
 JpegPreview MakeJpegPreview(const Bitmap& picture, int quality, const std::string& folder) {
   const std::string path = PridajLomitko(folder) + kJpegTrialFileName;
-  WriteFileAtomically(path, ObrazokNaJpeg(picture, quality));
+  WriteTrialFile(path, ObrazokNaJpeg(picture, quality));
   std::vector<uint8_t> loaded;
   try {
     loaded = ReadWholeFile(path);

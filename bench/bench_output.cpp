@@ -1,0 +1,60 @@
+// The save command's costs at the largest result side: the icon conversion with its file
+// write, and the JPEG dialog's change step (encode, write "Trap.jpg", read back, decode).
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "output/icon_file.h"
+#include "output/jpeg_preview.h"
+#include "support/files.h"
+
+namespace {
+
+// A result picture with smooth and sharp parts, white background for the icon key.
+zorna::Bitmap ResultPicture(int side) {
+  zorna::Bitmap b(side, side, zorna::kWhite);
+  for (int y = 8; y < side - 8; ++y) {
+    for (int x = 8; x < side - 8; ++x) {
+      b.SetPixel(x, y, zorna::Rgb(x * 2, y * 2, (x ^ y) & 0xFF));
+    }
+  }
+  for (int i = 0; i < side; ++i) b.SetPixel(i, i, zorna::kBlack);
+  return b;
+}
+
+std::string ScratchFolder() {
+  const auto folder = std::filesystem::temp_directory_path() / "zorna-bench-output";
+  std::filesystem::create_directories(folder);
+  return folder.string() + "/";
+}
+
+void BM_IconConversion128(benchmark::State& state) {
+  const zorna::Bitmap result = ResultPicture(128);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        zorna::EncodeIconFile(zorna::MakeIcon(result, zorna::IconTransparency::kWhite)));
+  }
+}
+BENCHMARK(BM_IconConversion128)->Unit(benchmark::kMicrosecond);
+
+void BM_IconConversionAndFileWrite128(benchmark::State& state) {
+  const zorna::Bitmap result = ResultPicture(128);
+  const std::string path = ScratchFolder() + "bench.ico";
+  for (auto _ : state) {
+    zorna::WriteIconFile(path, zorna::MakeIcon(result, zorna::IconTransparency::kWhite));
+  }
+  zorna::ZmazSubor(path);
+}
+BENCHMARK(BM_IconConversionAndFileWrite128)->Unit(benchmark::kMicrosecond);
+
+void BM_JpegDialogChangeStep128(benchmark::State& state) {
+  const zorna::Bitmap result = ResultPicture(128);
+  const std::string folder = ScratchFolder();
+  const int quality = static_cast<int>(state.range(0));
+  for (auto _ : state) benchmark::DoNotOptimize(zorna::MakeJpegPreview(result, quality, folder));
+}
+BENCHMARK(BM_JpegDialogChangeStep128)->Arg(100)->Arg(50)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
