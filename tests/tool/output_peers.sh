@@ -3,6 +3,7 @@
 # wrote: icoutils' icotool, ImageMagick, GdkPixbuf and Pillow. Every icon side from 5 to 128 is
 # written with each transparency choice and its pixels are checked against an independent
 # model of the conversion (key colour, marker colour #FAF9F8, 16 VGA colours by nearest colour).
+# The commands' refusals of bad arguments and files are checked first.
 #
 # Needs: icoutils, imagemagick, python3-pil, python3-gi, gir1.2-gdkpixbuf-2.0.
 set -euo pipefail
@@ -210,6 +211,39 @@ sys.exit(1 if failures else 0)
 PY
 
 "$PYTHON" "$WORK/peers.py" "$WORK" make
+
+# The commands' refusals: one line on stderr, exit 2 for bad arguments, 1 for files, and no
+# output file left behind.
+expect_refusal() {
+  local want="$1" pattern="$2"
+  shift 2
+  local status=0
+  "$TOOL" "$@" 2>"$WORK/stderr" >/dev/null || status=$?
+  if [[ $status -ne $want ]] || [[ $(wc -l <"$WORK/stderr") -ne 1 ]] || ! grep -q -- "$pattern" "$WORK/stderr"; then
+    echo "zornatool $*: exit $status, expected $want with '$pattern'; stderr:"
+    cat "$WORK/stderr"
+    exit 1
+  fi
+}
+"$PYTHON" -c "from PIL import Image; Image.new('RGB', (40, 30), 'white').save('$WORK/src/wide.bmp'); Image.new('RGB', (130, 130), 'white').save('$WORK/src/big.bmp')"
+expect_refusal 2 "must be square" icon "$WORK/src/wide.bmp" -o "$WORK/refused.ico"
+expect_refusal 2 "must be square" button "$WORK/src/wide.bmp" -o "$WORK/refused.bmp"
+expect_refusal 2 "must be square" jpeg "$WORK/src/wide.bmp" -o "$WORK/refused.jpg"
+expect_refusal 2 "5 to 128" icon "$WORK/src/big.bmp" -o "$WORK/refused.ico"
+expect_refusal 2 "--key" icon "$WORK/src/p16.bmp" -o "$WORK/refused.ico" --key black
+expect_refusal 2 "--quality" jpeg "$WORK/src/p16.bmp" -o "$WORK/refused.jpg" --quality 101
+expect_refusal 2 "--quality" jpeg "$WORK/src/p16.bmp" -o "$WORK/refused.jpg" --quality -1
+expect_refusal 1 "Cannot open file" icon "$WORK/src/none.bmp" -o "$WORK/refused.ico"
+expect_refusal 1 "Cannot create file" icon "$WORK/src/p16.bmp" -o "$WORK/none/refused.ico"
+expect_refusal 1 "Cannot create file" button "$WORK/src/p16.bmp" -o "$WORK/src"
+if ls "$WORK"/refused.* >/dev/null 2>&1; then echo "a refused command wrote a file"; exit 1; fi
+# The default key is white, as the icon dialog starts.
+"$TOOL" icon "$WORK/src/p16.bmp" -o "$WORK/default.ico"
+"$TOOL" icon "$WORK/src/p16.bmp" -o "$WORK/white.ico" --key white
+cmp -s "$WORK/default.ico" "$WORK/white.ico" || { echo "the default key is not white"; exit 1; }
+"$TOOL" jpeg "$WORK/src/p16.bmp" -o "$WORK/default.jpg"
+"$TOOL" jpeg "$WORK/src/p16.bmp" -o "$WORK/best.jpg" --quality 100
+cmp -s "$WORK/default.jpg" "$WORK/best.jpg" || { echo "the default quality is not 100"; exit 1; }
 
 listing_failures=0
 for s in $(seq 5 128); do
