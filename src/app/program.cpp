@@ -3,12 +3,17 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "app/output/dlg_ikona.h"
+#include "app/output/dlg_jpeg.h"
+#include "app/output/save_result.h"
 #include "app/platform/messages.h"
 #include "app/shell/dlg_pozadie.h"
 #include "app/shell/dlg_rozmer.h"
 #include "app/shell/dlg_skin.h"
 #include "app/shell/forms.h"
 #include "app/shell/main_zorna.h"
+#include "app/shell/settings_access.h"
+#include "shell/settings.h"
 #include "support/error.h"
 
 namespace zorna::app {
@@ -37,7 +42,21 @@ void CreateForms() {
   forms.MainZorna = new TMainZorna;
   RunGuarded([&] { forms.MainZorna->FormCreate(forms.MainZorna); });
   forms.DlgRozmer = new TDlgRozmer(forms.MainZorna);
+  forms.DlgIkona = new TDlgIkona(forms.MainZorna);
   forms.DlgPozadie = new TDlgPozadie(forms.MainZorna);
+  forms.DlgJpeg = new TDlgJpeg(forms.MainZorna);
+  {
+    // The save dialog's file types are ordered once, by the type saved last.
+    const IniFile ini = OpenSettings();
+    const std::string type = ini.ReadString(settings::kUlozitAko.section, settings::kUlozitAko.key,
+                                            settings::kDefaultUlozitAko);
+    forms.Saving = new SaveResult(
+        forms.MainZorna, type, forms.DlgIkona, forms.DlgJpeg, [](const std::string& value) {
+          IniFile written = OpenSettings();
+          written.WriteString(settings::kUlozitAko.section, settings::kUlozitAko.key, value);
+          SaveSettings(written);
+        });
+  }
   forms.DlgSkin = new TDlgSkin(forms.MainZorna);
   RunGuarded([&] { forms.DlgSkin->FormCreate(); });
 }

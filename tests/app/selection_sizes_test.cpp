@@ -1,4 +1,6 @@
 // The size lists, the lock, the custom size dialog and the switches of the input panel.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 
 #include "app/app_fixture.h"
@@ -210,6 +212,24 @@ TEST_F(SelectionSizesTest, UsersSlotOpensTheBackgroundDialog) {
   m.Backgrounds().list1.Draw(composed, 0, 0, kUserBackground);
   EXPECT_EQ(composed.Pixel(0, 0), kWhite);
   EXPECT_EQ(composed.Pixel(5, 5), 0x0000FFu);
+}
+
+}  // namespace
+}  // namespace zorna::app::testing
+
+namespace zorna::app::testing {
+namespace {
+
+TEST_F(SelectionSizesTest, CopyPutsTheResultOnTheClipboard) {
+  Start();
+  TMainZorna& m = Main();
+  m.bitmapaMouseMove(m.bitmapa, 30, 40);
+  m.bitmapaMouseDown(m.bitmapa);
+  m.BtnCopyClick(m.BtnCopy);
+  const QImage copied = QGuiApplication::clipboard()->image();
+  ASSERT_EQ(copied.size(), QSize(64, 64));
+  const Colorref c = m.bitmapa->Picture().Pixel(30, 40);
+  EXPECT_EQ(copied.pixel(0, 0) & 0xFFFFFF, (RedOf(c) << 16) | (GreenOf(c) << 8) | BlueOf(c));
 }
 
 }  // namespace

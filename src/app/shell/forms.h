@@ -6,12 +6,18 @@ class TMainZorna;
 class TDlgRozmer;
 class TDlgSkin;
 class TDlgPozadie;
+class TDlgIkona;
+class TDlgJpeg;
+class SaveResult;
 
 // The program's windows, each created once at start-up in a fixed order and kept for the run.
 struct Forms {
   TMainZorna* MainZorna = nullptr;
   TDlgRozmer* DlgRozmer = nullptr;
+  TDlgIkona* DlgIkona = nullptr;
   TDlgPozadie* DlgPozadie = nullptr;
+  TDlgJpeg* DlgJpeg = nullptr;
+  SaveResult* Saving = nullptr;  // the save dialog and its flow
   TDlgSkin* DlgSkin = nullptr;
 };
 

@@ -92,6 +92,8 @@ class TMainZorna : public QWidget {
   bool BackgroundListIsSmall() const { return background_list_small_; }
   void Nastaviakopodklad2Click(QObject* sender);
   void ComboBoxEx1Change(QObject* sender);
+  void BtnSaveClick(QObject* sender);
+  void BtnCopyClick(QObject* sender);
 
   // Controls (named as the program's handlers know them).
   ImageControl* bitmapa = nullptr;

@@ -298,8 +298,8 @@ void TMainZorna::BuildShortcuts() {
   const ShortcutSpec shortcuts[] = {
       {"ESC", "Esc", [this] { ESCExecute(nullptr); }},
       {"Open", "Ctrl+O", {}},
-      {"Save", "Ctrl+S", {}},
-      {"CopyImage", "Ctrl+C", {}},
+      {"Save", "Ctrl+S", [this] { BtnSaveClick(nullptr); }},
+      {"CopyImage", "Ctrl+C", [this] { BtnCopyClick(nullptr); }},
       {"Information", "Ctrl+I", [this] { BtnInfoClick(nullptr); }},
       {"Left", "Ctrl+Left", [this] { BtnLeftClick(nullptr); }},
       {"Right", "Ctrl+Right", [this] { BtnRightClick(nullptr); }},

@@ -2,6 +2,7 @@
 #include <QIcon>
 #include <QPixmap>
 
+#include "app/output/save_result.h"
 #include "app/platform/messages.h"
 #include "app/platform/qt_bitmap.h"
 #include "app/shell/dlg_pozadie.h"
@@ -53,6 +54,16 @@ void TMainZorna::ComboBoxEx1Change(QObject*) {
     SetUserBackgroundOwnMask(backgrounds_.list2, dialog->Image2->Picture());
   }
   FillBackgroundList(background_list_small_);
+}
+
+void TMainZorna::BtnSaveClick(QObject*) {
+  if (!BtnSave->isEnabled() || !AllForms().Saving) return;  // nothing taken yet
+  AllForms().Saving->BtnSaveClick(Image2->Picture());
+}
+
+void TMainZorna::BtnCopyClick(QObject*) {
+  if (!BtnCopy->isEnabled()) return;
+  CopyResultToClipboard(Image2->Picture());
 }
 
 void TMainZorna::Nastaviakopodklad2Click(QObject*) {

@@ -64,6 +64,8 @@ void TMainZorna::ConnectSelection() {
           [this] { BtnOtocDolavaClick(BtnOtocDolava); });
   connect(BtnOtocDoprava, &QToolButton::clicked, this,
           [this] { BtnOtocDopravaClick(BtnOtocDoprava); });
+  connect(BtnSave, &QToolButton::clicked, this, [this] { BtnSaveClick(BtnSave); });
+  connect(BtnCopy, &QToolButton::clicked, this, [this] { BtnCopyClick(BtnCopy); });
   connect(BtnClose, &QToolButton::clicked, this, [this] { Button4Click(BtnClose); });
   connect(BtnMinimize, &QToolButton::clicked, this, [this] { BtnMinimizeClick(BtnMinimize); });
   connect(BtnLeft, &QToolButton::clicked, this, [this] { BtnLeftClick(BtnLeft); });
