@@ -7,6 +7,7 @@ packages=(
   libjpeg62-turbo-dev zlib1g-dev libcli11-dev
   libgtest-dev googletest libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth xdotool x11-apps imagemagick icoutils python3 python3-pil libgdk-pixbuf2.0-bin
+  python3-gi gir1.2-gdkpixbuf-2.0
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -43,6 +43,7 @@ void CreateForms() {
   RunGuarded([&] { forms.MainZorna->FormCreate(forms.MainZorna); });
   forms.DlgRozmer = new TDlgRozmer(forms.MainZorna);
   forms.DlgIkona = new TDlgIkona(forms.MainZorna);
+  forms.DlgIkona->SetImageList2(&forms.MainZorna->Backgrounds().list2);
   forms.DlgPozadie = new TDlgPozadie(forms.MainZorna);
   forms.DlgJpeg = new TDlgJpeg(forms.MainZorna);
   {
