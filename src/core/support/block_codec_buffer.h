@@ -78,28 +78,36 @@ class GapBuffer {
   size_t back_start_;
 };
 
-// Writes count bytes of pattern[0..period) repeated from its first byte.
+// Writes count bytes of pattern[0..period) (period 1, 2 or 3) repeated from its first byte.
 inline void FillPattern(uint8_t* out, size_t count, const uint8_t* pattern, size_t period) {
   if (period == 1) {
     std::memset(out, pattern[0], count);
     return;
   }
-  if (count <= 64) {  // most records are short; a loop beats the calls below
-    for (size_t m = 0, phase = 0; m < count; ++m) {
-      out[m] = pattern[phase];
-      phase = phase + 1 == period ? 0 : phase + 1;
+  // 24 bytes hold a whole number of periods, so copies of this unit keep the phase.
+  constexpr size_t kUnit = 24;
+  uint8_t unit[kUnit];
+  const uint8_t first = pattern[0];
+  const uint8_t second = pattern[1];
+  const uint8_t third = period == 3 ? pattern[2] : first;
+  for (size_t m = 0; m < kUnit; m += period) {
+    unit[m] = first;
+    unit[m + 1] = second;
+    if (period == 3) unit[m + 2] = third;
+  }
+  if (count >= 256) {
+    std::memcpy(out, unit, kUnit);
+    size_t done = kUnit;
+    while (done < count) {  // doubling; every copied length is a multiple of the unit
+      size_t step = done - done % kUnit;
+      if (step > count - done) step = count - done;
+      std::memcpy(out + done, out, step);
+      done += step;
     }
     return;
   }
-  std::memcpy(out, pattern, period);
-  size_t done = period;
-  // Doubling copies keep the phase, since every copied length is a multiple of the period.
-  while (done < count) {
-    size_t step = done - done % period;
-    if (step > count - done) step = count - done;
-    std::memcpy(out + done, out, step);
-    done += step;
-  }
+  for (; count >= kUnit; count -= kUnit, out += kUnit) std::memcpy(out, unit, kUnit);
+  for (size_t m = 0; m < count; ++m) out[m] = unit[m];
 }
 
 // Per-thread work buffers of the codec; allocated once, reused by every block.

@@ -1,6 +1,7 @@
 // The encoding side of the run and pattern transforms and the escape-pair search. Both
 // transforms make one left-to-right pass; the part of the block not yet visited is still the
 // input, so they write to a separate buffer instead of moving bytes in place.
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <stdexcept>
@@ -76,14 +77,10 @@ struct PairTable {
   uint8_t seen[65536];
 };
 
-}  // namespace
-
-EscapePair FindFreePair(std::span<const uint8_t> block) {
-  if (block.size() > kBlockSize) throw std::length_error("block longer than 65025 bytes");
+// Marks every pair of the block in a table of all 65 536 pairs and takes the first one left.
+EscapePair FindFreePairInTable(const uint8_t* p, size_t pairs) {
   uint8_t* seen = ThreadScratch<PairTable>().seen;
   std::memset(seen, 0, 65536);
-  const uint8_t* const p = block.data();
-  const size_t pairs = block.empty() ? 0 : block.size() - 1;
   auto mark = [&](size_t k) { seen[p[k] << 8 | p[k + 1]] = 1; };
   size_t k = 0;
   // Eight pairs at a time. Where the nine bytes behind them repeat the nine bytes one, two or
@@ -105,6 +102,45 @@ EscapePair FindFreePair(std::span<const uint8_t> block) {
   // At most 65 024 pairs occur, so a free one exists for every block accepted above.
   const size_t index = static_cast<size_t>(static_cast<const uint8_t*>(free_slot) - seen);
   return {static_cast<uint8_t>(index >> 8), static_cast<uint8_t>(index & 0xFF)};
+}
+
+// Marks in seen[] the bytes that follow `first` anywhere among the first `pairs` positions.
+void MarkFollowers(const uint8_t* p, size_t pairs, uint8_t first, uint8_t* seen) {
+  size_t k = 0;
+#if defined(__SSE2__)
+  const __m128i wanted = _mm_set1_epi8(static_cast<char>(first));
+  for (; k + 16 <= pairs; k += 16) {
+    auto hits = static_cast<unsigned>(_mm_movemask_epi8(
+        _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + k)), wanted)));
+    while (hits != 0) {
+      seen[p[k + static_cast<size_t>(std::countr_zero(hits)) + 1]] = 1;
+      hits &= hits - 1;
+    }
+  }
+#endif
+  for (; k < pairs; ++k) {
+    if (p[k] == first) seen[p[k + 1]] = 1;
+  }
+}
+
+}  // namespace
+
+EscapePair FindFreePair(std::span<const uint8_t> block) {
+  if (block.size() > kBlockSize) throw std::length_error("block longer than 65025 bytes");
+  const uint8_t* const p = block.data();
+  const size_t pairs = block.empty() ? 0 : block.size() - 1;
+  // The free pair nearly always starts with one of the first few byte values: looking only at
+  // what follows each of them costs one quick pass per value instead of a table of all pairs.
+  constexpr int kQuickFirsts = 8;
+  for (int first = 0; first < kQuickFirsts; ++first) {
+    uint8_t seen[256] = {};
+    MarkFollowers(p, pairs, static_cast<uint8_t>(first), seen);
+    if (const void* free_second = std::memchr(seen, 0, sizeof seen)) {
+      return {static_cast<uint8_t>(first),
+              static_cast<uint8_t>(static_cast<const uint8_t*>(free_second) - seen)};
+    }
+  }
+  return FindFreePairInTable(p, pairs);
 }
 
 size_t RunPack(std::span<const uint8_t> block, EscapePair pair, uint8_t* out) {
@@ -152,35 +188,42 @@ size_t PatternPack(std::span<const uint8_t> block, EscapePair pair, uint8_t* out
   uint8_t* o = out;
   const uint8_t* literal = in;
   // At each position: a run of at least 7, else period 2 over at least 8, else period 3 over at
-  // least 9 bytes; the record is one byte shorter than the stretch it needs.
+  // least 9 bytes; the record is one byte shorter than the stretch it needs. Each test needs six
+  // bytes in a row equal to the ones its period before them, which word compares find for 27
+  // positions at once; the tests depend on the input alone, so a window's answers hold until
+  // the pass leaves it.
+  constexpr size_t kWindow = 27;
+  const uint8_t* window = nullptr;
+  uint32_t qualifies[3] = {};  // bit j: the test of period 1, 2, 3 holds at window + j
   while (end - in >= 7) {
-    if (end - in >= 35) {
-      // Skip the stretch at which none of the three tests can succeed: each needs six bytes in a
-      // row equal to the ones its period before them.
-      const uint32_t starts =
-          (SetStretches(EqualityMask(in, 1), 6) | SetStretches(EqualityMask(in, 2), 6) |
-           SetStretches(EqualityMask(in, 3), 6)) &
-          ((1u << 27) - 1);
-      if (starts == 0) {
-        in += 27;
+    size_t period = 0;
+    if (window != nullptr && in >= window + kWindow) window = nullptr;
+    if (window == nullptr && end - in >= 35) {
+      window = in;
+      for (size_t d = 1; d <= 3; ++d) {
+        qualifies[d - 1] = SetStretches(EqualityMask(in, d), 6) & ((1u << kWindow) - 1);
+      }
+    }
+    if (window != nullptr) {
+      const auto offset = static_cast<unsigned>(in - window);
+      const uint32_t any = (qualifies[0] | qualifies[1] | qualifies[2]) >> offset;
+      if (any == 0) {
+        in = window + kWindow;
         continue;
       }
-      in += std::countr_zero(starts);
-    }
-    size_t period = 1;
-    size_t stretch = PeriodicLength(in, end, 1);
-    if (stretch < 7) {
-      period = 2;
-      stretch = PeriodicLength(in, end, 2);
-      if (stretch < 8) {
-        period = 3;
-        stretch = PeriodicLength(in, end, 3);
-        if (stretch < 9) {
-          ++in;
-          continue;
-        }
+      in += std::countr_zero(any);
+      const auto bit = static_cast<unsigned>(in - window);
+      period = (qualifies[0] >> bit & 1) ? 1 : (qualifies[1] >> bit & 1) ? 2 : 3;
+    } else {
+      for (size_t d = 1; d <= 3 && period == 0; ++d) {
+        if (PeriodicLength(in, std::min(end, in + 6 + d), d) == 6 + d) period = d;
+      }
+      if (period == 0) {
+        ++in;
+        continue;
       }
     }
+    const size_t stretch = PeriodicLength(in, end, period);
     std::memcpy(o, literal, static_cast<size_t>(in - literal));
     o += in - literal;
     o = WriteRecordHead(o, pair, stretch);

@@ -30,8 +30,6 @@ struct Record {
   size_t resume = 1;  // the scan goes on this many bytes after the record's start
 };
 
-using RecordReader = bool (*)(const uint8_t* at, size_t available, Record& record);
-
 bool ReadRunRecord(const uint8_t* at, size_t available, Record& record) {
   if (available < 5) return false;
   record.length = 5;
@@ -92,6 +90,9 @@ bool PairInsideExpansion(const Record& record, EscapePair pair, const uint8_t* n
   return pattern[phase] == pair.first && *next == pair.second;
 }
 
+// read_record(at, available, record) reads the record at `at`; false when it is cut short or
+// invalid.
+template <typename RecordReader>
 DecodedBlock ExpandRecords(std::span<const uint8_t> payload, EscapePair pair, uint8_t* out,
                            RecordReader read_record) {
   bool complete = true;
@@ -159,11 +160,15 @@ class CodeTableUse {
 }  // namespace
 
 DecodedBlock RunUnpack(std::span<const uint8_t> payload, EscapePair pair, uint8_t* out) {
-  return ExpandRecords(payload, pair, out, ReadRunRecord);
+  return ExpandRecords(payload, pair, out, [](const uint8_t* at, size_t available, Record& record) {
+    return ReadRunRecord(at, available, record);
+  });
 }
 
 DecodedBlock PatternUnpack(std::span<const uint8_t> payload, EscapePair pair, uint8_t* out) {
-  return ExpandRecords(payload, pair, out, ReadPatternRecord);
+  return ExpandRecords(payload, pair, out, [](const uint8_t* at, size_t available, Record& record) {
+    return ReadPatternRecord(at, available, record);
+  });
 }
 
 DecodedBlock DictionaryUnpack(std::span<const uint8_t> payload, uint8_t entry_count, uint8_t* out) {

@@ -55,6 +55,11 @@ TEST(BlockCodecProperty, EveryEncodedBlockDecodesToItself) {
       }
     }
   }
+  Bytes long_periods(kBlockSize);
+  for (size_t i = 0; i < kBlockSize; ++i) {
+    long_periods[i] = i < 30000 ? "\x12\x80\xF1"[i % 3] : (i < 31000 ? "ab"[i % 2] : i % 7);
+  }
+  ExpectRoundTrip(long_periods, "long periods");
   ExpectRoundTrip(Bytes(kBlockSize, 0), "zeros");
   ExpectRoundTrip(Bytes(kBlockSize, 255), "ones");
 }

@@ -150,6 +150,16 @@ TEST(BlockCodec, FreePairIsTheFirstAbsentOneInOrder) {
   dense.insert(dense.end(), {2, 0, 2, 1, 2, 2, 2, 3, 200});
   EXPECT_EQ(FindFreePair(dense), reference::FindFreePair(dense));
   EXPECT_EQ(FindFreePair(dense), (EscapePair{2, 4}));
+  // Every pair starting with 0 to 9 occurs: past the few first bytes that are looked at alone.
+  Bytes denser;
+  for (int first = 0; first < 10; ++first) {
+    for (int second = 0; second < 256; ++second) {
+      denser.insert(denser.end(), 1 + second % 3, static_cast<uint8_t>(first));
+      denser.push_back(static_cast<uint8_t>(second));
+    }
+  }
+  EXPECT_EQ(FindFreePair(denser), reference::FindFreePair(denser));
+  EXPECT_EQ(FindFreePair(denser).first, 10);
   for (uint64_t seed = 0; seed < 30; ++seed) {
     const Bytes block = samples::SmallAlphabet(50 + seed * 37, 3 + seed % 5, seed);
     EXPECT_EQ(FindFreePair(block), reference::FindFreePair(block)) << "seed " << seed;
