@@ -106,13 +106,14 @@ void ZlibUncompress(benchmark::State& state, const Bytes* block) {
   SetBytes(state, block->size());
 }
 
-// Keeps the median time per iteration of every benchmark for the ratio table.
+// Keeps the median CPU time per iteration of every benchmark for the ratio table; CPU time
+// is steadier than wall time on a machine shared with other work.
 class MedianCollector : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
       if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
-      medians_[run.run_name.function_name] = run.GetAdjustedRealTime();
+      medians_[run.run_name.function_name] = run.GetAdjustedCPUTime();
     }
     ConsoleReporter::ReportRuns(runs);
   }
@@ -142,7 +143,7 @@ int main(int argc, char** argv) {
   MedianCollector reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
 
-  std::cout << "\nRatios of median times (above 1: the codec is faster)\n";
+  std::cout << "\nRatios of median CPU times (above 1: the codec is faster)\n";
   std::cout << "kind        bytes  decode/uncompress  encode/compress2_6  encode/compress2_1"
                "  decode/memcpy\n";
   for (const Sample& s : samples) {
