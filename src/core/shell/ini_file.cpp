@@ -5,6 +5,7 @@
 #include "support/cp1250.h"
 #include "support/error.h"
 #include "support/files.h"
+#include "support/number_scan.h"
 
 namespace zorna {
 namespace fs = std::filesystem;
@@ -41,39 +42,15 @@ bool KeyValue(std::string_view line, std::string_view& key, std::string_view& va
 
 bool ParseProfileInteger(std::string_view text, int32_t& value) {
   text = Trim(text);
-  size_t i = 0;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  int base = 10;
-  if (i < text.size() && text[i] == '$') {
-    base = 16;
-    ++i;
-  } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
-    base = 16;
-    i += 2;
-  }
-  if (i >= text.size()) return false;
-  int64_t v = 0;
-  for (; i < text.size(); ++i) {
-    const char c = text[i];
-    int digit;
-    if (c >= '0' && c <= '9')
-      digit = c - '0';
-    else if (base == 16 && c >= 'a' && c <= 'f')
-      digit = c - 'a' + 10;
-    else if (base == 16 && c >= 'A' && c <= 'F')
-      digit = c - 'A' + 10;
-    else
-      return false;
-    v = v * base + digit;
-    if (v > 0xFFFFFFFFLL) return false;
-  }
-  if (base == 16 && !negative) {
+  const ScannedNumber n = ScanNumber(text);
+  if (n.digits == 0 || n.end != text.size() || n.magnitude > 0xFFFFFFFFull) return false;
+  if (n.hexadecimal && !n.negative) {
     value = static_cast<int32_t>(
-        static_cast<uint32_t>(v));  // "0xFFFFFFFF" is -1, as the desktop reads it
+        static_cast<uint32_t>(n.magnitude));  // "0xFFFFFFFF" is -1, as the desktop reads it
     return true;
   }
-  if (negative) v = -v;
+  const int64_t v =
+      n.negative ? -static_cast<int64_t>(n.magnitude) : static_cast<int64_t>(n.magnitude);
   if (v < INT32_MIN || v > INT32_MAX) return false;
   value = static_cast<int32_t>(v);
   return true;

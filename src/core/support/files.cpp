@@ -13,6 +13,7 @@
 #include <random>
 
 #include "support/error.h"
+#include "support/number_scan.h"
 
 extern char** environ;
 
@@ -240,33 +241,10 @@ int32_t CisloNaZaciatku(std::string_view text) {
   size_t b = 0, e = text.size();
   while (b < e && static_cast<unsigned char>(text[b]) <= ' ') ++b;
   while (e > b && static_cast<unsigned char>(text[e - 1]) <= ' ') --e;
-  text = text.substr(b, e - b);
-  size_t i = 0;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  int base = 10;
-  if (i < text.size() && text[i] == '$') {
-    base = 16;
-    ++i;
-  } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
-    base = 16;
-    i += 2;
-  }
-  uint32_t value = 0;
-  for (; i < text.size(); ++i) {
-    const char c = text[i];
-    int digit;
-    if (c >= '0' && c <= '9')
-      digit = c - '0';
-    else if (base == 16 && c >= 'a' && c <= 'f')
-      digit = c - 'a' + 10;
-    else if (base == 16 && c >= 'A' && c <= 'F')
-      digit = c - 'A' + 10;
-    else
-      break;
-    value = value * static_cast<uint32_t>(base) + static_cast<uint32_t>(digit);
-  }
-  return static_cast<int32_t>(negative ? 0u - value : value);
+  const ScannedNumber n = ScanNumber(text.substr(b, e - b));
+  // Past 32 bits the value wraps, as a 32-bit reader would leave it.
+  const uint32_t value = n.low32;
+  return static_cast<int32_t>(n.negative ? 0u - value : value);
 }
 
 }  // namespace zorna
