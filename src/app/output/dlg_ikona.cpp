@@ -2,6 +2,8 @@
 
 #include <QFont>
 
+#include "app/widgets/dialog_buttons.h"
+
 namespace zorna::app {
 
 namespace {
@@ -48,15 +50,11 @@ TDlgIkona::TDlgIkona(QWidget* parent) : QDialog(parent) {
   Image1 = new ImageControl("Image1", this);
   Image1->setGeometry(216, 56, 73, 73);
 
-  OKBtn = new QPushButton("OK", this);
-  OKBtn->setObjectName("OKBtn");
+  const OkCancelButtons buttons = MakeOkCancelButtons(this);
+  OKBtn = buttons.ok;
+  CancelBtn = buttons.cancel;
   OKBtn->setGeometry(79, 180, 75, 25);
-  OKBtn->setDefault(true);
-  CancelBtn = new QPushButton(QString::fromUtf8("Zrušiť"), this);
-  CancelBtn->setObjectName("CancelBtn");
   CancelBtn->setGeometry(159, 180, 75, 25);
-  connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TDlgIkona::showEvent(QShowEvent* event) {

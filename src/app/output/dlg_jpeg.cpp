@@ -1,5 +1,6 @@
 #include "app/output/dlg_jpeg.h"
 
+#include "app/widgets/dialog_buttons.h"
 #include "output/jpeg_preview.h"
 #include "support/files.h"
 
@@ -53,15 +54,11 @@ TDlgJpeg::TDlgJpeg(QWidget* parent) : QDialog(parent), trial_folder_(DocasnyPrie
   TrackBar->setValue(100);
   connect(TrackBar, &QSlider::valueChanged, this, [this] { TrackBarChange(); });
 
-  OKBtn = new QPushButton("OK", this);
-  OKBtn->setObjectName("OKBtn");
+  const OkCancelButtons buttons = MakeOkCancelButtons(this);
+  OKBtn = buttons.ok;
+  CancelBtn = buttons.cancel;
   OKBtn->setGeometry(79, 180, 75, 25);
-  OKBtn->setDefault(true);
-  CancelBtn = new QPushButton(QString::fromUtf8("Zrušiť"), this);
-  CancelBtn->setObjectName("CancelBtn");
   CancelBtn->setGeometry(159, 180, 75, 25);
-  connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TDlgJpeg::showEvent(QShowEvent* event) {

@@ -7,6 +7,7 @@
 #include "app/platform/messages.h"
 #include "app/shell/forms.h"
 #include "app/shell/main_zorna.h"
+#include "app/widgets/dialog_buttons.h"
 #include "picture/picture_file.h"
 #include "support/error.h"
 
@@ -22,11 +23,9 @@ TDlgPozadie::TDlgPozadie(QWidget* parent) : QDialog(parent) {
   Image2->setGeometry(28, 18, 64, 64);
   Image1 = new ImageControl("Image1", frame);
   Image1->setGeometry(44, 34, 32, 32);
-  OKBtn = new QPushButton("OK", this);
-  OKBtn->setObjectName("OKBtn");
-  OKBtn->setDefault(true);
-  CancelBtn = new QPushButton("Zrušiť", this);
-  CancelBtn->setObjectName("CancelBtn");
+  const OkCancelButtons ok_cancel = MakeOkCancelButtons(this);
+  OKBtn = ok_cancel.ok;
+  CancelBtn = ok_cancel.cancel;
   Button1 = new QPushButton("Zmeniť obrázok", this);
   Button1->setObjectName("Button1");
   OpenPictureDialog1 =
@@ -35,8 +34,6 @@ TDlgPozadie::TDlgPozadie(QWidget* parent) : QDialog(parent) {
   OpenPictureDialog1->setObjectName("OpenPictureDialog1");
   OpenPictureDialog1->setOption(QFileDialog::DontUseNativeDialog);
   OpenPictureDialog1->setFileMode(QFileDialog::ExistingFile);
-  connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
   connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
   auto* buttons = new QVBoxLayout;
   buttons->addWidget(OKBtn);
