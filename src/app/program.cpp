@@ -1,7 +1,11 @@
 #include "app/program.h"
 
 #include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
+#include <QTranslator>
 
 #include "app/output/dlg_ikona.h"
 #include "app/output/dlg_jpeg.h"
@@ -33,6 +37,22 @@ void RunGuarded(Step step) {
   } catch (const Error& e) {
     ShowErrorMessage(QString::fromStdString(e.what()));
   }
+}
+
+// The file dialogs and message boxes speak Slovak like the rest of the program, and every
+// window uses the small, narrow font that the fixed dialog layouts are made for (Arial's
+// metrics; the desktop maps the name to a metric-compatible face such as Liberation Sans).
+void UseSlovakDesktop(QApplication& app) {
+  QLocale::setDefault(QLocale(QLocale::Slovak, QLocale::Slovakia));
+  auto* translator = new QTranslator(&app);
+  if (translator->load(QLocale(), "qtbase", "_",
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    app.installTranslator(translator);
+  }
+  QFont font = app.font();
+  font.setFamilies({"Arial", font.family()});
+  font.setPointSize(8);
+  app.setFont(font);
 }
 
 }  // namespace
@@ -70,6 +90,7 @@ void DestroyForms() {
 
 int RunProgram(QApplication& app) {
   app.setApplicationName("Zorna");
+  UseSlovakDesktop(app);
   CreateForms();
   TMainZorna* main = AllForms().MainZorna;
   if (QScreen* screen = QGuiApplication::primaryScreen()) main->setGeometry(screen->geometry());
