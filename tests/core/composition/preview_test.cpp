@@ -145,6 +145,31 @@ TEST(ComposePreview, CornerPixelColoursAreTransparentWherePresent) {
   }
 }
 
+TEST(ComposePreview, TransparentSquaresSitCentredUnlessSmoothlyEnlarged) {
+  // 7 in 20: the odd difference of 13 puts the square at (6, 6).
+  Bitmap screen(40, 40, kWhite);
+  screen.SetPixel(0, 0, kBlue);
+  screen.SetPixel(6, 6, kRed);
+  Pick centred(7, 20, kTransparentWhite);
+  const Bitmap& preview = centred.At(screen, 0, 0);
+  EXPECT_EQ(preview.Pixel(6, 6), kBlue);
+  EXPECT_EQ(preview.Pixel(12, 12), kRed);
+  EXPECT_EQ(preview.Pixel(5, 5), kLavenderColour);
+  EXPECT_EQ(preview.Pixel(7, 7), kLavenderColour);  // white of the square
+  EXPECT_EQ(preview.Pixel(13, 13), kLavenderColour);
+
+  // Smoothly enlarged, the work picture has the output size and is drawn from (0, 0).
+  Bitmap framed(16, 16, kRed);
+  for (int y = 4; y < 12; ++y)
+    for (int x = 4; x < 12; ++x) framed.SetPixel(x, y, kBlue);
+  Pick smooth(16, 64, kTransparentTopLeft);
+  smooth.settings.smooth = true;
+  const Bitmap& enlarged = smooth.At(framed, 0, 0);
+  EXPECT_EQ(enlarged.Pixel(0, 0), kLavenderColour);
+  EXPECT_TRUE(Near(enlarged.Pixel(32, 32), kBlue, 24));
+  EXPECT_TRUE(Near(enlarged.Pixel(20, 32), kBlue, 24));
+}
+
 TEST(ComposePreview, BottomRightKeyIsTakenFromTheShrunkPicture) {
   Bitmap screen(64, 64, kRed);
   for (int y = 0; y < 64; ++y)
