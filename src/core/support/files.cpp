@@ -39,37 +39,72 @@ std::string ReadWholeFileText(const fs::path& path) {
   return std::string(bytes.begin(), bytes.end());
 }
 
-void WriteFileAtomically(const fs::path& path, const void* data, size_t size) {
-  const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+void WriteAll(int fd, const void* data, size_t size, const std::string& shown_name) {
+  const auto* bytes = static_cast<const uint8_t*>(data);
+  while (size > 0) {
+    const ssize_t n = ::write(fd, bytes, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) throw CannotCreateFile(shown_name);
+    bytes += n;
+    size -= static_cast<size_t>(n);
+  }
+}
+
+AtomicFileWriter::AtomicFileWriter(const fs::path& target) : target_(target) {
   std::error_code ec;
-  if (fs::is_directory(path, ec)) throw CannotCreateFile(path.string());
+  if (fs::is_directory(target, ec)) throw CannotCreateFile(target.string());
+  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
   static thread_local std::mt19937 random(std::random_device{}());
-  const fs::path temp =
-      folder / ("." + path.filename().string() + "." + std::to_string(random()) + ".tmp");
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-  if (fd < 0) throw CannotCreateFile(path.string());
-  const auto* p = static_cast<const char*>(data);
-  size_t left = size;
-  bool ok = true;
-  while (left > 0) {
-    const ssize_t n = ::write(fd, p, left);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      ok = false;
-      break;
-    }
-    p += n;
-    left -= static_cast<size_t>(n);
+  temp_ = folder / ("." + target.filename().string() + "." + std::to_string(random()) + ".tmp");
+  fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd_ < 0) throw CannotCreateFile(target.string());
+  buffer_.reserve(kBufferSize);
+}
+
+AtomicFileWriter::~AtomicFileWriter() {
+  if (fd_ >= 0) ::close(fd_);
+  if (!committed_) ::unlink(temp_.c_str());
+}
+
+void AtomicFileWriter::Write(const void* data, size_t size) {
+  const auto* bytes = static_cast<const uint8_t*>(data);
+  if (buffer_.size() + size <= kBufferSize) {
+    buffer_.insert(buffer_.end(), bytes, bytes + size);
+    return;
   }
-  if (ok && ::fsync(fd) != 0) ok = false;
-  if (::close(fd) != 0) ok = false;
-  // Keep the permissions of the file being replaced.
+  Flush();
+  WriteOut(bytes, size);
+}
+
+void AtomicFileWriter::Flush() {
+  WriteOut(buffer_.data(), buffer_.size());
+  buffer_.clear();
+}
+
+void AtomicFileWriter::WriteOut(const uint8_t* bytes, size_t size) {
+  WriteAll(fd_, bytes, size, target_.string());
+}
+
+void AtomicFileWriter::Commit() {
+  Flush();
+  // A file that is replaced must never be lost: its successor reaches the disk before the
+  // rename. A new name has nothing to lose, and skipping the flush keeps saving quick.
   struct stat old_stat {};
-  if (ok && ::stat(path.c_str(), &old_stat) == 0) ::chmod(temp.c_str(), old_stat.st_mode & 07777);
-  if (!ok || ::rename(temp.c_str(), path.c_str()) != 0) {
-    ::unlink(temp.c_str());
-    throw CannotCreateFile(path.string());
-  }
+  const bool replacing = ::stat(target_.c_str(), &old_stat) == 0;
+  const bool durable = !replacing || ::fdatasync(fd_) == 0;
+  const bool closed = ::close(fd_) == 0;
+  fd_ = -1;
+  if (!durable || !closed) throw CannotCreateFile(target_.string());
+  // Keep the permissions of the file being replaced.
+  if (replacing) ::chmod(temp_.c_str(), old_stat.st_mode & 07777);
+  if (::rename(temp_.c_str(), target_.c_str()) != 0) throw CannotCreateFile(target_.string());
+  committed_ = true;
+}
+
+void WriteFileAtomically(const fs::path& path, const void* data, size_t size) {
+  AtomicFileWriter file(path);
+  file.Write(data, size);
+  file.Commit();
 }
 
 namespace {

@@ -13,6 +13,36 @@ namespace zorna {
 // that was there before; it throws CannotCreateFile.
 std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path);
 std::string ReadWholeFileText(const std::filesystem::path& path);
+
+// Writes all bytes to an open file descriptor, retrying short writes; throws CannotCreateFile
+// naming shown_name.
+void WriteAll(int fd, const void* data, size_t size, const std::string& shown_name);
+
+// Writes a file under a temporary name beside the target and renames it over the target on
+// Commit; a writer destroyed without Commit removes its temporary file and leaves the target
+// as it was. Every failure throws CannotCreateFile with the target's name.
+class AtomicFileWriter {
+ public:
+  explicit AtomicFileWriter(const std::filesystem::path& target);
+  ~AtomicFileWriter();
+  AtomicFileWriter(const AtomicFileWriter&) = delete;
+  AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+  void Write(const void* data, size_t size);
+  void Commit();
+
+ private:
+  static constexpr size_t kBufferSize = 64 * 1024;
+  void Flush();
+  void WriteOut(const uint8_t* bytes, size_t size);
+
+  std::filesystem::path target_;
+  std::filesystem::path temp_;
+  int fd_ = -1;
+  bool committed_ = false;
+  std::vector<uint8_t> buffer_;
+};
+
 void WriteFileAtomically(const std::filesystem::path& path, const void* data, size_t size);
 inline void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
   WriteFileAtomically(path, bytes.data(), bytes.size());

@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <limits>
 #include <memory>
-#include <random>
 
 #include "support/base255.h"
 #include "support/block_codec.h"
@@ -172,69 +171,13 @@ class PackReader {
   int look_ahead_ = -1;
 };
 
-void WriteAll(int fd, const uint8_t* bytes, size_t count, const std::string& shown) {
-  while (count > 0) {
-    const ssize_t written = ::write(fd, bytes, count);
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) throw CannotCreateFile(shown);
-    bytes += written;
-    count -= static_cast<size_t>(written);
-  }
-}
-
 // The new pack is written beside the target and takes its place only when it is complete, so a
-// failed job never leaves a cut pack under the target's name.
-class PackOutput {
- public:
-  explicit PackOutput(const std::string& target) : target_(target) {
-    const std::filesystem::path path(target);
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec) ||
-        (std::filesystem::exists(path, ec) && IsReadOnly(path))) {
-      throw CannotCreateFile(target);
-    }
-    std::random_device random;
-    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-    temp_ = (folder / ("." + path.filename().string() + "." + std::to_string(random()) + ".part"))
-                .string();
-    const int fd = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) throw CannotCreateFile(target);
-    file_.reset(::fdopen(fd, "wb"));
-    if (!file_) {
-      ::close(fd);
-      ::unlink(temp_.c_str());
-      throw CannotCreateFile(target);
-    }
-  }
-  ~PackOutput() {
-    if (!committed_) {
-      file_.reset();
-      ::unlink(temp_.c_str());
-    }
-  }
-  PackOutput(const PackOutput&) = delete;
-  PackOutput& operator=(const PackOutput&) = delete;
-
-  void Write(const void* bytes, size_t count) {
-    if (std::fwrite(bytes, 1, count, file_.get()) != count) throw CannotCreateFile(target_);
-  }
-  void Commit() {
-    std::FILE* file = file_.release();
-    const bool flushed = std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
-    if (std::fclose(file) != 0 || !flushed || ::rename(temp_.c_str(), target_.c_str()) != 0) {
-      ::unlink(temp_.c_str());
-      committed_ = true;  // nothing left to clean up
-      throw CannotCreateFile(target_);
-    }
-    committed_ = true;
-  }
-
- private:
-  std::string target_;
-  std::string temp_;
-  FilePointer file_;
-  bool committed_ = false;
-};
+// failed job never leaves a cut pack under the target's name. A read-only pack stays as it is.
+AtomicFileWriter OpenPackOutput(const std::string& target) {
+  std::error_code ec;
+  if (std::filesystem::exists(target, ec) && IsReadOnly(target)) throw CannotCreateFile(target);
+  return AtomicFileWriter(target);
+}
 
 template <typename Job>
 PackResult RunSilently(Job job) {
@@ -268,7 +211,7 @@ PackResult ZbalSubory(const std::vector<std::string>& names, const std::string& 
                       const std::function<void()>& after_each_block) {
   ProgressScope progress(names.size());
   return RunSilently([&](PackResult&) {
-    PackOutput output(pack_path);
+    AtomicFileWriter output = OpenPackOutput(pack_path);
     std::vector<uint8_t> block(kBlockSize);
     std::vector<uint8_t> payload(kBlockSize);
     for (size_t i = 0; i < names.size(); ++i) {

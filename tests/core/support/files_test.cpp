@@ -15,7 +15,9 @@ namespace {
 using testing::TestFolder;
 namespace fs = std::filesystem;
 
-void Touch(const fs::path& path, const std::string& text = "x") { std::ofstream(path) << text; }
+void Touch(const fs::path& path, const std::string& text = "x") {
+  std::ofstream(path) << text;
+}
 
 TEST(CisloNaZaciatku, ReadsTheLeadingNumberOfACaption) {
   EXPECT_EQ(CisloNaZaciatku("64 x 64"), 64);
@@ -87,7 +89,8 @@ TEST(FindPathIgnoringCase, ResolvesEachComponentWhenTheExactOneIsMissing) {
   TestFolder dir;
   fs::create_directories(dir / "skin" / "Modry");
   Touch(dir / "skin" / "Modry" / "okno.bmp");
-  EXPECT_EQ(FindPathIgnoringCase(dir / "Skin" / "modry" / "OKNO.bmp"), dir / "skin" / "Modry" / "okno.bmp");
+  EXPECT_EQ(FindPathIgnoringCase(dir / "Skin" / "modry" / "OKNO.bmp"),
+            dir / "skin" / "Modry" / "okno.bmp");
   // Missing tails are kept as given, so new files can be named.
   EXPECT_EQ(FindPathIgnoringCase(dir / "SKIN" / "Novy" / "a.bmp"), dir / "skin" / "Novy" / "a.bmp");
 }
@@ -107,6 +110,39 @@ TEST(WriteFileAtomically, ReplacesWholeOrNotAtAll) {
   EXPECT_EQ(entries, 2);
 }
 
+TEST(AtomicFileWriter, StreamsPiecesAndKeepsTheOldFileUntilCommitted) {
+  TestFolder dir;
+  const fs::path file = dir / "pack.mk";
+  Touch(file, "old");
+  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  // Pieces on both sides of the writer's buffer size, so buffered and direct writes mix.
+  std::string expected;
+  {
+    AtomicFileWriter writer(file);
+    for (size_t piece : {5u, 70000u, 3u, 65536u, 1u}) {
+      const std::string bytes(piece, static_cast<char>('a' + expected.size() % 26));
+      writer.Write(bytes.data(), bytes.size());
+      expected += bytes;
+    }
+    // Until the commit the old file is what a reader sees.
+    EXPECT_EQ(ReadWholeFileText(file), "old");
+    writer.Commit();
+  }
+  EXPECT_EQ(ReadWholeFileText(file), expected);
+  // A replaced file keeps its permissions.
+  EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  // A writer abandoned half-way (an exception in its caller) leaves the file and no litter.
+  {
+    AtomicFileWriter writer(file);
+    writer.Write("new", 3);
+  }
+  EXPECT_EQ(ReadWholeFileText(file), expected);
+  int entries = 0;
+  for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.Path())) ++entries;
+  EXPECT_EQ(entries, 1);
+}
+
 TEST(MatchesMask, WildcardsIgnoreCase) {
   EXPECT_TRUE(MatchesMask("ABC.mk", "*.MK"));
   EXPECT_TRUE(MatchesMask("a1.iko", "a?.iko"));
@@ -120,7 +156,8 @@ TEST(Cp1250, RoundTripsSlovakAndCzechLetters) {
   EXPECT_EQ(Utf8ToCp1250("Ľ").size(), 1u);
   EXPECT_EQ(Utf8ToCp1250("€"), "\x80");
   EXPECT_EQ(Utf8ToCp1250("日"), "?");
-  EXPECT_TRUE(EqualIgnoringCaseCp1250(Utf8ToCp1250("VEĽKOSTI OKIEN"), Utf8ToCp1250("veľkosti okien")));
+  EXPECT_TRUE(
+      EqualIgnoringCaseCp1250(Utf8ToCp1250("VEĽKOSTI OKIEN"), Utf8ToCp1250("veľkosti okien")));
   EXPECT_TRUE(EqualIgnoringCaseCp1250(Utf8ToCp1250("ČÍSLO"), Utf8ToCp1250("číslo")));
   EXPECT_FALSE(EqualIgnoringCaseCp1250(Utf8ToCp1250("Cislo"), Utf8ToCp1250("Číslo")));
 }
