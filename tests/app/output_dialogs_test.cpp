@@ -2,13 +2,16 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "app/output/dlg_ikona.h"
 #include "app/output/dlg_jpeg.h"
 #include "app/output/save_result.h"
 #include "picture/jpeg_file.h"
 #include "support/error.h"
+#include "support/files.h"
 
 namespace zorna::app {
 namespace {
@@ -131,6 +134,48 @@ TEST_F(DlgJpegTest, AnUnwritableTrialFolderLeavesSizeAndPreviewAsTheyWere) {
   EXPECT_THROW(dialog_.FormShow(), Error);
   EXPECT_EQ(dialog_.Label5->text(), size);
   EXPECT_EQ(dialog_.Image2->Picture(), preview);
+}
+
+// The temporary folder is shared with every other user and program: a "Trap.jpg" that someone
+// else left there, or planted as a link to another file, must neither stop the preview nor be
+// written through.
+TEST(DlgJpegTrialFile, StaysInAFolderOfItsOwnInsideTheTemporaryFolder) {
+  const fs::path shared =
+      fs::temp_directory_path() / ("zorna-shared-" + std::to_string(::getpid()));
+  fs::remove_all(shared);
+  fs::create_directories(shared / "other");
+  const char* old_tmpdir = std::getenv("TMPDIR");
+  const std::string saved_tmpdir = old_tmpdir ? old_tmpdir : "";
+  ::setenv("TMPDIR", shared.c_str(), 1);
+  {
+    std::ofstream(shared / "other" / "letter.txt") << "keep";
+    fs::create_symlink(shared / "other" / "letter.txt", shared / "Trap.jpg");
+    {
+      TDlgJpeg dialog;
+      dialog.SetResultPicture(Result(16));
+      EXPECT_NO_THROW(dialog.FormShow());
+      EXPECT_EQ(dialog.Image2->Picture().Width(), 16);
+      EXPECT_EQ(dialog.Label5->text().toStdString(),
+                std::to_string(EncodeJpeg(Result(16), 100).size()) + " bajtov");
+      EXPECT_EQ(ReadWholeFileText(shared / "other" / "letter.txt"), "keep");
+      // Another user's leftover that cannot be written over.
+      fs::remove(shared / "Trap.jpg");
+      fs::create_directory(shared / "Trap.jpg");
+      EXPECT_NO_THROW(dialog.TrackBar->setValue(40));
+      EXPECT_EQ(dialog.Label5->text().toStdString(),
+                std::to_string(EncodeJpeg(Result(16), 40).size()) + " bajtov");
+    }
+    // The dialog's own folder goes with it.
+    size_t left = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(shared)) ++left;
+    EXPECT_EQ(left, 2u) << "the trial folder was left behind";
+  }
+  if (old_tmpdir) {
+    ::setenv("TMPDIR", saved_tmpdir.c_str(), 1);
+  } else {
+    ::unsetenv("TMPDIR");
+  }
+  fs::remove_all(shared);
 }
 
 TEST(Clipboard, CopyPutsTheResultPictureOnTheClipboard) {

@@ -2,6 +2,7 @@
 
 #include "app/widgets/dialog_buttons.h"
 #include "output/jpeg_preview.h"
+#include "support/error.h"
 #include "support/files.h"
 
 namespace zorna::app {
@@ -25,7 +26,7 @@ ImageControl* MakeStretchedImage(QWidget* parent, const char* name, int x) {
 
 }  // namespace
 
-TDlgJpeg::TDlgJpeg(QWidget* parent) : QDialog(parent), trial_folder_(DocasnyPriecinok()) {
+TDlgJpeg::TDlgJpeg(QWidget* parent) : QDialog(parent) {
   setObjectName("DlgJpeg");
   setWindowTitle(QString::fromUtf8("Uloěnie obrázku ako jpeg súbor"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
@@ -71,8 +72,19 @@ void TDlgJpeg::FormShow() {
   TrackBarChange();
 }
 
+const std::string& TDlgJpeg::TrialFolder() {
+  if (trial_folder_.empty()) {
+    auto own = std::make_unique<QTemporaryDir>(
+        QString::fromStdString(DocasnyPriecinok() + "zorna-XXXXXX"));
+    if (!own->isValid()) throw CannotCreateFile(DocasnyPriecinok() + kJpegTrialFileName);
+    trial_folder_ = PridajLomitko(own->path().toStdString());
+    own_trial_folder_ = std::move(own);
+  }
+  return trial_folder_;
+}
+
 void TDlgJpeg::TrackBarChange() {
-  JpegPreview preview = MakeJpegPreview(Image1->Picture(), TrackBar->value(), trial_folder_);
+  JpegPreview preview = MakeJpegPreview(Image1->Picture(), TrackBar->value(), TrialFolder());
   Label5->setText(QString::fromStdString(preview.size_text));
   Label5->adjustSize();
   Image2->SetPicture(std::move(preview.picture));

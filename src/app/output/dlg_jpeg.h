@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
+#include <QTemporaryDir>
+#include <memory>
 #include <string>
 
 #include "app/widgets/image_control.h"
@@ -19,7 +21,10 @@ class TDlgJpeg : public QDialog {
 
   // The result picture the next show starts from (the main window's Image2).
   void SetResultPicture(const Bitmap& result) { result_ = result; }
-  // Where "Trap.jpg" is written and read back; the system's temporary folder unless changed.
+  // Where "Trap.jpg" is written and read back. Unless changed, a folder of the dialog's own
+  // inside the system's temporary folder, made on the first change step and removed with the
+  // dialog: the temporary folder is shared, and a "Trap.jpg" that another user or program left
+  // there must neither stop the preview nor be written through.
   void SetTrialFolder(std::string folder) { trial_folder_ = std::move(folder); }
 
   // Copies the result picture into Image1, then runs the change step.
@@ -47,8 +52,11 @@ class TDlgJpeg : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  const std::string& TrialFolder();
+
   Bitmap result_;
   std::string trial_folder_;
+  std::unique_ptr<QTemporaryDir> own_trial_folder_;
 };
 
 }  // namespace zorna::app

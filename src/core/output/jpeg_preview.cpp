@@ -16,10 +16,16 @@ namespace {
 void WriteTrialFile(const std::string& path, const std::vector<uint8_t>& bytes) {
   {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (out) out.write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    if (out && out.flush()) return;
+    // What could not be opened is not ours to delete.
+    if (!out) throw CannotCreateFile(path);
+    out.write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    if (out.flush()) return;
   }
-  ZmazSubor(path);
+  // A part written before the disk filled up.
+  try {
+    ZmazSubor(path);
+  } catch (const Error&) {
+  }
   throw CannotCreateFile(path);
 }
 

@@ -72,6 +72,15 @@ TEST_F(JpegPreviewTest, AnUnwritableFolderFailsWithTheFileName) {
   } catch (const Error& e) {
     EXPECT_EQ(std::string(e.what()), "Cannot create file " + missing + "Trap.jpg");
   }
+  // A "Trap.jpg" that cannot be written over is reported as such and left where it is.
+  fs::create_directories(folder_ / "Trap.jpg" / "inner");
+  try {
+    MakeJpegPreview(Gradient(16), 80, Folder());
+    ADD_FAILURE() << "a trial file was written over a folder";
+  } catch (const Error& e) {
+    EXPECT_EQ(std::string(e.what()), "Cannot create file " + Folder() + "Trap.jpg");
+  }
+  EXPECT_TRUE(fs::is_directory(folder_ / "Trap.jpg" / "inner"));
 }
 
 }  // namespace
