@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QShortcut>
 #include <csignal>
 #include <filesystem>
 
+#include "app/app_fixture.h"
 #include "app/output/dlg_ikona.h"
 #include "app/output/dlg_jpeg.h"
 #include "app/output/save_result.h"
@@ -240,3 +244,29 @@ TEST_F(SaveTest, BtnSaveClickTakesTheNameAndTypeChosenInTheSaveDialog) {
 
 }  // namespace
 }  // namespace zorna::app
+
+namespace zorna::app::testing {
+namespace {
+
+// The buttons wait for the first committed result; their shortcuts do not, and work on
+// whatever the result picture holds.
+TEST_F(AppTest, SaveAndCopyShortcutsWorkBeforeTheFirstResultIsTaken) {
+  Start();
+  TMainZorna& m = Main();
+  ASSERT_FALSE(m.BtnSave->isEnabled());
+  ASSERT_FALSE(m.BtnCopy->isEnabled());
+  answer_ = [](QDialog*) { return int(QDialog::Rejected); };
+  emit m.Action("Save")->activated();
+  EXPECT_EQ(dialogs_shown_, QStringList{"SavePictureDialog1"});
+
+  QGuiApplication::clipboard()->clear();
+  emit m.Action("CopyImage")->activated();
+  const QImage copied = QGuiApplication::clipboard()->image();
+  const Bitmap& result = m.Image2->Picture();
+  ASSERT_EQ(copied.size(), QSize(result.Width(), result.Height()));
+  const Colorref c = result.Pixel(0, 0);
+  EXPECT_EQ(copied.pixel(0, 0) & 0xFFFFFF, (RedOf(c) << 16) | (GreenOf(c) << 8) | BlueOf(c));
+}
+
+}  // namespace
+}  // namespace zorna::app::testing

@@ -56,13 +56,14 @@ void TMainZorna::ComboBoxEx1Change(QObject*) {
   FillBackgroundList(background_list_small_);
 }
 
+// The buttons are enabled by the first committed result, but the Ctrl+S and Ctrl+C shortcuts
+// never wait for it: they work on whatever the result picture holds.
 void TMainZorna::BtnSaveClick(QObject*) {
-  if (!BtnSave->isEnabled() || !AllForms().Saving) return;  // nothing taken yet
+  if (!AllForms().Saving) return;
   AllForms().Saving->BtnSaveClick(Image2->Picture());
 }
 
 void TMainZorna::BtnCopyClick(QObject*) {
-  if (!BtnCopy->isEnabled()) return;
   CopyResultToClipboard(Image2->Picture());
 }
 
