@@ -50,12 +50,30 @@ void WriteAll(int fd, const void* data, size_t size, const std::string& shown_na
   }
 }
 
-AtomicFileWriter::AtomicFileWriter(const fs::path& target) : target_(target) {
+namespace {
+
+// A link to the file is kept: its target is what gets replaced.
+fs::path FileBehindLinks(const fs::path& path) {
   std::error_code ec;
-  if (fs::is_directory(target, ec)) throw CannotCreateFile(target.string());
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  if (!fs::is_symlink(fs::symlink_status(path, ec))) return path;
+  const fs::path resolved = fs::weakly_canonical(path, ec);
+  return ec ? path : resolved;
+}
+
+}  // namespace
+
+AtomicFileWriter::AtomicFileWriter(const fs::path& target)
+    : target_(target), destination_(FileBehindLinks(target)) {
+  std::error_code ec;
+  if (fs::is_directory(destination_, ec) ||
+      (fs::exists(destination_, ec) && IsReadOnly(destination_))) {
+    throw CannotCreateFile(target.string());
+  }
+  const fs::path folder =
+      destination_.has_parent_path() ? destination_.parent_path() : fs::path(".");
+  // A short name of its own, so that a name near the length limit can still be saved.
   static thread_local std::mt19937 random(std::random_device{}());
-  temp_ = folder / ("." + target.filename().string() + "." + std::to_string(random()) + ".tmp");
+  temp_ = folder / (".zorna-" + std::to_string(random()) + ".tmp");
   fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (fd_ < 0) throw CannotCreateFile(target.string());
   buffer_.reserve(kBufferSize);
@@ -90,14 +108,16 @@ void AtomicFileWriter::Commit() {
   // A file that is replaced must never be lost: its successor reaches the disk before the
   // rename. A new name has nothing to lose, and skipping the flush keeps saving quick.
   struct stat old_stat {};
-  const bool replacing = ::stat(target_.c_str(), &old_stat) == 0;
+  const bool replacing = ::stat(destination_.c_str(), &old_stat) == 0;
   const bool durable = !replacing || ::fdatasync(fd_) == 0;
   const bool closed = ::close(fd_) == 0;
   fd_ = -1;
   if (!durable || !closed) throw CannotCreateFile(target_.string());
   // Keep the permissions of the file being replaced.
   if (replacing) ::chmod(temp_.c_str(), old_stat.st_mode & 07777);
-  if (::rename(temp_.c_str(), target_.c_str()) != 0) throw CannotCreateFile(target_.string());
+  if (::rename(temp_.c_str(), destination_.c_str()) != 0) {
+    throw CannotCreateFile(target_.string());
+  }
   committed_ = true;
 }
 

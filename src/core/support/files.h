@@ -20,7 +20,8 @@ void WriteAll(int fd, const void* data, size_t size, const std::string& shown_na
 
 // Writes a file under a temporary name beside the target and renames it over the target on
 // Commit; a writer destroyed without Commit removes its temporary file and leaves the target
-// as it was. Every failure throws CannotCreateFile with the target's name.
+// as it was. A read-only target is refused; a link is kept and the file behind it replaced.
+// Every failure throws CannotCreateFile with the target's name.
 class AtomicFileWriter {
  public:
   explicit AtomicFileWriter(const std::filesystem::path& target);
@@ -37,6 +38,7 @@ class AtomicFileWriter {
   void WriteOut(const uint8_t* bytes, size_t size);
 
   std::filesystem::path target_;
+  std::filesystem::path destination_;
   std::filesystem::path temp_;
   int fd_ = -1;
   bool committed_ = false;

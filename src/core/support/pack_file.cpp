@@ -171,14 +171,6 @@ class PackReader {
   int look_ahead_ = -1;
 };
 
-// The new pack is written beside the target and takes its place only when it is complete, so a
-// failed job never leaves a cut pack under the target's name. A read-only pack stays as it is.
-AtomicFileWriter OpenPackOutput(const std::string& target) {
-  std::error_code ec;
-  if (std::filesystem::exists(target, ec) && IsReadOnly(target)) throw CannotCreateFile(target);
-  return AtomicFileWriter(target);
-}
-
 template <typename Job>
 PackResult RunSilently(Job job) {
   PackResult result;
@@ -211,7 +203,8 @@ PackResult ZbalSubory(const std::vector<std::string>& names, const std::string& 
                       const std::function<void()>& after_each_block) {
   ProgressScope progress(names.size());
   return RunSilently([&](PackResult&) {
-    AtomicFileWriter output = OpenPackOutput(pack_path);
+    // A failed job never leaves a cut pack under the target's name.
+    AtomicFileWriter output(pack_path);
     std::vector<uint8_t> block(kBlockSize);
     std::vector<uint8_t> payload(kBlockSize);
     for (size_t i = 0; i < names.size(); ++i) {

@@ -143,6 +143,26 @@ TEST(AtomicFileWriter, StreamsPiecesAndKeepsTheOldFileUntilCommitted) {
   EXPECT_EQ(entries, 1);
 }
 
+TEST(WriteFileAtomically, RefusesReadOnlyFilesKeepsLinksAndTakesLongNames) {
+  TestFolder dir;
+  const fs::path locked = dir / "locked.ico";
+  Touch(locked, "mine");
+  SetReadOnly(locked, true);
+  EXPECT_THROW(WriteFileAtomically(locked, std::string("x")), Error);
+  EXPECT_EQ(ReadWholeFileText(locked), "mine");
+  // Saving through a link replaces the file it points at and leaves the link in place.
+  fs::create_directories(dir / "real");
+  Touch(dir / "real" / "icon.ico", "old");
+  fs::create_symlink(dir / "real" / "icon.ico", dir / "link.ico");
+  WriteFileAtomically(dir / "link.ico", std::string("new"));
+  EXPECT_TRUE(fs::is_symlink(dir / "link.ico"));
+  EXPECT_EQ(ReadWholeFileText(dir / "real" / "icon.ico"), "new");
+  // A name at the file system's length limit is still a name that can be saved.
+  const fs::path longest = dir / (std::string(251, 'n') + ".ico");
+  WriteFileAtomically(longest, std::string("long"));
+  EXPECT_EQ(ReadWholeFileText(longest), "long");
+}
+
 TEST(MatchesMask, WildcardsIgnoreCase) {
   EXPECT_TRUE(MatchesMask("ABC.mk", "*.MK"));
   EXPECT_TRUE(MatchesMask("a1.iko", "a?.iko"));
