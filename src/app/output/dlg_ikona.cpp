@@ -1,6 +1,7 @@
 #include "app/output/dlg_ikona.h"
 
 #include <QFont>
+#include <algorithm>
 
 #include "app/widgets/dialog_buttons.h"
 
@@ -11,26 +12,24 @@ namespace {
 QRadioButton* MakeRadio(QWidget* parent, const char* name, const char* text, int y, int width) {
   auto* radio = new QRadioButton(QString::fromUtf8(text), parent);
   radio->setObjectName(name);
-  radio->setGeometry(24, y, width, 17);
+  // The widths fit the captions in the narrow font the layout was made for; a wider desktop
+  // font gets what its caption needs instead of a cut caption.
+  radio->setGeometry(24, y, std::max(width, radio->sizeHint().width()), 17);
   return radio;
 }
 
 }  // namespace
 
 TDlgIkona::TDlgIkona(QWidget* parent) : QDialog(parent) {
-  setObjectName("DlgIkona");
-  setWindowTitle(QString::fromUtf8("Uloěnie obráku ako ikona"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(313, 214);
-
-  Bevel1 = new QFrame(this);
-  Bevel1->setObjectName("Bevel1");
-  Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-  Bevel1->setGeometry(8, 8, 297, 161);
+  const SaveDialogFrame frame = MakeSaveDialogFrame(this, "DlgIkona", "Uloěnie obráku ako ikona");
+  Bevel1 = frame.bevel;
+  OKBtn = frame.ok;
+  CancelBtn = frame.cancel;
 
   Label1 = new QLabel(QString::fromUtf8("Ikonu uložiť ako"), this);
   Label1->setObjectName("Label1");
-  QFont bold("MS Sans Serif");
+  QFont bold;
+  bold.setFamilies({"MS Sans Serif", "Arial"});
   bold.setPixelSize(13);
   bold.setBold(true);
   Label1->setFont(bold);
@@ -49,12 +48,8 @@ TDlgIkona::TDlgIkona(QWidget* parent) : QDialog(parent) {
 
   Image1 = new ImageControl("Image1", this);
   Image1->setGeometry(216, 56, 73, 73);
-
-  const OkCancelButtons buttons = MakeOkCancelButtons(this);
-  OKBtn = buttons.ok;
-  CancelBtn = buttons.cancel;
-  OKBtn->setGeometry(79, 180, 75, 25);
-  CancelBtn->setGeometry(159, 180, 75, 25);
+  setTabOrder(RadioButton1, OKBtn);
+  setTabOrder(OKBtn, CancelBtn);
 }
 
 void TDlgIkona::showEvent(QShowEvent* event) {

@@ -27,15 +27,11 @@ ImageControl* MakeStretchedImage(QWidget* parent, const char* name, int x) {
 }  // namespace
 
 TDlgJpeg::TDlgJpeg(QWidget* parent) : QDialog(parent) {
-  setObjectName("DlgJpeg");
-  setWindowTitle(QString::fromUtf8("Uloěnie obrázku ako jpeg súbor"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(313, 214);
-
-  Bevel1 = new QFrame(this);
-  Bevel1->setObjectName("Bevel1");
-  Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-  Bevel1->setGeometry(8, 8, 297, 161);
+  const SaveDialogFrame frame =
+      MakeSaveDialogFrame(this, "DlgJpeg", "Uloěnie obrázku ako jpeg súbor");
+  Bevel1 = frame.bevel;
+  OKBtn = frame.ok;
+  CancelBtn = frame.cancel;
 
   Label1 = MakeLabel(this, "Label1", "Originál:", 24, 16);
   Image1 = MakeStretchedImage(this, "Image1", 24);
@@ -54,12 +50,8 @@ TDlgJpeg::TDlgJpeg(QWidget* parent) : QDialog(parent) {
   TrackBar->setTickPosition(QSlider::NoTicks);
   TrackBar->setValue(100);
   connect(TrackBar, &QSlider::valueChanged, this, [this] { TrackBarChange(); });
-
-  const OkCancelButtons buttons = MakeOkCancelButtons(this);
-  OKBtn = buttons.ok;
-  CancelBtn = buttons.cancel;
-  OKBtn->setGeometry(79, 180, 75, 25);
-  CancelBtn->setGeometry(159, 180, 75, 25);
+  setTabOrder(TrackBar, OKBtn);
+  setTabOrder(OKBtn, CancelBtn);
 }
 
 void TDlgJpeg::showEvent(QShowEvent* event) {

@@ -1,7 +1,9 @@
 #include "app/output/save_result.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
+#include <QStandardPaths>
 
 #include "app/output/dlg_ikona.h"
 #include "app/output/dlg_jpeg.h"
@@ -14,6 +16,13 @@
 namespace zorna::app {
 
 namespace {
+
+// The first save offers the user's pictures folder, as desktop programs do, rather than the
+// program's own folder; later saves stay where the user went.
+QString FirstSaveFolder() {
+  const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  return QDir(pictures).exists() ? pictures : QDir::homePath();
+}
 
 // Qt reads the patterns from the last parentheses of a filter text; the description keeps its
 // own text, shown alone because the dialog hides the pattern part.
@@ -43,6 +52,7 @@ SaveResult::SaveResult(QWidget* parent, const std::string& remembered_type, TDlg
   SavePictureDialog1->setAcceptMode(QFileDialog::AcceptSave);
   SavePictureDialog1->setFileMode(QFileDialog::AnyFile);
   SavePictureDialog1->setNameFilters(name_filters_);
+  SavePictureDialog1->setDirectory(FirstSaveFolder());
   FollowChosenType();
   // A name typed without an extension gets the chosen type's first one.
   connect(SavePictureDialog1, &QFileDialog::filterSelected, this, [this] { FollowChosenType(); });

@@ -13,4 +13,19 @@ OkCancelButtons MakeOkCancelButtons(QDialog* dialog) {
   return {ok, cancel};
 }
 
+SaveDialogFrame MakeSaveDialogFrame(QDialog* dialog, const char* name, const char* title) {
+  dialog->setObjectName(name);
+  dialog->setWindowTitle(QString::fromUtf8(title));
+  dialog->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+  dialog->setFixedSize(313, 214);
+  auto* bevel = new QFrame(dialog);
+  bevel->setObjectName("Bevel1");
+  bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  bevel->setGeometry(8, 8, 297, 161);
+  const OkCancelButtons buttons = MakeOkCancelButtons(dialog);
+  buttons.ok->setGeometry(79, 180, 75, 25);
+  buttons.cancel->setGeometry(159, 180, 75, 25);
+  return {bevel, buttons.ok, buttons.cancel};
+}
+
 }  // namespace zorna::app

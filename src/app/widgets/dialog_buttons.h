@@ -1,5 +1,6 @@
 #pragma once
 #include <QDialog>
+#include <QFrame>
 #include <QPushButton>
 
 namespace zorna::app {
@@ -12,5 +13,15 @@ struct OkCancelButtons {
 // The dialogs' "OK" (default, accepts) and "Zrušiť" (rejects) buttons, named OKBtn and
 // CancelBtn; the caller places them.
 OkCancelButtons MakeOkCancelButtons(QDialog* dialog);
+
+struct SaveDialogFrame {
+  QFrame* bevel;
+  QPushButton* ok;
+  QPushButton* cancel;
+};
+
+// The layout shared by the save command's icon and JPEG dialogs: a fixed 313 x 214 dialog with
+// the frame bevel "Bevel1" over its upper part and OK and Zrušiť centred below it.
+SaveDialogFrame MakeSaveDialogFrame(QDialog* dialog, const char* name, const char* title);
 
 }  // namespace zorna::app
