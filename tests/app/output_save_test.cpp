@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QShortcut>
-#include <csignal>
 #include <filesystem>
 
 #include "app/app_fixture.h"
@@ -14,6 +12,7 @@
 #include "app/output/dlg_jpeg.h"
 #include "app/output/save_result.h"
 #include "app/platform/messages.h"
+#include "core/file_size_limit.h"
 #include "output/button_strip.h"
 #include "output/icon_file.h"
 #include "picture/bmp_file.h"
@@ -160,25 +159,7 @@ TEST_F(SaveTest, CancellingTheIconOrJpegDialogSavesNothing) {
   EXPECT_FALSE(fs::exists(SettingsPath()));
 }
 
-// A disk that fills up half-way is imitated with a file-size limit.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &old_);
-    rlimit limited = old_;
-    limited.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limited);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &old_);
-    std::signal(SIGXFSZ, old_handler_);
-  }
-
- private:
-  rlimit old_{};
-  void (*old_handler_)(int) = nullptr;
-};
+using zorna::testing::FileSizeLimit;
 
 TEST_F(SaveTest, AFailedWriteRemembersNothingAndKeepsTheEarlierFile) {
   auto save = Make("jpg");

@@ -1,12 +1,11 @@
 #include "output/icon_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <algorithm>
-#include <csignal>
 #include <filesystem>
 
+#include "core/file_size_limit.h"
 #include "support/error.h"
 #include "support/files.h"
 
@@ -210,25 +209,7 @@ TEST(IconConversion, TheResultPictureItselfIsLeftAlone) {
   EXPECT_EQ(b, before);
 }
 
-// A disk that fills up half-way is imitated with a file-size limit.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &old_);
-    rlimit limited = old_;
-    limited.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limited);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &old_);
-    std::signal(SIGXFSZ, old_handler_);
-  }
-
- private:
-  rlimit old_{};
-  void (*old_handler_)(int) = nullptr;
-};
+using zorna::testing::FileSizeLimit;
 
 TEST(IconFile, AFailedWriteReportsTheNameAndKeepsTheEarlierFile) {
   const auto folder = std::filesystem::temp_directory_path() / "zorna_icon_keep";
