@@ -1,14 +1,13 @@
 #include "app/output/save_result.h"
 
 #include <QClipboard>
-#include <QDir>
 #include <QGuiApplication>
-#include <QStandardPaths>
 
 #include "app/output/dlg_ikona.h"
 #include "app/output/dlg_jpeg.h"
 #include "app/platform/messages.h"
 #include "app/platform/qt_bitmap.h"
+#include "app/platform/user_folders.h"
 #include "output/button_strip.h"
 #include "output/icon_file.h"
 #include "picture/picture_file.h"
@@ -16,13 +15,6 @@
 namespace zorna::app {
 
 namespace {
-
-// The first save offers the user's pictures folder, as desktop programs do, rather than the
-// program's own folder; later saves stay where the user went.
-QString FirstSaveFolder() {
-  const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-  return QDir(pictures).exists() ? pictures : QDir::homePath();
-}
 
 // Qt reads the patterns from the last parentheses of a filter text; the description keeps its
 // own text, shown alone because the dialog hides the pattern part.
@@ -47,12 +39,11 @@ SaveResult::SaveResult(QWidget* parent, const std::string& remembered_type, TDlg
   }
   SavePictureDialog1 = new QFileDialog(parent);
   SavePictureDialog1->setObjectName("SavePictureDialog1");
-  SavePictureDialog1->setOption(QFileDialog::DontUseNativeDialog, true);
   SavePictureDialog1->setOption(QFileDialog::HideNameFilterDetails, true);
   SavePictureDialog1->setAcceptMode(QFileDialog::AcceptSave);
   SavePictureDialog1->setFileMode(QFileDialog::AnyFile);
+  PrepareFileDialog(SavePictureDialog1);
   SavePictureDialog1->setNameFilters(name_filters_);
-  SavePictureDialog1->setDirectory(FirstSaveFolder());
   FollowChosenType();
   // A name typed without an extension gets the chosen type's first one.
   connect(SavePictureDialog1, &QFileDialog::filterSelected, this, [this] { FollowChosenType(); });

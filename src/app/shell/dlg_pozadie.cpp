@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "app/platform/messages.h"
+#include "app/platform/user_folders.h"
 #include "app/shell/forms.h"
 #include "app/shell/main_zorna.h"
 #include "app/widgets/dialog_buttons.h"
@@ -32,8 +33,8 @@ TDlgPozadie::TDlgPozadie(QWidget* parent) : QDialog(parent) {
       new QFileDialog(this, "Zmeniť obrázok", QString(),
                       "Obrázky (*.bmp *.jpg *.jpeg);;Bitmapy (*.bmp);;Jpeg súbory (*.jpg *.jpeg)");
   OpenPictureDialog1->setObjectName("OpenPictureDialog1");
-  OpenPictureDialog1->setOption(QFileDialog::DontUseNativeDialog);
   OpenPictureDialog1->setFileMode(QFileDialog::ExistingFile);
+  PrepareFileDialog(OpenPictureDialog1);
   connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
   auto* buttons = new QVBoxLayout;
   buttons->addWidget(OKBtn);
