@@ -92,6 +92,7 @@ void TMainZorna::BuildInputPanel() {
   Zvacs1->setChecked(true);  // the pressed look of its group
   Zvacs1->setGeometry(25, 32, 17, 17);
   Zvacs1->setEnabled(false);
+  Zvacs2->raise();  // the enabled one lies in front: a disabled one on top swallows clicks
   BtnMod = MakeButton(body, "BtnMod", "");
   BtnMod->setText("mód 1");
   BtnMod->setGeometry(44, 32, 40, 17);

@@ -119,7 +119,12 @@ void TMainZorna::ComboBox1Change(QObject* sender) {
   FillBackgroundList(o <= 32);
   NastavVelkosti();
   ImageVstupMinClick(nullptr);
-  if (!BtnZamknute->isHidden() && ComboBox2->currentIndex() != ComboBox1->currentIndex()) {
+  // Both lists on the custom entry still differ when a new custom side was just confirmed.
+  const bool custom_differs =
+      ComboBox1->currentIndex() == kCustomEntry &&
+      ComboBox2->itemText(kCustomEntry) != ComboBox1->itemText(kCustomEntry);
+  if (!BtnZamknute->isHidden() &&
+      (ComboBox2->currentIndex() != ComboBox1->currentIndex() || custom_differs)) {
     if (ComboBox1->currentIndex() == kCustomEntry) {
       ComboBox2->setItemText(kCustomEntry, ComboBox1->itemText(kCustomEntry));
     }
@@ -189,6 +194,8 @@ void TMainZorna::Zvacs1Click(QObject*) {
   Zvacs2->raise();
   Zvacs2->setEnabled(true);
   Zvacs1->setEnabled(false);
+  // The click let the button up; it keeps its pressed look for the next time it is switched on.
+  Zvacs1->setChecked(true);
 }
 
 void TMainZorna::BtnModClick(QObject*) {

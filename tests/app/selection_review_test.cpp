@@ -1,0 +1,136 @@
+// The smooth-enlargement pair of the input panel as the user meets it: which of the two buttons
+// takes a click at their common place, and the pressed look of the "on" state.
+#include "app/app_fixture.h"
+#include "app/shell/dlg_rozmer.h"
+
+namespace zorna::app::testing {
+namespace {
+
+using SelectionSwitchTest = AppTest;
+
+// Input 16, output 64, unlocked: both enlargement buttons are shown.
+void ShowEnlargementButtons(TMainZorna& m) {
+  m.BtnZamknuteClick(nullptr);
+  m.ComboBox2->setCurrentIndex(1);
+  m.ComboBox2Change(m.ComboBox2);
+  m.ComboBox1->setCurrentIndex(3);
+  m.ComboBox1Change(m.ComboBox1);
+  ASSERT_FALSE(m.Zvacs1->isHidden());
+  ASSERT_FALSE(m.Zvacs2->isHidden());
+}
+
+// The button a click at the middle of the pair reaches (a disabled button on top swallows it).
+QWidget* ButtonUnderThePair(TMainZorna& m) {
+  const QRect both = m.Zvacs1->geometry().intersected(m.Zvacs2->geometry());
+  return m.Zvacs1->parentWidget()->childAt(both.center());
+}
+
+TEST_F(SelectionSwitchTest, TheEnabledEnlargementButtonTakesTheClick) {
+  Start();
+  TMainZorna& m = Main();
+  ShowEnlargementButtons(m);
+  // Off at start: the button that turns it on must be reachable.
+  ASSERT_TRUE(m.Zvacs2->isEnabled());
+  EXPECT_EQ(ButtonUnderThePair(m), m.Zvacs2);
+  m.Zvacs2Click(m.Zvacs2);
+  EXPECT_EQ(ButtonUnderThePair(m), m.Zvacs1);
+  m.Zvacs1Click(m.Zvacs1);
+  EXPECT_EQ(ButtonUnderThePair(m), m.Zvacs2);
+}
+
+TEST_F(SelectionSwitchTest, EnlargementOnKeepsItsPressedLookAfterBeingSwitchedOff) {
+  Start();
+  TMainZorna& m = Main();
+  ShowEnlargementButtons(m);
+  EXPECT_TRUE(m.Zvacs1->isChecked());
+  m.Zvacs2->click();  // on
+  ASSERT_TRUE(m.Zvacs1->isEnabled());
+  EXPECT_TRUE(m.Zvacs1->isChecked());
+  m.Zvacs1->click();  // off: a real click on a checkable button also toggles it
+  ASSERT_FALSE(m.Zvacs1->isEnabled());
+  m.Zvacs2->click();  // on again
+  ASSERT_TRUE(m.Zvacs1->isEnabled());
+  EXPECT_TRUE(m.Zvacs1->isChecked());
+  EXPECT_FALSE(m.Zvacs2->isChecked());
+}
+
+}  // namespace
+}  // namespace zorna::app::testing
+
+namespace zorna::app::testing {
+namespace {
+
+using SelectionHintTest = AppTest;
+
+const QString kUnlockHint =
+    "Odomkli ste úpravu veľkosťi snímajúceho okna. Teraz môžete meniť jeho veľkosť nezávisle na "
+    "veľkosti výsledného obrázku.";
+const QString kLockHint =
+    "Zamkli ste úpravu veľkosťi snímajúceho okna. Teraz nie je možné upravovať jeho veľkosť. "
+    "Veľkosť snímajúceho okna sa automaticky mení podľa nastavenia veľkosti výsledného obrázku.";
+
+// Start-up and other code switch the lock without a sender: no hint, and the hint's showings
+// are not used up, so the user's own clicks still show it twice.
+TEST_F(SelectionHintTest, LockSwitchedFromCodeShowsNoHintAndKeepsItsShowings) {
+  Start();
+  TMainZorna& m = Main();
+  messages_.clear();
+  for (int i = 0; i < 3; ++i) {
+    m.BtnZamknuteClick(nullptr);
+    m.BtnOdomknuteClick(nullptr);
+  }
+  EXPECT_TRUE(messages_.isEmpty());
+  for (int i = 0; i < 3; ++i) {
+    m.BtnZamknuteClick(m.BtnZamknute);
+    m.BtnOdomknuteClick(m.BtnOdomknute);
+  }
+  EXPECT_EQ(messages_, (QStringList{kUnlockHint, kLockHint, kUnlockHint, kLockHint}));
+  EXPECT_FALSE(m.BtnZamknute->isHidden());
+  EXPECT_TRUE(m.BtnOdomknute->isHidden());
+  EXPECT_FALSE(m.ComboBox2->isEnabled());
+}
+
+TEST_F(SelectionHintTest, ResultMenuOpensAtTheLeftMiddleOfTheResult) {
+  Start();
+  TMainZorna& m = Main();
+  m.Image2Click(m.Image2);
+  const QPoint expected = m.Image2->mapToGlobal(QPoint(0, m.Image2->height() / 2));
+  EXPECT_TRUE(m.PopupMenu2->isVisible());
+  EXPECT_EQ(m.PopupMenu2->pos(), expected);
+  m.PopupMenu2->hide();
+}
+
+}  // namespace
+}  // namespace zorna::app::testing
+
+namespace zorna::app::testing {
+namespace {
+
+using SelectionLockTest = AppTest;
+
+// Both lists already on the custom entry: a new custom output side must still reach the locked
+// input list, whose index does not change.
+TEST_F(SelectionLockTest, SecondCustomOutputSizeAlsoReachesTheLockedInput) {
+  Start();
+  TMainZorna& m = Main();
+  TDlgRozmer* dialog = AllForms().DlgRozmer;
+  dialog->SpinEdit1->setValue(20);
+  m.ComboBox1->setCurrentIndex(5);
+  m.ComboBox1Change(m.ComboBox1);
+  ASSERT_EQ(m.ComboBox2->currentText(), "20 x 20");
+  dialog->SpinEdit1->setValue(40);
+  m.ComboBox1->setCurrentIndex(5);
+  m.ComboBox1Change(m.ComboBox1);
+  EXPECT_EQ(dialogs_shown_.size(), 2);
+  EXPECT_EQ(m.ComboBox1->currentText(), "40 x 40");
+  EXPECT_EQ(m.ComboBox2->currentIndex(), 5);
+  EXPECT_EQ(m.ComboBox2->currentText(), "40 x 40");
+  EXPECT_EQ(m.Bevel1->width(), 39);
+  EXPECT_TRUE(m.Zvacs1->isHidden());
+  EXPECT_TRUE(m.BtnMod->isHidden());
+  m.bitmapaMouseMove(m.bitmapa, 10, 20);  // equal sizes: the square one to one
+  EXPECT_EQ(m.Image1->Picture().Pixel(39, 39), m.bitmapa->Picture().Pixel(49, 59));
+}
+
+}  // namespace
+}  // namespace zorna::app::testing
