@@ -32,9 +32,10 @@ std::tm LocalNow(int& millisecond) {
 std::string ZostavajuciCas(const std::string& previous, int start, int total, int done,
                            int now_seconds) {
   if (done == 0 || total <= 0) return previous;
-  long long elapsed = now_seconds - start;
+  // Differences in 64 bits and doubles: the int arguments may lie far apart.
+  long long elapsed = static_cast<long long>(now_seconds) - start;
   if (elapsed < 0) elapsed += kSecondsPerDay;
-  const double left = static_cast<double>(total - done) / total;
+  const double left = (static_cast<double>(total) - done) / total;
   if (!(left <= 0.85 || (elapsed > 45 && left < 0.9))) return previous;
 
   // Rounded half to even, as the estimate always was.

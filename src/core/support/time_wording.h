@@ -7,8 +7,8 @@
 namespace zorna {
 
 // The estimate shown while a batch job runs. start is the time of day in seconds (hours * 3600 +
-// minutes * 60 + seconds) when the job began; total and done count items. No estimate is made
-// until enough of the job is done; then previous (the label's current text) comes back unchanged.
+// minutes * 60 + seconds) when the job began; total and done count items. Until enough of the
+// job is done no estimate is made and previous (the label's current text) comes back unchanged.
 std::string ZostavajuciCas(const std::string& previous, int start, int total, int done);
 // The same at the time of day now_seconds. A job that has run across midnight counts the
 // seconds since the start of the next day on top of the day before.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace zorna {
 namespace {
 
@@ -45,6 +47,15 @@ TEST(TimeWording, RoundsTheProjectedTotalHalfToEven) {
 
 TEST(TimeWording, AJobAcrossMidnightKeepsCounting) {
   EXPECT_EQ(ZostavajuciCas("", 86400 - 30, 100, 50, 30), "60 sekúnd");
+}
+
+TEST(TimeWording, ExtremeTimesAndCountsDoNotWrapAround) {
+  constexpr int kMin = std::numeric_limits<int>::min();
+  constexpr int kMax = std::numeric_limits<int>::max();
+  // 2^31 s since the start, half done: as long again, 596 523.3 hours, shown rounded up.
+  EXPECT_EQ(ZostavajuciCas("", kMin, 100, 50, 0), "596524 hodín");
+  // More items left than the count can hold: nothing near done, so no estimate.
+  EXPECT_EQ(ZostavajuciCas("before", 0, kMax, -1, 60), "before");
 }
 
 TEST(TimeWording, PartsOfTheDateByTheirCodes) {
