@@ -4,7 +4,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTimer>
 #include <set>
@@ -113,6 +115,34 @@ TEST(LocalizedDialogs, EveryResultGetsItsCaptionAndComesBack) {
   EXPECT_EQ(runner.Seen().captions,
             (std::set<QString>{"&Prerušiť", "&Znovu", "&Ignorovať", "&Všetko", "Ni&e všetkým",
                                "Áno &všetkým", "&Storno"}));
+}
+
+// The button order that GNOME desktops give message boxes: the affirmative button last.
+class GnomeButtonOrder : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* data) const override {
+    if (hint == SH_DialogButtonLayout) return QDialogButtonBox::GnomeLayout;
+    return QProxyStyle::styleHint(hint, option, widget, data);
+  }
+};
+
+TEST(LocalizedDialogs, EnterAnswersWithTheFirstButtonWhateverTheDesktopsOrder) {
+  const QString style_name = QApplication::style()->name();
+  QApplication::setStyle(new GnomeButtonOrder);
+  QString default_caption;
+  QTimer::singleShot(0, [&default_caption] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    for (QAbstractButton* button : box->buttons()) {
+      auto* push = qobject_cast<QPushButton*>(button);
+      if (push != nullptr && push->isDefault()) default_caption = push->text();
+    }
+    box->button(QMessageBox::No)->click();
+  });
+  EXPECT_FALSE(DlgOtazka("Pridať vytvorený obrázok do galérie?"));
+  QApplication::setStyle(style_name);
+  EXPECT_EQ(default_caption, "Án&o");
 }
 
 TEST(LocalizedDialogs, RunsModallyOnTheDesktop) {

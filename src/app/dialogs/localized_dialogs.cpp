@@ -66,10 +66,13 @@ ModalResult JazykovyDialog(const QString& message, const QString& title, BoxType
   std::map<QAbstractButton*, ModalResult> result_of;
   for (ModalResult result : buttons) {
     const QMessageBox::StandardButton standard = StandardButtonOf(result);
-    QAbstractButton* button = standard != QMessageBox::NoButton
-                                  ? static_cast<QAbstractButton*>(box.addButton(standard))
-                                  : box.addButton(QString(), QMessageBox::AcceptRole);
+    QPushButton* button = standard != QMessageBox::NoButton
+                              ? box.addButton(standard)
+                              : box.addButton(QString(), QMessageBox::AcceptRole);
     result_of[button] = result;
+    // Enter answers with the first button (Yes for a question) whatever order the desktop
+    // lays the buttons out in; left alone, the first one in that order would be the default.
+    if (box.defaultButton() == nullptr) box.setDefaultButton(button);
   }
   // Every push button gets its caption by its result; OK keeps the desktop's own.
   for (QAbstractButton* button : box.buttons()) {

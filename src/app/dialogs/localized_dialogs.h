@@ -14,8 +14,8 @@ using zorna::ModalResult;
 enum class BoxType { kConfirmation, kInformation, kError, kWarning };
 
 // Shows the message modally with the given title, the icon of the box type and the buttons, whose
-// captions follow JazykDialogov; the result is that of the button pressed (kNone when the box
-// was closed without one).
+// captions follow JazykDialogov; the first button is the default. The result is that of the
+// button pressed (kNone when the box was closed without one).
 ModalResult JazykovyDialog(const QString& message, const QString& title, BoxType type,
                            const std::vector<ModalResult>& buttons);
 
