@@ -91,16 +91,12 @@ void AtomicFileWriter::Write(const void* data, size_t size) {
     return;
   }
   Flush();
-  WriteOut(bytes, size);
+  WriteAll(fd_, bytes, size, target_.string());
 }
 
 void AtomicFileWriter::Flush() {
-  WriteOut(buffer_.data(), buffer_.size());
+  WriteAll(fd_, buffer_.data(), buffer_.size(), target_.string());
   buffer_.clear();
-}
-
-void AtomicFileWriter::WriteOut(const uint8_t* bytes, size_t size) {
-  WriteAll(fd_, bytes, size, target_.string());
 }
 
 void AtomicFileWriter::Commit() {

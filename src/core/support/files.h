@@ -35,7 +35,6 @@ class AtomicFileWriter {
  private:
   static constexpr size_t kBufferSize = 64 * 1024;
   void Flush();
-  void WriteOut(const uint8_t* bytes, size_t size);
 
   std::filesystem::path target_;
   std::filesystem::path destination_;
