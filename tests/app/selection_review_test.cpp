@@ -54,12 +54,6 @@ TEST_F(SelectionSwitchTest, EnlargementOnKeepsItsPressedLookAfterBeingSwitchedOf
   EXPECT_FALSE(m.Zvacs2->isChecked());
 }
 
-}  // namespace
-}  // namespace zorna::app::testing
-
-namespace zorna::app::testing {
-namespace {
-
 using SelectionHintTest = AppTest;
 
 const QString kUnlockHint =
@@ -99,12 +93,6 @@ TEST_F(SelectionHintTest, ResultMenuOpensAtTheLeftMiddleOfTheResult) {
   EXPECT_EQ(m.PopupMenu2->pos(), expected);
   m.PopupMenu2->hide();
 }
-
-}  // namespace
-}  // namespace zorna::app::testing
-
-namespace zorna::app::testing {
-namespace {
 
 using SelectionLockTest = AppTest;
 

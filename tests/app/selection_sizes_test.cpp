@@ -129,12 +129,6 @@ TEST_F(SelectionSizesTest, ShrinkModeAndSmoothSwitchToggle) {
   EXPECT_TRUE(m.Zvacs2->isEnabled());
 }
 
-}  // namespace
-}  // namespace zorna::app::testing
-
-namespace zorna::app::testing {
-namespace {
-
 TEST_F(SelectionSizesTest, PickComposesThePreviewAndTheTakeCopiesIt) {
   Start();
   TMainZorna& m = Main();
@@ -151,12 +145,6 @@ TEST_F(SelectionSizesTest, PickComposesThePreviewAndTheTakeCopiesIt) {
   m.bitmapaMouseMove(m.bitmapa, 0, 0);  // the transform leaves the preview alone
   EXPECT_EQ(m.Image1->Picture().Pixel(0, 0), m.bitmapa->Picture().Pixel(0, 0));
 }
-
-}  // namespace
-}  // namespace zorna::app::testing
-
-namespace zorna::app::testing {
-namespace {
 
 TEST_F(SelectionSizesTest, ResultBecomesTheBackgroundOfItsOwnSize) {
   Seed("Obrázok", "Výstup", 2);
@@ -177,12 +165,6 @@ TEST_F(SelectionSizesTest, ResultBecomesTheBackgroundOfItsOwnSize) {
   EXPECT_EQ(m.ComboBoxEx1->width(), 88);
   EXPECT_EQ(m.Backgrounds().list2.Picture(kUserBackground), placeholder64);
 }
-
-}  // namespace
-}  // namespace zorna::app::testing
-
-namespace zorna::app::testing {
-namespace {
 
 TEST_F(SelectionSizesTest, UsersSlotOpensTheBackgroundDialog) {
   Seed("Obrázok", "Výstup", 2);
@@ -213,12 +195,6 @@ TEST_F(SelectionSizesTest, UsersSlotOpensTheBackgroundDialog) {
   EXPECT_EQ(composed.Pixel(0, 0), kWhite);
   EXPECT_EQ(composed.Pixel(5, 5), 0x0000FFu);
 }
-
-}  // namespace
-}  // namespace zorna::app::testing
-
-namespace zorna::app::testing {
-namespace {
 
 TEST_F(SelectionSizesTest, CopyPutsTheResultOnTheClipboard) {
   Start();
