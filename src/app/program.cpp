@@ -64,7 +64,7 @@ void CreateForms() {
   forms.DlgRozmer = new TDlgRozmer(forms.MainZorna);
   forms.DlgIkona = new TDlgIkona(forms.MainZorna);
   forms.DlgIkona->SetImageList2(&forms.MainZorna->Backgrounds().list2);
-  forms.DlgPozadie = new TDlgPozadie(forms.MainZorna);
+  forms.DlgPozadie = new TDlgPozadie(*forms.MainZorna);
   forms.DlgJpeg = new TDlgJpeg(forms.MainZorna);
   {
     // The save dialog's file types are ordered once, by the type saved last.
@@ -78,7 +78,7 @@ void CreateForms() {
           SaveSettings(written);
         });
   }
-  forms.DlgSkin = new TDlgSkin(forms.MainZorna);
+  forms.DlgSkin = new TDlgSkin(*forms.MainZorna);
   RunGuarded([&] { forms.DlgSkin->FormCreate(); });
 }
 

@@ -31,6 +31,17 @@ TEST_F(FrameTest, PanelSizesFollowTheResultAndMagnifierSizes) {
   EXPECT_EQ(m.Panel1->height(), vystup.panel->y() + vystup.panel->height());
 }
 
+// Dialogs are children of the main window and reuse its control names ("Image1", "Label5").
+TEST_F(FrameTest, ControlsAreFoundInTheirOwnWindowOnly) {
+  Start();
+  TMainZorna& m = Main();
+  EXPECT_EQ(m.Control("Image1"), m.Image1);
+  EXPECT_EQ(m.Control("Label5"), m.Label5);
+  EXPECT_THROW(m.Control("OKBtn"), std::logic_error);  // only the dialogs have one
+  EXPECT_THROW(m.Panel("Okno"), std::logic_error);
+  EXPECT_THROW(m.Action("Nothing"), std::logic_error);
+}
+
 TEST_F(FrameTest, MovingTheContainerBetweenEdges) {
   Start();
   TMainZorna& m = Main();

@@ -6,7 +6,6 @@
 
 #include "app/platform/messages.h"
 #include "app/platform/user_folders.h"
-#include "app/shell/forms.h"
 #include "app/shell/main_zorna.h"
 #include "app/widgets/dialog_buttons.h"
 #include "picture/picture_file.h"
@@ -14,7 +13,7 @@
 
 namespace zorna::app {
 
-TDlgPozadie::TDlgPozadie(QWidget* parent) : QDialog(parent) {
+TDlgPozadie::TDlgPozadie(TMainZorna& main) : QDialog(&main), main_(main) {
   setObjectName("DlgPozadie");
   setWindowTitle("Podklad obrázka");
   auto* frame = new QFrame(this);
@@ -48,11 +47,10 @@ TDlgPozadie::TDlgPozadie(QWidget* parent) : QDialog(parent) {
 }
 
 void TDlgPozadie::FormShow() {
-  TMainZorna* main = AllForms().MainZorna;
-  Image1->SetPicture(main->Backgrounds().list1.Picture(kUserBackground));
-  Image2->SetPicture(main->Backgrounds().list2.Picture(kUserBackground));
-  Image1->setVisible(main->BackgroundListIsSmall());
-  Image2->setVisible(!main->BackgroundListIsSmall());
+  Image1->SetPicture(main_.Backgrounds().list1.Picture(kUserBackground));
+  Image2->SetPicture(main_.Backgrounds().list2.Picture(kUserBackground));
+  Image1->setVisible(main_.BackgroundListIsSmall());
+  Image2->setVisible(!main_.BackgroundListIsSmall());
 }
 
 void TDlgPozadie::showEvent(QShowEvent* event) {

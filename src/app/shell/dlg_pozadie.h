@@ -7,11 +7,14 @@
 
 namespace zorna::app {
 
+class TMainZorna;
+
 // "Podklad obrázka": shows and changes the user's own background picture of the current size.
 class TDlgPozadie : public QDialog {
   Q_OBJECT
  public:
-  explicit TDlgPozadie(QWidget* parent = nullptr);
+  // The dialog shows the main window's user slot of the background list in use.
+  explicit TDlgPozadie(TMainZorna& main);
 
   void FormShow();
   void Button1Click();
@@ -27,6 +30,9 @@ class TDlgPozadie : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+
+ private:
+  TMainZorna& main_;
 };
 
 }  // namespace zorna::app

@@ -6,7 +6,6 @@
 #include <filesystem>
 
 #include "app/platform/program_folder.h"
-#include "app/shell/forms.h"
 #include "app/shell/main_zorna.h"
 #include "app/shell/settings_access.h"
 #include "shell/settings.h"
@@ -14,7 +13,7 @@
 
 namespace zorna::app {
 
-TDlgSkin::TDlgSkin(QWidget* parent) : QDialog(parent) {
+TDlgSkin::TDlgSkin(TMainZorna& main) : QDialog(&main), main_(main) {
   setObjectName("DlgSkin");
   setWindowTitle("Vzhľad");
   ListBox = new QListWidget(this);
@@ -58,7 +57,7 @@ void TDlgSkin::showEvent(QShowEvent* event) {
 
 void TDlgSkin::FormCreate() {
   using namespace settings;
-  TMainZorna* main = AllForms().MainZorna;
+  TMainZorna* main = &main_;
   IniFile ini = OpenSettings();
   FormShow();
   const int skin = ini.ReadInteger(kSkinCislo.section, kSkinCislo.key, kDefaultSkinCislo);

@@ -5,12 +5,15 @@
 
 namespace zorna::app {
 
+class TMainZorna;
+
 // "Vzhľad": the list of skin folders. Created last at start-up, it restores the panel heights
 // and the container's side.
 class TDlgSkin : public QDialog {
   Q_OBJECT
  public:
-  explicit TDlgSkin(QWidget* parent = nullptr);
+  // The dialog dresses the main window and restores its panels.
+  explicit TDlgSkin(TMainZorna& main);
 
   void FormCreate();
   void FormShow();
@@ -21,6 +24,9 @@ class TDlgSkin : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+
+ private:
+  TMainZorna& main_;
 };
 
 }  // namespace zorna::app

@@ -1,11 +1,30 @@
+// The main window's shell: it runs each concern's set-up in order, finds controls and actions
+// by name and forwards the window's own events to the handlers.
 #include "app/shell/main_zorna.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QTimer>
 #include <cstdio>
+#include <stdexcept>
+
+#include "support/files.h"
 
 namespace zorna::app {
+namespace {
+
+// Depth first through this window's own controls; a child window (a dialog) is another form.
+QWidget* FindOwnControl(const QWidget* parent, const QString& name) {
+  for (QObject* child : parent->children()) {
+    auto* widget = qobject_cast<QWidget*>(child);
+    if (!widget || widget->isWindow()) continue;
+    if (widget->objectName() == name) return widget;
+    if (QWidget* found = FindOwnControl(widget, name)) return found;
+  }
+  return nullptr;
+}
+
+}  // namespace
 
 TMainZorna::TMainZorna() {
   setObjectName("MainZorna");
@@ -14,28 +33,70 @@ TMainZorna::TMainZorna() {
   QFont font = this->font();
   font.setPointSize(8);
   setFont(font);
-  BuildFrame();
-  for (int i = 0; i < kBackgroundCount; ++i) ComboBoxEx1->addItem(QString());
-  FillBackgroundList(true);
-  ConnectSelection();
+  // Bottom to top: the screen picture, the container with the strip and the column, the
+  // panels' contents, then the overlays that lie above everything.
+  SetUpScreen();
+  SetUpContainer();
+  SetUpStrip();
+  SetUpColumn();
+  SetUpInputPanel();
+  SetUpMagnifierPanel();
+  SetUpBackgroundPanel();
+  SetUpResultPanel();
+  SetUpLibrary();
+  SetUpMaintenance();
+  SetUpStartup();
 }
 
 TMainZorna::~TMainZorna() = default;
 
 QWidget* TMainZorna::Control(const QString& name) const {
   if (objectName() == name) return const_cast<TMainZorna*>(this);
-  return findChild<QWidget*>(name);
+  if (QWidget* found = FindOwnControl(this, name)) return found;
+  throw std::logic_error("the main window has no control named " + name.toStdString());
 }
 
 ToolPanel& TMainZorna::Panel(const QString& word) {
   for (ToolPanel& p : panels) {
     if (p.word == word) return p;
   }
-  return panels[0];
+  throw std::logic_error("the main window has no tool panel " + word.toStdString());
 }
 
 QShortcut* TMainZorna::Action(const QString& name) const {
-  return actions_.value(name, nullptr);
+  if (QShortcut* action = actions_.value(name, nullptr)) return action;
+  throw std::logic_error("the main window has no action " + name.toStdString());
+}
+
+QShortcut* TMainZorna::AddAction(const char* name, const char* keys,
+                                 std::function<void()> handler) {
+  auto* shortcut = new QShortcut(QKeySequence(keys), this);
+  shortcut->setObjectName(name);
+  shortcut->setContext(Qt::ApplicationShortcut);
+  if (handler) connect(shortcut, &QShortcut::activated, this, std::move(handler));
+  actions_.insert(name, shortcut);
+  return shortcut;
+}
+
+QToolButton* MakeToolButton(QWidget* parent, const QString& name, const QString& hint) {
+  auto* b = new QToolButton(parent);
+  b->setObjectName(name);
+  b->setAutoRaise(true);
+  b->setFocusPolicy(Qt::NoFocus);
+  if (!hint.isEmpty()) b->setToolTip(hint);
+  return b;
+}
+
+QComboBox* MakeDropDown(QWidget* parent, const QString& name, const QStringList& items) {
+  auto* c = new QComboBox(parent);
+  c->setObjectName(name);
+  c->addItems(items);
+  c->setFocusPolicy(Qt::ClickFocus);
+  return c;
+}
+
+int SizeOf(const QComboBox* list) {
+  return CisloNaZaciatku(list->currentText().toStdString());
 }
 
 bool TMainZorna::Docked() const {
@@ -59,10 +120,6 @@ void TMainZorna::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   ComboBox1Change(this);
 }
-
-}  // namespace zorna::app
-
-namespace zorna::app {
 
 // ZORNA_REPORT_FIRST_PAINT=1 makes the program say "painted" once its window has been drawn and
 // end at once: the start-up benchmark measures the time to that line.

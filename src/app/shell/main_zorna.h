@@ -10,6 +10,7 @@
 #include <QToolButton>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 #include "app/widgets/align_panel.h"
 #include "app/widgets/image_control.h"
@@ -31,19 +32,106 @@ struct ToolPanel {
 };
 
 // The main window: the screen picture with the floating container of tool panels over it.
-// Controls keep the program's state; the handlers below carry the logic.
+// Controls keep the program's state; the handlers carry the logic. Each concern below lives in
+// its own file, main_zorna_<concern>.cpp, which builds its controls, connects them and holds
+// its handlers.
 class TMainZorna : public QWidget {
   Q_OBJECT
  public:
   TMainZorna();
   ~TMainZorna() override;
 
-  // Start-up and closing.
+  // Finds a control of this window (not of its dialogs) by name, as the handlers that work
+  // from names do. An unknown name is a programming error and throws std::logic_error.
+  QWidget* Control(const QString& name) const;
+  // The tool panel of a word ("Vstup", "Lupa", "Podklad", "Vystup"); throws for any other.
+  ToolPanel& Panel(const QString& word);
+  // Window-wide keyboard actions by name ("ESC", "Save", "PlLeft", ...); throws when unknown.
+  QShortcut* Action(const QString& name) const;
+
+  // The scratch picture that every handler may use.
+  Bitmap PracovnyObrazok;
+
+  // --- Start-up and closing (main_zorna_startup.cpp) ---
   void FormCreate(QObject* sender);
   void FormClose();
+  QPlainTextEdit* NenajdeneVGalerii = nullptr;  // search texts that found nothing
 
-  // Frame and panels.
+  // --- The frame: container, column of panels, timers (main_zorna_frame.cpp) ---
   void ESCExecute(QObject* sender);
+  void ImageVstupMinClick(QObject* sender);
+  void ImageVstupHlavickaRightMouseMove(QObject* sender);
+  void Timer1Timer();
+  void Timer2Timer();
+  void FormResize();
+  void NastavVelkosti();
+  AlignPanel* Panel1 = nullptr;
+  AlignPanel* PanelOkna = nullptr;
+  ImageControl* ImageSpodok = nullptr;
+  ImageControl* ImageSpodok_End = nullptr;
+  std::array<ToolPanel, 4> panels;  // Vstup, Lupa, Podklad, Vystup, top to bottom
+  QTimer* Timer1 = nullptr;
+  QTimer* Timer2 = nullptr;
+
+  // --- The screen picture: picking, the marker, nudging (main_zorna_screen.cpp) ---
+  void bitmapaMouseMove(QObject* sender, int x, int y);
+  void bitmapaMouseDown(QObject* sender);
+  void PlLeftExecute(QObject* sender);
+  void PlRightExecute(QObject* sender);
+  void PlUpExecute(QObject* sender);
+  void PlDownExecute(QObject* sender);
+  ImageControl* bitmapa = nullptr;
+  QFrame* Bevel1 = nullptr;  // the marker of the picking square
+
+  // --- Input panel "Vstup" (main_zorna_input.cpp) ---
+  void ComboBox2Change(QObject* sender);
+  void BtnZamknuteClick(QObject* sender);
+  void BtnOdomknuteClick(QObject* sender);
+  void Zvacs1Click(QObject* sender);
+  void Zvacs2Click(QObject* sender);
+  void BtnModClick(QObject* sender);
+  ImageControl* Image1 = nullptr;  // preview
+  QFrame* Bevel2 = nullptr;
+  QComboBox* ComboBox2 = nullptr;  // input size
+  QToolButton* BtnZamknute = nullptr;
+  QToolButton* BtnOdomknute = nullptr;
+  QToolButton* Zvacs1 = nullptr;
+  QToolButton* Zvacs2 = nullptr;
+  QToolButton* BtnMod = nullptr;
+
+  // --- Magnifier panel "Lupa" (main_zorna_magnifier.cpp) ---
+  void ComboBox4Change(QObject* sender);
+  ImageControl* Image3 = nullptr;  // magnifier
+  QComboBox* ComboBox4 = nullptr;  // magnifier size
+
+  // --- Background panel "Podklad" (main_zorna_background.cpp) ---
+  // The background list shows 32 x 32 pictures for small results, 64 x 64 otherwise.
+  void FillBackgroundList(bool small);
+  BackgroundLists& Backgrounds() { return backgrounds_; }
+  bool BackgroundListIsSmall() const { return background_list_small_; }
+  void ComboBoxEx1Change(QObject* sender);
+  void Nastaviakopodklad2Click(QObject* sender);
+  QComboBox* ComboBox3 = nullptr;    // mode
+  QComboBox* ComboBoxEx1 = nullptr;  // background picture
+
+  // --- Result panel "Výsledok" and its menu (main_zorna_result.cpp) ---
+  void ComboBox1Change(QObject* sender);
+  void Image2Click(QObject* sender);
+  void Image2RightClick(QObject* sender);
+  void BtnPreklopZvisloClick(QObject* sender);
+  void BtnPreklopVodorovneClick(QObject* sender);
+  void BtnOtocDolavaClick(QObject* sender);
+  void BtnOtocDopravaClick(QObject* sender);
+  ImageControl* Image2 = nullptr;  // result
+  QFrame* Bevel3 = nullptr;
+  QComboBox* ComboBox1 = nullptr;  // output size
+  QToolButton* BtnOtocDoprava = nullptr;
+  QToolButton* BtnOtocDolava = nullptr;
+  QToolButton* BtnPreklopZvislo = nullptr;
+  QToolButton* BtnPreklopVodorovne = nullptr;
+  QMenu* PopupMenu2 = nullptr;
+
+  // --- The button strip (main_zorna_strip.cpp) ---
   void Button4Click(QObject* sender);
   void BtnLeftClick(QObject* sender);
   void BtnRightClick(QObject* sender);
@@ -51,82 +139,11 @@ class TMainZorna : public QWidget {
   void BtnInfoClick(QObject* sender);
   void HELPClick(QObject* sender);
   void BtnThemeClick(QObject* sender);
-  void ImageVstupMinClick(QObject* sender);
-  void ImageVstupHlavickaRightMouseMove(QObject* sender);
-  void Timer1Timer();
-  void Timer2Timer();
-  void FormResize();
-  void NastavVelkosti();
-
-  // Picking from the screen picture.
-  void bitmapaMouseMove(QObject* sender, int x, int y);
-  void bitmapaMouseDown(QObject* sender);
-  void ComboBox1Change(QObject* sender);
-  void ComboBox2Change(QObject* sender);
-  void ComboBox4Change(QObject* sender);
-  void BtnZamknuteClick(QObject* sender);
-  void BtnOdomknuteClick(QObject* sender);
-  void Zvacs1Click(QObject* sender);
-  void Zvacs2Click(QObject* sender);
-  void BtnModClick(QObject* sender);
-  void PlLeftExecute(QObject* sender);
-  void PlRightExecute(QObject* sender);
-  void PlUpExecute(QObject* sender);
-  void PlDownExecute(QObject* sender);
-  void Image2Click(QObject* sender);
-  void Image2RightClick(QObject* sender);
-
-  // The result's transforms.
-  void BtnPreklopZvisloClick(QObject* sender);
-  void BtnPreklopVodorovneClick(QObject* sender);
-  void BtnOtocDolavaClick(QObject* sender);
-  void BtnOtocDopravaClick(QObject* sender);
-
-  // Finds a control of the window by its name, as the handlers that work from names do.
-  QWidget* Control(const QString& name) const;
-  ToolPanel& Panel(const QString& word);
-
-  // The background list shows 32 x 32 pictures for small results, 64 x 64 otherwise.
-  void FillBackgroundList(bool small);
-  BackgroundLists& Backgrounds() { return backgrounds_; }
-  bool BackgroundListIsSmall() const { return background_list_small_; }
-  void Nastaviakopodklad2Click(QObject* sender);
-  void ComboBoxEx1Change(QObject* sender);
   void BtnSaveClick(QObject* sender);
   void BtnCopyClick(QObject* sender);
-
-  // Controls (named as the program's handlers know them).
-  ImageControl* bitmapa = nullptr;
-  QFrame* Bevel1 = nullptr;
-  AlignPanel* Panel1 = nullptr;
-  AlignPanel* PanelOkna = nullptr;
   AlignPanel* Panel6 = nullptr;
   ImageControl* ImageOkno = nullptr;
   ImageControl* ImageSkinVyrobil = nullptr;
-  ImageControl* ImageSpodok = nullptr;
-  ImageControl* ImageSpodok_End = nullptr;
-  std::array<ToolPanel, 4> panels;  // Vstup, Lupa, Podklad, Vystup, top to bottom
-
-  ImageControl* Image1 = nullptr;  // preview
-  ImageControl* Image2 = nullptr;  // result
-  ImageControl* Image3 = nullptr;  // magnifier
-  QFrame* Bevel2 = nullptr;
-  QFrame* Bevel3 = nullptr;
-  QComboBox* ComboBox1 = nullptr;    // output size
-  QComboBox* ComboBox2 = nullptr;    // input size
-  QComboBox* ComboBox3 = nullptr;    // mode
-  QComboBox* ComboBox4 = nullptr;    // magnifier size
-  QComboBox* ComboBoxEx1 = nullptr;  // background picture
-  QToolButton* BtnZamknute = nullptr;
-  QToolButton* BtnOdomknute = nullptr;
-  QToolButton* Zvacs1 = nullptr;
-  QToolButton* Zvacs2 = nullptr;
-  QToolButton* BtnMod = nullptr;
-  QToolButton* BtnOtocDoprava = nullptr;
-  QToolButton* BtnOtocDolava = nullptr;
-  QToolButton* BtnPreklopZvislo = nullptr;
-  QToolButton* BtnPreklopVodorovne = nullptr;
-
   QToolButton* BtnMinimize = nullptr;
   QToolButton* BtnClose = nullptr;
   QToolButton* BtnInfo = nullptr;
@@ -137,23 +154,15 @@ class TMainZorna : public QWidget {
   QToolButton* BtnGallery = nullptr;
   QToolButton* BtnTheme = nullptr;
 
-  QPlainTextEdit* NenajdeneVGalerii = nullptr;
-  QFrame* Working = nullptr;
+  // --- The library panel "Kniznica" (main_zorna_library.cpp) ---
+  QMenu* PopupMenu1 = nullptr;
+  QFrame* Working = nullptr;  // progress of a gallery update
   QProgressBar* ProgressBar2 = nullptr;
+
+  // --- The maintenance panel (main_zorna_maintenance.cpp) ---
   QFrame* PanelTajneMenu = nullptr;
   QProgressBar* ProgressBar1 = nullptr;
-  QLabel* Label5 = nullptr;
-
-  QTimer* Timer1 = nullptr;
-  QTimer* Timer2 = nullptr;
-  QMenu* PopupMenu1 = nullptr;
-  QMenu* PopupMenu2 = nullptr;
-
-  // Application-wide shortcuts, by action name ("ESC", "Save", "PlLeft", ...).
-  QShortcut* Action(const QString& name) const;
-
-  // The scratch picture that every handler may use.
-  Bitmap PracovnyObrazok;
+  QLabel* Label5 = nullptr;  // current gallery category number
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -162,17 +171,22 @@ class TMainZorna : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  void BuildFrame();
+  // Each concern's build-and-connect step, in the order the constructor runs them.
+  void SetUpScreen();
+  void SetUpContainer();
+  void SetUpStrip();
+  void SetUpColumn();
+  void SetUpInputPanel();
+  void SetUpMagnifierPanel();
+  void SetUpBackgroundPanel();
+  void SetUpResultPanel();
+  void SetUpLibrary();
+  void SetUpMaintenance();
+  void SetUpStartup();
+
+  // Makes a window-wide keyboard action; a handler may be left out while its command waits.
+  QShortcut* AddAction(const char* name, const char* keys, std::function<void()> handler = {});
   void BuildToolPanel(ToolPanel& p, const QString& word, const QString& caption);
-  void BuildInputPanel();
-  void BuildMagnifierPanel();
-  void BuildBackgroundPanel();
-  void BuildOutputPanel();
-  void BuildButtonStrip();
-  void BuildOverlays();
-  void BuildShortcuts();
-  void BuildMenus();
-  void ConnectSelection();
   void ComposeAt(int x, int y);
   void LoadNotFoundList();
   void SaveNotFoundList();
@@ -184,5 +198,12 @@ class TMainZorna : public QWidget {
   bool closing_done_ = false;
   bool painted_ = false;
 };
+
+// Shared by the panels' build steps: a flat picture button and a drop-down list that takes the
+// focus only when clicked.
+QToolButton* MakeToolButton(QWidget* parent, const QString& name, const QString& hint);
+QComboBox* MakeDropDown(QWidget* parent, const QString& name, const QStringList& items);
+// The leading number of a list's text ("64 x 64" gives 64, "vlastný" 0).
+int SizeOf(const QComboBox* list);
 
 }  // namespace zorna::app

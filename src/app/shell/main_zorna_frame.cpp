@@ -1,18 +1,17 @@
-// The floating container: collapsing panels, the panel sizes, moving the container between the
-// screen's edges, the two timers, minimising and closing.
+// The floating container and its column of four collapsible tool panels: collapsing and
+// expanding from the caption bars, the panel sizes, the two timers and the resize handler.
 #include <QApplication>
 #include <algorithm>
 
 #include "app/shell/main_zorna.h"
+#include "app/shell/plain_look.h"
 #include "support/files.h"
 #include "support/progress.h"
 
 namespace zorna::app {
 namespace {
 
-int LeadingNumber(const QComboBox* list) {
-  return CisloNaZaciatku(list->currentText().toStdString());
-}
+constexpr int kBodyWidth = 400;  // wide enough for every column width
 
 bool Collapsed(const ToolPanel& p) {
   return p.panel->height() == p.hlavicka->height();
@@ -20,37 +19,76 @@ bool Collapsed(const ToolPanel& p) {
 
 }  // namespace
 
+void TMainZorna::SetUpContainer() {
+  Panel1 = new AlignPanel("Panel1", this);
+  Panel1->setAutoFillBackground(true);
+  QPalette silver = Panel1->palette();
+  silver.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+  Panel1->setPalette(silver);
+  Panel1->setGeometry(8, 8, 300, 400);
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName("Timer1");
+  Timer1->setInterval(1000);
+  connect(Timer1, &QTimer::timeout, this, &TMainZorna::Timer1Timer);
+  Timer1->start();
+  Timer2 = new QTimer(this);
+  Timer2->setObjectName("Timer2");
+  Timer2->setInterval(1000);
+  connect(Timer2, &QTimer::timeout, this, &TMainZorna::Timer2Timer);
+  AddAction("ESC", "Esc", [this] { ESCExecute(nullptr); });
+}
+
+// The column goes in after the strip, so that it takes the container's room left of it.
+void TMainZorna::SetUpColumn() {
+  PanelOkna = new AlignPanel("PanelOkna");
+  PanelOkna->resize(170, 400);
+  Panel1->AddAligned(PanelOkna, Align::Left);
+  const QString words[4] = {"Vstup", "Lupa", "Podklad", "Vystup"};
+  const QString captions[4] = {"Vstup", "Lupa", "Podklad", "Výsledok"};
+  for (int i = 0; i < 4; ++i) BuildToolPanel(panels[i], words[i], captions[i]);
+  ImageSpodok_End = new ImageControl("ImageSpodok_End");
+  ImageSpodok_End->resize(16, 0);
+  ImageSpodok = new ImageControl("ImageSpodok");
+  PanelOkna->AddAligned(ImageSpodok_End, Align::Right);
+  PanelOkna->AddAligned(ImageSpodok, Align::Client);
+}
+
+void TMainZorna::BuildToolPanel(ToolPanel& p, const QString& word, const QString& caption) {
+  p.word = word;
+  p.panel = new AlignPanel("Panel" + word);
+  p.hlavicka = new AlignPanel("Panel" + word + "Hlavicka");
+  p.hlavicka->resize(kBodyWidth, kPlainCaptionHeight);
+  p.hlavicka_image = new ImageControl("Image" + word + "Hlavicka");
+  p.hlavicka_image->SetPicture(PlainCaptionPicture(caption, kBodyWidth));
+  p.right = new ImageControl("Image" + word + "HlavickaRight");
+  p.right->resize(16, kPlainCaptionHeight);
+  p.right->SetPicture(PlainCaptionEndPicture());
+  p.min = new ImageControl("Image" + word + "Min");
+  p.min->resize(16, kPlainCaptionHeight);
+  p.min->SetPicture(PlainCollapsePicture());
+  p.min->hide();
+  p.hlavicka->AddAligned(p.right, Align::Right);
+  p.hlavicka->AddAligned(p.min, Align::Right);
+  p.hlavicka->AddAligned(p.hlavicka_image, Align::Client);
+  p.okno = new AlignPanel("Panel" + word + "Okno");
+  p.okno_image = new ImageControl("Image" + word + "Okno");
+  p.okno_image->SetPicture(PlainBodyPicture(kBodyWidth, 300));
+  p.okno->AddAligned(p.okno_image, Align::Client);
+  p.panel->AddAligned(p.hlavicka, Align::Top);
+  p.panel->AddAligned(p.okno, Align::Client);
+  p.panel->resize(kBodyWidth, 100);
+  for (ImageControl* image : {p.hlavicka_image, p.right, p.min}) {
+    connect(image, &ImageControl::Clicked, this,
+            [this, image](Qt::MouseButton) { ImageVstupMinClick(image); });
+  }
+  connect(p.right, &ImageControl::MouseMoved, this,
+          [this, image = p.right](int, int) { ImageVstupHlavickaRightMouseMove(image); });
+  PanelOkna->AddAligned(p.panel, Align::Top);
+}
+
 void TMainZorna::ESCExecute(QObject*) {
   close();
 }
-void TMainZorna::Button4Click(QObject*) {
-  close();
-}
-
-void TMainZorna::BtnLeftClick(QObject*) {
-  Panel1->move(8, Panel1->y());
-  BtnLeft->hide();
-  BtnRight->show();
-}
-
-void TMainZorna::BtnRightClick(QObject*) {
-  QCoreApplication::processEvents();
-  Panel1->move(width() - Panel1->width() - 8, Panel1->y());
-  BtnLeft->show();
-  BtnRight->hide();
-}
-
-void TMainZorna::BtnMinimizeClick(QObject*) {
-  showMinimized();
-}
-
-void TMainZorna::BtnInfoClick(QObject*) {
-  // The about box arrives with its own window; until then there is nothing to show.
-}
-
-void TMainZorna::HELPClick(QObject*) {}
-
-void TMainZorna::BtnThemeClick(QObject*) {}
 
 void TMainZorna::ImageVstupHlavickaRightMouseMove(QObject* sender) {
   const QString name = sender ? sender->objectName() : QString();
@@ -77,17 +115,15 @@ void TMainZorna::ImageVstupMinClick(QObject* sender) {
     for (const char* part : {"Min", "Right", "Image", "Hlavicka"}) {
       word = QString::fromStdString(OdstranVsetky(part, word.toStdString()));
     }
-    auto* panel = qobject_cast<QWidget*>(Control("Panel" + word));
-    auto* bar = qobject_cast<QWidget*>(Control("Panel" + word + "Hlavicka"));
-    if (panel && bar) {
-      if (panel->height() == bar->height()) {
-        SetHeight(panel, 100);
-        NastavVelkosti();
-      } else {
-        if (word == "Vstup" && Collapsed(Panel("Lupa"))) ImageVstupMinClick(Panel("Lupa").min);
-        if (word == "Lupa" && Collapsed(Panel("Vstup"))) ImageVstupMinClick(Panel("Vstup").min);
-        SetHeight(panel, bar->height());
-      }
+    QWidget* panel = Control("Panel" + word);
+    QWidget* bar = Control("Panel" + word + "Hlavicka");
+    if (panel->height() == bar->height()) {
+      SetHeight(panel, 100);
+      NastavVelkosti();
+    } else {
+      if (word == "Vstup" && Collapsed(Panel("Lupa"))) ImageVstupMinClick(Panel("Lupa").min);
+      if (word == "Lupa" && Collapsed(Panel("Vstup"))) ImageVstupMinClick(Panel("Vstup").min);
+      SetHeight(panel, bar->height());
     }
   }
   const ToolPanel& vystup = Panel("Vystup");
@@ -95,7 +131,7 @@ void TMainZorna::ImageVstupMinClick(QObject* sender) {
 }
 
 void TMainZorna::NastavVelkosti() {
-  const int n = LeadingNumber(ComboBox1);
+  const int n = SizeOf(ComboBox1);
   ToolPanel& vstup = Panel("Vstup");
   ToolPanel& vystup = Panel("Vystup");
   ToolPanel& lupa = Panel("Lupa");

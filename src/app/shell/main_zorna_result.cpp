@@ -1,77 +1,127 @@
-// The preview composition of a pick and the transforms of the result.
-#include <QIcon>
-#include <QPixmap>
-
-#include "app/output/save_result.h"
-#include "app/platform/messages.h"
-#include "app/platform/qt_bitmap.h"
-#include "app/shell/dlg_pozadie.h"
-#include "app/shell/forms.h"
+// The result panel "Výsledok": the output size list, the result picture with its menu, and the
+// flips and turns of the result.
+#include "app/shell/custom_size.h"
 #include "app/shell/main_zorna.h"
-#include "composition/preview.h"
 #include "composition/transforms.h"
-#include "support/files.h"
 
 namespace zorna::app {
+namespace {
 
-void TMainZorna::ComposeAt(int x, int y) {
-  PickSettings pick;
-  pick.input = CisloNaZaciatku(ComboBox2->currentText().toStdString());
-  pick.output = CisloNaZaciatku(ComboBox1->currentText().toStdString());
-  pick.mode = ComboBox3->currentIndex();
-  pick.background = ComboBoxEx1->currentIndex();
-  pick.smooth = Zvacs1->isEnabled();
-  pick.shrink_mode1 = BtnMod->text() == "mód 1";
-  pick.x = x;
-  pick.y = y;
-  ComposePreview(bitmapa->Picture(), Backgrounds().ForOutput(pick.output), pick,
-                 Image1->MutablePicture(), PracovnyObrazok);
+QAction* AddMenuItem(QMenu* menu, const char* name, const QString& text, const QString& keys) {
+  QAction* a = menu->addAction(text);
+  a->setObjectName(name);
+  if (!keys.isEmpty()) a->setShortcut(QKeySequence(keys));
+  a->setShortcutVisibleInContextMenu(true);
+  return a;
+}
+
+}  // namespace
+
+void TMainZorna::SetUpResultPanel() {
+  QWidget* body = Panel("Vystup").okno;
+  Bevel3 = new QFrame(body);
+  Bevel3->setObjectName("Bevel3");
+  Bevel3->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Bevel3->setLineWidth(1);
+  Bevel3->setGeometry(88, 8, 34, 34);
+  Image2 = new ImageControl("Image2", Bevel3);
+  Image2->setGeometry(1, 1, 32, 32);
+  Image2->setCursor(Qt::PointingHandCursor);
+  ComboBox1 = MakeDropDown(body, "ComboBox1", kSizeItems);
+  ComboBox1->setGeometry(4, 9, 80, 21);
+  BtnOtocDolava = MakeToolButton(body, "BtnOtocDolava", "Pootočiť");
+  BtnOtocDolava->setText("↶");
+  BtnOtocDolava->setGeometry(4, 32, 19, 17);
+  BtnOtocDoprava = MakeToolButton(body, "BtnOtocDoprava", "Pootočiť");
+  BtnOtocDoprava->setText("↷");
+  BtnOtocDoprava->setGeometry(24, 32, 19, 17);
+  BtnPreklopVodorovne = MakeToolButton(body, "BtnPreklopVodorovne", "Preklopiť vodorovne");
+  BtnPreklopVodorovne->setText("⇆");
+  BtnPreklopVodorovne->setGeometry(44, 32, 19, 17);
+  BtnPreklopZvislo = MakeToolButton(body, "BtnPreklopZvislo", "Preklopiť zvislo");
+  BtnPreklopZvislo->setText("⇅");
+  BtnPreklopZvislo->setGeometry(64, 32, 19, 17);
+
+  PopupMenu2 = new QMenu(this);
+  PopupMenu2->setObjectName("PopupMenu2");
+  connect(AddMenuItem(PopupMenu2, "Nastaviakopodklad2", "Nastaviť ako podklad", "Ctrl+Backspace"),
+          &QAction::triggered, this, [this] { Nastaviakopodklad2Click(PopupMenu2); });
+  // Commands whose windows come later stay disabled rather than doing nothing when chosen.
+  AddMenuItem(PopupMenu2, "Daobrzoknaplochu1", "Dať obrázok na plochu", "Ctrl+P")
+      ->setEnabled(false);
+  AddMenuItem(PopupMenu2, "Upraviobrzok1", "Tieň a obrys obrázka", "Ctrl+T")->setEnabled(false);
+  AddMenuItem(PopupMenu2, "Upraviobrzok2", "Upraviť obrázok", "Ctrl+U")->setEnabled(false);
+  PopupMenu2->addSeparator();
+  AddMenuItem(PopupMenu2, "Vloiobrzokzosboru1", "Vložiť obrázok zo súboru", "Ctrl+O")
+      ->setEnabled(false);
+  AddAction("Open", "Ctrl+O");
+  AddAction("Plocha", "Ctrl+P");
+  AddAction("Tien_obrys", "Ctrl+T");
+  AddAction("UpravitObrazok", "Ctrl+U");
+
+  connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(ComboBox1); });
+  connect(Image2, &ImageControl::Clicked, this, [this](Qt::MouseButton button) {
+    if (button == Qt::RightButton) {
+      Image2RightClick(Image2);
+    } else {
+      Image2Click(Image2);
+    }
+  });
+  connect(BtnPreklopZvislo, &QToolButton::clicked, this,
+          [this] { BtnPreklopZvisloClick(BtnPreklopZvislo); });
+  connect(BtnPreklopVodorovne, &QToolButton::clicked, this,
+          [this] { BtnPreklopVodorovneClick(BtnPreklopVodorovne); });
+  connect(BtnOtocDolava, &QToolButton::clicked, this,
+          [this] { BtnOtocDolavaClick(BtnOtocDolava); });
+  connect(BtnOtocDoprava, &QToolButton::clicked, this,
+          [this] { BtnOtocDopravaClick(BtnOtocDoprava); });
+}
+
+void TMainZorna::ComboBox1Change(QObject* sender) {
+  if (sender == this) return;
+  if (ComboBox1->currentIndex() == kCustomSizeEntry && !SenderNamed(sender, "ComboBox2"))
+    AskCustomSize(ComboBox1);
+  const int o = SizeOf(ComboBox1);
+  const int i = SizeOf(ComboBox2);
+  BtnMod->setVisible(o < i);
+  Zvacs1->setVisible(o > i);
+  Zvacs2->setVisible(o > i);
+  Bevel2->resize(o + 2, o + 2);
+  Bevel3->resize(o + 2, o + 2);
+  Image1->MutablePicture().SetSize(o, o);
+  Image1->resize(o, o);
   Image1->Changed();
-}
-
-void TMainZorna::FillBackgroundList(bool small) {
-  const ImageList& list = small ? backgrounds_.list1 : backgrounds_.list2;
-  const int selected = ComboBoxEx1->currentIndex();
-  const int side = list.Width();
-  ComboBoxEx1->setIconSize(QSize(side, side));
-  for (int i = 0; i < list.Count() && i < ComboBoxEx1->count(); ++i) {
-    Bitmap shown(side, side);
-    list.Draw(shown, 0, 0, i);
-    ComboBoxEx1->setItemIcon(i, QIcon(QPixmap::fromImage(ToQImage(shown))));
+  Image2->resize(o, o);
+  Image2->MutablePicture().SetSize(Image2->width(), Image2->height());
+  Image2->Changed();
+  FillBackgroundList(o <= 32);
+  NastavVelkosti();
+  ImageVstupMinClick(nullptr);
+  // Both lists on the custom entry still differ when a new custom side was just confirmed.
+  const bool custom_differs =
+      ComboBox1->currentIndex() == kCustomSizeEntry &&
+      ComboBox2->itemText(kCustomSizeEntry) != ComboBox1->itemText(kCustomSizeEntry);
+  if (!BtnZamknute->isHidden() &&
+      (ComboBox2->currentIndex() != ComboBox1->currentIndex() || custom_differs)) {
+    if (ComboBox1->currentIndex() == kCustomSizeEntry) {
+      ComboBox2->setItemText(kCustomSizeEntry, ComboBox1->itemText(kCustomSizeEntry));
+    }
+    ComboBox2->setCurrentIndex(ComboBox1->currentIndex());
+    ComboBox2Change(sender);
   }
-  ComboBoxEx1->setCurrentIndex(selected);
-  ComboBoxEx1->resize(small ? 57 : 88, side + 6);
-  background_list_small_ = small;
+  if (Docked()) BtnRightClick(sender);
 }
 
-void TMainZorna::ComboBoxEx1Change(QObject*) {
-  if (ComboBoxEx1->currentIndex() != ComboBoxEx1->count() - 1) return;
-  TDlgPozadie* dialog = AllForms().DlgPozadie;
-  if (!dialog || RunModal(dialog) != QDialog::Accepted) return;
-  if (!dialog->Image1->isHidden()) {
-    SetUserBackgroundOwnMask(backgrounds_.list1, dialog->Image1->Picture());
-  } else {
-    SetUserBackgroundOwnMask(backgrounds_.list2, dialog->Image2->Picture());
-  }
-  FillBackgroundList(background_list_small_);
+void TMainZorna::Image2Click(QObject*) {
+  const ToolPanel& vystup = Panel("Vystup");
+  const int x = Panel1->x() + PanelOkna->x() + vystup.panel->x() + Bevel3->x() + Image2->x();
+  const int y = Panel1->y() + vystup.panel->y() + vystup.hlavicka->height() + Bevel3->y() +
+                Image2->y() + Image2->height() / 2;
+  PopupMenu2->popup(mapToGlobal(QPoint(x, y)));
 }
 
-// The buttons are enabled by the first committed result, but the Ctrl+S and Ctrl+C shortcuts
-// never wait for it: they work on whatever the result picture holds.
-void TMainZorna::BtnSaveClick(QObject*) {
-  if (!AllForms().Saving) return;
-  AllForms().Saving->BtnSaveClick(Image2->Picture());
-}
-
-void TMainZorna::BtnCopyClick(QObject*) {
-  CopyResultToClipboard(Image2->Picture());
-}
-
-void TMainZorna::Nastaviakopodklad2Click(QObject*) {
-  ComboBoxEx1->setCurrentIndex(ComboBoxEx1->count() - 1);
-  SetUserBackground(background_list_small_ ? backgrounds_.list1 : backgrounds_.list2,
-                    Image2->Picture());
-  FillBackgroundList(background_list_small_);
+void TMainZorna::Image2RightClick(QObject*) {
+  PopupMenu1->popup(QCursor::pos());
 }
 
 void TMainZorna::BtnPreklopZvisloClick(QObject*) {

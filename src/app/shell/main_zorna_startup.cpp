@@ -28,6 +28,13 @@ void SetItemIndex(QComboBox* list, int index) {
 
 }  // namespace
 
+void TMainZorna::SetUpStartup() {
+  NenajdeneVGalerii = new QPlainTextEdit(this);
+  NenajdeneVGalerii->setObjectName("NenajdeneVGalerii");
+  NenajdeneVGalerii->setPlainText("NenajdeneVGalerii");
+  NenajdeneVGalerii->hide();
+}
+
 void TMainZorna::FormCreate(QObject* sender) {
   using namespace settings;
   EnterProgramFolder();

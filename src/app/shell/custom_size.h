@@ -1,0 +1,21 @@
+#pragma once
+#include <QComboBox>
+#include <QObject>
+#include <QStringList>
+
+namespace zorna::app {
+
+// The items of the output and input size lists; the custom entry "vlastný" is always the last.
+inline const QStringList kSizeItems = {"8 x 8",   "16 x 16",   "32 x 32",
+                                       "64 x 64", "128 x 128", "vlastný"};
+constexpr int kCustomSizeEntry = 5;
+
+// Shows the custom-size dialog; on OK writes "N x N" into the list's custom entry and selects it.
+bool AskCustomSize(QComboBox* list);
+
+// Whether a handler was called by the control of that name (no sender: by code).
+inline bool SenderNamed(const QObject* sender, const char* name) {
+  return sender && sender->objectName() == name;
+}
+
+}  // namespace zorna::app

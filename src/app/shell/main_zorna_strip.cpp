@@ -1,0 +1,110 @@
+// The button strip beside the column: minimise, close, about and help, moving the container
+// between the screen's edges, copy and save, the gallery and the skin dialog.
+#include <QApplication>
+#include <QCoreApplication>
+#include <QStyle>
+
+#include "app/output/save_result.h"
+#include "app/shell/forms.h"
+#include "app/shell/main_zorna.h"
+#include "app/shell/plain_look.h"
+
+namespace zorna::app {
+
+void TMainZorna::SetUpStrip() {
+  Panel6 = new AlignPanel("Panel6");
+  Panel6->resize(81, 200);
+  ImageOkno = new ImageControl("ImageOkno");
+  ImageOkno->SetPicture(PlainBodyPicture(81, 600));
+  ImageSkinVyrobil = new ImageControl("ImageSkinVyrobil");
+  ImageSkinVyrobil->resize(81, 0);
+  Panel6->AddAligned(ImageSkinVyrobil, Align::Bottom);
+  Panel6->AddAligned(ImageOkno, Align::Client);
+  QStyle* style = QApplication::style();
+  struct ButtonSpec {
+    QToolButton** button;
+    const char* name;
+    const char* hint;
+    QStyle::StandardPixmap icon;
+    int column, row;
+  };
+  const ButtonSpec buttons[] = {
+      {&BtnMinimize, "BtnMinimize", "Minimalizovať", QStyle::SP_TitleBarMinButton, 0, 0},
+      {&BtnClose, "BtnClose", "Ukončiť program", QStyle::SP_TitleBarCloseButton, 1, 0},
+      {&BtnInfo, "BtnInfo", "O programe", QStyle::SP_MessageBoxInformation, 0, 1},
+      {&BtnRight, "BtnRight", "Presunúť okno", QStyle::SP_ArrowRight, 1, 1},
+      {&BtnLeft, "BtnLeft", "Presunúť okno", QStyle::SP_ArrowLeft, 1, 1},
+      {&BtnCopy, "BtnCopy", "Kopírovať do schránky", QStyle::SP_FileDialogContentsView, 0, 2},
+      {&BtnSave, "BtnSave", "Uložiť do súboru", QStyle::SP_DialogSaveButton, 1, 2},
+      {&BtnGallery, "BtnGallery", "Obrázok z galérie", QStyle::SP_DirOpenIcon, 0, 3},
+      {&BtnTheme, "BtnTheme", "Zmeniť vzhľad", QStyle::SP_DesktopIcon, 1, 3},
+  };
+  for (const ButtonSpec& s : buttons) {
+    QToolButton* b = MakeToolButton(Panel6, s.name, s.hint);
+    b->setIcon(style->standardIcon(s.icon));
+    b->setIconSize(QSize(20, 20));
+    b->setGeometry(6 + s.column * 36, 6 + s.row * 30, 32, 28);
+    *s.button = b;
+  }
+  BtnLeft->hide();
+  Panel1->AddAligned(Panel6, Align::Right);
+
+  connect(BtnMinimize, &QToolButton::clicked, this, [this] { BtnMinimizeClick(BtnMinimize); });
+  connect(BtnClose, &QToolButton::clicked, this, [this] { Button4Click(BtnClose); });
+  connect(BtnInfo, &QToolButton::clicked, this, [this] { BtnInfoClick(BtnInfo); });
+  connect(BtnLeft, &QToolButton::clicked, this, [this] { BtnLeftClick(BtnLeft); });
+  connect(BtnRight, &QToolButton::clicked, this, [this] { BtnRightClick(BtnRight); });
+  connect(BtnSave, &QToolButton::clicked, this, [this] { BtnSaveClick(BtnSave); });
+  connect(BtnCopy, &QToolButton::clicked, this, [this] { BtnCopyClick(BtnCopy); });
+  connect(BtnTheme, &QToolButton::clicked, this, [this] { BtnThemeClick(BtnTheme); });
+  AddAction("Save", "Ctrl+S", [this] { BtnSaveClick(nullptr); });
+  AddAction("CopyImage", "Ctrl+C", [this] { BtnCopyClick(nullptr); });
+  AddAction("Information", "Ctrl+I", [this] { BtnInfoClick(nullptr); });
+  AddAction("Help", "F1", [this] { HELPClick(nullptr); });
+  AddAction("Left", "Ctrl+Left", [this] { BtnLeftClick(nullptr); });
+  AddAction("Right", "Ctrl+Right", [this] { BtnRightClick(nullptr); });
+  AddAction("Up", "Ctrl+Up");
+  AddAction("Down", "Ctrl+Down");
+}
+
+void TMainZorna::BtnMinimizeClick(QObject*) {
+  showMinimized();
+}
+
+void TMainZorna::Button4Click(QObject*) {
+  close();
+}
+
+void TMainZorna::BtnLeftClick(QObject*) {
+  Panel1->move(8, Panel1->y());
+  BtnLeft->hide();
+  BtnRight->show();
+}
+
+void TMainZorna::BtnRightClick(QObject*) {
+  QCoreApplication::processEvents();
+  Panel1->move(width() - Panel1->width() - 8, Panel1->y());
+  BtnLeft->show();
+  BtnRight->hide();
+}
+
+void TMainZorna::BtnInfoClick(QObject*) {
+  // The about box arrives with its own window; until then there is nothing to show.
+}
+
+void TMainZorna::HELPClick(QObject*) {}
+
+void TMainZorna::BtnThemeClick(QObject*) {}
+
+// The buttons are enabled by the first committed result, but the Ctrl+S and Ctrl+C shortcuts
+// never wait for it: they work on whatever the result picture holds.
+void TMainZorna::BtnSaveClick(QObject*) {
+  if (!AllForms().Saving) return;
+  AllForms().Saving->BtnSaveClick(Image2->Picture());
+}
+
+void TMainZorna::BtnCopyClick(QObject*) {
+  CopyResultToClipboard(Image2->Picture());
+}
+
+}  // namespace zorna::app
