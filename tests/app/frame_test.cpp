@@ -1,4 +1,9 @@
 // The floating container: panel sizes, collapsing, moving and the caption-bar timer.
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCursor>
+#include <QTest>
+
 #include "app/app_fixture.h"
 
 namespace zorna::app::testing {
@@ -40,6 +45,27 @@ TEST_F(FrameTest, ControlsAreFoundInTheirOwnWindowOnly) {
   EXPECT_THROW(m.Control("OKBtn"), std::logic_error);  // only the dialogs have one
   EXPECT_THROW(m.Panel("Okno"), std::logic_error);
   EXPECT_THROW(m.Action("Nothing"), std::logic_error);
+}
+
+TEST_F(FrameTest, AnOpenListTakesEscapeAndArrowsBeforeTheWindowsKeys) {
+  Start();
+  TMainZorna& m = Main();
+  m.show();
+  m.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&m));
+  m.ComboBox3->setCurrentIndex(1);
+  m.ComboBox3->showPopup();
+  QWidget* list = QApplication::focusWidget();
+  ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+  const QPoint pointer = QCursor::pos();
+  QTest::keyClick(list, Qt::Key_Down);
+  EXPECT_EQ(QCursor::pos(), pointer);
+  EXPECT_EQ(m.ComboBox3->view()->currentIndex().row(), 2);
+  QTest::keyClick(list, Qt::Key_Escape);
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+  EXPECT_TRUE(m.isVisible());  // the program goes on
+  QTest::keyClick(&m, Qt::Key_Escape);
+  EXPECT_FALSE(m.isVisible());  // with no popup open, Escape ends it
 }
 
 TEST_F(FrameTest, MovingTheContainerBetweenEdges) {

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "app/shell/popup_keys.h"
 #include "support/files.h"
 
 namespace zorna::app {
@@ -46,6 +47,7 @@ TMainZorna::TMainZorna() {
   SetUpLibrary();
   SetUpMaintenance();
   SetUpStartup();
+  new PopupKeysFirst(this);
 }
 
 TMainZorna::~TMainZorna() = default;
