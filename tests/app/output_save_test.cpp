@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QShortcut>
 #include <filesystem>
 
@@ -247,6 +248,33 @@ TEST_F(AppTest, SaveAndCopyShortcutsWorkBeforeTheFirstResultIsTaken) {
   ASSERT_EQ(copied.size(), QSize(result.Width(), result.Height()));
   const Colorref c = result.Pixel(0, 0);
   EXPECT_EQ(copied.pixel(0, 0) & 0xFFFFFF, (RedOf(c) << 16) | (GreenOf(c) << 8) | BlueOf(c));
+}
+
+// After "vlastný" and Zrušiť the result has side 0: a save or copy must not write a file that
+// no reader accepts, nor report success.
+TEST_F(AppTest, AnEmptyResultIsNeitherSavedNorCopied) {
+  Start();
+  TMainZorna& m = Main();
+  answer_ = [](QDialog*) { return int(QDialog::Rejected); };  // Zrušiť in the custom size dialog
+  m.ComboBox1->setCurrentIndex(5);
+  m.ComboBox1Change(m.ComboBox1);
+  ASSERT_EQ(m.Image2->Picture().Width(), 0);
+  QStringList refused;
+  answer_ = [&](QDialog* dialog) {
+    if (auto* box = qobject_cast<QMessageBox*>(dialog)) refused << box->text();
+    return int(QDialog::Accepted);
+  };
+  const std::string bitmap = (root_ / "empty.bmp").string();
+  EXPECT_FALSE(AllForms().Saving->SaveChosen(m.Image2->Picture(), bitmap, 2));
+  EXPECT_FALSE(std::filesystem::exists(bitmap));
+  dialogs_shown_.clear();
+  emit m.Action("Save")->activated();
+  EXPECT_FALSE(dialogs_shown_.contains("SavePictureDialog1"));
+  QGuiApplication::clipboard()->setText("kept");
+  emit m.Action("CopyImage")->activated();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");
+  ASSERT_EQ(refused.size(), 3);
+  EXPECT_TRUE(refused[2].contains(QString::fromUtf8("prázdny")));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include "app/dialogs/localized_dialogs.h"
 #include "app/output/dlg_ikona.h"
 #include "app/output/dlg_jpeg.h"
 #include "app/platform/messages.h"
@@ -64,7 +65,22 @@ void SaveResult::FollowChosenType() {
       QString::fromStdString(DefaultExtension(filter_, ChosenFilterIndex())));
 }
 
+namespace {
+
+// A result of side 0 (the custom size dialog was cancelled) has no pixels: no reader accepts
+// such a bitmap, JPEG or icon, so nothing is written and the user is told why.
+bool RefusedAsEmpty(const Bitmap& result, const QString& action) {
+  if (result.Width() > 0 && result.Height() > 0) return false;
+  DlgChyba(QString::fromUtf8("Výsledný obrázok je prázdny (0 x 0 bodov), a preto sa nedá %1. "
+                             "Zvoľte veľkosť výsledného obrázka a kliknite na obrazovku.")
+               .arg(action));
+  return true;
+}
+
+}  // namespace
+
 std::optional<SaveKind> SaveResult::BtnSaveClick(const Bitmap& result) {
+  if (RefusedAsEmpty(result, QString::fromUtf8("uložiť"))) return std::nullopt;
   FollowChosenType();
   if (RunModal(SavePictureDialog1) != QDialog::Accepted) return std::nullopt;
   const QStringList files = SavePictureDialog1->selectedFiles();
@@ -76,6 +92,7 @@ std::optional<SaveKind> SaveResult::BtnSaveClick(const Bitmap& result) {
 
 std::optional<SaveKind> SaveResult::SaveChosen(const Bitmap& result, const std::string& file_name,
                                                int filter_index) {
+  if (RefusedAsEmpty(result, QString::fromUtf8("uložiť"))) return std::nullopt;
   const std::string name = WithDefaultExtension(file_name, filter_, filter_index);
   const SaveKind kind = RouteSave(name, filter_, filter_index);
   switch (kind) {
@@ -105,6 +122,7 @@ std::optional<SaveKind> SaveResult::SaveChosen(const Bitmap& result, const std::
 }
 
 void CopyResultToClipboard(const Bitmap& result) {
+  if (RefusedAsEmpty(result, QString::fromUtf8("skopírovať"))) return;
   QGuiApplication::clipboard()->setImage(ToQImage(result));
 }
 
