@@ -58,6 +58,7 @@ void UseSlovakDesktop(QApplication& app) {
 }  // namespace
 
 void CreateForms() {
+  ForgetSettingsTrouble();  // a new run
   Forms& forms = AllForms();
   forms.MainZorna = new TMainZorna;
   RunGuarded([&] { forms.MainZorna->FormCreate(forms.MainZorna); });

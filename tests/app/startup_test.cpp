@@ -139,15 +139,31 @@ TEST_F(StartupTest, WithoutANotFoundListTheDesignLineIsRemoved) {
   EXPECT_FALSE(std::filesystem::exists(home_ / "nenájdené v galérii.txt"));
 }
 
-TEST_F(StartupTest, UnwritableSettingsAreReportedOncePerSave) {
-  std::filesystem::create_directories(config_ / "Zorna.ini");  // a folder stands in the way
+// Every take saves a hint counter: the failure is told once, and the hints still count in the
+// run instead of returning at every take.
+TEST_F(StartupTest, UnwritableSettingsAreReportedOnceAndHintsStillCount) {
+  std::filesystem::remove_all(config_);
+  std::ofstream(config_) << "a file where the settings folder belongs";
   Start();
-  const int after_start = messages_.size();  // the hint and its failed count
-  EXPECT_EQ(after_start, 2);
-  EXPECT_TRUE(messages_[0].startsWith("Nastavenia sa nepodarilo uložiť"));
+  for (int take = 0; take < 5; ++take) Main().bitmapaMouseDown(Main().bitmapa);
   Close();
-  EXPECT_EQ(messages_.size(), after_start + 1);
-  EXPECT_TRUE(std::filesystem::is_directory(config_ / "Zorna.ini"));
+  ASSERT_EQ(messages_.size(), 6);
+  EXPECT_TRUE(messages_[0].startsWith("Nastavenia sa nepodarilo uložiť"));
+  EXPECT_TRUE(messages_[2].startsWith("Kliknutím na ikonku z disketou"));
+  EXPECT_TRUE(messages_[3].startsWith("Kliknutím na ikonku z disketou"));
+  EXPECT_TRUE(messages_[4].startsWith("Výsledný obrázok môžete"));
+  EXPECT_TRUE(messages_[5].startsWith("Výsledný obrázok môžete"));
+}
+
+// A settings file that exists but cannot be read keeps the user's keys: it is reported once and
+// never replaced by the defaults.
+TEST_F(StartupTest, UnreadableSettingsAreReportedOnceAndKept) {
+  std::filesystem::create_symlink("/proc/self/mem", SettingsPath());
+  Start();
+  Main().bitmapaMouseDown(Main().bitmapa);
+  Close();
+  EXPECT_EQ(messages_.filter(QString::fromUtf8("sa nedá prečítať")).size(), 1);
+  EXPECT_TRUE(std::filesystem::is_symlink(SettingsPath()));
 }
 
 }  // namespace

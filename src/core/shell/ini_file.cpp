@@ -58,16 +58,21 @@ bool ParseProfileInteger(std::string_view text, int32_t& value) {
 
 IniFile::IniFile(fs::path path) : path_(std::move(path)) {
   std::error_code ec;
+  // A missing file is the first run: every read gives its default and a write creates it.
+  // A file in the place of its folder means the same: there is no settings file to lose.
+  const fs::file_status status = fs::status(path_, ec);
+  if (status.type() == fs::file_type::not_found || ec == std::errc::not_a_directory) return;
   const auto size = fs::file_size(path_, ec);
-  if (ec) return;  // missing or unreadable: every read gives its default
-  if (size > kMaxSize) {
+  if (!ec && size > kMaxSize) {
     too_large_ = true;
     return;
   }
   std::string text;
   try {
+    if (ec) throw CannotOpenFile(path_.string());
     text = ReadWholeFileText(path_);
   } catch (const Error&) {
+    unreadable_ = true;
     return;
   }
   size_t start = 0;
@@ -175,6 +180,8 @@ void IniFile::WriteBool(std::string_view section, std::string_view key, bool val
 
 void IniFile::Save() {
   if (!modified_) return;
+  // The user's keys are in there; writing the few keys of this group would lose them.
+  if (unreadable_) throw CannotCreateFile(path_.string());
   std::error_code ec;
   if (path_.has_parent_path()) fs::create_directories(path_.parent_path(), ec);
   if (too_large_) {

@@ -28,9 +28,13 @@ class IniFile {
   void WriteInteger(std::string_view section, std::string_view key, int32_t value);
   void WriteBool(std::string_view section, std::string_view key, bool value);
 
-  // Writes the file when something changed; throws CannotCreateFile when it cannot.
+  // Writes the file when something changed; throws CannotCreateFile when it cannot, and for a
+  // file that exists but could not be read, which is kept as it is.
   void Save();
   bool Modified() const { return modified_; }
+  // The file exists but could not be read (permissions, an I/O error, a folder of that name):
+  // every read gives its default and Save() never overwrites it.
+  bool Unreadable() const { return unreadable_; }
 
   // Files larger than this are not parsed; their readers get the defaults.
   static constexpr std::uintmax_t kMaxSize = 16u << 20;
@@ -49,6 +53,7 @@ class IniFile {
   std::vector<Line> lines_;
   bool modified_ = false;
   bool too_large_ = false;
+  bool unreadable_ = false;
 };
 
 // The profile rule for integers: optional sign, decimal digits or "0x"/"$" hexadecimal, the

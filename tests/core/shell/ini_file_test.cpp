@@ -52,7 +52,9 @@ TEST(IniFile, NamesAreStoredInCodePage1250AndMatchedWithoutCase) {
 TEST(IniFile, ValuesAreTrimmedAndNumbersFollowTheProfileRules) {
   TestFolder dir;
   const auto path = dir / "Zorna.ini";
-  WriteRaw(path, "[A]\r\n  x =  42  \r\nhex=0x1F\r\ndollar=$10\r\nbad=12abc\r\nempty=\r\nneg=-7\r\nbig=99999999999\r\n");
+  WriteRaw(path,
+           "[A]\r\n  x =  42  "
+           "\r\nhex=0x1F\r\ndollar=$10\r\nbad=12abc\r\nempty=\r\nneg=-7\r\nbig=99999999999\r\n");
   IniFile ini(path);
   EXPECT_EQ(ini.ReadInteger("A", "x", 0), 42);
   EXPECT_EQ(ini.ReadInteger("A", "hex", 0), 31);
@@ -67,15 +69,17 @@ TEST(IniFile, ValuesAreTrimmedAndNumbersFollowTheProfileRules) {
 TEST(IniFile, WritesKeepEveryOtherLine) {
   TestFolder dir;
   const auto path = dir / "Zorna.ini";
-  WriteRaw(path, "; user's note\r\n[Skin]\r\n\xC8\xEDslo=1\r\nfoo=bar\r\n\r\n[Other]\r\nkeep=me\r\n");
+  WriteRaw(path,
+           "; user's note\r\n[Skin]\r\n\xC8\xEDslo=1\r\nfoo=bar\r\n\r\n[Other]\r\nkeep=me\r\n");
   IniFile ini(path);
   ini.WriteInteger("Skin", "Číslo", 0);
   ini.WriteInteger("Skin", "new", 5);
   ini.WriteString("Third", "k", "v");
   ini.Save();
-  EXPECT_EQ(ReadWholeFileText(path),
-            "; user's note\r\n[Skin]\r\n\xC8\xEDslo=0\r\nfoo=bar\r\nnew=5\r\n\r\n[Other]\r\nkeep=me\r\n"
-            "\r\n[Third]\r\nk=v\r\n");
+  EXPECT_EQ(
+      ReadWholeFileText(path),
+      "; user's note\r\n[Skin]\r\n\xC8\xEDslo=0\r\nfoo=bar\r\nnew=5\r\n\r\n[Other]\r\nkeep=me\r\n"
+      "\r\n[Third]\r\nk=v\r\n");
 }
 
 TEST(IniFile, BinaryGarbageReadsAsDefaults) {
@@ -115,12 +119,28 @@ TEST(IniFile, FailedSaveThrowsAndKeepsTheOldFile) {
   TestFolder dir;
   const auto path = dir / "Zorna.ini";
   WriteRaw(path, "[A]\r\nb=7\r\n");
-  std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  std::filesystem::permissions(
+      dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   IniFile ini(path);
   ini.WriteInteger("A", "b", 1);
   EXPECT_THROW(ini.Save(), Error);
   std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_all);
   EXPECT_EQ(ReadWholeFileText(path), "[A]\r\nb=7\r\n");
+}
+
+// An existing file whose reading fails (here with an I/O error) holds the user's keys: it reads
+// as defaults but is never replaced by the few keys of one group.
+TEST(IniFile, AFileThatCannotBeReadIsNeverOverwritten) {
+  TestFolder dir;
+  const auto path = dir / "Zorna.ini";
+  std::filesystem::create_symlink("/proc/self/mem", path);
+  IniFile ini(path);
+  EXPECT_TRUE(ini.Unreadable());
+  EXPECT_EQ(ini.ReadInteger("Obrázok", "Výstup", 3), 3);
+  ini.WriteInteger("Obrázok", "Výstup", 2);
+  EXPECT_THROW(ini.Save(), Error);
+  EXPECT_TRUE(std::filesystem::is_symlink(path));
+  EXPECT_FALSE(IniFile(dir / "missing.ini").Unreadable());
 }
 
 TEST(HintCounter, ShownTwiceThenNeverAndOddValuesLeftAlone) {
