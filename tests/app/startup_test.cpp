@@ -132,6 +132,17 @@ TEST_F(StartupTest, NotFoundListIsLoadedAndReplacedOrDeleted) {
   EXPECT_FALSE(std::filesystem::exists(list));
 }
 
+// A start-up step that fails before the list is loaded (here the screen picture) must not let
+// closing write an empty or placeholder list over the user's.
+TEST_F(StartupTest, ANotFoundListThatWasNeverLoadedIsNotWritten) {
+  const auto list = home_ / "nenájdené v galérii.txt";
+  std::ofstream(list, std::ios::binary) << "pes\r\n";
+  qputenv("ZORNA_SCREEN_IMAGE", QByteArray::fromStdString((root_ / "missing.bmp").string()));
+  Start();
+  Close();
+  EXPECT_EQ(ReadWholeFileText(list), "pes\r\n");
+}
+
 TEST_F(StartupTest, WithoutANotFoundListTheDesignLineIsRemoved) {
   Start();
   EXPECT_TRUE(Main().NenajdeneVGalerii->toPlainText().isEmpty());

@@ -196,6 +196,7 @@ class TMainZorna : public QWidget {
   BackgroundLists backgrounds_;
   bool background_list_small_ = true;
   bool closing_done_ = false;
+  bool not_found_list_loaded_ = false;
   bool painted_ = false;
 };
 

@@ -31,7 +31,6 @@ void SetItemIndex(QComboBox* list, int index) {
 void TMainZorna::SetUpStartup() {
   NenajdeneVGalerii = new QPlainTextEdit(this);
   NenajdeneVGalerii->setObjectName("NenajdeneVGalerii");
-  NenajdeneVGalerii->setPlainText("NenajdeneVGalerii");
   NenajdeneVGalerii->hide();
 }
 
@@ -75,30 +74,39 @@ void TMainZorna::FormCreate(QObject* sender) {
   LoadNotFoundList();
 }
 
+// One path for reading and writing: the program folder, which start-up has made current.
+static std::string NotFoundListPath() {
+  return AdresarProgramu + kNotFoundFile;
+}
+
 void TMainZorna::LoadNotFoundList() {
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(kNotFoundFile, ec)) {
+  if (!std::filesystem::is_regular_file(NotFoundListPath(), ec)) {
     NenajdeneVGalerii->clear();
+    not_found_list_loaded_ = true;
     return;
   }
-  const std::string text = Cp1250ToUtf8(ReadWholeFileText(kNotFoundFile));
+  const std::string text = Cp1250ToUtf8(ReadWholeFileText(NotFoundListPath()));
   QString lines = QString::fromStdString(text);
   lines.replace("\r\n", "\n");
   if (lines.endsWith('\n')) lines.chop(1);
   NenajdeneVGalerii->setPlainText(lines);
+  not_found_list_loaded_ = true;
 }
 
+// Only a list that start-up loaded is written back: when a start-up step failed before it, the
+// user's file must stay as it is.
 void TMainZorna::SaveNotFoundList() {
-  const std::string path = AdresarProgramu + kNotFoundFile;
+  if (!not_found_list_loaded_) return;
   const QString text = NenajdeneVGalerii->toPlainText();
   if (text.isEmpty()) {
-    ZmazSubor(path);
+    ZmazSubor(NotFoundListPath());
     return;
   }
   // Replaced in one step, so a failed write keeps the old list.
   QString lines = text;
   lines.replace("\n", "\r\n");
-  WriteFileAtomically(path, Utf8ToCp1250(lines.toStdString() + "\r\n"));
+  WriteFileAtomically(NotFoundListPath(), Utf8ToCp1250(lines.toStdString() + "\r\n"));
 }
 
 void TMainZorna::FormClose() {
