@@ -16,6 +16,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -96,7 +97,9 @@ class XServer {
     close(fds[1]);
     if (started == 0) display_ = ReadLine(fds[0], 30000);
     close(fds[0]);
-    if (display_.empty()) {
+    if (started != 0) {
+      error_ = std::string("cannot start Xvfb: ") + std::strerror(started);
+    } else if (display_.empty()) {
       std::ifstream in(log);
       std::ostringstream text;
       text << in.rdbuf();
