@@ -11,12 +11,10 @@ convert -size "${SCREEN_W}x${SCREEN_H}" xc:'#808080' \
 export ZORNA_SCREEN_IMAGE="$WORK/screen.bmp"
 seed_settings
 start_zorna
-xdotool mousemove 600 300
-sleep 0.3
-xdotool click 1
-sleep 0.5
-import -window root "$WORK/shot.png"
-/usr/bin/python3 - "$WORK/shot.png" <<'PY'
+xdotool mousemove --sync 600 300 click 1
+picked_square_shown() {
+  import -window root "$WORK/shot.png"
+  /usr/bin/python3 - "$WORK/shot.png" <<'PY'
 import sys
 from PIL import Image
 shot = Image.open(sys.argv[1]).convert("RGB")
@@ -32,5 +30,7 @@ found = [(x, y) for y in range(0, 700) for x in range(0, 400)
 assert len(found) >= 2, f"preview and result not found: {found[:4]}"
 print("preview and result show the picked square at", found[:2])
 PY
+}
+eventually 20 picked_square_shown
 xdotool key Escape
 wait_zorna_exit

@@ -13,21 +13,15 @@ seed_settings
 mkdir -p "$WORK/out"
 start_zorna
 
-xdotool mousemove 600 300
-sleep 0.3
-xdotool click 1
-sleep 0.3
+xdotool mousemove --sync 600 300 click 1
 xdotool key ctrl+s
-for _ in $(seq 50); do
-  [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" != "Zorna" ] && break
-  sleep 0.1
-done
-sleep 0.5
+wait_focus_moved_from Zorna
+save_dialog=$(focused_window_name)
 xdotool type --delay 20 "$WORK/out/take.ico"
 xdotool key Return
-sleep 1
+wait_focus_moved_from Zorna "$save_dialog"
 xdotool key Return  # OK in the icon dialog, white stays transparent
-for _ in $(seq 50); do [ -s "$WORK/out/take.ico" ] && break; sleep 0.1; done
+eventually 20 test -s "$WORK/out/take.ico" || { echo "the icon was not written"; exit 1; }
 
 /usr/bin/python3 - "$WORK/out/take.ico" <<'PY'
 import sys
@@ -45,7 +39,7 @@ PY
 ls -a "$WORK/out" | grep -q '\.tmp$' && { echo "a temporary file was left behind"; exit 1; }
 
 # Xvfb has no window manager to hand the focus back to the main window after a dialog.
-xdotool search --name '^Zorna$' windowfocus
+xdotool search --name '^Zorna$' windowfocus --sync
 xdotool key Escape
 wait_zorna_exit
 iconv -f cp1250 -t utf-8 "$ZORNA_CONFIG_DIR/Zorna.ini" | grep -q '^Uložiť ako=ico' ||

@@ -18,13 +18,21 @@ cleanup() {
 trap cleanup EXIT
 SCREEN_W=${SCREEN_W:-1280}
 SCREEN_H=${SCREEN_H:-1024}
-for n in $(seq 90 140); do
-  if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then DISPLAY_NUM=$n; break; fi
-done
-Xvfb ":$DISPLAY_NUM" -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and names it on the descriptor once it accepts clients, so
+# parallel runs and other X servers on the machine never race for a number. -noreset keeps the
+# server as it is when its last client leaves (a reset would blank the next capture).
+mkfifo "$WORK/xvfb.display"
+Xvfb -displayfd 3 -noreset -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp \
+  3>"$WORK/xvfb.display" 2>"$WORK/xvfb.log" &
 XVFB_PID=$!
+DISPLAY_NUM=""
+read -r -t 30 DISPLAY_NUM <"$WORK/xvfb.display" || true
+if [ -z "$DISPLAY_NUM" ] || ! kill -0 "$XVFB_PID" 2>/dev/null; then
+  echo "Xvfb did not start:" >&2
+  cat "$WORK/xvfb.log" >&2
+  exit 1
+fi
 export DISPLAY=":$DISPLAY_NUM"
-for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 export ZORNA_HOME="$WORK/home"
 export ZORNA_CONFIG_DIR="$WORK/config"
 export QT_QPA_PLATFORM=xcb
@@ -39,15 +47,62 @@ seed_settings() {
   for line in "$@"; do printf '%b\r\n' "$line" >> "$ZORNA_CONFIG_DIR/Zorna.ini"; done
 }
 
+# Runs a command until it succeeds, at most $1 seconds, and shows the output of its last try.
+# Gives up at once when the program under test has ended.
+eventually() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@" >"$WORK/eventually.log" 2>&1; do
+    if [ -n "$ZORNA_PID" ] && ! kill -0 "$ZORNA_PID" 2>/dev/null; then
+      echo "the program ended:"
+      cat "$WORK/zorna.log"
+      return 1
+    fi
+    if [ "$SECONDS" -ge "$deadline" ]; then
+      cat "$WORK/eventually.log"
+      return 1
+    fi
+    sleep 0.1
+  done
+  cat "$WORK/eventually.log"
+}
+
+# The colour of one pixel of a picture file, or of the screen for "x:root".
+pixel_at() {
+  convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | awk 'NR == 2 { print $3 }'
+}
+
+focused_window_name() {
+  xdotool getwindowfocus getwindowname 2>/dev/null
+}
+
+# True when the keyboard focus is on a named window other than the given ones.
+focus_moved_from() {
+  local name
+  name=$(focused_window_name) || return 1
+  [ -n "$name" ] || return 1
+  for other in "$@"; do [ "$name" != "$other" ] || return 1; done
+}
+
+# Without a window manager a dialog takes the focus itself: wait until it has.
+wait_focus_moved_from() {
+  eventually 20 focus_moved_from "$@" >/dev/null ||
+    { echo "the focus stayed on '$(focused_window_name || true)'"; exit 1; }
+}
+
+# The main window is up once it holds the keyboard focus and the far corner of the screen, well
+# away from the container, shows the screen picture (the bare server shows black there).
+zorna_painted() {
+  [ "$(focused_window_name)" = "Zorna" ] || return 1
+  [ -z "${ZORNA_SCREEN_IMAGE:-}" ] && return 0
+  local x=$((SCREEN_W - 2)) y=$((SCREEN_H - 2))
+  [ "$(pixel_at x:root "$x" "$y")" = "$(pixel_at "$ZORNA_SCREEN_IMAGE" "$x" "$y")" ]
+}
+
 start_zorna() {
   "$ZORNA_PROGRAM_DIR/zorna" >"$WORK/zorna.log" 2>&1 &
   ZORNA_PID=$!
-  for _ in $(seq 150); do
-    xdotool search --name '^Zorna$' >/dev/null 2>&1 && break
-    sleep 0.1
-  done
-  xdotool search --name '^Zorna$' >/dev/null 2>&1 || { echo "the window did not appear"; cat "$WORK/zorna.log"; exit 1; }
-  sleep 1
+  eventually 30 zorna_painted || { echo "the window did not appear painted"; exit 1; }
 }
 
 wait_zorna_exit() {
