@@ -1,16 +1,13 @@
 #include "app/program.h"
 
 #include <QApplication>
-#include <QFont>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QScreen>
-#include <QTranslator>
 
 #include "app/output/dlg_ikona.h"
 #include "app/output/dlg_jpeg.h"
 #include "app/output/save_result.h"
 #include "app/platform/messages.h"
+#include "app/platform/slovak_desktop.h"
 #include "app/shell/dlg_pozadie.h"
 #include "app/shell/dlg_rozmer.h"
 #include "app/shell/dlg_skin.h"
@@ -37,22 +34,6 @@ void RunGuarded(Step step) {
   } catch (const Error& e) {
     ShowErrorMessage(QString::fromStdString(e.what()));
   }
-}
-
-// The file dialogs and message boxes speak Slovak like the rest of the program, and every
-// window uses the small, narrow font that the fixed dialog layouts are made for (Arial's
-// metrics; the desktop maps the name to a metric-compatible face such as Liberation Sans).
-void UseSlovakDesktop(QApplication& app) {
-  QLocale::setDefault(QLocale(QLocale::Slovak, QLocale::Slovakia));
-  auto* translator = new QTranslator(&app);
-  if (translator->load(QLocale(), "qtbase", "_",
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    app.installTranslator(translator);
-  }
-  QFont font = app.font();
-  font.setFamilies({"Arial", font.family()});
-  font.setPointSize(8);
-  app.setFont(font);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <set>
 
 #include "app/platform/messages.h"
+#include "app/platform/slovak_desktop.h"
 
 namespace zorna::app {
 namespace {
@@ -143,6 +144,15 @@ TEST(LocalizedDialogs, EnterAnswersWithTheFirstButtonWhateverTheDesktopsOrder) {
   EXPECT_FALSE(DlgOtazka("Pridať vytvorený obrázok do galérie?"));
   QApplication::setStyle(style_name);
   EXPECT_EQ(default_caption, "Án&o");
+}
+
+// Qt's own dialogs (the file dialog's overwrite question) take the desktop's standard buttons.
+TEST(LocalizedDialogs, TheDesktopsStandardButtonsSpeakSlovak) {
+  InstallSlovakButtonCaptions(*QCoreApplication::instance());
+  QMessageBox box;
+  EXPECT_EQ(box.addButton(QMessageBox::Yes)->text(), QString::fromUtf8("Án&o"));
+  EXPECT_EQ(box.addButton(QMessageBox::No)->text(), "&Nie");
+  EXPECT_EQ(box.addButton(QMessageBox::Cancel)->text(), QString::fromUtf8("Zrušiť"));
 }
 
 TEST(LocalizedDialogs, RunsModallyOnTheDesktop) {
