@@ -68,6 +68,36 @@ TEST_F(FrameTest, AnOpenListTakesEscapeAndArrowsBeforeTheWindowsKeys) {
   EXPECT_FALSE(m.isVisible());  // with no popup open, Escape ends it
 }
 
+// Nothing of a panel or the strip is cut off at the smallest sizes.
+TEST_F(FrameTest, SmallSizesCutNoControl) {
+  Start();
+  TMainZorna& m = Main();
+  m.ImageVstupMinClick(m.Panel("Lupa").right);  // expand the magnifier
+  m.ComboBox4->setCurrentIndex(0);              // 8 x 8
+  m.ComboBox4Change(m.ComboBox4);
+  EXPECT_LE(m.ComboBox4->geometry().bottom(), m.Panel("Lupa").okno->height());
+  m.ImageVstupMinClick(m.Panel("Lupa").right);  // collapse it again
+  m.ImageVstupMinClick(m.Panel("Vystup").right);
+  m.ComboBox1->setCurrentIndex(0);  // output 8 x 8: the shortest column
+  m.ComboBox1Change(m.ComboBox1);
+  for (QToolButton* b : {m.BtnGallery, m.BtnTheme}) {
+    EXPECT_LE(b->geometry().bottom(), m.Panel6->height()) << b->objectName().toStdString();
+  }
+}
+
+// The mode list's texts are long and its closed box narrow.
+TEST_F(FrameTest, TheModeListShowsItsWholeTexts) {
+  Start();
+  TMainZorna& m = Main();
+  const QFontMetrics metrics(m.ComboBox3->view()->font());
+  for (int i = 0; i < m.ComboBox3->count(); ++i) {
+    EXPECT_GT(m.ComboBox3->view()->minimumWidth(),
+              metrics.horizontalAdvance(m.ComboBox3->itemText(i)));
+  }
+  m.ComboBox3->setCurrentIndex(7);
+  EXPECT_EQ(m.ComboBox3->toolTip(), "orezať okraje (od 1,1 a max, max)");
+}
+
 TEST_F(FrameTest, MovingTheContainerBetweenEdges) {
   Start();
   TMainZorna& m = Main();

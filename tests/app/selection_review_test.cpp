@@ -54,6 +54,29 @@ TEST_F(SelectionSwitchTest, EnlargementOnKeepsItsPressedLookAfterBeingSwitchedOf
   EXPECT_FALSE(m.Zvacs2->isChecked());
 }
 
+// What the user sees at the switch's place, off and then on: the two states must be told apart
+// at a glance, not by a frame line or two.
+double MeanLuminance(const QImage& image) {
+  double sum = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) sum += qGray(image.pixel(x, y));
+  }
+  return sum / (image.width() * image.height());
+}
+
+TEST_F(SelectionSwitchTest, OnAndOffLookPlainlyDifferent) {
+  Start();
+  TMainZorna& m = Main();
+  m.show();
+  ShowEnlargementButtons(m);
+  QWidget* body = m.Zvacs1->parentWidget();
+  const QRect place = m.Zvacs1->geometry().united(m.Zvacs2->geometry());
+  const double off = MeanLuminance(body->grab(place).toImage());
+  m.Zvacs2Click(m.Zvacs2);
+  const double on = MeanLuminance(body->grab(place).toImage());
+  EXPECT_GT(std::abs(on - off), 40) << "off " << off << ", on " << on;
+}
+
 using SelectionHintTest = AppTest;
 
 const QString kUnlockHint =

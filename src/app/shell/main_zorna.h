@@ -141,6 +141,8 @@ class TMainZorna : public QWidget {
   void BtnThemeClick(QObject* sender);
   void BtnSaveClick(QObject* sender);
   void BtnCopyClick(QObject* sender);
+  // The container's height below which the strip's lowest button would be cut.
+  int StripHeightNeeded() const;
   AlignPanel* Panel6 = nullptr;
   ImageControl* ImageOkno = nullptr;
   ImageControl* ImageSkinVyrobil = nullptr;

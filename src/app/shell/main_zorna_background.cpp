@@ -21,7 +21,16 @@ void TMainZorna::SetUpBackgroundPanel() {
        "transparentne (pixel max, max)", "orezať okraje (od 1,1)", "orezať okraje (od max, max)",
        "orezať okraje (od 1,1 a max, max)"});
   ComboBox3->setGeometry(4, 9, 72, 21);
-  ComboBox3->view()->setMinimumWidth(210);
+  // The closed list is narrow: the open one is as wide as its longest text, and the closed one
+  // tells its whole text as a tooltip.
+  QAbstractItemView* modes = ComboBox3->view();
+  const QFontMetrics metrics(modes->font());
+  int longest = 0;
+  for (int i = 0; i < ComboBox3->count(); ++i) {
+    longest = std::max(longest, metrics.horizontalAdvance(ComboBox3->itemText(i)));
+  }
+  modes->setMinimumWidth(longest + 2 * modes->frameWidth() + 24);  // with the items' margins
+  connect(ComboBox3, &QComboBox::currentTextChanged, ComboBox3, &QWidget::setToolTip);
   ComboBoxEx1 = new QComboBox(body);
   ComboBoxEx1->setObjectName("ComboBoxEx1");
   ComboBoxEx1->setFocusPolicy(Qt::ClickFocus);

@@ -127,7 +127,9 @@ void TMainZorna::ImageVstupMinClick(QObject* sender) {
     }
   }
   const ToolPanel& vystup = Panel("Vystup");
-  SetHeight(Panel1, ImageSpodok->Picture().Height() + vystup.panel->y() + vystup.panel->height());
+  const int column = ImageSpodok->Picture().Height() + vystup.panel->y() + vystup.panel->height();
+  // A short column (small output, panels collapsed) must not cut the strip's lowest buttons.
+  SetHeight(Panel1, std::max(column, StripHeightNeeded()));
 }
 
 void TMainZorna::NastavVelkosti() {
@@ -138,7 +140,9 @@ void TMainZorna::NastavVelkosti() {
   ToolPanel& podklad = Panel("Podklad");
   if (!Collapsed(vstup)) SetHeight(vstup.panel, std::max(32, n) + vstup.hlavicka->height() + 18);
   if (!Collapsed(vystup)) SetHeight(vystup.panel, std::max(32, n) + vystup.hlavicka->height() + 18);
-  if (!Collapsed(lupa)) SetHeight(lupa.panel, lupa.hlavicka->height() + Image3->width() + 18);
+  // A small magnifier still leaves room for its size list below the caption bar.
+  const int lupa_body = std::max(Image3->width() + 18, ComboBox4->geometry().bottom() + 5);
+  if (!Collapsed(lupa)) SetHeight(lupa.panel, lupa.hlavicka->height() + lupa_body);
   if (!Collapsed(podklad))
     SetHeight(podklad.panel, podklad.hlavicka->height() + ComboBoxEx1->width() + 18);
   SetWidth(PanelOkna, std::max(75, std::max(Image3->width(), n)) + 95);

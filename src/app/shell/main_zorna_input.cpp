@@ -28,10 +28,11 @@ void TMainZorna::SetUpInputPanel() {
   BtnOdomknute->setGeometry(4, 32, 17, 17);
   BtnOdomknute->hide();
   Zvacs2 = MakeToolButton(body, "Zvacs2", "");
-  Zvacs2->setIcon(PlainEnlargeGlyph());
+  Zvacs2->setIcon(PlainEnlargeGlyph(false));
   Zvacs2->setGeometry(24, 32, 17, 17);
   Zvacs1 = MakeToolButton(body, "Zvacs1", "");
-  Zvacs1->setIcon(PlainEnlargeGlyph());
+  Zvacs1->setIcon(PlainEnlargeGlyph(true));
+  Zvacs1->setStyleSheet(kPressedSwitchStyle);
   Zvacs1->setCheckable(true);
   Zvacs1->setChecked(true);  // the pressed look of its group
   Zvacs1->setGeometry(25, 32, 17, 17);

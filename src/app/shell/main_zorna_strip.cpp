@@ -67,6 +67,14 @@ void TMainZorna::SetUpStrip() {
   AddAction("Down", "Ctrl+Down");
 }
 
+int TMainZorna::StripHeightNeeded() const {
+  int bottom = 0;
+  for (const QToolButton* b : Panel6->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly)) {
+    bottom = std::max(bottom, b->geometry().bottom() + 1);
+  }
+  return bottom + 6 + ImageSkinVyrobil->height();
+}
+
 void TMainZorna::BtnMinimizeClick(QObject*) {
   showMinimized();
 }

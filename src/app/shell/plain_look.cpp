@@ -83,14 +83,19 @@ QIcon PlainLockGlyph(bool locked) {
   return QIcon(pixmap);
 }
 
-QIcon PlainEnlargeGlyph() {
+QIcon PlainEnlargeGlyph(bool on) {
   QPixmap pixmap(13, 13);
   pixmap.fill(Qt::transparent);
   QPainter p(&pixmap);
-  p.setPen(QPen(QColor(0x20, 0x40, 0x80), 1.2));
+  p.setPen(QPen(on ? QColor(Qt::white) : QColor(0x20, 0x40, 0x80), 1.2));
   p.drawRect(1, 6, 5, 5);
   p.drawRect(4, 1, 8, 8);
   return QIcon(pixmap);
 }
+
+// Switched on, the enlargement button looks pressed in: a dark sunken face with a light glyph.
+const char* const kPressedSwitchStyle =
+    "QToolButton:enabled { background-color: #2a4f86; border: 1px solid #0f1e36;"
+    " border-top-color: #050a12; border-left-color: #050a12; }";
 
 }  // namespace zorna::app

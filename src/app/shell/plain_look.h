@@ -15,6 +15,8 @@ Bitmap PlainCollapsePicture();
 Bitmap PlainBodyPicture(int width, int height);
 // Small glyphs of the input panel: a padlock (closed or open) and the enlargement arrows.
 QIcon PlainLockGlyph(bool locked);
-QIcon PlainEnlargeGlyph();
+QIcon PlainEnlargeGlyph(bool on);
+// The style of the enlargement switch's "on" button, so that its pressed state is plain to see.
+extern const char* const kPressedSwitchStyle;
 
 }  // namespace zorna::app
