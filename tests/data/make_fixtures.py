@@ -514,6 +514,7 @@ def make_pack():
         'pack-block-longer-than-65025.mk': (b'x\0\1\0\0\xfe\xff\1\2', []),
         'pack-first-entry-without-name.mk': (b'\0\1\0', []),
         'pack-empty-name-after-first-entry.mk': (b'x\0\0\0\0', [('x', b'')]),
+        'pack-random-bytes.mk': (bytes(random.Random(8).randrange(256) for _ in range(5000)), []),
     }
     for name, (data, stays) in invalid.items():
         f.write('invalid', name, data)
