@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -166,8 +168,13 @@ inline void ExpectSamePicture(const Bitmap& got, const Bitmap& want, int toleran
       const int most = std::max({std::abs(RedOf(a) - RedOf(b)), std::abs(GreenOf(a) - GreenOf(b)),
                                  std::abs(BlueOf(a) - BlueOf(b))});
       if (most > tolerance) {
-        ADD_FAILURE() << what << ": pixel (" << x << ", " << y << ") is " << std::hex << a
-                      << ", not " << b;
+        auto rgb = [](Colorref c) {
+          char text[8];
+          std::snprintf(text, sizeof text, "%02X%02X%02X", RedOf(c), GreenOf(c), BlueOf(c));
+          return std::string(text);
+        };
+        ADD_FAILURE() << what << ": pixel (" << x << ", " << y << ") is " << rgb(a) << ", not "
+                      << rgb(b);
         return;
       }
     }
@@ -183,15 +190,35 @@ inline void ExpectSameBytes(const std::vector<uint8_t>& got, const std::vector<u
                 << "; first difference at offset " << (differ.first - got.begin());
 }
 
-// The message of the zorna::Error that the call throws, or "accepted".
-template <typename Call>
-std::string ErrorOf(Call call) {
-  try {
-    call();
-  } catch (const Error& e) {
-    return e.what();
+// Every valid file of the format reads, through decode (bytes to picture), as the picture of
+// its ".ppm" sidecar.
+template <typename Decode>
+void ExpectValidFilesShowTheirPictures(const std::string& format, const std::string& extension,
+                                       Decode decode, int tolerance) {
+  for (const auto& file : FixtureFiles(format, "valid", extension)) {
+    Bitmap picture;
+    ASSERT_NO_THROW(picture = decode(ReadWholeFile(file))) << file.filename();
+    ExpectSamePicture(picture, ReadPpm(Sidecar(file, ".ppm")), tolerance, file.filename().string());
   }
-  return "accepted";
+}
+
+// Every invalid file of the format is refused with a zorna::Error whose message starts with
+// `message`, all of them within `milliseconds`: a lying header must not cost time or memory.
+template <typename Decode>
+void ExpectInvalidFilesRefused(const std::string& format, const std::string& extension,
+                               Decode decode, const std::string& message, int milliseconds) {
+  const auto start = std::chrono::steady_clock::now();
+  for (const auto& file : FixtureFiles(format, "invalid", extension)) {
+    std::string error = "accepted";
+    try {
+      decode(ReadWholeFile(file));
+    } catch (const Error& e) {
+      error = e.what();
+    }
+    EXPECT_EQ(error.rfind(message, 0), 0u) << file.filename() << ": " << error;
+  }
+  const auto elapsed = std::chrono::steady_clock::now() - start;
+  EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(), milliseconds);
 }
 
 }  // namespace zorna::testing
