@@ -1,13 +1,10 @@
 // Unpacking any bytes as a pack into a scratch program folder: it must end, never crash, and
 // never write outside the folder, not even through the link planted in its "Skin".
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <string>
 
+#include "scratch_folder.h"
 #include "support/pack_file.h"
 
 namespace {
@@ -15,25 +12,12 @@ namespace {
 namespace fs = std::filesystem;
 
 struct Scratch {
-  fs::path top;
-  fs::path root;     // the program folder
-  fs::path outside;  // must stay empty
-  fs::path pack;
-  Scratch() {
-    // A memory-backed folder when there is one: every run writes files.
-    const fs::path base =
-        ::access("/dev/shm", W_OK) == 0 ? fs::path("/dev/shm") : fs::temp_directory_path();
-    std::string pattern = (base / "zorna-fuzz-unpack-XXXXXX").string();
-    top = ::mkdtemp(pattern.data());
-    root = top / "program";
-    outside = top / "outside";
-    pack = top / "in.mk";
-    fs::create_directories(outside);
-  }
-  ~Scratch() {
-    std::error_code ec;
-    fs::remove_all(top, ec);
-  }
+  ScratchFolder folder{"zorna-fuzz-unpack"};
+  const fs::path& top = folder.Path();
+  fs::path root = top / "program";     // the program folder
+  fs::path outside = top / "outside";  // must stay empty
+  fs::path pack = top / "in.mk";
+  Scratch() { fs::create_directories(outside); }
   void Reset() const {
     std::error_code ec;
     fs::remove_all(root, ec);
@@ -59,8 +43,7 @@ Scratch& TheScratch() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const Scratch& scratch = TheScratch();
   scratch.Reset();
-  std::ofstream(scratch.pack, std::ios::binary)
-      .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  WriteBytes(scratch.pack, data, size);
   // A small limit keeps each run short; the limit itself is what is being checked.
   zorna::UnpackLimits limits;
   limits.max_total_bytes = 1u << 20;

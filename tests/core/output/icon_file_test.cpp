@@ -18,9 +18,6 @@ constexpr Colorref kGreen = Rgb(0, 128, 0);
 uint32_t Read32(const std::vector<uint8_t>& b, size_t at) {
   return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<uint32_t>(b[at + 3]) << 24);
 }
-uint16_t Read16(const std::vector<uint8_t>& b, size_t at) {
-  return b[at] | (b[at + 1] << 8);
-}
 
 // Reads one pixel of a written icon file back: its colour (through the file's own table) and
 // whether its mask bit says transparent. Rows are stored bottom first.
@@ -65,41 +62,6 @@ TEST(IconFile, SizesFollowTheSide) {
     EXPECT_EQ(file.size(), bytes) << side;
     EXPECT_EQ(Read32(file, 14), bytes - 22) << side;
   }
-}
-
-TEST(IconFile, HeaderAndColourTableAreLaidOutAsTheDesktopWritesThem) {
-  const auto file = EncodeIconFile(MakeIcon(Bitmap(20, 20), IconTransparency::kOpaque));
-  EXPECT_EQ(Read16(file, 0), 0);
-  EXPECT_EQ(Read16(file, 2), 1);
-  EXPECT_EQ(Read16(file, 4), 1);
-  EXPECT_EQ(file[6], 20);
-  EXPECT_EQ(file[7], 20);
-  EXPECT_EQ(Read16(file, 8), 4);
-  EXPECT_EQ(Read16(file, 10), 0);
-  EXPECT_EQ(Read16(file, 12), 0);
-  EXPECT_EQ(Read32(file, 18), 22u);
-  // Information header.
-  EXPECT_EQ(Read32(file, 22), 40u);
-  EXPECT_EQ(Read32(file, 26), 20u);
-  EXPECT_EQ(Read32(file, 30), 40u);
-  EXPECT_EQ(Read16(file, 34), 1);
-  EXPECT_EQ(Read16(file, 36), 4);
-  EXPECT_EQ(Read32(file, 38), 0u);
-  EXPECT_EQ(Read32(file, 42), 12u * 20u);
-  EXPECT_EQ(Read32(file, 46), 0u);
-  EXPECT_EQ(Read32(file, 50), 0u);
-  EXPECT_EQ(Read32(file, 54), 16u);
-  EXPECT_EQ(Read32(file, 58), 0u);
-  // Sixteen distinct entries, blue-green-red-0, holding black and white.
-  std::vector<Colorref> table;
-  for (int i = 0; i < 16; ++i) {
-    EXPECT_EQ(file[62 + 4 * i + 3], 0);
-    table.push_back(Rgb(file[62 + 4 * i + 2], file[62 + 4 * i + 1], file[62 + 4 * i]));
-  }
-  std::sort(table.begin(), table.end());
-  EXPECT_EQ(std::unique(table.begin(), table.end()), table.end());
-  EXPECT_TRUE(std::binary_search(table.begin(), table.end(), kBlack));
-  EXPECT_TRUE(std::binary_search(table.begin(), table.end(), kWhite));
 }
 
 TEST(IconFile, SidesOutsideFiveTo128AreRefusedAndNothingIsWritten) {

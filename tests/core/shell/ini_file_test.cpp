@@ -49,23 +49,6 @@ TEST(IniFile, NamesAreStoredInCodePage1250AndMatchedWithoutCase) {
   EXPECT_TRUE(ini.ReadBool("obrázok", "ZVÄČŠIŤ", false));
 }
 
-TEST(IniFile, ValuesAreTrimmedAndNumbersFollowTheProfileRules) {
-  TestFolder dir;
-  const auto path = dir / "Zorna.ini";
-  WriteRaw(path,
-           "[A]\r\n  x =  42  "
-           "\r\nhex=0x1F\r\ndollar=$10\r\nbad=12abc\r\nempty=\r\nneg=-7\r\nbig=99999999999\r\n");
-  IniFile ini(path);
-  EXPECT_EQ(ini.ReadInteger("A", "x", 0), 42);
-  EXPECT_EQ(ini.ReadInteger("A", "hex", 0), 31);
-  EXPECT_EQ(ini.ReadInteger("A", "dollar", 0), 16);
-  EXPECT_EQ(ini.ReadInteger("A", "bad", 5), 5);
-  EXPECT_EQ(ini.ReadInteger("A", "empty", 5), 5);
-  EXPECT_EQ(ini.ReadInteger("A", "neg", 0), -7);
-  EXPECT_EQ(ini.ReadInteger("A", "big", 3), 3);
-  EXPECT_EQ(ini.ReadInteger("A", "missing", -1), -1);
-}
-
 TEST(IniFile, WritesKeepEveryOtherLine) {
   TestFolder dir;
   const auto path = dir / "Zorna.ini";
@@ -80,17 +63,6 @@ TEST(IniFile, WritesKeepEveryOtherLine) {
       ReadWholeFileText(path),
       "; user's note\r\n[Skin]\r\n\xC8\xEDslo=0\r\nfoo=bar\r\nnew=5\r\n\r\n[Other]\r\nkeep=me\r\n"
       "\r\n[Third]\r\nk=v\r\n");
-}
-
-TEST(IniFile, BinaryGarbageReadsAsDefaults) {
-  TestFolder dir;
-  const auto path = dir / "Zorna.ini";
-  std::string garbage;
-  for (int i = 0; i < 5000; ++i) garbage += static_cast<char>((i * 7919) & 0xFF);
-  WriteRaw(path, garbage);
-  IniFile ini(path);
-  EXPECT_EQ(ini.ReadInteger("Obrázok", "Výstup", 3), 3);
-  EXPECT_EQ(ini.ReadInteger("Lupa", "Veľkosť", 2), 2);
 }
 
 TEST(IniFile, HugeFileIsKeptAsideInsteadOfLost) {

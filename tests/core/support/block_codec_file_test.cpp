@@ -10,9 +10,9 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-TEST(BlockCodecFile, HeaderHoldsTheMethodAndItsParametersOnly) {
-  EXPECT_EQ(EncodeBlockFile(Bytes{1, 2, 3}), (Bytes{0, 1, 2, 3}));
-  EXPECT_EQ(EncodeBlockFile(Bytes(100, 0)), (Bytes{1, 0, 1, 0, 1, 100, 0, 0}));
+// The header's layout, one block of payload at most and the damaged files are examples in
+// docs/formats and files in tests/data/iko.
+TEST(BlockCodecFile, DrawnPictureShrinksAndComesBack) {
   Bytes picture = samples::Bitmap24(64, 64, 3);
   picture.erase(picture.begin(), picture.begin() + 3);
   const Bytes file = EncodeBlockFile(picture);
@@ -20,21 +20,6 @@ TEST(BlockCodecFile, HeaderHoldsTheMethodAndItsParametersOnly) {
   const BlockFileContents back = DecodeBlockFile(file);
   EXPECT_TRUE(back.complete);
   EXPECT_EQ(back.block, picture);
-}
-
-TEST(BlockCodecFile, ReadsAtMostOneBlockOfPayloadAndReportsDamage) {
-  Bytes stored{0};
-  stored.insert(stored.end(), kBlockSize + 50, 'x');
-  const BlockFileContents first = DecodeBlockFile(stored);
-  EXPECT_TRUE(first.complete);
-  EXPECT_EQ(first.block.size(), kBlockSize);
-  EXPECT_FALSE(DecodeBlockFile(Bytes{}).complete);
-  EXPECT_FALSE(DecodeBlockFile(Bytes{6, 1}).complete);        // cut inside the escape pair
-  EXPECT_FALSE(DecodeBlockFile(Bytes{4, 1, 1}).complete);     // no entry count
-  EXPECT_FALSE(DecodeBlockFile(Bytes{8, 1, 2, 3}).complete);  // no such method
-  const BlockFileContents words = DecodeBlockFile(Bytes{3, 0, 'o', 'k'});  // no entries
-  EXPECT_TRUE(words.complete);
-  EXPECT_EQ(words.block, (Bytes{'o', 'k'}));
 }
 
 }  // namespace

@@ -73,21 +73,6 @@ TEST_F(PackFile, PacksAndUnpacksFilesOfEveryBlockCount) {
   EXPECT_EQ(listing.entries[4].methods, (std::vector<uint8_t>{0}));
 }
 
-TEST_F(PackFile, WritesTheLayoutByteForByte) {
-  WriteFile("e", {});
-  Bytes over(kBlockSize + 1, 'z');
-  over.back() = 'q';
-  WriteFile("Dáta/o", over);
-  ASSERT_TRUE(ZbalSubory({"e", "Dáta/o"}, "p.mk").completed);
-  const BlockPayload first = EncodeBlock(Bytes(kBlockSize, 'z'));
-  Bytes expected = {'e', 0, 0, 0, 'D', 0xE1, 't', 'a', '\\', 'o', 0, 2, 0, first.method};
-  expected.insert(expected.end(), {static_cast<uint8_t>(first.payload.size()), 0});
-  expected.insert(expected.end(), {first.pair.first, first.pair.second});
-  expected.insert(expected.end(), first.payload.begin(), first.payload.end());
-  expected.insert(expected.end(), {0, 1, 0, 'q'});  // the last block: one byte, stored
-  EXPECT_EQ(ReadFile("p.mk"), expected);
-}
-
 TEST_F(PackFile, ReportsProgressAndIdlesAfterwards) {
   WriteFile("a", samples::Random(2 * kBlockSize, 1));
   WriteFile("b", {1, 2, 3});
@@ -140,28 +125,6 @@ TEST_F(PackFile, CutPacksStopSilentlyAndKeepWhatWasWritten) {
   ASSERT_TRUE(Unpack(pack).completed);
   EXPECT_EQ(ReadFile(root / "Data" / "second.txt"),
             Bytes({'a', 'b', 'x', 'x', 'x', 'x', 'x', 'x', 'x', 'x', 'x'}));
-}
-
-TEST_F(PackFile, FilesThatAreNotPacksLeaveNothingBehind) {
-  const std::vector<Bytes> not_packs = {
-      {},
-      Bytes(10000, 'a'),                           // a name without an end
-      {'x', 0},                                    // no block count
-      {'x', 0, 1, 0, 9, 5, 0, 1, 2, 3, 4, 5},      // method 9
-      {'x', 0, 1, 0, 0, 254, 255, 1, 2},           // a block longer than 65 025 bytes
-      {'x', 0, 255, 255, 0, 3, 0, 'a', 'b', 'c'},  // more blocks than the file holds
-      {0, 1, 0},                                   // no name
-      {'x', 0, 0, 0, 0},                           // an empty name after the first entry
-      samples::Random(5000, 8),
-  };
-  for (size_t i = 0; i < not_packs.size(); ++i) {
-    const PackResult result = Unpack(not_packs[i]);
-    EXPECT_FALSE(result.completed) << "case " << i;
-    EXPECT_FALSE(result.problem.empty()) << "case " << i;
-  }
-  // Only entries whose first block was whole (or that have no blocks) were written: "x", twice.
-  EXPECT_EQ(FilesBelow(root), 1u);
-  EXPECT_EQ(FilesBelow(scratch.Path()) - FilesBelow(root), 1u);  // in.mk itself
 }
 
 TEST_F(PackFile, HostileNamesNeverLeaveTheRoot) {

@@ -5,11 +5,15 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "core/fixtures.h"
 #include "support/base255.h"
 #include "support/block_codec.h"
+#include "support/cp1250.h"
+#include "support/pack_paths.h"
 
 namespace zorna::testing {
 
@@ -48,6 +52,41 @@ inline void WriteFile(const fs::path& path, const Bytes& bytes) {
 inline Bytes ReadFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+// Every file below root, by its path relative to root, with its bytes.
+inline std::map<std::string, Bytes> FilesWithContents(const fs::path& root) {
+  std::map<std::string, Bytes> files;
+  for (const auto& entry : fs::recursive_directory_iterator(root)) {
+    if (entry.is_regular_file()) {
+      files[entry.path().lexically_relative(root).string()] = ReadFile(entry.path());
+    }
+  }
+  return files;
+}
+
+// Where the entries (stored names as UTF-8) land when unpacked from current below root, with
+// their bytes; entries that the reader skips are left out.
+inline std::map<std::string, Bytes> Destinations(const Entries& entries, const fs::path& current,
+                                                 const fs::path& root) {
+  std::map<std::string, Bytes> files;
+  for (const auto& [name, bytes] : entries) {
+    const auto parts = PackEntryDestination(Utf8ToCp1250(name), current, root);
+    if (!parts) continue;
+    fs::path path;
+    for (const std::string& part : *parts) path /= part;
+    files[path.string()] = bytes;
+  }
+  return files;
+}
+
+inline void ExpectSameFiles(const std::map<std::string, Bytes>& got,
+                            const std::map<std::string, Bytes>& want, const std::string& what) {
+  std::string got_names, want_names;
+  for (const auto& file : got) got_names += file.first + "; ";
+  for (const auto& file : want) want_names += file.first + "; ";
+  ASSERT_EQ(got_names, want_names) << what;
+  for (const auto& [name, bytes] : want) ExpectSameBytes(got.at(name), bytes, what + ": " + name);
 }
 
 // Builds pack bytes entry by entry, block by block, exactly as the layout gives them.
