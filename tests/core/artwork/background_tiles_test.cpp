@@ -1,4 +1,4 @@
-#include "composition/background_tiles.h"
+#include "artwork/background_tiles.h"
 
 #include <gtest/gtest.h>
 
