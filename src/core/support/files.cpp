@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -31,6 +32,23 @@ std::vector<uint8_t> ReadWholeFile(const fs::path& path) {
   if (size > 0 && !in.read(reinterpret_cast<char*>(bytes.data()), size)) {
     throw CannotOpenFile(path.string());
   }
+  return bytes;
+}
+
+std::vector<uint8_t> ReadFileStart(const fs::path& path, size_t max_bytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw CannotOpenFile(path.string());
+  std::vector<uint8_t> bytes;
+  constexpr size_t kPiece = 64 * 1024;
+  while (bytes.size() < max_bytes) {
+    const size_t at = bytes.size();
+    bytes.resize(at + std::min(kPiece, max_bytes - at));
+    in.read(reinterpret_cast<char*>(bytes.data() + at),
+            static_cast<std::streamsize>(bytes.size() - at));
+    bytes.resize(at + static_cast<size_t>(in.gcount()));
+    if (!in) break;
+  }
+  if (in.bad()) throw CannotOpenFile(path.string());
   return bytes;
 }
 

@@ -13,6 +13,9 @@ namespace zorna {
 // that was there before; it throws CannotCreateFile.
 std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path);
 std::string ReadWholeFileText(const std::filesystem::path& path);
+// The first max_bytes bytes of a file (all of a shorter one), for readers that never need more:
+// a huge file costs them no more memory than a file of their own size. Throws CannotOpenFile.
+std::vector<uint8_t> ReadFileStart(const std::filesystem::path& path, size_t max_bytes);
 
 // Writes all bytes to an open file descriptor, retrying short writes; throws CannotCreateFile
 // naming shown_name.
