@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "app/shell/main_zorna.h"
-#include "support/files.h"
 #include "support/progress.h"
+#include "support/text_helpers.h"
 
 namespace zorna::app {
 namespace {

@@ -10,7 +10,7 @@
 #include "app/shell/main_zorna.h"
 #include "composition/preview.h"
 #include "composition/transforms.h"
-#include "support/files.h"
+#include "support/text_helpers.h"
 
 namespace zorna::app {
 

@@ -8,7 +8,7 @@
 #include "app/shell/forms.h"
 #include "app/shell/main_zorna.h"
 #include "app/shell/settings_access.h"
-#include "support/files.h"
+#include "support/text_helpers.h"
 
 namespace zorna::app {
 namespace {

@@ -1,9 +1,7 @@
 #include "support/files.h"
 
 #include <fcntl.h>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -14,9 +12,6 @@
 #include <random>
 
 #include "support/error.h"
-#include "support/number_scan.h"
-
-extern char** environ;
 
 namespace zorna {
 namespace fs = std::filesystem;
@@ -205,11 +200,6 @@ std::string DocasnyPriecinok() {
   return PridajLomitko(ec ? std::string("/tmp") : temp.string());
 }
 
-int PoziciaVTexte(std::string_view sub, std::string_view text) {
-  const size_t at = text.find(sub);
-  return at == std::string_view::npos ? 0 : static_cast<int>(at) + 1;
-}
-
 bool ZmazSubor(const std::string& path) {
   if (::unlink(path.c_str()) == 0) return true;
   if (errno == ENOENT) return false;
@@ -276,44 +266,6 @@ int64_t VelkostSuboru(const std::string& path) {
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
   return static_cast<int64_t>(st.st_size);
-}
-
-int SpustACakaj(const std::vector<std::string>& argv) {
-  if (argv.empty()) return -1;
-  std::vector<char*> args;
-  for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-  args.push_back(nullptr);
-  pid_t pid = 0;
-  if (::posix_spawnp(&pid, args[0], nullptr, nullptr, args.data(), environ) != 0) return -1;
-  int status = 0;
-  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-  }
-  // posix_spawnp reports a missing program through the child's exit status 127.
-  if (WIFEXITED(status) && WEXITSTATUS(status) == 127) return -1;
-  return 1;
-}
-
-std::string BezPripony(const std::string& name) {
-  const size_t dot = name.rfind('.');
-  return dot == std::string::npos ? name : name.substr(0, dot);
-}
-
-std::string OdstranVsetky(std::string_view sub, std::string text) {
-  if (sub.empty()) return text;
-  for (size_t at = text.find(sub); at != std::string::npos; at = text.find(sub)) {
-    text.erase(at, sub.size());
-  }
-  return text;
-}
-
-int32_t CisloNaZaciatku(std::string_view text) {
-  size_t b = 0, e = text.size();
-  while (b < e && static_cast<unsigned char>(text[b]) <= ' ') ++b;
-  while (e > b && static_cast<unsigned char>(text[e - 1]) <= ' ') --e;
-  const ScannedNumber n = ScanNumber(text.substr(b, e - b));
-  // Past 32 bits the value wraps, as a 32-bit reader would leave it.
-  const uint32_t value = n.low32;
-  return static_cast<int32_t>(n.negative ? 0u - value : value);
 }
 
 }  // namespace zorna

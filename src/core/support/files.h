@@ -69,23 +69,12 @@ void SetReadOnly(const std::filesystem::path& path, bool read_only);
 std::string PridajLomitko(const std::string& path);
 // The system's temporary folder, ending in "/".
 std::string DocasnyPriecinok();
-// 1-based position of the first occurrence of sub in text, 0 when absent.
-int PoziciaVTexte(std::string_view sub, std::string_view text);
 // Deletes a file, also a read-only one; true when the file is gone.
 bool ZmazSubor(const std::string& path);
 // Deletes every file (not folder) of folder matching mask ("*" and "?" wildcards).
 void ZmazSuboryMaskou(std::string folder, const std::string& mask);
 // Size of the file in bytes; -1 when it cannot be opened.
 int64_t VelkostSuboru(const std::string& path);
-// Runs the program with its arguments (never through a shell) and waits for it: 1 once it has
-// ended, -1 when it cannot be started.
-int SpustACakaj(const std::vector<std::string>& argv);
-// The name without its extension (from the last "." on).
-std::string BezPripony(const std::string& name);
-// The text with every occurrence of sub removed, also those that a removal creates.
-std::string OdstranVsetky(std::string_view sub, std::string text);
-// The leading integer of a text such as "64 x 64"; 0 when there is none.
-int32_t CisloNaZaciatku(std::string_view text);
 
 // True when name matches a mask of "*" and "?" wildcards, ignoring ASCII case as the desktop does.
 bool MatchesMask(std::string_view name, std::string_view mask);

@@ -19,25 +19,7 @@ void Touch(const fs::path& path, const std::string& text = "x") {
   std::ofstream(path) << text;
 }
 
-TEST(CisloNaZaciatku, ReadsTheLeadingNumberOfACaption) {
-  EXPECT_EQ(CisloNaZaciatku("64 x 64"), 64);
-  EXPECT_EQ(CisloNaZaciatku("  32 x 32 \t"), 32);
-  EXPECT_EQ(CisloNaZaciatku("128 x 128"), 128);
-  EXPECT_EQ(CisloNaZaciatku("vlastný"), 0);
-  EXPECT_EQ(CisloNaZaciatku(""), 0);
-  EXPECT_EQ(CisloNaZaciatku("-5px"), -5);
-  EXPECT_EQ(CisloNaZaciatku("0x1f!"), 31);
-  EXPECT_EQ(CisloNaZaciatku("$ff"), 255);
-}
-
-TEST(TextHelpers, ExtensionsSubstringsAndPositions) {
-  EXPECT_EQ(BezPripony("obrazok.stary.bmp"), "obrazok.stary");
-  EXPECT_EQ(BezPripony("bez"), "bez");
-  EXPECT_EQ(BezPripony("moje.ikony/subor"), "moje");  // the dot of the folder counts too
-  EXPECT_EQ(OdstranVsetky("ab", "aabb"), "");
-  EXPECT_EQ(OdstranVsetky("Min", "ImageLupaMin"), "ImageLupa");
-  EXPECT_EQ(PoziciaVTexte("x", "64 x 64"), 4);
-  EXPECT_EQ(PoziciaVTexte("q", "64 x 64"), 0);
+TEST(PridajLomitko, EndsFolderTextsWithOneSlash) {
   EXPECT_EQ(PridajLomitko("/tmp"), "/tmp/");
   EXPECT_EQ(PridajLomitko("/tmp/"), "/tmp/");
   EXPECT_EQ(DocasnyPriecinok().back(), '/');
@@ -74,15 +56,6 @@ TEST(VelkostSuboru, MeasuresAlsoReadOnlyFiles) {
   EXPECT_EQ(VelkostSuboru((dir / "f").string()), 5);
   EXPECT_TRUE(IsReadOnly(dir / "f"));
   EXPECT_EQ(VelkostSuboru((dir / "none").string()), -1);
-}
-
-TEST(SpustACakaj, WaitsForTheProgramAndReportsMissingOnes) {
-  TestFolder dir;
-  const fs::path marker = dir / "done";
-  EXPECT_EQ(SpustACakaj({"sh", "-c", "sleep 0.2; echo ok > '" + marker.string() + "'"}), 1);
-  EXPECT_TRUE(fs::exists(marker));  // it waited for the end
-  EXPECT_EQ(SpustACakaj({"/no/such/paint-program", "x"}), -1);
-  EXPECT_EQ(SpustACakaj({}), -1);
 }
 
 TEST(FindPathIgnoringCase, ResolvesEachComponentWhenTheExactOneIsMissing) {
