@@ -5,13 +5,13 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <random>
 
 #include "support/error.h"
+#include "support/file_names.h"
 
 namespace zorna {
 namespace fs = std::filesystem;
@@ -136,21 +136,6 @@ void WriteFileAtomically(const fs::path& path, const void* data, size_t size) {
   file.Commit();
 }
 
-namespace {
-
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
-}
-
-}  // namespace
-
 fs::path FindPathIgnoringCase(const fs::path& path) {
   std::error_code ec;
   if (fs::exists(fs::symlink_status(path, ec))) return path;
@@ -163,7 +148,7 @@ fs::path FindPathIgnoringCase(const fs::path& path) {
       const fs::path folder = resolved.empty() ? fs::path(".") : resolved;
       for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (EqualIgnoringAsciiCase(name, part.string())) {
+        if (SameFileName(name, part.string())) {
           candidate = resolved / name;
           found = true;
           break;
@@ -217,28 +202,6 @@ bool ZmazSubor(const std::string& path) {
   }
   if (was_read_only) SetReadOnly(path, true);
   return false;
-}
-
-bool MatchesMask(std::string_view name, std::string_view mask) {
-  size_t n = 0, m = 0, star = std::string_view::npos, mark = 0;
-  while (n < name.size()) {
-    if (m < mask.size() &&
-        (mask[m] == '?' || std::tolower(static_cast<unsigned char>(mask[m])) ==
-                               std::tolower(static_cast<unsigned char>(name[n])))) {
-      ++n;
-      ++m;
-    } else if (m < mask.size() && mask[m] == '*') {
-      star = m++;
-      mark = n;
-    } else if (star != std::string_view::npos) {
-      m = star + 1;
-      n = ++mark;
-    } else {
-      return false;
-    }
-  }
-  while (m < mask.size() && mask[m] == '*') ++m;
-  return m == mask.size();
 }
 
 void ZmazSuboryMaskou(std::string folder, const std::string& mask) {

@@ -57,7 +57,7 @@ inline void WriteFileAtomically(const std::filesystem::path& path,
 }
 
 // Paths of the program's own files use "/" and are looked up component by component without
-// regard to case when the exact spelling is missing ("Skin" and "skin", "Data" and "data").
+// regard to case (SameFileName) when the exact spelling is missing ("Skin" and "skin").
 // Components that exist nowhere are kept as given, so the result can name a file to create.
 std::filesystem::path FindPathIgnoringCase(const std::filesystem::path& path);
 
@@ -71,12 +71,9 @@ std::string PridajLomitko(const std::string& path);
 std::string DocasnyPriecinok();
 // Deletes a file, also a read-only one; true when the file is gone.
 bool ZmazSubor(const std::string& path);
-// Deletes every file (not folder) of folder matching mask ("*" and "?" wildcards).
+// Deletes every file (not folder) of folder matching mask (MatchesMask).
 void ZmazSuboryMaskou(std::string folder, const std::string& mask);
 // Size of the file in bytes; -1 when it cannot be opened.
 int64_t VelkostSuboru(const std::string& path);
-
-// True when name matches a mask of "*" and "?" wildcards, ignoring ASCII case as the desktop does.
-bool MatchesMask(std::string_view name, std::string_view mask);
 
 }  // namespace zorna

@@ -10,6 +10,7 @@
 
 #include "support/cp1250.h"
 #include "support/error.h"
+#include "support/file_names.h"
 
 namespace zorna {
 namespace {
@@ -27,7 +28,7 @@ std::vector<std::string> SplitPath(std::string_view path) {
 }
 
 bool IsSkinFolder(const std::string& name) {
-  return name.size() == 4 && EqualIgnoringCaseCp1250(name, "skin");
+  return SameFileName(name, "skin");
 }
 
 // Applies names to the folder `at`, "." staying and ".." going up (never above the top).
@@ -73,9 +74,8 @@ std::string MatchName(int folder, const std::string& wanted) {
     return wanted;
   }
   std::string found = wanted;
-  const std::string wanted_cp1250 = Utf8ToCp1250(wanted);
   while (const dirent* entry = ::readdir(listing)) {
-    if (EqualIgnoringCaseCp1250(Utf8ToCp1250(entry->d_name), wanted_cp1250)) {
+    if (SameFileName(entry->d_name, wanted)) {
       found = entry->d_name;
       break;
     }

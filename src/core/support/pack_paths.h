@@ -49,7 +49,8 @@ class FileDescriptor {
 };
 
 // Creates (or truncates) the file components below the open root folder, creating missing
-// folders on the way. Names are matched without regard to case where the exact one is missing.
+// folders on the way. Names are matched without regard to case (SameFileName) where the exact
+// one is missing.
 // A symbolic link or anything but a folder or plain file on the way is never followed.
 struct CreatedFile {
   enum class Outcome { kCreated, kSkipped, kFailed };

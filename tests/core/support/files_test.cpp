@@ -68,6 +68,14 @@ TEST(FindPathIgnoringCase, ResolvesEachComponentWhenTheExactOneIsMissing) {
   EXPECT_EQ(FindPathIgnoringCase(dir / "SKIN" / "Novy" / "a.bmp"), dir / "skin" / "Novy" / "a.bmp");
 }
 
+TEST(FindPathIgnoringCase, FoldsLettersWithDiacriticsAsUnpackingDoes) {
+  TestFolder dir;
+  fs::create_directories(dir / "Skin" / "Modrý");
+  Touch(dir / "Skin" / "Modrý" / "okno.bmp");
+  EXPECT_EQ(FindPathIgnoringCase(dir / "skin" / "MODRÝ" / "OKNO.bmp"),
+            dir / "Skin" / "Modrý" / "okno.bmp");
+}
+
 TEST(WriteFileAtomically, ReplacesWholeOrNotAtAll) {
   TestFolder dir;
   const fs::path file = dir / "out.bin";
@@ -134,13 +142,6 @@ TEST(WriteFileAtomically, RefusesReadOnlyFilesKeepsLinksAndTakesLongNames) {
   const fs::path longest = dir / (std::string(251, 'n') + ".ico");
   WriteFileAtomically(longest, std::string("long"));
   EXPECT_EQ(ReadWholeFileText(longest), "long");
-}
-
-TEST(MatchesMask, WildcardsIgnoreCase) {
-  EXPECT_TRUE(MatchesMask("ABC.mk", "*.MK"));
-  EXPECT_TRUE(MatchesMask("a1.iko", "a?.iko"));
-  EXPECT_FALSE(MatchesMask("a.iko.bak", "*.iko"));
-  EXPECT_TRUE(MatchesMask("anything", "*"));
 }
 
 TEST(Cp1250, RoundTripsSlovakAndCzechLetters) {
