@@ -75,6 +75,11 @@ fs::path FileBehindLinks(const fs::path& path) {
 
 }  // namespace
 
+std::string TemporaryFileName() {
+  static thread_local std::mt19937 random(std::random_device{}());
+  return ".zorna-" + std::to_string(random()) + ".tmp";
+}
+
 AtomicFileWriter::AtomicFileWriter(const fs::path& target)
     : target_(target), destination_(FileBehindLinks(target)) {
   std::error_code ec;
@@ -84,9 +89,7 @@ AtomicFileWriter::AtomicFileWriter(const fs::path& target)
   }
   const fs::path folder =
       destination_.has_parent_path() ? destination_.parent_path() : fs::path(".");
-  // A short name of its own, so that a name near the length limit can still be saved.
-  static thread_local std::mt19937 random(std::random_device{}());
-  temp_ = folder / (".zorna-" + std::to_string(random()) + ".tmp");
+  temp_ = folder / TemporaryFileName();
   fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (fd_ < 0) throw CannotCreateFile(target.string());
   buffer_.reserve(kBufferSize);

@@ -21,6 +21,10 @@ std::vector<uint8_t> ReadFileStart(const std::filesystem::path& path, size_t max
 // naming shown_name.
 void WriteAll(int fd, const void* data, size_t size, const std::string& shown_name);
 
+// A short name of the program's own for a temporary file beside its target (".zorna-….tmp"),
+// different on each call; short, so that a target name near the length limit still has room.
+std::string TemporaryFileName();
+
 // Writes a file under a temporary name beside the target and renames it over the target on
 // Commit; a writer destroyed without Commit removes its temporary file and leaves the target
 // as it was. A read-only target is refused; a link is kept and the file behind it replaced.
