@@ -198,8 +198,9 @@ bool ZmazSubor(const std::string& path) {
   if (fd >= 0) {
     ::close(fd);
     if (::unlink(path.c_str()) != 0) {
+      const int deletion_error = errno;  // putting the bit back may set errno again
       if (was_read_only) SetReadOnly(path, true);
-      throw Error("I/O error " + std::to_string(errno));
+      throw Error("I/O error " + std::to_string(deletion_error));
     }
     return true;
   }

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstdio>
 #include <fstream>
 
 #include "core/test_folder.h"
@@ -34,6 +38,35 @@ TEST(ZmazSubor, DeletesReadOnlyFilesAndReportsMissingOnes) {
   EXPECT_TRUE(ZmazSubor(file.string()));
   EXPECT_FALSE(fs::exists(file));
   EXPECT_FALSE(ZmazSubor((dir / "nie je").string()));
+}
+
+TEST(ZmazSubor, ReportsTheDeletionsOwnError) {
+  // Another user's read-only file in a folder we may not write: both deletions fail with EACCES,
+  // and so does putting the read-only bit back, with EPERM.
+  if (::geteuid() != 0) GTEST_SKIP() << "needs a file of another user";
+  TestFolder dir;
+  fs::permissions(dir.Path(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                  fs::perms::others_read | fs::perms::others_exec);
+  const fs::path file = dir / "cudzi.bmp";
+  Touch(file);
+  SetReadOnly(file, true);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    int status = 2;
+    if (::setgid(65534) == 0 && ::setuid(65534) == 0) {
+      try {
+        ZmazSubor(file.string());
+      } catch (const Error& e) {
+        status = e.what() == "I/O error " + std::to_string(EACCES) ? 0 : 1;
+        if (status != 0) std::fprintf(stderr, "reported: %s\n", e.what());
+      }
+    }
+    ::_exit(status);
+  }
+  int status = -1;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+  EXPECT_TRUE(fs::exists(file));
 }
 
 TEST(ZmazSuboryMaskou, DeletesMatchingFilesButNotFolders) {
