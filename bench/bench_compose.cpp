@@ -1,7 +1,7 @@
 // One pick composed into the preview, as every mouse move over the screen picture does.
 #include <benchmark/benchmark.h>
 
-#include "composition/background_tiles.h"
+#include "artwork/background_tiles.h"
 #include "composition/preview.h"
 
 namespace {

@@ -23,7 +23,7 @@ seconds="${ZORNA_FUZZ_SECONDS:-$((BUDGET / ${#targets[@]}))}"
 
 CC=clang CXX=clang++ cmake -S "$REPO" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DZORNA_FUZZ=ON -DZORNA_SANITIZE=ON -DZORNA_BUILD_APP=OFF -DZORNA_BUILD_TESTS=OFF \
-  -DZORNA_BUILD_BENCH=OFF >/dev/null
+  -DZORNA_BUILD_BENCH=OFF -DZORNA_WERROR=ON >/dev/null
 cmake --build "$BUILD" -j2 --target "${targets[@]}"
 
 scratch="$(mktemp -d)"

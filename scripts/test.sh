@@ -6,12 +6,13 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 bash "$here/scripts/deps.sh"
 jobs=$(nproc)
 
-cmake -S "$here" -B "$here/build-test" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S "$here" -B "$here/build-test" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORNA_WERROR=ON \
+  >/dev/null
 cmake --build "$here/build-test" -j "$jobs"
 (cd "$here/build-test" && ctest --output-on-failure -j "$jobs")
 
 cmake -S "$here" -B "$here/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZORNA_SANITIZE=ON \
-  -DZORNA_BUILD_BENCH=OFF >/dev/null
+  -DZORNA_BUILD_BENCH=OFF -DZORNA_WERROR=ON >/dev/null
 cmake --build "$here/build-asan" -j "$jobs"
 (cd "$here/build-asan" && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j "$jobs" -E '^e2e\.')
 

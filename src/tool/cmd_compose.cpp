@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "artwork/background_tiles.h"
 #include "command.h"
-#include "composition/background_tiles.h"
 #include "composition/preview.h"
 #include "composition/transforms.h"
 #include "picture/picture_file.h"

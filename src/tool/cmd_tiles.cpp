@@ -3,9 +3,9 @@
 #include <memory>
 #include <string>
 
+#include "artwork/background_tiles.h"
+#include "artwork/tile_sheet.h"
 #include "command.h"
-#include "composition/background_tiles.h"
-#include "composition/tile_sheet.h"
 #include "picture/picture_file.h"
 
 namespace zornatool {

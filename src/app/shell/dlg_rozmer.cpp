@@ -7,7 +7,7 @@
 
 #include "app/shell/settings_access.h"
 #include "shell/settings.h"
-#include "support/files.h"
+#include "support/text_helpers.h"
 
 namespace zorna::app {
 

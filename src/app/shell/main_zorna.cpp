@@ -9,7 +9,7 @@
 #include <stdexcept>
 
 #include "app/shell/popup_keys.h"
-#include "support/files.h"
+#include "support/text_helpers.h"
 
 namespace zorna::app {
 namespace {

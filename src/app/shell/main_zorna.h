@@ -14,7 +14,7 @@
 
 #include "app/widgets/align_panel.h"
 #include "app/widgets/image_control.h"
-#include "composition/background_tiles.h"
+#include "artwork/background_tiles.h"
 #include "picture/bitmap.h"
 
 namespace zorna::app {

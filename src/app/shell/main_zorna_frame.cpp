@@ -5,8 +5,8 @@
 
 #include "app/shell/main_zorna.h"
 #include "app/shell/plain_look.h"
-#include "support/files.h"
 #include "support/progress.h"
+#include "support/text_helpers.h"
 
 namespace zorna::app {
 namespace {

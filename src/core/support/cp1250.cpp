@@ -1,5 +1,6 @@
 #include "support/cp1250.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -174,6 +175,37 @@ bool EqualIgnoringCaseCp1250(std::string_view a, std::string_view b) {
     }
   }
   return true;
+}
+
+std::u32string FoldCaseCp1250(std::string_view utf8) {
+  constexpr char32_t kOutsideUnicode = 0x110000;
+  std::u32string folded;
+  folded.reserve(utf8.size());
+  size_t i = 0;
+  while (i < utf8.size()) {
+    const size_t start = i;
+    const char32_t cp = NextCodePoint(utf8, i);
+    // Overlong forms and replaced sequences would otherwise fold like the character they stand for.
+    const size_t shortest = cp < 0x80 ? 1 : cp < 0x800 ? 2 : cp < 0x10000 ? 3 : 4;
+    const std::string_view sequence = utf8.substr(start, i - start);
+    if (sequence.size() != shortest || cp > 0x10FFFF ||
+        (cp == 0xFFFD && sequence != "\xEF\xBF\xBD")) {
+      // One byte at a time: what follows a broken sequence is read afresh.
+      folded += kOutsideUnicode + static_cast<unsigned char>(utf8[start]);
+      i = start + 1;
+    } else if (cp < 0x80) {
+      folded += static_cast<char32_t>(Cp1250ToLower(static_cast<unsigned char>(cp)));
+    } else {
+      const auto at = std::find(kHighHalf.begin(), kHighHalf.end(), cp);
+      if (at == kHighHalf.end()) {
+        folded += cp;
+      } else {
+        const auto byte = static_cast<unsigned char>(0x80 + (at - kHighHalf.begin()));
+        folded += kHighHalf[Cp1250ToLower(byte) - 0x80];
+      }
+    }
+  }
+  return folded;
 }
 
 }  // namespace zorna

@@ -21,4 +21,10 @@ namespace zorna {
 unsigned char Cp1250ToLower(unsigned char byte);
 bool EqualIgnoringCaseCp1250(std::string_view a, std::string_view b);
 
+// A UTF-8 text as code points with every letter that code page 1250 holds in its lower-case form
+// (other characters stay as they are), for comparing names without regard to case. A byte that
+// is not part of valid UTF-8 becomes a value of its own above U+10FFFF, so two different names
+// never fold alike.
+std::u32string FoldCaseCp1250(std::string_view utf8);
+
 }  // namespace zorna

@@ -1,21 +1,17 @@
 #include "support/files.h"
 
 #include <fcntl.h>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cctype>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <random>
 
 #include "support/error.h"
-#include "support/number_scan.h"
-
-extern char** environ;
+#include "support/file_names.h"
 
 namespace zorna {
 namespace fs = std::filesystem;
@@ -31,6 +27,23 @@ std::vector<uint8_t> ReadWholeFile(const fs::path& path) {
   if (size > 0 && !in.read(reinterpret_cast<char*>(bytes.data()), size)) {
     throw CannotOpenFile(path.string());
   }
+  return bytes;
+}
+
+std::vector<uint8_t> ReadFileStart(const fs::path& path, size_t max_bytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw CannotOpenFile(path.string());
+  std::vector<uint8_t> bytes;
+  constexpr size_t kPiece = 64 * 1024;
+  while (bytes.size() < max_bytes) {
+    const size_t at = bytes.size();
+    bytes.resize(at + std::min(kPiece, max_bytes - at));
+    in.read(reinterpret_cast<char*>(bytes.data() + at),
+            static_cast<std::streamsize>(bytes.size() - at));
+    bytes.resize(at + static_cast<size_t>(in.gcount()));
+    if (!in) break;
+  }
+  if (in.bad()) throw CannotOpenFile(path.string());
   return bytes;
 }
 
@@ -62,6 +75,11 @@ fs::path FileBehindLinks(const fs::path& path) {
 
 }  // namespace
 
+std::string TemporaryFileName() {
+  static thread_local std::mt19937 random(std::random_device{}());
+  return ".zorna-" + std::to_string(random()) + ".tmp";
+}
+
 AtomicFileWriter::AtomicFileWriter(const fs::path& target)
     : target_(target), destination_(FileBehindLinks(target)) {
   std::error_code ec;
@@ -71,9 +89,7 @@ AtomicFileWriter::AtomicFileWriter(const fs::path& target)
   }
   const fs::path folder =
       destination_.has_parent_path() ? destination_.parent_path() : fs::path(".");
-  // A short name of its own, so that a name near the length limit can still be saved.
-  static thread_local std::mt19937 random(std::random_device{}());
-  temp_ = folder / (".zorna-" + std::to_string(random()) + ".tmp");
+  temp_ = folder / TemporaryFileName();
   fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (fd_ < 0) throw CannotCreateFile(target.string());
   buffer_.reserve(kBufferSize);
@@ -123,21 +139,6 @@ void WriteFileAtomically(const fs::path& path, const void* data, size_t size) {
   file.Commit();
 }
 
-namespace {
-
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
-}
-
-}  // namespace
-
 fs::path FindPathIgnoringCase(const fs::path& path) {
   std::error_code ec;
   if (fs::exists(fs::symlink_status(path, ec))) return path;
@@ -150,7 +151,7 @@ fs::path FindPathIgnoringCase(const fs::path& path) {
       const fs::path folder = resolved.empty() ? fs::path(".") : resolved;
       for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (EqualIgnoringAsciiCase(name, part.string())) {
+        if (SameFileName(name, part.string())) {
           candidate = resolved / name;
           found = true;
           break;
@@ -187,11 +188,6 @@ std::string DocasnyPriecinok() {
   return PridajLomitko(ec ? std::string("/tmp") : temp.string());
 }
 
-int PoziciaVTexte(std::string_view sub, std::string_view text) {
-  const size_t at = text.find(sub);
-  return at == std::string_view::npos ? 0 : static_cast<int>(at) + 1;
-}
-
 bool ZmazSubor(const std::string& path) {
   if (::unlink(path.c_str()) == 0) return true;
   if (errno == ENOENT) return false;
@@ -202,35 +198,14 @@ bool ZmazSubor(const std::string& path) {
   if (fd >= 0) {
     ::close(fd);
     if (::unlink(path.c_str()) != 0) {
+      const int deletion_error = errno;  // putting the bit back may set errno again
       if (was_read_only) SetReadOnly(path, true);
-      throw Error("I/O error " + std::to_string(errno));
+      throw Error("I/O error " + std::to_string(deletion_error));
     }
     return true;
   }
   if (was_read_only) SetReadOnly(path, true);
   return false;
-}
-
-bool MatchesMask(std::string_view name, std::string_view mask) {
-  size_t n = 0, m = 0, star = std::string_view::npos, mark = 0;
-  while (n < name.size()) {
-    if (m < mask.size() &&
-        (mask[m] == '?' || std::tolower(static_cast<unsigned char>(mask[m])) ==
-                               std::tolower(static_cast<unsigned char>(name[n])))) {
-      ++n;
-      ++m;
-    } else if (m < mask.size() && mask[m] == '*') {
-      star = m++;
-      mark = n;
-    } else if (star != std::string_view::npos) {
-      m = star + 1;
-      n = ++mark;
-    } else {
-      return false;
-    }
-  }
-  while (m < mask.size() && mask[m] == '*') ++m;
-  return m == mask.size();
 }
 
 void ZmazSuboryMaskou(std::string folder, const std::string& mask) {
@@ -258,44 +233,6 @@ int64_t VelkostSuboru(const std::string& path) {
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
   return static_cast<int64_t>(st.st_size);
-}
-
-int SpustACakaj(const std::vector<std::string>& argv) {
-  if (argv.empty()) return -1;
-  std::vector<char*> args;
-  for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-  args.push_back(nullptr);
-  pid_t pid = 0;
-  if (::posix_spawnp(&pid, args[0], nullptr, nullptr, args.data(), environ) != 0) return -1;
-  int status = 0;
-  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-  }
-  // posix_spawnp reports a missing program through the child's exit status 127.
-  if (WIFEXITED(status) && WEXITSTATUS(status) == 127) return -1;
-  return 1;
-}
-
-std::string BezPripony(const std::string& name) {
-  const size_t dot = name.rfind('.');
-  return dot == std::string::npos ? name : name.substr(0, dot);
-}
-
-std::string OdstranVsetky(std::string_view sub, std::string text) {
-  if (sub.empty()) return text;
-  for (size_t at = text.find(sub); at != std::string::npos; at = text.find(sub)) {
-    text.erase(at, sub.size());
-  }
-  return text;
-}
-
-int32_t CisloNaZaciatku(std::string_view text) {
-  size_t b = 0, e = text.size();
-  while (b < e && static_cast<unsigned char>(text[b]) <= ' ') ++b;
-  while (e > b && static_cast<unsigned char>(text[e - 1]) <= ' ') --e;
-  const ScannedNumber n = ScanNumber(text.substr(b, e - b));
-  // Past 32 bits the value wraps, as a 32-bit reader would leave it.
-  const uint32_t value = n.low32;
-  return static_cast<int32_t>(n.negative ? 0u - value : value);
 }
 
 }  // namespace zorna

@@ -13,10 +13,17 @@ namespace zorna {
 // that was there before; it throws CannotCreateFile.
 std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path);
 std::string ReadWholeFileText(const std::filesystem::path& path);
+// The first max_bytes bytes of a file (all of a shorter one), for readers that never need more:
+// a huge file costs them no more memory than a file of their own size. Throws CannotOpenFile.
+std::vector<uint8_t> ReadFileStart(const std::filesystem::path& path, size_t max_bytes);
 
 // Writes all bytes to an open file descriptor, retrying short writes; throws CannotCreateFile
 // naming shown_name.
 void WriteAll(int fd, const void* data, size_t size, const std::string& shown_name);
+
+// A short name of the program's own for a temporary file beside its target (".zorna-….tmp"),
+// different on each call; short, so that a target name near the length limit still has room.
+std::string TemporaryFileName();
 
 // Writes a file under a temporary name beside the target and renames it over the target on
 // Commit; a writer destroyed without Commit removes its temporary file and leaves the target
@@ -54,7 +61,7 @@ inline void WriteFileAtomically(const std::filesystem::path& path,
 }
 
 // Paths of the program's own files use "/" and are looked up component by component without
-// regard to case when the exact spelling is missing ("Skin" and "skin", "Data" and "data").
+// regard to case (SameFileName) when the exact spelling is missing ("Skin" and "skin").
 // Components that exist nowhere are kept as given, so the result can name a file to create.
 std::filesystem::path FindPathIgnoringCase(const std::filesystem::path& path);
 
@@ -66,25 +73,11 @@ void SetReadOnly(const std::filesystem::path& path, bool read_only);
 std::string PridajLomitko(const std::string& path);
 // The system's temporary folder, ending in "/".
 std::string DocasnyPriecinok();
-// 1-based position of the first occurrence of sub in text, 0 when absent.
-int PoziciaVTexte(std::string_view sub, std::string_view text);
 // Deletes a file, also a read-only one; true when the file is gone.
 bool ZmazSubor(const std::string& path);
-// Deletes every file (not folder) of folder matching mask ("*" and "?" wildcards).
+// Deletes every file (not folder) of folder matching mask (MatchesMask).
 void ZmazSuboryMaskou(std::string folder, const std::string& mask);
 // Size of the file in bytes; -1 when it cannot be opened.
 int64_t VelkostSuboru(const std::string& path);
-// Runs the program with its arguments (never through a shell) and waits for it: 1 once it has
-// ended, -1 when it cannot be started.
-int SpustACakaj(const std::vector<std::string>& argv);
-// The name without its extension (from the last "." on).
-std::string BezPripony(const std::string& name);
-// The text with every occurrence of sub removed, also those that a removal creates.
-std::string OdstranVsetky(std::string_view sub, std::string text);
-// The leading integer of a text such as "64 x 64"; 0 when there is none.
-int32_t CisloNaZaciatku(std::string_view text);
-
-// True when name matches a mask of "*" and "?" wildcards, ignoring ASCII case as the desktop does.
-bool MatchesMask(std::string_view name, std::string_view mask);
 
 }  // namespace zorna

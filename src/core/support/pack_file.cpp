@@ -274,9 +274,10 @@ PackResult RozbalArchiv(const std::string& pack_path, const std::filesystem::pat
       if (skip)
         result.skipped.push_back(reader.EntryName() + " (it would leave " + root_folder.string() +
                                  ")");
-      FileDescriptor output;
+      PendingFile output;
       // Created once its first block has been read whole, so that a file that is not a pack
-      // leaves no stray file behind.
+      // leaves no stray file behind; put in place once its last block is written, so that a cut
+      // entry leaves the file it would have replaced as it was.
       auto create_output = [&] {
         if (skip || output.IsOpen()) return;
         CreatedFile created = CreateFileBelowRoot(root_fd.Get(), *destination);
@@ -309,6 +310,7 @@ PackResult RozbalArchiv(const std::string& pack_path, const std::filesystem::pat
         PostupPozicia = ProgressValue(input.Position());
         LetMessagesThrough(after_each_block);
       }
+      if (!skip && !output.Commit()) throw CannotCreateFile(JoinBelow(root_folder, *destination));
     }
   });
 }

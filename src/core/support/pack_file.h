@@ -36,8 +36,9 @@ struct UnpackLimits {
 
 // Unpacks every entry of the pack. Relative names resolve against current_folder; no entry is
 // ever written outside root (for the program: the program folder), and no symbolic link inside
-// it is followed. Existing files are overwritten; missing folders below the root are created.
-// A damaged pack stops the job; what was written so far stays.
+// it is followed. Existing files are replaced once their entry is complete; missing folders
+// below the root are created. A damaged pack stops the job: the entries read whole so far stay,
+// and the entry it stopped in leaves no file, or the old one as it was.
 PackResult RozbalArchiv(const std::string& pack_path, const std::filesystem::path& current_folder,
                         const std::filesystem::path& root,
                         const std::function<void()>& after_each_block = {},

@@ -10,6 +10,8 @@
 
 #include "support/cp1250.h"
 #include "support/error.h"
+#include "support/file_names.h"
+#include "support/files.h"
 
 namespace zorna {
 namespace {
@@ -27,7 +29,7 @@ std::vector<std::string> SplitPath(std::string_view path) {
 }
 
 bool IsSkinFolder(const std::string& name) {
-  return name.size() == 4 && EqualIgnoringCaseCp1250(name, "skin");
+  return SameFileName(name, "skin");
 }
 
 // Applies names to the folder `at`, "." staying and ".." going up (never above the top).
@@ -73,9 +75,8 @@ std::string MatchName(int folder, const std::string& wanted) {
     return wanted;
   }
   std::string found = wanted;
-  const std::string wanted_cp1250 = Utf8ToCp1250(wanted);
   while (const dirent* entry = ::readdir(listing)) {
-    if (EqualIgnoringCaseCp1250(Utf8ToCp1250(entry->d_name), wanted_cp1250)) {
+    if (SameFileName(entry->d_name, wanted)) {
       found = entry->d_name;
       break;
     }
@@ -85,12 +86,23 @@ std::string MatchName(int folder, const std::string& wanted) {
 }
 
 CreatedFile Skipped(std::string reason) {
-  return {CreatedFile::Outcome::kSkipped, FileDescriptor(), std::move(reason)};
+  return {CreatedFile::Outcome::kSkipped, PendingFile(), std::move(reason)};
 }
 
 CreatedFile Failed(const std::vector<std::string>& components) {
-  return {CreatedFile::Outcome::kFailed, FileDescriptor(),
+  return {CreatedFile::Outcome::kFailed, PendingFile(),
           CannotCreateFile(JoinPath(components, components.size())).what()};
+}
+
+// A new file of a name of its own in the folder, never an existing one.
+FileDescriptor CreateTemporary(int folder, std::string& temp_name) {
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    temp_name = TemporaryFileName();
+    FileDescriptor file(::openat(folder, temp_name.c_str(),
+                                 O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+    if (file.IsOpen() || errno != EEXIST) return file;
+  }
+  return FileDescriptor();
 }
 
 }  // namespace
@@ -187,22 +199,65 @@ CreatedFile CreateFileBelowRoot(int root_folder, const std::vector<std::string>&
   const std::string name = MatchName(folder.Get(), components.back());
   const std::string shown = JoinPath(components, components.size());
   struct stat st {};
-  if (::fstatat(folder.Get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
+  const bool replacing = ::fstatat(folder.Get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+  if (replacing) {
     if (S_ISLNK(st.st_mode)) return Skipped(shown + " is a symbolic link");
     if (S_ISDIR(st.st_mode)) return Failed(components);
     if (!S_ISREG(st.st_mode)) return Skipped(shown + " is not a plain file");
+    if ((st.st_mode & S_IWUSR) == 0)
+      return Failed(components);  // read-only, as the desktop keeps it
   }
-  FileDescriptor file(::openat(folder.Get(), name.c_str(),
-                               O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
-                               0666));
-  if (!file.IsOpen()) {
-    if (errno == ELOOP) return Skipped(shown + " is a symbolic link");
-    return Failed(components);
+  std::string temp_name;
+  FileDescriptor file = CreateTemporary(folder.Get(), temp_name);
+  if (!file.IsOpen()) return Failed(components);
+  // The file that is replaced keeps its permissions.
+  if (replacing) ::fchmod(file.Get(), st.st_mode & 07777);
+  return {CreatedFile::Outcome::kCreated,
+          PendingFile(std::move(folder), std::move(file), std::move(temp_name), name, replacing),
+          {}};
+}
+
+PendingFile::PendingFile(FileDescriptor folder, FileDescriptor file, std::string temp_name,
+                         std::string name, bool replacing)
+    : folder_(std::move(folder)),
+      file_(std::move(file)),
+      temp_name_(std::move(temp_name)),
+      name_(std::move(name)),
+      replacing_(replacing) {}
+
+PendingFile& PendingFile::operator=(PendingFile&& other) noexcept {
+  if (this != &other) {
+    Discard();
+    folder_ = std::move(other.folder_);
+    file_ = std::move(other.file_);
+    temp_name_ = std::move(other.temp_name_);
+    name_ = std::move(other.name_);
+    replacing_ = other.replacing_;
   }
-  if (::fstat(file.Get(), &st) != 0 || !S_ISREG(st.st_mode)) {
-    return Skipped(shown + " is not a plain file");
+  return *this;
+}
+
+PendingFile::~PendingFile() {
+  Discard();
+}
+
+void PendingFile::Discard() {
+  if (!file_.IsOpen()) return;
+  file_ = FileDescriptor();
+  ::unlinkat(folder_.Get(), temp_name_.c_str(), 0);
+}
+
+bool PendingFile::Commit() {
+  if (!file_.IsOpen()) return false;
+  // A file that is replaced must never be lost: its successor reaches the disk first.
+  const bool durable = !replacing_ || ::fdatasync(file_.Get()) == 0;
+  const bool closed = ::close(file_.Release()) == 0;
+  if (durable && closed &&
+      ::renameat(folder_.Get(), temp_name_.c_str(), folder_.Get(), name_.c_str()) == 0) {
+    return true;
   }
-  return {CreatedFile::Outcome::kCreated, std::move(file), {}};
+  ::unlinkat(folder_.Get(), temp_name_.c_str(), 0);
+  return false;
 }
 
 }  // namespace zorna

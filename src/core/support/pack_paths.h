@@ -48,13 +48,40 @@ class FileDescriptor {
   int fd_ = -1;
 };
 
-// Creates (or truncates) the file components below the open root folder, creating missing
-// folders on the way. Names are matched without regard to case where the exact one is missing.
-// A symbolic link or anything but a folder or plain file on the way is never followed.
+// The file an entry is unpacked into. It is written under a temporary name in its folder and
+// takes its own name only on Commit, once it is complete, so that an entry cut short leaves the
+// file that was there as it was. Dropped without Commit, it removes its temporary file.
+class PendingFile {
+ public:
+  PendingFile() = default;
+  PendingFile(FileDescriptor folder, FileDescriptor file, std::string temp_name, std::string name,
+              bool replacing);
+  PendingFile(PendingFile&& other) noexcept = default;
+  PendingFile& operator=(PendingFile&& other) noexcept;
+  ~PendingFile();
+  int Get() const { return file_.Get(); }
+  bool IsOpen() const { return file_.IsOpen(); }
+  // Renames the file into place (replacing the old file, whose permissions it keeps); false
+  // when that fails, and the temporary file is then removed.
+  bool Commit();
+
+ private:
+  void Discard();
+  FileDescriptor folder_;
+  FileDescriptor file_;
+  std::string temp_name_;
+  std::string name_;
+  bool replacing_ = false;
+};
+
+// Creates the file components below the open root folder as a PendingFile, creating missing
+// folders on the way. Names are matched without regard to case (SameFileName) where the exact
+// one is missing. A symbolic link or anything but a folder or plain file on the way is never
+// followed; an existing read-only file is not replaced.
 struct CreatedFile {
   enum class Outcome { kCreated, kSkipped, kFailed };
   Outcome outcome = Outcome::kFailed;
-  FileDescriptor file;
+  PendingFile file;
   std::string reason;  // for kSkipped and kFailed
 };
 CreatedFile CreateFileBelowRoot(int root_folder, const std::vector<std::string>& components);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "support/cp1250.h"
+#include "support/number_scan.h"
 
 namespace zorna {
 
@@ -155,6 +156,34 @@ std::string SizeText(int64_t bytes, std::string_view unit) {
   const int d1 = static_cast<int>((p / 1000) % 10), d2 = static_cast<int>((p / 100) % 10);
   return IntText(whole) + "," + std::to_string(d1) + std::to_string(d2) + " " +
          std::string(current);
+}
+
+int PoziciaVTexte(std::string_view sub, std::string_view text) {
+  const size_t at = text.find(sub);
+  return at == std::string_view::npos ? 0 : static_cast<int>(at) + 1;
+}
+
+std::string BezPripony(const std::string& name) {
+  const size_t dot = name.rfind('.');
+  return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+std::string OdstranVsetky(std::string_view sub, std::string text) {
+  if (sub.empty()) return text;
+  for (size_t at = text.find(sub); at != std::string::npos; at = text.find(sub)) {
+    text.erase(at, sub.size());
+  }
+  return text;
+}
+
+int32_t CisloNaZaciatku(std::string_view text) {
+  size_t b = 0, e = text.size();
+  while (b < e && static_cast<unsigned char>(text[b]) <= ' ') ++b;
+  while (e > b && static_cast<unsigned char>(text[e - 1]) <= ' ') --e;
+  const ScannedNumber n = ScanNumber(text.substr(b, e - b));
+  // Past 32 bits the value wraps, as a 32-bit reader would leave it.
+  const uint32_t value = n.low32;
+  return static_cast<int32_t>(n.negative ? 0u - value : value);
 }
 
 }  // namespace zorna

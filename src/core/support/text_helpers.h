@@ -38,5 +38,13 @@ std::string TrimDecimal(std::string text);
 // A size in bytes as people read it: "1000 bajtov", "1,46 KB", "0,97 KB", "3,20 GB". The unit
 // word names bytes (empty means "bajtov"); above 1000 of a unit the next one is used, up to GB.
 std::string SizeText(int64_t bytes, std::string_view unit);
+// 1-based position of the first occurrence of sub in text, 0 when absent.
+int PoziciaVTexte(std::string_view sub, std::string_view text);
+// The name without its extension (from the last "." on).
+std::string BezPripony(const std::string& name);
+// The text with every occurrence of sub removed, also those that a removal creates.
+std::string OdstranVsetky(std::string_view sub, std::string text);
+// The leading integer of a text such as "64 x 64"; 0 when there is none.
+int32_t CisloNaZaciatku(std::string_view text);
 
 }  // namespace zorna

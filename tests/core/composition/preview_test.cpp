@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "composition/background_tiles.h"
+#include "artwork/background_tiles.h"
 
 namespace zorna {
 namespace {

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstdio>
 #include <fstream>
 
 #include "core/test_folder.h"
@@ -19,25 +23,7 @@ void Touch(const fs::path& path, const std::string& text = "x") {
   std::ofstream(path) << text;
 }
 
-TEST(CisloNaZaciatku, ReadsTheLeadingNumberOfACaption) {
-  EXPECT_EQ(CisloNaZaciatku("64 x 64"), 64);
-  EXPECT_EQ(CisloNaZaciatku("  32 x 32 \t"), 32);
-  EXPECT_EQ(CisloNaZaciatku("128 x 128"), 128);
-  EXPECT_EQ(CisloNaZaciatku("vlastný"), 0);
-  EXPECT_EQ(CisloNaZaciatku(""), 0);
-  EXPECT_EQ(CisloNaZaciatku("-5px"), -5);
-  EXPECT_EQ(CisloNaZaciatku("0x1f!"), 31);
-  EXPECT_EQ(CisloNaZaciatku("$ff"), 255);
-}
-
-TEST(TextHelpers, ExtensionsSubstringsAndPositions) {
-  EXPECT_EQ(BezPripony("obrazok.stary.bmp"), "obrazok.stary");
-  EXPECT_EQ(BezPripony("bez"), "bez");
-  EXPECT_EQ(BezPripony("moje.ikony/subor"), "moje");  // the dot of the folder counts too
-  EXPECT_EQ(OdstranVsetky("ab", "aabb"), "");
-  EXPECT_EQ(OdstranVsetky("Min", "ImageLupaMin"), "ImageLupa");
-  EXPECT_EQ(PoziciaVTexte("x", "64 x 64"), 4);
-  EXPECT_EQ(PoziciaVTexte("q", "64 x 64"), 0);
+TEST(PridajLomitko, EndsFolderTextsWithOneSlash) {
   EXPECT_EQ(PridajLomitko("/tmp"), "/tmp/");
   EXPECT_EQ(PridajLomitko("/tmp/"), "/tmp/");
   EXPECT_EQ(DocasnyPriecinok().back(), '/');
@@ -52,6 +38,35 @@ TEST(ZmazSubor, DeletesReadOnlyFilesAndReportsMissingOnes) {
   EXPECT_TRUE(ZmazSubor(file.string()));
   EXPECT_FALSE(fs::exists(file));
   EXPECT_FALSE(ZmazSubor((dir / "nie je").string()));
+}
+
+TEST(ZmazSubor, ReportsTheDeletionsOwnError) {
+  // Another user's read-only file in a folder we may not write: both deletions fail with EACCES,
+  // and so does putting the read-only bit back, with EPERM.
+  if (::geteuid() != 0) GTEST_SKIP() << "needs a file of another user";
+  TestFolder dir;
+  fs::permissions(dir.Path(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                  fs::perms::others_read | fs::perms::others_exec);
+  const fs::path file = dir / "cudzi.bmp";
+  Touch(file);
+  SetReadOnly(file, true);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    int status = 2;
+    if (::setgid(65534) == 0 && ::setuid(65534) == 0) {
+      try {
+        ZmazSubor(file.string());
+      } catch (const Error& e) {
+        status = e.what() == "I/O error " + std::to_string(EACCES) ? 0 : 1;
+        if (status != 0) std::fprintf(stderr, "reported: %s\n", e.what());
+      }
+    }
+    ::_exit(status);
+  }
+  int status = -1;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+  EXPECT_TRUE(fs::exists(file));
 }
 
 TEST(ZmazSuboryMaskou, DeletesMatchingFilesButNotFolders) {
@@ -76,23 +91,15 @@ TEST(VelkostSuboru, MeasuresAlsoReadOnlyFiles) {
   EXPECT_EQ(VelkostSuboru((dir / "none").string()), -1);
 }
 
-TEST(SpustACakaj, WaitsForTheProgramAndReportsMissingOnes) {
-  TestFolder dir;
-  const fs::path marker = dir / "done";
-  EXPECT_EQ(SpustACakaj({"sh", "-c", "sleep 0.2; echo ok > '" + marker.string() + "'"}), 1);
-  EXPECT_TRUE(fs::exists(marker));  // it waited for the end
-  EXPECT_EQ(SpustACakaj({"/no/such/paint-program", "x"}), -1);
-  EXPECT_EQ(SpustACakaj({}), -1);
-}
-
 TEST(FindPathIgnoringCase, ResolvesEachComponentWhenTheExactOneIsMissing) {
   TestFolder dir;
-  fs::create_directories(dir / "skin" / "Modry");
-  Touch(dir / "skin" / "Modry" / "okno.bmp");
-  EXPECT_EQ(FindPathIgnoringCase(dir / "Skin" / "modry" / "OKNO.bmp"),
-            dir / "skin" / "Modry" / "okno.bmp");
+  fs::create_directories(dir / "Skin" / "Modrý");
+  Touch(dir / "Skin" / "Modrý" / "okno.bmp");
+  // Letters with diacritics fold as well, as unpacking folds them when it writes the skin.
+  EXPECT_EQ(FindPathIgnoringCase(dir / "skin" / "MODRÝ" / "OKNO.bmp"),
+            dir / "Skin" / "Modrý" / "okno.bmp");
   // Missing tails are kept as given, so new files can be named.
-  EXPECT_EQ(FindPathIgnoringCase(dir / "SKIN" / "Novy" / "a.bmp"), dir / "skin" / "Novy" / "a.bmp");
+  EXPECT_EQ(FindPathIgnoringCase(dir / "SKIN" / "Novy" / "a.bmp"), dir / "Skin" / "Novy" / "a.bmp");
 }
 
 TEST(WriteFileAtomically, ReplacesWholeOrNotAtAll) {
@@ -161,13 +168,6 @@ TEST(WriteFileAtomically, RefusesReadOnlyFilesKeepsLinksAndTakesLongNames) {
   const fs::path longest = dir / (std::string(251, 'n') + ".ico");
   WriteFileAtomically(longest, std::string("long"));
   EXPECT_EQ(ReadWholeFileText(longest), "long");
-}
-
-TEST(MatchesMask, WildcardsIgnoreCase) {
-  EXPECT_TRUE(MatchesMask("ABC.mk", "*.MK"));
-  EXPECT_TRUE(MatchesMask("a1.iko", "a?.iko"));
-  EXPECT_FALSE(MatchesMask("a.iko.bak", "*.iko"));
-  EXPECT_TRUE(MatchesMask("anything", "*"));
 }
 
 TEST(Cp1250, RoundTripsSlovakAndCzechLetters) {

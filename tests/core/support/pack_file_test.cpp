@@ -104,9 +104,10 @@ TEST_F(PackFile, CutPacksStopSilentlyAndKeepWhatWasWritten) {
                          .Block(1, {7, 7, 9, 0, 'x'}, {7, 7})
                          .Build();
   const size_t first_entry_end = 10 + 2 + 1 + 2 + 3;
+  const Bytes old_second(70000, 's');
   for (size_t cut = 0; cut < pack.size(); ++cut) {
     fs::remove_all(root / "Data");
-    fs::create_directories(root / "Data");
+    WriteFile(root / "Data" / "second.txt", old_second);
     const PackResult result = Unpack(Bytes(pack.begin(), pack.begin() + cut));
     const bool clean_end = cut == first_entry_end;
     EXPECT_EQ(result.completed, clean_end) << "cut at " << cut;
@@ -115,13 +116,11 @@ TEST_F(PackFile, CutPacksStopSilentlyAndKeepWhatWasWritten) {
     if (cut >= first_entry_end) {
       EXPECT_EQ(ReadFile(root / "Data" / "first.txt"), Bytes({'o', 'n', 'e'}));
     }
-    // The second entry appears once its first block is whole, and holds what was decoded.
-    const size_t second_first_block_end = first_entry_end + 11 + 2 + 3 + 2;
-    EXPECT_EQ(fs::exists(root / "Data" / "second.txt"), cut >= second_first_block_end)
-        << "cut at " << cut;
+    // The entry that the cut falls in leaves the file it would have replaced whole, and no
+    // temporary file beside it.
+    EXPECT_EQ(ReadFile(root / "Data" / "second.txt"), old_second) << "cut at " << cut;
+    EXPECT_EQ(FilesBelow(root), cut >= first_entry_end ? 2u : 1u) << "cut at " << cut;
   }
-  fs::remove_all(root / "Data");
-  fs::create_directories(root / "Data");
   ASSERT_TRUE(Unpack(pack).completed);
   EXPECT_EQ(ReadFile(root / "Data" / "second.txt"),
             Bytes({'a', 'b', 'x', 'x', 'x', 'x', 'x', 'x', 'x', 'x', 'x'}));
@@ -169,11 +168,14 @@ TEST_F(PackFile, LinksPlantedInTheRootAreNotFollowed) {
 TEST_F(PackFile, StopsBeforeWritingMoreThanTheLimit) {
   // Every block is a 5-byte run record standing for 65 025 bytes.
   PackBuilder builder;
-  builder.Entry("big.bin", 40);
-  for (int i = 0; i < 40; ++i) builder.Block(1, {0, 0, 0, 255, 'z'}, {0, 0});
+  builder.Entry("big.bin", 10);
+  for (int i = 0; i < 10; ++i) builder.Block(1, {0, 0, 0, 255, 'z'}, {0, 0});
+  builder.Entry("more.bin", 30);
+  for (int i = 0; i < 30; ++i) builder.Block(1, {0, 0, 0, 255, 'z'}, {0, 0});
   const PackResult result = Unpack(builder.Build(), UnpackLimits{10 * kBlockSize});
   EXPECT_FALSE(result.completed);
   EXPECT_EQ(fs::file_size(root / "Data" / "big.bin"), 10 * kBlockSize);
+  EXPECT_FALSE(fs::exists(root / "Data" / "more.bin"));  // stopped inside it
   EXPECT_EQ(UnpackLimits{}.max_total_bytes, 256u << 20);
 }
 

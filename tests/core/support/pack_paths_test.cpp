@@ -70,7 +70,11 @@ class PackFileCreation : public ::testing::Test {
     root_fd = FileDescriptor(::open(root.c_str(), O_RDONLY | O_DIRECTORY));
   }
   CreatedFile::Outcome Create(const Parts& parts) {
-    return CreateFileBelowRoot(root_fd.Get(), parts).outcome;
+    CreatedFile created = CreateFileBelowRoot(root_fd.Get(), parts);
+    if (created.outcome == CreatedFile::Outcome::kCreated) {
+      EXPECT_TRUE(created.file.Commit());
+    }
+    return created.outcome;
   }
 };
 

@@ -7,6 +7,27 @@
 namespace zorna {
 namespace {
 
+TEST(CisloNaZaciatku, ReadsTheLeadingNumberOfACaption) {
+  EXPECT_EQ(CisloNaZaciatku("64 x 64"), 64);
+  EXPECT_EQ(CisloNaZaciatku("  32 x 32 \t"), 32);
+  EXPECT_EQ(CisloNaZaciatku("128 x 128"), 128);
+  EXPECT_EQ(CisloNaZaciatku("vlastný"), 0);
+  EXPECT_EQ(CisloNaZaciatku(""), 0);
+  EXPECT_EQ(CisloNaZaciatku("-5px"), -5);
+  EXPECT_EQ(CisloNaZaciatku("0x1f!"), 31);
+  EXPECT_EQ(CisloNaZaciatku("$ff"), 255);
+}
+
+TEST(TextHelpers, ExtensionsSubstringsAndPositions) {
+  EXPECT_EQ(BezPripony("obrazok.stary.bmp"), "obrazok.stary");
+  EXPECT_EQ(BezPripony("bez"), "bez");
+  EXPECT_EQ(BezPripony("moje.ikony/subor"), "moje");  // the dot of the folder counts too
+  EXPECT_EQ(OdstranVsetky("ab", "aabb"), "");
+  EXPECT_EQ(OdstranVsetky("Min", "ImageLupaMin"), "ImageLupa");
+  EXPECT_EQ(PoziciaVTexte("x", "64 x 64"), 4);
+  EXPECT_EQ(PoziciaVTexte("q", "64 x 64"), 0);
+}
+
 TEST(SizeText, StaysInBytesUpToAThousandThenScalesWithTwoDecimals) {
   EXPECT_EQ(SizeText(999, "bajtov"), "999 bajtov");
   EXPECT_EQ(SizeText(1000, "bajtov"), "1000 bajtov");

@@ -1,4 +1,4 @@
-#include "composition/pixel_font.h"
+#include "artwork/pixel_font.h"
 
 #include <array>
 #include <string>

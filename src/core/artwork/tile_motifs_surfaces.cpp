@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <numbers>
 
-#include "composition/pixel_font.h"
-#include "composition/tile_motifs.h"
+#include "artwork/pixel_font.h"
+#include "artwork/tile_motifs.h"
 
 namespace zorna {
 namespace {

@@ -1,4 +1,4 @@
-#include "composition/background_tiles.h"
+#include "artwork/background_tiles.h"
 
 #include <gtest/gtest.h>
 
@@ -54,9 +54,13 @@ TEST_P(BackgroundList, EveryPictureIsItsOwnDrawingAndWhiteWhereTransparent) {
     const Bitmap& mask = list.Mask(i);
     EXPECT_GT(CountPixels(mask, kBlack), list.Width() * list.Height() / 20) << i;
     // Drawn over white through the mask or copied plainly, a tile looks the same.
-    for (int y = 0; y < picture.Height(); ++y)
-      for (int x = 0; x < picture.Width(); ++x)
-        if (mask.Pixel(x, y) == kWhite) ASSERT_EQ(picture.Pixel(x, y), kWhite) << i;
+    for (int y = 0; y < picture.Height(); ++y) {
+      for (int x = 0; x < picture.Width(); ++x) {
+        if (mask.Pixel(x, y) == kWhite) {
+          ASSERT_EQ(picture.Pixel(x, y), kWhite) << i;
+        }
+      }
+    }
     for (int j = 0; j < i; ++j) EXPECT_NE(picture, list.Picture(j)) << i << " and " << j;
   }
 }

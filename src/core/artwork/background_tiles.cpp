@@ -1,8 +1,8 @@
-#include "composition/background_tiles.h"
+#include "artwork/background_tiles.h"
 
 #include <vector>
 
-#include "composition/tile_art.h"
+#include "artwork/tile_art.h"
 
 namespace zorna {
 namespace {

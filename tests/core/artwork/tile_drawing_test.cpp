@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "composition/pixel_font.h"
+#include "artwork/pixel_font.h"
 #include "picture/drawing.h"
 
 namespace zorna {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "composition/tile_motifs.h"
+#include "artwork/tile_motifs.h"
 
 namespace zorna {
 namespace {

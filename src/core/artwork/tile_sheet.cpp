@@ -1,4 +1,4 @@
-#include "composition/tile_sheet.h"
+#include "artwork/tile_sheet.h"
 
 #include <algorithm>
 

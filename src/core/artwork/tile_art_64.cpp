@@ -1,6 +1,6 @@
 // The 64 x 64 background pictures.
-#include "composition/tile_art.h"
-#include "composition/tile_motifs.h"
+#include "artwork/tile_art.h"
+#include "artwork/tile_motifs.h"
 
 namespace zorna {
 

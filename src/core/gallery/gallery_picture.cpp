@@ -1,0 +1,61 @@
+#include "gallery/gallery_picture.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "support/block_codec.h"
+#include "support/block_codec_file.h"
+#include "support/error.h"
+#include "support/files.h"
+
+namespace zorna {
+namespace {
+
+constexpr std::string_view kDroppedStart = "BM6";
+// The method code, an escape pair and an entry count come before the payload.
+constexpr size_t kLongestHeader = 4;
+
+}  // namespace
+
+std::vector<uint8_t> EncodeGalleryPictureBytes(std::span<const uint8_t> bitmap_file,
+                                               const std::string& shown_name) {
+  if (bitmap_file.size() < kDroppedStart.size() ||
+      !std::equal(kDroppedStart.begin(), kDroppedStart.end(), bitmap_file.begin())) {
+    throw Error(shown_name +
+                " does not start with \"BM6\" (a 24-bit bitmap of 32 x 32, 64 x 64 or "
+                "128 x 128 pixels), so the gallery cannot keep it");
+  }
+  if (bitmap_file.size() > kBlockSize) {
+    throw Error(shown_name + " has " + std::to_string(bitmap_file.size()) +
+                " bytes; a gallery picture keeps at most " + std::to_string(kBlockSize));
+  }
+  return EncodeBlockFile(bitmap_file.subspan(kDroppedStart.size()));
+}
+
+GalleryPictureContents DecodeGalleryPictureBytes(std::span<const uint8_t> iko_file) {
+  const BlockFileContents contents = DecodeBlockFile(iko_file);
+  GalleryPictureContents picture;
+  picture.bitmap_file.reserve(kDroppedStart.size() + contents.block.size());
+  picture.bitmap_file.assign(kDroppedStart.begin(), kDroppedStart.end());
+  picture.bitmap_file.insert(picture.bitmap_file.end(), contents.block.begin(),
+                             contents.block.end());
+  picture.complete = contents.complete;
+  return picture;
+}
+
+void EncodeGalleryPicture(const std::filesystem::path& bmp_path,
+                          const std::filesystem::path& iko_path) {
+  const std::vector<uint8_t> bitmap = ReadWholeFile(bmp_path);
+  WriteFileAtomically(iko_path, EncodeGalleryPictureBytes(bitmap, bmp_path.string()));
+  ZmazSubor(bmp_path.string());
+}
+
+bool DecodeGalleryPicture(const std::filesystem::path& iko_path,
+                          const std::filesystem::path& bmp_path) {
+  const GalleryPictureContents picture =
+      DecodeGalleryPictureBytes(ReadFileStart(iko_path, kLongestHeader + kBlockSize));
+  WriteFileAtomically(bmp_path, picture.bitmap_file);
+  return picture.complete;
+}
+
+}  // namespace zorna

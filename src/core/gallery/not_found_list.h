@@ -1,0 +1,36 @@
+#pragma once
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The not-found list: the search texts that found nothing in the gallery, kept in the program
+// folder as "nenájdené v galérii.txt", one text per line in code page 1250. The program's lines
+// are UTF-8.
+namespace zorna {
+
+inline constexpr std::string_view kNotFoundListFile = "nenájdené v galérii.txt";
+
+// A list is a few thousand short texts at most; a longer file is not one the program wrote, so
+// only its first MiB is read and the line that the limit cuts is dropped.
+inline constexpr size_t kNotFoundListLimit = 1024 * 1024;
+
+// The lines of the file's bytes. Lines end in CR LF or LF. A line that no search could have left
+// (an empty one, or one holding a control character or a byte that code page 1250 does not
+// assign) is dropped, so a damaged or binary file gives few lines or none, and every line read
+// is written back unchanged.
+std::vector<std::string> ParseNotFoundList(std::string_view cp1250_text);
+// The file's bytes: every line ended by CR LF, in code page 1250 (a character it lacks becomes
+// "?"). Lines that ParseNotFoundList would drop are left out.
+std::string FormatNotFoundList(const std::vector<std::string>& lines);
+
+// Reads the list from its file; a missing file is an empty list. A file that exists but cannot
+// be read (or a folder of that name) throws CannotOpenFile, so that the caller can keep it from
+// being overwritten.
+std::vector<std::string> ReadNotFoundList(const std::filesystem::path& path);
+// Replaces the file in one step (a failed write keeps the old one) and throws CannotCreateFile
+// when it cannot be written; an empty list deletes the file (with ZmazSubor).
+void WriteNotFoundList(const std::filesystem::path& path, const std::vector<std::string>& lines);
+
+}  // namespace zorna
