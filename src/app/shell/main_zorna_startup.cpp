@@ -1,6 +1,5 @@
 // Start-up and closing of the main window: restoring and storing the user's choices, the
 // screen picture, the once-only hint and the list of searches that found nothing.
-#include <QFile>
 #include <filesystem>
 
 #include "app/platform/messages.h"
@@ -11,15 +10,13 @@
 #include "app/shell/forms.h"
 #include "app/shell/main_zorna.h"
 #include "app/shell/settings_access.h"
+#include "gallery/not_found_list.h"
 #include "shell/settings.h"
-#include "support/cp1250.h"
 #include "support/error.h"
 #include "support/files.h"
 
 namespace zorna::app {
 namespace {
-
-const char* const kNotFoundFile = "nenájdené v galérii.txt";
 
 // An index outside the list leaves it with no selection.
 void SetItemIndex(QComboBox* list, int index) {
@@ -76,37 +73,28 @@ void TMainZorna::FormCreate(QObject* sender) {
 
 // One path for reading and writing: the program folder, which start-up has made current.
 static std::string NotFoundListPath() {
-  return AdresarProgramu + kNotFoundFile;
+  return AdresarProgramu + std::string(kNotFoundListFile);
 }
 
+// A missing file is an empty list; a file that cannot be read throws and stays unloaded.
 void TMainZorna::LoadNotFoundList() {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(NotFoundListPath(), ec)) {
-    NenajdeneVGalerii->clear();
-    not_found_list_loaded_ = true;
-    return;
+  QStringList lines;
+  for (const std::string& line : ReadNotFoundList(NotFoundListPath())) {
+    lines << QString::fromStdString(line);
   }
-  const std::string text = Cp1250ToUtf8(ReadWholeFileText(NotFoundListPath()));
-  QString lines = QString::fromStdString(text);
-  lines.replace("\r\n", "\n");
-  if (lines.endsWith('\n')) lines.chop(1);
-  NenajdeneVGalerii->setPlainText(lines);
+  NenajdeneVGalerii->setPlainText(lines.join('\n'));
   not_found_list_loaded_ = true;
 }
 
 // Only a list that start-up loaded is written back: when a start-up step failed before it, the
-// user's file must stay as it is.
+// user's file must stay as it is. An empty list deletes the file.
 void TMainZorna::SaveNotFoundList() {
   if (!not_found_list_loaded_) return;
-  const QString text = NenajdeneVGalerii->toPlainText();
-  if (text.isEmpty()) {
-    ZmazSubor(NotFoundListPath());
-    return;
+  std::vector<std::string> lines;
+  for (const QString& line : NenajdeneVGalerii->toPlainText().split('\n', Qt::SkipEmptyParts)) {
+    lines.push_back(line.toStdString());
   }
-  // Replaced in one step, so a failed write keeps the old list.
-  QString lines = text;
-  lines.replace("\n", "\r\n");
-  WriteFileAtomically(NotFoundListPath(), Utf8ToCp1250(lines.toStdString() + "\r\n"));
+  WriteNotFoundList(NotFoundListPath(), lines);
 }
 
 void TMainZorna::FormClose() {
