@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "app/editor/dlg_upravit.h"
 #include "app/output/dlg_ikona.h"
 #include "app/output/dlg_jpeg.h"
 #include "app/output/save_result.h"
@@ -60,6 +61,8 @@ void CreateForms() {
           SaveSettings(written);
         });
   }
+  // The about box "O programe" takes its place here, before the shadow editor.
+  forms.Upravit = new TUpravit(*forms.MainZorna);
   forms.DlgSkin = new TDlgSkin(*forms.MainZorna);
   RunGuarded([&] { forms.DlgSkin->FormCreate(); });
 }

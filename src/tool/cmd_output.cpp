@@ -10,6 +10,7 @@
 #include "output/button_strip.h"
 #include "output/icon_file.h"
 #include "picture/picture_file.h"
+#include "result_picture.h"
 
 namespace zornatool {
 namespace {
@@ -22,18 +23,6 @@ struct OutputOptions {
 void AddFileOptions(CLI::App* sub, OutputOptions& options, const char* output_help) {
   sub->add_option("SRC", options.source, "BMP or JPEG picture, square")->required();
   sub->add_option("-o,--output", options.output, output_help)->required();
-}
-
-// The result picture, or nothing after one line on stderr when it is not square. Unreadable
-// files throw zorna::Error, which main reports.
-std::optional<zorna::Bitmap> ReadResultPicture(const std::string& path) {
-  zorna::Bitmap picture = zorna::ReadPictureFile(path);
-  if (picture.Width() != picture.Height()) {
-    std::cerr << "zornatool: " << path << " is " << picture.Width() << " x " << picture.Height()
-              << " pixels; the result picture must be square\n";
-    return std::nullopt;
-  }
-  return picture;
 }
 
 const std::map<std::string, zorna::IconTransparency>& KeyChoices() {

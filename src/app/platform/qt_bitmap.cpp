@@ -29,4 +29,15 @@ Bitmap FromQImage(const QImage& image) {
   return picture;
 }
 
+QImage ToQImageMasked(const Bitmap& picture, const Bitmap& mask) {
+  QImage image = ToQImage(picture).convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < image.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      if (mask.Pixel(x, y) != kBlack) line[x] &= 0x00FFFFFFu;
+    }
+  }
+  return image;
+}
+
 }  // namespace zorna::app

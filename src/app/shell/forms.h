@@ -9,6 +9,7 @@ class TDlgPozadie;
 class TDlgIkona;
 class TDlgJpeg;
 class SaveResult;
+class TUpravit;
 
 // The program's windows, each created once at start-up in a fixed order and kept for the run.
 struct Forms {
@@ -18,6 +19,7 @@ struct Forms {
   TDlgPozadie* DlgPozadie = nullptr;
   TDlgJpeg* DlgJpeg = nullptr;
   SaveResult* Saving = nullptr;  // the save dialog and its flow
+  TUpravit* Upravit = nullptr;
   TDlgSkin* DlgSkin = nullptr;
 };
 

@@ -131,6 +131,10 @@ class TMainZorna : public QWidget {
   QToolButton* BtnPreklopVodorovne = nullptr;
   QMenu* PopupMenu2 = nullptr;
 
+  // --- Editing the result: shadow and frame, the paint program (main_zorna_editing.cpp) ---
+  void Upraviobrzok1Click(QObject* sender);
+  void Upraviobrzok2Click(QObject* sender);
+
   // --- The button strip (main_zorna_strip.cpp) ---
   void Button4Click(QObject* sender);
   void BtnLeftClick(QObject* sender);

@@ -49,15 +49,17 @@ void TMainZorna::SetUpResultPanel() {
   // Commands whose windows come later stay disabled rather than doing nothing when chosen.
   AddMenuItem(PopupMenu2, "Daobrzoknaplochu1", "Dať obrázok na plochu", "Ctrl+P")
       ->setEnabled(false);
-  AddMenuItem(PopupMenu2, "Upraviobrzok1", "Tieň a obrys obrázka", "Ctrl+T")->setEnabled(false);
-  AddMenuItem(PopupMenu2, "Upraviobrzok2", "Upraviť obrázok", "Ctrl+U")->setEnabled(false);
+  connect(AddMenuItem(PopupMenu2, "Upraviobrzok1", "Tieň a obrys obrázka", "Ctrl+T"),
+          &QAction::triggered, this, [this] { Upraviobrzok1Click(PopupMenu2); });
+  connect(AddMenuItem(PopupMenu2, "Upraviobrzok2", "Upraviť obrázok", "Ctrl+U"),
+          &QAction::triggered, this, [this] { Upraviobrzok2Click(PopupMenu2); });
   PopupMenu2->addSeparator();
   AddMenuItem(PopupMenu2, "Vloiobrzokzosboru1", "Vložiť obrázok zo súboru", "Ctrl+O")
       ->setEnabled(false);
   AddAction("Open", "Ctrl+O");
   AddAction("Plocha", "Ctrl+P");
-  AddAction("Tien_obrys", "Ctrl+T");
-  AddAction("UpravitObrazok", "Ctrl+U");
+  AddAction("Tien_obrys", "Ctrl+T", [this] { Upraviobrzok1Click(nullptr); });
+  AddAction("UpravitObrazok", "Ctrl+U", [this] { Upraviobrzok2Click(nullptr); });
 
   connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(ComboBox1); });
   connect(Image2, &ImageControl::Clicked, this, [this](Qt::MouseButton button) {
