@@ -1,8 +1,10 @@
-// One pick composed into the preview, as every mouse move over the screen picture does.
+// One pick composed into the preview, as every mouse move over the screen picture does, and
+// one redraw of the shadow editor's preview.
 #include <benchmark/benchmark.h>
 
 #include "artwork/background_tiles.h"
 #include "composition/preview.h"
+#include "composition/shadow_frame.h"
 
 namespace {
 
@@ -60,6 +62,24 @@ void BM_Shrink128Into32(benchmark::State& state) {
   ComposeOnePick(state, 128, 32, 1, false, state.range(0) == 1);
 }
 BENCHMARK(BM_Shrink128Into32)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// Every change in the shadow editor redraws from the unchanged result: the shadow, then the frame.
+void BM_ShadowAndFrame128(benchmark::State& state) {
+  zorna::Bitmap result(128, 128);
+  for (int y = 0; y < 128; ++y)
+    for (int x = 0; x < 128; ++x)
+      if ((x / 16 + y / 16) % 2 == 0) result.SetPixel(x, y, zorna::Rgb(x * 2, y * 2, 90));
+  zorna::ShadowFrameSettings settings;
+  settings.direction = zorna::ShadowDirection::kLowerRight;
+  settings.offset = 2;
+  settings.shadow_color = zorna::Rgb(128, 128, 128);
+  settings.frame = 2;
+  for (auto _ : state) {
+    zorna::Bitmap shown = zorna::ShadowAndFrame(result, 128, settings);
+    benchmark::DoNotOptimize(shown.Data());
+  }
+}
+BENCHMARK(BM_ShadowAndFrame128)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
