@@ -1,40 +1,7 @@
 #!/usr/bin/env bash
 # zornatool compose: one pick and take over a picture file, the result's flips and turns, and
 # its answers to bad arguments and files. Pictures are made and read back with ImageMagick.
-set -euo pipefail
-
-TOOL="${ZORNA_PROGRAM_DIR:?}/zornatool"
-[[ -x "$TOOL" ]] || { echo "zornatool not built at $TOOL"; exit 1; }
-command -v convert >/dev/null || { echo "skipped: ImageMagick's convert is missing"; exit 77; }
-
-WORK="$(mktemp -d)"
-trap 'rm -rf "$WORK"' EXIT
-cd "$WORK"
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-
-# Colour of one pixel as #RRGGBB.
-pixel() { convert "$1" -depth 8 -format "%[hex:p{$2,$3}]" info: | sed 's/^/#/' | cut -c1-7; }
-expect_pixel() {
-  local got
-  got="$(pixel "$1" "$2" "$3")"
-  [[ "$got" == "$4" ]] || fail "$1 ($2,$3) is $got, expected $4"
-}
-expect_size() {
-  local got
-  got="$(identify -format '%wx%h' "$1")"
-  [[ "$got" == "$2" ]] || fail "$1 is $got, expected $2"
-}
-# Runs zornatool and checks its exit status and that stderr has exactly one line when it fails.
-expect_status() {
-  local want="$1"; shift
-  local status=0
-  "$TOOL" "$@" 2>err.txt >/dev/null || status=$?
-  [[ "$status" == "$want" ]] || fail "zornatool $* exited $status, expected $want"
-  if [[ "$want" != 0 && "$(wc -l <err.txt)" != 1 ]]; then
-    fail "zornatool $* wrote $(wc -l <err.txt) lines on stderr"
-  fi
-}
+source "$(dirname "$0")/picture_checks.bash"
 
 # A 64 x 64 screen: white with a red square at (8,8)-(23,23) and a blue pixel at (9,8).
 convert -size 64x64 xc:white -fill red -draw "rectangle 8,8 23,23" -fill blue \
@@ -123,8 +90,4 @@ expect_status 1 compose junk.bmp -o x.bmp --at 1,1
 expect_status 1 compose screen.bmp -o no/such/folder/x.bmp --at 1,1
 grep -q "Cannot create file" err.txt || fail "unwritable result: $(cat err.txt)"
 
-if ((failures)); then
-  echo "$failures failures"
-  exit 1
-fi
-echo "compose: all checks passed"
+finish_checks compose

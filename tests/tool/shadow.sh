@@ -1,33 +1,7 @@
 #!/usr/bin/env bash
 # zornatool shadow: the drop shadow and frame of a result picture, and the answers to bad
 # arguments and files. Pictures are made and read back with ImageMagick.
-set -euo pipefail
-
-TOOL="${ZORNA_PROGRAM_DIR:?}/zornatool"
-[[ -x "$TOOL" ]] || { echo "zornatool not built at $TOOL"; exit 1; }
-command -v convert >/dev/null || { echo "skipped: ImageMagick's convert is missing"; exit 77; }
-
-WORK="$(mktemp -d)"
-trap 'rm -rf "$WORK"' EXIT
-cd "$WORK"
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-
-pixel() { convert "$1" -depth 8 -format "%[hex:p{$2,$3}]" info: | sed 's/^/#/' | cut -c1-7; }
-expect_pixel() {
-  local got
-  got="$(pixel "$1" "$2" "$3")"
-  [[ "$got" == "$4" ]] || fail "$1 ($2,$3) is $got, expected $4"
-}
-expect_status() {
-  local want="$1"; shift
-  local status=0
-  "$TOOL" "$@" 2>err.txt >/dev/null || status=$?
-  [[ "$status" == "$want" ]] || fail "zornatool $* exited $status, expected $want"
-  if [[ "$want" != 0 && "$(wc -l <err.txt)" != 1 ]]; then
-    fail "zornatool $* wrote $(wc -l <err.txt) lines on stderr"
-  fi
-}
+source "$(dirname "$0")/picture_checks.bash"
 
 # A white 32 x 32 result with a black 8 x 8 square at (12,12)-(19,19).
 convert -size 32x32 xc:white -fill black -draw "rectangle 12,12 19,19" -type TrueColor BMP3:result.bmp
@@ -78,8 +52,4 @@ expect_status 1 shadow broken.bmp -o x.bmp
 expect_status 1 shadow result.bmp -o no/such/folder/x.bmp
 [[ ! -e x.bmp ]] || fail "a failed run wrote x.bmp"
 
-if ((failures)); then
-  echo "$failures failures"
-  exit 1
-fi
-echo "shadow: all checks passed"
+finish_checks shadow
