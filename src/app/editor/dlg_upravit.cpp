@@ -62,7 +62,6 @@ QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& title, QT
   auto* left = new QVBoxLayout;
   left->addWidget(bar);
   left->addLayout(settings);
-  left->addStretch();
   auto* layout = new QHBoxLayout(group);
   layout->addLayout(left, 1);
   layout->addWidget(grid, 0, Qt::AlignTop);
