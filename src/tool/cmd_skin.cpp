@@ -63,7 +63,8 @@ const RegisterCommand skin_command([](CLI::App& app) -> std::function<int()> {
     std::string link;
   };
   auto options = std::make_shared<Options>();
-  CLI::App* skin = app.add_subcommand("skin", "Skins of a program folder");
+  CLI::App* skin = app.add_subcommand(
+      "skin", "Skins of a program folder: skin pack packs each skin folder into Skin/NAME.mk");
   skin->require_subcommand(1);
   CLI::App* pack = skin->add_subcommand(
       "pack",

@@ -23,6 +23,7 @@ TDlgSkin::TDlgSkin(TMainZorna& main) : QDialog(&main), main_(main) {
   ListBox->setObjectName("ListBox");
   BitBtn1 = new QPushButton("Zavrieť", this);
   BitBtn1->setObjectName("BitBtn1");
+  BitBtn1->setDefault(true);  // Enter closes the dialog from the list too
   BitBtn2 = new QPushButton("Pridať vzhľad", this);
   BitBtn2->setObjectName("BitBtn2");
   BitBtn2->setEnabled(*build_settings::kSkinsPage != '\0');

@@ -3,15 +3,13 @@
 #include <array>
 #include <string>
 
+#include "artwork/glyph_table.h"
 #include "support/cp1250.h"
 
 namespace zorna {
 namespace {
 
-struct Glyph {
-  char32_t code;
-  std::array<const char*, kCaptionFontHeight> rows;  // '#' is ink; rows as wide as the glyph
-};
+using Glyph = TableGlyph<kCaptionFontHeight>;
 
 // One pixel strokes ('#'); drawing doubles each to the right. Accents ('+') stay one pixel
 // wide, so that they keep their slant.
@@ -49,14 +47,11 @@ constexpr Glyph kGlyphs[] = {
 // clang-format on
 
 const Glyph& GlyphFor(char32_t code) {
-  for (const Glyph& g : kGlyphs) {
-    if (g.code == code) return g;
-  }
-  return kGlyphs[0];
+  return FindGlyph<kCaptionFontHeight>(kGlyphs, code);
 }
 
 int InkWidth(const Glyph& g) {
-  return static_cast<int>(std::char_traits<char>::length(g.rows[0])) + 1;  // bold
+  return g.Width() + 1;  // bold
 }
 
 }  // namespace

@@ -4,15 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "artwork/glyph_table.h"
 #include "support/cp1250.h"
 
 namespace zorna {
 namespace {
 
-struct Glyph {
-  char32_t code;
-  std::array<const char*, kPixelFontHeight> rows;  // '#' is ink; every row has the glyph width
-};
+using Glyph = TableGlyph<kPixelFontHeight>;
 
 // clang-format off
 constexpr Glyph kGlyphs[] = {
@@ -34,13 +32,11 @@ constexpr Glyph kGlyphs[] = {
 // clang-format on
 
 const Glyph& GlyphFor(char32_t code) {
-  for (const Glyph& g : kGlyphs)
-    if (g.code == code) return g;
-  return kGlyphs[0];
+  return FindGlyph<kPixelFontHeight>(kGlyphs, code);
 }
 
 int GlyphWidth(const Glyph& g) {
-  return static_cast<int>(std::char_traits<char>::length(g.rows[0]));
+  return g.Width();
 }
 
 }  // namespace

@@ -27,11 +27,6 @@ Point Along(Point p, double angle_degrees, double distance) {
   return {p.x + std::cos(a) * distance, p.y + std::sin(a) * distance};
 }
 
-// The region seen in a mirror standing at x = width / 2.
-Region Mirrored(Region region, double width) {
-  return [region = std::move(region), width](double x, double y) { return region(width - x, y); };
-}
-
 // A triangular arrow head with its tip at `tip`, pointing along the angle.
 Region ArrowHead(Point tip, double angle, double length, double half_width) {
   const Point back = Along(tip, angle + 180, length);

@@ -13,7 +13,12 @@ struct Point {
   double x = 0;
   double y = 0;
 };
-using Region = std::function<bool(double x, double y)>;
+// A shape: its inside-test and the box it lies in, so that drawing tests only there.
+struct Region {
+  std::function<bool(double x, double y)> inside;
+  double left = 0, top = 0, right = 0, bottom = 0;
+  bool operator()(double x, double y) const { return inside(x, y); }
+};
 using SmoothShader = std::function<Colorref(double x, double y)>;
 
 Region Disc(Point centre, double radius);
@@ -29,6 +34,8 @@ Region Polygon(std::vector<Point> corners);
 Region Box(double left, double top, double right, double bottom, double radius = 0);
 Region Union(Region a, Region b);
 Region Minus(Region a, Region b);
+// The region seen in a mirror standing at x = width / 2.
+Region Mirrored(Region region, double width);
 
 class SmoothCanvas {
  public:

@@ -10,7 +10,8 @@ namespace zorna {
 namespace fs = std::filesystem;
 namespace {
 
-bool IsFolder(const fs::directory_entry& entry) {
+// A link to a folder inside a skin could lead back to the skin itself.
+bool IsFolderNotLink(const fs::directory_entry& entry) {
   std::error_code ec;
   return entry.is_directory(ec) && !entry.is_symlink(ec);
 }
@@ -36,7 +37,7 @@ void CollectDepthFirst(const fs::path& folder, const std::string& named,
   const std::vector<fs::directory_entry> entries = SortedEntries(folder);
   for (const fs::directory_entry& entry : entries) {
     const std::string name = entry.path().filename().string();
-    if (IsFolder(entry) && !StartsWithDot(name)) {
+    if (IsFolderNotLink(entry) && !StartsWithDot(name)) {
       CollectDepthFirst(entry.path(), named + "/" + name, files);
     }
   }
@@ -56,7 +57,8 @@ std::vector<std::string> ListSkinFolders(const fs::path& program_folder) {
   std::vector<std::string> names;
   for (const fs::directory_entry& entry : SortedEntries(SkinsFolder(program_folder))) {
     const std::string name = entry.path().filename().string();
-    if (IsFolder(entry) && !StartsWithDot(name)) names.push_back(name);
+    std::error_code ec;
+    if (entry.is_directory(ec) && !StartsWithDot(name)) names.push_back(name);
   }
   return names;
 }

@@ -13,8 +13,8 @@ namespace zorna {
 // The folder holding the skins, "Skin" found without regard to letter case.
 std::filesystem::path SkinsFolder(const std::filesystem::path& program_folder);
 
-// Names of the skins: the folders of "Skin" (no plain files, no links to elsewhere, none whose
-// name starts with "."), sorted by name so that a stored index keeps meaning the same skin.
+// Names of the skins: the folders of "Skin" (no plain files, none whose name starts with "."),
+// sorted by name so that a stored index keeps meaning the same skin.
 // Names are as on disk, also when they are not valid UTF-8.
 std::vector<std::string> ListSkinFolders(const std::filesystem::path& program_folder);
 
