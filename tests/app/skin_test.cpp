@@ -126,6 +126,13 @@ TEST_F(SkinTest, LayoutValuesBeyondTheContainerAreKeptInside) {
   EXPECT_EQ(m.BtnSave->geometry().right() + 1, m.Panel6->width());
   EXPECT_EQ(m.BtnZamknute->geometry(), QRect(170 - 17, 0, 17, 17));
   EXPECT_EQ(m.BtnPreklopZvislo->geometry().bottom() + 1, 146);
+  // A strip too narrow for its buttons would hide the way back to another skin.
+  std::ofstream(SkinFolder("Zly") / "rozmiestnenie.ini", std::ios::binary)
+      << "[Okno s tla\xE8\xEDtkami]\r\n\x8A\xEDrka=-5\r\n";
+  Choose("Modry");
+  Choose("Zly");
+  EXPECT_EQ(m.Panel6->width(), 24);
+  EXPECT_EQ(m.BtnTheme->geometry(), QRect(0, 10, 24, 24));
 }
 
 TEST_F(SkinTest, DamagedPicturesAndNamesOutsideUtf8AreBorne) {

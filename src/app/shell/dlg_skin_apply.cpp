@@ -79,7 +79,12 @@ void TDlgSkin::ApplySelectedSkin() {
   SetHeight(main_.ImageSkinVyrobil, main_.ImageSkinVyrobil->Picture().Height());
   main_.ImageSpodok->SetPicture(LoadSkinPicture(skin_file::kSpodok));
   main_.ImageSpodok_End->SetPicture(LoadSkinPicture(skin_file::kSpodokEnd));
-  SetWidth(main_.Panel6, layout_.strip_width);
+  // Never narrower than its widest button: the skin button must stay within reach.
+  int widest = 0;
+  for (const char* b : kSkinButtons) {
+    if (IsStripButton(b)) widest = std::max(widest, main_.Control(QString("Btn") + b)->width());
+  }
+  SetWidth(main_.Panel6, std::max(layout_.strip_width, widest));
   main_.Panel1->SetAlign(main_.Panel6, layout_.strip_right ? Align::Right : Align::Left);
   main_.Panel1->SetAlign(main_.PanelOkna, layout_.strip_right ? Align::Left : Align::Right);
   main_.NastavVelkosti();

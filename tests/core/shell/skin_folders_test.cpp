@@ -75,6 +75,7 @@ TEST_F(SkinFolders, AHostilePackWritesNothingOutsideTheProgramFolder) {
                                           .Stored(outside, {'2'})
                                           .Stored("C:\\Windows\\mimo.txt", {'3'})
                                           .Stored("C:\\Zorna\\Skin\\Dobry\\okno.bmp", {'4'})
+                                          .Stored("Skin\\Zl\x81\\okno.bmp", {'5'})
                                           .Build());
   const std::vector<InstalledPack> installed = InstallSkinPacks(home);
   ASSERT_EQ(installed.size(), 1u);
@@ -82,6 +83,8 @@ TEST_F(SkinFolders, AHostilePackWritesNothingOutsideTheProgramFolder) {
   EXPECT_FALSE(fs::exists(scratch.Path() / "mimo.txt"));
   // A full path from another computer's program folder lands in this one's skins.
   EXPECT_EQ(ReadFile(home / "skin" / "Dobry" / "okno.bmp"), testing::Bytes{'4'});
+  // A byte that code page 1250 does not define still names a skin of its own.
+  EXPECT_EQ(ListSkinFolders(home), (std::vector<std::string>{"Dobry", "Zl\uFFFD"}));
   EXPECT_TRUE(installed[0].deleted);
 }
 
