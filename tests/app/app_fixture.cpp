@@ -1,5 +1,6 @@
 #include "app/app_fixture.h"
 
+#include <map>
 #include <random>
 
 #include "app/platform/messages.h"
@@ -14,7 +15,7 @@ void AppTest::SetUp() {
   home_ = root_ / "home";
   config_ = root_ / "config";
   std::filesystem::create_directories(home_ / "Skin" / "Klasicky");
-  std::filesystem::create_directories(home_ / "Skin" / "Modry");
+  WriteSkin("Modry", TestSkin());
   std::filesystem::create_directories(home_ / "Data");
   std::filesystem::create_directories(config_);
   Bitmap screen(400, 300, 0x808080);
@@ -51,6 +52,21 @@ void AppTest::Close() {
   Main().close();
   DestroyForms();
   started_ = false;
+}
+
+const DrawnSkin& AppTest::TestSkin(int caption_height) {
+  static std::map<int, DrawnSkin> drawn;
+  auto it = drawn.find(caption_height);
+  if (it == drawn.end()) {
+    SkinDesign design = JazeroSkin();
+    design.caption_height = caption_height;
+    it = drawn.emplace(caption_height, DrawSkin(design)).first;
+  }
+  return it->second;
+}
+
+void AppTest::WriteSkin(const std::string& name, const DrawnSkin& skin, const std::string& link) {
+  WriteSkinFolder(SkinFolder(name), skin, link);
 }
 
 void AppTest::Seed(const std::string& section, const std::string& key, int value) {

@@ -9,6 +9,7 @@
 
 #include "app/shell/forms.h"
 #include "app/shell/main_zorna.h"
+#include "artwork/skin_art.h"
 #include "shell/ini_file.h"
 
 namespace zorna::app::testing {
@@ -29,6 +30,11 @@ class AppTest : public ::testing::Test {
   std::filesystem::path SettingsPath() const { return config_ / "Zorna.ini"; }
   IniFile Settings() const { return IniFile(SettingsPath()); }
   void Seed(const std::string& section, const std::string& key, int value);
+  // A skin folder "Skin/" + name; the fixture's "Modry", the default, is a complete skin with
+  // 17-pixel caption bars ("Klasicky" stays empty).
+  std::filesystem::path SkinFolder(const std::string& name) const { return home_ / "Skin" / name; }
+  void WriteSkin(const std::string& name, const DrawnSkin& skin, const std::string& link = "");
+  static const DrawnSkin& TestSkin(int caption_height = 17);
 
   std::filesystem::path root_;
   std::filesystem::path home_;

@@ -1,15 +1,18 @@
 #include "app/shell/dlg_skin.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QScreen>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <filesystem>
 
+#include "app/build_settings.h"
+#include "app/platform/links.h"
 #include "app/platform/program_folder.h"
 #include "app/shell/main_zorna.h"
 #include "app/shell/settings_access.h"
 #include "shell/settings.h"
-#include "support/files.h"
+#include "shell/skin_folders.h"
 
 namespace zorna::app {
 
@@ -20,9 +23,14 @@ TDlgSkin::TDlgSkin(TMainZorna& main) : QDialog(&main), main_(main) {
   ListBox->setObjectName("ListBox");
   BitBtn1 = new QPushButton("Zavrieť", this);
   BitBtn1->setObjectName("BitBtn1");
+  BitBtn1->setDefault(true);  // Enter closes the dialog from the list too
   BitBtn2 = new QPushButton("Pridať vzhľad", this);
   BitBtn2->setObjectName("BitBtn2");
+  BitBtn2->setEnabled(*build_settings::kSkinsPage != '\0');
   connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+  connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(BitBtn2); });
+  // A click or the arrow keys: the selection changes and the skin follows at once.
+  connect(ListBox, &QListWidget::currentRowChanged, this, [this] { ListBoxClick(ListBox); });
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(BitBtn2);
   buttons->addStretch();
@@ -30,29 +38,47 @@ TDlgSkin::TDlgSkin(TMainZorna& main) : QDialog(&main), main_(main) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(ListBox);
   layout->addLayout(buttons);
-  resize(260, 300);
+  setFixedSize(260, 300);
+}
+
+void TDlgSkin::SelectRow(int row) {
+  const QSignalBlocker quiet(ListBox);
+  ListBox->setCurrentRow(row >= 0 && row < ListBox->count() ? row : -1);
 }
 
 void TDlgSkin::FormShow() {
-  namespace fs = std::filesystem;
   const int selected = ListBox->currentRow();
-  ListBox->clear();
-  const fs::path folder = FindPathIgnoringCase(fs::path(AdresarProgramu) / "Skin");
-  std::vector<std::string> names;
-  std::error_code ec;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string name = it->path().filename().string();
-    if (!name.empty() && name.front() != '.' && it->is_directory(ec)) names.push_back(name);
+  {
+    const QSignalBlocker quiet(ListBox);
+    ListBox->clear();
+    for (const std::string& name : ListSkinFolders(AdresarProgramu)) {
+      // The name as on disk, also when it is not valid UTF-8; the list shows what it can.
+      auto* item = new QListWidgetItem(QString::fromUtf8(name.data(), qsizetype(name.size())));
+      item->setData(Qt::UserRole, QByteArray::fromStdString(name));
+      ListBox->addItem(item);
+    }
   }
-  // The folder's own order is arbitrary here; sorting keeps the stored index meaningful.
-  std::sort(names.begin(), names.end());
-  for (const auto& name : names) ListBox->addItem(QString::fromStdString(name));
-  ListBox->setCurrentRow(selected >= 0 && selected < ListBox->count() ? selected : -1);
+  SelectRow(selected);
 }
 
+std::filesystem::path TDlgSkin::SelectedSkinFolder() const {
+  const QListWidgetItem* item = ListBox->currentItem();
+  if (!item) return {};
+  return SkinsFolder(AdresarProgramu) / item->data(Qt::UserRole).toByteArray().toStdString();
+}
+
+// The dialog stands in the middle of the screen.
 void TDlgSkin::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   FormShow();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->geometry();
+    move(area.center() - QPoint(width() / 2, height() / 2));
+  }
+}
+
+void TDlgSkin::BitBtn2Click(QObject*) {
+  OpenLink(QString::fromUtf8(build_settings::kSkinsPage));
 }
 
 void TDlgSkin::FormCreate() {
@@ -60,8 +86,8 @@ void TDlgSkin::FormCreate() {
   TMainZorna* main = &main_;
   IniFile ini = OpenSettings();
   FormShow();
-  const int skin = ini.ReadInteger(kSkinCislo.section, kSkinCislo.key, kDefaultSkinCislo);
-  ListBox->setCurrentRow(skin >= 0 && skin < ListBox->count() ? skin : -1);
+  SelectRow(ini.ReadInteger(kSkinCislo.section, kSkinCislo.key, kDefaultSkinCislo));
+  ListBoxClick(nullptr);
   SetHeight(main->Panel("Vstup").panel,
             ini.ReadInteger(kOknoVstup.section, kOknoVstup.key, kDefaultPanelHeight));
   SetHeight(main->Panel("Lupa").panel, ini.ReadInteger(kOknoLupa.section, kOknoLupa.key,

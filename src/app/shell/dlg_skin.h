@@ -2,13 +2,18 @@
 #include <QDialog>
 #include <QListWidget>
 #include <QPushButton>
+#include <filesystem>
+
+#include "picture/bitmap.h"
+#include "shell/skin_layout.h"
 
 namespace zorna::app {
 
 class TMainZorna;
 
-// "Vzhľad": the list of skin folders. Created last at start-up, it restores the panel heights
-// and the container's side.
+// "Vzhľad": the list of skin folders; a click dresses the main window's container in the skin.
+// Created last at start-up, it applies the stored skin and restores the panel heights and the
+// container's side.
 class TDlgSkin : public QDialog {
   Q_OBJECT
  public:
@@ -17,6 +22,17 @@ class TDlgSkin : public QDialog {
 
   void FormCreate();
   void FormShow();
+  // Applies the selected skin. A required picture that is missing or damaged stops it there with
+  // the file's error; what was not yet done keeps the previous look.
+  void ListBoxClick(QObject* sender);
+  void BitBtn2Click(QObject* sender);
+  // Dress one tool panel ("Vstup", ...) or one button ("Save" for BtnSave, ...) in the skin
+  // being applied.
+  void NastavPanelSkinu(const QString& x);
+  void NastavTlacidloSkinu(const QString& b);
+
+  // The folder of the skin selected in the list; empty when none is.
+  std::filesystem::path SelectedSkinFolder() const;
 
   QListWidget* ListBox = nullptr;
   QPushButton* BitBtn1 = nullptr;
@@ -26,7 +42,13 @@ class TDlgSkin : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  void ApplySelectedSkin();
+  Bitmap LoadSkinPicture(const std::string& relative) const;
+  void SelectRow(int row);
+
   TMainZorna& main_;
+  std::filesystem::path skin_;  // the skin being applied
+  SkinLayout layout_;
 };
 
 }  // namespace zorna::app

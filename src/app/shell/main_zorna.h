@@ -143,6 +143,7 @@ class TMainZorna : public QWidget {
   void BtnInfoClick(QObject* sender);
   void HELPClick(QObject* sender);
   void BtnThemeClick(QObject* sender);
+  void ImageSkinVyrobilClick(QObject* sender);  // the skin author's link
   void BtnSaveClick(QObject* sender);
   void BtnCopyClick(QObject* sender);
   // The container's height below which the strip's lowest button would be cut.

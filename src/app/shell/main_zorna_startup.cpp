@@ -1,5 +1,6 @@
 // Start-up and closing of the main window: restoring and storing the user's choices, the
 // screen picture, the once-only hint and the list of searches that found nothing.
+#include <QCoreApplication>
 #include <filesystem>
 
 #include "app/platform/messages.h"
@@ -12,6 +13,7 @@
 #include "app/shell/settings_access.h"
 #include "gallery/not_found_list.h"
 #include "shell/settings.h"
+#include "shell/skin_folders.h"
 #include "support/error.h"
 #include "support/files.h"
 
@@ -34,6 +36,7 @@ void TMainZorna::SetUpStartup() {
 void TMainZorna::FormCreate(QObject* sender) {
   using namespace settings;
   EnterProgramFolder();
+  InstallSkinPacks(AdresarProgramu, [] { QCoreApplication::processEvents(); });
   {
     IniFile ini = OpenSettings();
     SetItemIndex(ComboBox4,

@@ -5,9 +5,15 @@
 #include <QStyle>
 
 #include "app/output/save_result.h"
+#include "app/platform/links.h"
+#include "app/platform/messages.h"
+#include "app/shell/dlg_skin.h"
 #include "app/shell/forms.h"
 #include "app/shell/main_zorna.h"
 #include "app/shell/plain_look.h"
+#include "shell/skin_files.h"
+#include "support/cp1250.h"
+#include "support/files.h"
 
 namespace zorna::app {
 
@@ -57,6 +63,9 @@ void TMainZorna::SetUpStrip() {
   connect(BtnSave, &QToolButton::clicked, this, [this] { BtnSaveClick(BtnSave); });
   connect(BtnCopy, &QToolButton::clicked, this, [this] { BtnCopyClick(BtnCopy); });
   connect(BtnTheme, &QToolButton::clicked, this, [this] { BtnThemeClick(BtnTheme); });
+  ImageSkinVyrobil->setCursor(Qt::PointingHandCursor);
+  connect(ImageSkinVyrobil, &ImageControl::Clicked, this,
+          [this](Qt::MouseButton) { ImageSkinVyrobilClick(ImageSkinVyrobil); });
   AddAction("Save", "Ctrl+S", [this] { BtnSaveClick(nullptr); });
   AddAction("CopyImage", "Ctrl+C", [this] { BtnCopyClick(nullptr); });
   AddAction("Information", "Ctrl+I", [this] { BtnInfoClick(nullptr); });
@@ -102,7 +111,21 @@ void TMainZorna::BtnInfoClick(QObject*) {
 
 void TMainZorna::HELPClick(QObject*) {}
 
-void TMainZorna::BtnThemeClick(QObject*) {}
+void TMainZorna::BtnThemeClick(QObject*) {
+  if (TDlgSkin* dialog = AllForms().DlgSkin) RunModal(dialog);
+}
+
+// The first line of the selected skin's "Skin_Vyrobil.txt"; only a web or mail address opens.
+void TMainZorna::ImageSkinVyrobilClick(QObject*) {
+  const TDlgSkin* dialog = AllForms().DlgSkin;
+  if (!dialog || dialog->SelectedSkinFolder().empty()) return;
+  // A line is all that is read, however large the file.
+  const std::vector<uint8_t> start =
+      ReadFileStart(FindSkinFile(dialog->SelectedSkinFolder(), skin_file::kSkinVyrobilText), 4096);
+  const std::string text(start.begin(), start.end());
+  const std::string line = text.substr(0, text.find_first_of("\r\n"));
+  OpenLink(QString::fromStdString(Cp1250ToUtf8(line)));
+}
 
 // The buttons are enabled by the first committed result, but the Ctrl+S and Ctrl+C shortcuts
 // never wait for it: they work on whatever the result picture holds.

@@ -17,6 +17,8 @@ class AlignPanel : public QFrame {
 
   // Adds an aligned child (in alignment order).
   void AddAligned(QWidget* child, Align align);
+  // Places an aligned child anew (a skin puts the strip on the other side).
+  void SetAlign(QWidget* child, Align align);
   void Realign();
 
  protected:

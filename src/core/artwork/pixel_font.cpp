@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "artwork/glyph_table.h"
+#include "support/cp1250.h"
+
 namespace zorna {
 namespace {
 
-struct Glyph {
-  char32_t code;
-  std::array<const char*, kPixelFontHeight> rows;  // '#' is ink; every row has the glyph width
-};
+using Glyph = TableGlyph<kPixelFontHeight>;
 
 // clang-format off
 constexpr Glyph kGlyphs[] = {
@@ -32,47 +32,25 @@ constexpr Glyph kGlyphs[] = {
 // clang-format on
 
 const Glyph& GlyphFor(char32_t code) {
-  for (const Glyph& g : kGlyphs)
-    if (g.code == code) return g;
-  return kGlyphs[0];
+  return FindGlyph<kPixelFontHeight>(kGlyphs, code);
 }
 
 int GlyphWidth(const Glyph& g) {
-  return static_cast<int>(std::char_traits<char>::length(g.rows[0]));
-}
-
-// Code points of UTF-8 text; a malformed byte stands for itself.
-std::vector<char32_t> CodePoints(std::string_view s) {
-  std::vector<char32_t> out;
-  for (size_t i = 0; i < s.size();) {
-    const unsigned char b = static_cast<unsigned char>(s[i]);
-    const int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
-    char32_t code = extra == 0 ? b : (b & (0x3F >> extra));
-    bool valid = i + extra < s.size();
-    for (int k = 1; valid && k <= extra; ++k) {
-      const unsigned char c = static_cast<unsigned char>(s[i + k]);
-      valid = (c & 0xC0) == 0x80;
-      code = (code << 6) | (c & 0x3F);
-    }
-    if (!valid) code = b;
-    out.push_back(code);
-    i += valid ? extra + 1 : 1;
-  }
-  return out;
+  return g.Width();
 }
 
 }  // namespace
 
 int PixelTextWidth(std::string_view utf8, int scale) {
   int width = 0;
-  const auto codes = CodePoints(utf8);
+  const auto codes = CodePointsOf(utf8);
   for (size_t i = 0; i < codes.size(); ++i) width += GlyphWidth(GlyphFor(codes[i])) + (i ? 1 : 0);
   return width * scale;
 }
 
 void DrawPixelText(Canvas& canvas, int x, int y, std::string_view utf8, int scale, Colorref c) {
   int pen = x;
-  for (char32_t code : CodePoints(utf8)) {
+  for (char32_t code : CodePointsOf(utf8)) {
     const Glyph& g = GlyphFor(code);
     const int w = GlyphWidth(g);
     for (int row = 0; row < kPixelFontHeight; ++row)

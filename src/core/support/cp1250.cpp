@@ -177,6 +177,13 @@ bool EqualIgnoringCaseCp1250(std::string_view a, std::string_view b) {
   return true;
 }
 
+std::u32string CodePointsOf(std::string_view utf8) {
+  std::u32string out;
+  out.reserve(utf8.size());
+  for (size_t i = 0; i < utf8.size();) out += NextCodePoint(utf8, i);
+  return out;
+}
+
 std::u32string FoldCaseCp1250(std::string_view utf8) {
   constexpr char32_t kOutsideUnicode = 0x110000;
   std::u32string folded;

@@ -12,6 +12,9 @@ std::string Cp1250ToUtf8(std::string_view cp1250);
 // True when every byte sequence of the text is valid UTF-8.
 bool IsValidUtf8(std::string_view text);
 
+// The code points of a UTF-8 text; a broken sequence gives U+FFFD.
+std::u32string CodePointsOf(std::string_view utf8);
+
 }  // namespace zorna
 
 namespace zorna {
