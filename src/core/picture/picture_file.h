@@ -5,10 +5,11 @@
 
 namespace zorna {
 
-// Reads a BMP or JPEG file, told apart by its first bytes. A file that is neither is judged by
-// its extension: ".bmp" gives "Bitmap image is not valid", ".jpg"/".jpeg" the JPEG decoder's
-// error, an icon or metafile "Can only modify an image if it contains a bitmap", anything else
-// "Unknown picture file extension (.ext)". A file that cannot be read gives "Cannot open file".
+// Reads a BMP, JPEG or PNG file, told apart by its first bytes. A file that is none of them is
+// judged by its extension: ".bmp" gives "Bitmap image is not valid", ".jpg"/".jpeg" the JPEG
+// decoder's error, ".png" "PNG image is not valid: ...", an icon or metafile "Can only modify
+// an image if it contains a bitmap", anything else "Unknown picture file extension (.ext)".
+// A file that cannot be read gives "Cannot open file".
 Bitmap ReadPictureFile(const std::filesystem::path& path);
 
 // Write a 24-bit BMP or a JPEG of the given quality; the file is replaced only when complete.
