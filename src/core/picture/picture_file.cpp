@@ -54,4 +54,8 @@ void WriteJpegFile(const std::filesystem::path& path, const Bitmap& picture, int
   WriteFileAtomically(path, EncodeJpeg(picture, quality));
 }
 
+void WritePngFile(const std::filesystem::path& path, const AlphaPicture& picture) {
+  WriteFileAtomically(path, EncodePng(picture));
+}
+
 }  // namespace zorna

@@ -1,6 +1,7 @@
 #pragma once
 #include <filesystem>
 
+#include "picture/alpha_picture.h"
 #include "picture/bitmap.h"
 
 namespace zorna {
@@ -12,8 +13,10 @@ namespace zorna {
 // A file that cannot be read gives "Cannot open file".
 Bitmap ReadPictureFile(const std::filesystem::path& path);
 
-// Write a 24-bit BMP or a JPEG of the given quality; the file is replaced only when complete.
+// Write a 24-bit BMP, a JPEG of the given quality or a 32-bit PNG with the picture's alpha;
+// the file is replaced only when complete.
 void WriteBmpFile(const std::filesystem::path& path, const Bitmap& picture);
 void WriteJpegFile(const std::filesystem::path& path, const Bitmap& picture, int quality);
+void WritePngFile(const std::filesystem::path& path, const AlphaPicture& picture);
 
 }  // namespace zorna

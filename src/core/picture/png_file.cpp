@@ -7,6 +7,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -168,6 +169,71 @@ Error NotValid(const std::string& why) {
   return Error("PNG image is not valid: " + why);
 }
 
+struct Writing {
+  std::vector<uint8_t> out;
+  std::vector<png_byte> row;
+  char failure[200] = {};
+};
+
+[[noreturn]] void FailWriting(png_structp png, png_const_charp message) {
+  Writing* writing = static_cast<Writing*>(png_get_error_ptr(png));
+  std::snprintf(writing->failure, sizeof writing->failure, "%s", message);
+  png_longjmp(png, 1);
+}
+
+void WriteBytes(png_structp png, png_bytep data, png_size_t count) {
+  Writing* writing = static_cast<Writing*>(png_get_io_ptr(png));
+  // No exception may cross libpng's frames: the failure is reported its way, outside the
+  // handler.
+  bool grown = true;
+  try {
+    writing->out.insert(writing->out.end(), data, data + count);
+  } catch (const std::bad_alloc&) {
+    grown = false;
+  }
+  if (!grown) png_error(png, "out of memory");
+}
+
+void FlushNothing(png_structp) {}
+
+void RgbaRow(const AlphaPicture& picture, int y, std::vector<png_byte>& row) {
+  const Colorref* colors = picture.color.Row(y);
+  const uint8_t* alphas = picture.alpha.data() + static_cast<size_t>(y) * picture.Width();
+  for (int x = 0; x < picture.Width(); ++x) {
+    row[4 * x] = RedOf(colors[x]);
+    row[4 * x + 1] = GreenOf(colors[x]);
+    row[4 * x + 2] = BlueOf(colors[x]);
+    row[4 * x + 3] = alphas[x];
+  }
+}
+
+// Returns false with w.failure set; as for reading, what changes lives in *w.
+bool EncodeInto(const AlphaPicture& picture, Writing& w) {
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &w, FailWriting, IgnoreWarning);
+  if (png == nullptr) throw std::bad_alloc();
+  png_infop info = png_create_info_struct(png);
+  if (info == nullptr) {
+    png_destroy_write_struct(&png, nullptr);
+    throw std::bad_alloc();
+  }
+  if (setjmp(png_jmpbuf(png))) {
+    png_destroy_write_struct(&png, &info);
+    return false;
+  }
+  png_set_write_fn(png, &w, WriteBytes, FlushNothing);
+  png_set_IHDR(png, info, static_cast<png_uint_32>(picture.Width()),
+               static_cast<png_uint_32>(picture.Height()), 8, PNG_COLOR_TYPE_RGB_ALPHA,
+               PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_write_info(png, info);
+  for (int y = 0; y < picture.Height(); ++y) {
+    RgbaRow(picture, y, w.row);
+    png_write_row(png, w.row.data());
+  }
+  png_write_end(png, nullptr);
+  png_destroy_write_struct(&png, &info);
+  return true;
+}
+
 }  // namespace
 
 bool LooksLikePng(const uint8_t* data, size_t size) {
@@ -185,6 +251,17 @@ Bitmap DecodePng(const uint8_t* data, size_t size, int64_t max_pixels) {
 
 Bitmap DecodePng(const uint8_t* data, size_t size) {
   return DecodePng(data, size, int64_t{kMaxPictureSide} * kMaxPictureSide);
+}
+
+std::vector<uint8_t> EncodePng(const AlphaPicture& picture) {
+  if (picture.color.Empty() ||
+      picture.alpha.size() != static_cast<size_t>(picture.Width()) * picture.Height()) {
+    throw Error("A PNG file needs a picture with an alpha value for each pixel");
+  }
+  Writing writing;
+  writing.row.resize(static_cast<size_t>(picture.Width()) * 4);
+  if (!EncodeInto(picture, writing)) throw Error(std::string("PNG error: ") + writing.failure);
+  return std::move(writing.out);
 }
 
 }  // namespace zorna

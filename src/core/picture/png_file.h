@@ -1,7 +1,9 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
+#include "picture/alpha_picture.h"
 #include "picture/bitmap.h"
 
 namespace zorna {
@@ -20,5 +22,9 @@ Bitmap DecodePng(const uint8_t* data, size_t size, int64_t max_pixels);
 
 // Whether the bytes start with the PNG signature.
 bool LooksLikePng(const uint8_t* data, size_t size);
+
+// An 8-bit RGBA PNG (32 bits a pixel, not interlaced) of the picture and its alpha. Throws
+// zorna::Error for an empty picture or one libpng cannot write.
+std::vector<uint8_t> EncodePng(const AlphaPicture& picture);
 
 }  // namespace zorna
