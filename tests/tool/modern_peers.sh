@@ -9,22 +9,7 @@
 # Needs: icoutils, imagemagick, python3-pil, python3-gi, gir1.2-gdkpixbuf-2.0.
 set -euo pipefail
 
-TOOL="${ZORNA_PROGRAM_DIR:?}/zornatool"
-[[ -x "$TOOL" ]] || { echo "zornatool not built at $TOOL"; exit 1; }
-for program in icotool:icoutils convert:imagemagick; do
-  command -v "${program%%:*}" >/dev/null || { echo "missing ${program%%:*} (apt package ${program##*:})"; exit 1; }
-done
-PYTHON=""
-for candidate in python3 /usr/bin/python3; do
-  if "$candidate" -c "import PIL, gi; gi.require_version('GdkPixbuf', '2.0')" 2>/dev/null; then
-    PYTHON="$candidate"
-    break
-  fi
-done
-[[ -n "$PYTHON" ]] || { echo "missing python3 with Pillow and GdkPixbuf (python3-pil, python3-gi, gir1.2-gdkpixbuf-2.0)"; exit 1; }
-
-WORK="$(mktemp -d)"
-trap 'rm -rf "$WORK"' EXIT
+source "$(dirname "$0")/peer_readers.bash" icotool:icoutils convert:imagemagick compare:imagemagick
 mkdir -p "$WORK"/{src,png,ico,magick}
 
 SIDES="5 16 20 33 100 128 200"
@@ -252,16 +237,7 @@ done
 [[ "$(compare -metric AE "$WORK/from-png.bmp" "$WORK/src/source.bmp" null: 2>&1)" == 0 ]] ||
   fail "iko-encode of a PNG does not keep its picture"
 
-# Refusals: one line on stderr, exit 2 for bad arguments, 1 for files, no output left behind.
-expect_refusal() {
-  local want="$1" pattern="$2"
-  shift 2
-  local status=0
-  "$TOOL" "$@" 2>"$WORK/stderr" >/dev/null || status=$?
-  if [[ $status -ne $want ]] || [[ $(wc -l <"$WORK/stderr") -ne 1 ]] || ! grep -q -- "$pattern" "$WORK/stderr"; then
-    fail "zornatool $*: exit $status, expected $want with '$pattern'; stderr: $(cat "$WORK/stderr")"
-  fi
-}
+# Refusals: exit 2 for bad arguments, 1 for files, no output left behind.
 convert -size 40x30 xc:white "$WORK/src/wide.png"
 convert -size 300x300 xc:white "$WORK/src/huge.png"
 head -c 60 "$WORK/src/source.png" >"$WORK/src/cut.png"
