@@ -8,22 +8,7 @@
 # Needs: icoutils, imagemagick, python3-pil, python3-gi, gir1.2-gdkpixbuf-2.0.
 set -euo pipefail
 
-TOOL="${ZORNA_PROGRAM_DIR:?}/zornatool"
-[[ -x "$TOOL" ]] || { echo "zornatool not built at $TOOL"; exit 1; }
-for program in icotool:icoutils convert:imagemagick mogrify:imagemagick; do
-  command -v "${program%%:*}" >/dev/null || { echo "missing ${program%%:*} (apt package ${program##*:})"; exit 1; }
-done
-PYTHON=""
-for candidate in python3 /usr/bin/python3; do
-  if "$candidate" -c "import PIL, gi; gi.require_version('GdkPixbuf', '2.0')" 2>/dev/null; then
-    PYTHON="$candidate"
-    break
-  fi
-done
-[[ -n "$PYTHON" ]] || { echo "missing python3 with Pillow and GdkPixbuf (python3-pil, python3-gi, gir1.2-gdkpixbuf-2.0)"; exit 1; }
-
-WORK="$(mktemp -d)"
-trap 'rm -rf "$WORK"' EXIT
+source "$(dirname "$0")/peer_readers.bash" icotool:icoutils convert:imagemagick mogrify:imagemagick
 mkdir -p "$WORK"/{src,ico,icotool,magick,btn,jpg}
 
 # The independent model and the readers, in one script: "make" writes the source pictures,
@@ -214,17 +199,6 @@ PY
 
 # The commands' refusals: one line on stderr, exit 2 for bad arguments, 1 for files, and no
 # output file left behind.
-expect_refusal() {
-  local want="$1" pattern="$2"
-  shift 2
-  local status=0
-  "$TOOL" "$@" 2>"$WORK/stderr" >/dev/null || status=$?
-  if [[ $status -ne $want ]] || [[ $(wc -l <"$WORK/stderr") -ne 1 ]] || ! grep -q -- "$pattern" "$WORK/stderr"; then
-    echo "zornatool $*: exit $status, expected $want with '$pattern'; stderr:"
-    cat "$WORK/stderr"
-    exit 1
-  fi
-}
 "$PYTHON" -c "from PIL import Image; Image.new('RGB', (40, 30), 'white').save('$WORK/src/wide.bmp'); Image.new('RGB', (130, 130), 'white').save('$WORK/src/big.bmp')"
 expect_refusal 2 "must be square" icon "$WORK/src/wide.bmp" -o "$WORK/refused.ico"
 expect_refusal 2 "must be square" button "$WORK/src/wide.bmp" -o "$WORK/refused.bmp"
