@@ -10,7 +10,9 @@
 #include "core/fixtures.h"
 #include "core/support/pack_test_files.h"
 #include "gallery/category_tree.h"
+#include "output/alpha_icon_file.h"
 #include "output/icon_file.h"
+#include "output/transparent_result.h"
 #include "support/block_codec.h"
 #include "support/block_codec_file.h"
 #include "support/pack_file.h"
@@ -167,15 +169,19 @@ Bitmap PixelsOf(const std::string& text) {
   return picture;
 }
 
-void CheckIconFile(const Example& example) {
-  // The program writes icons and never reads them: the check is the encoding.
-  ASSERT_TRUE(example.encoded.Has("encode"));
+IconTransparency TransparencyOf(const Fence& pixels) {
   const std::map<std::string, IconTransparency> choices = {
       {"white", IconTransparency::kWhite},
       {"top-left", IconTransparency::kTopLeft},
       {"bottom-right", IconTransparency::kBottomRight},
       {"opaque", IconTransparency::kOpaque}};
-  const IconTransparency choice = choices.at(example.decoded.Value("transparency"));
+  return choices.at(pixels.Value("transparency"));
+}
+
+void CheckIconFile(const Example& example) {
+  // The program writes icons and never reads them: the check is the encoding.
+  ASSERT_TRUE(example.encoded.Has("encode"));
+  const IconTransparency choice = TransparencyOf(example.decoded);
   ExpectSameBytes(EncodeIconFile(MakeIcon(PixelsOf(example.decoded.body), choice)),
                   ParseHex(example.encoded.body), "icon file");
 }
@@ -217,12 +223,24 @@ void CheckTreeFile(const Example& example) {
   }
 }
 
+void CheckAlphaIconFile(const Example& example) {
+  ASSERT_TRUE(example.encoded.Has("encode"));
+  std::vector<int> sides;
+  std::istringstream list(example.decoded.Value("sides"));
+  for (std::string side; std::getline(list, side, ',');) sides.push_back(std::stoi(side));
+  const AlphaPicture picture =
+      TransparentResult(PixelsOf(example.decoded.body), TransparencyOf(example.decoded));
+  ExpectSameBytes(EncodeAlphaIconFile(picture, sides), ParseHex(example.encoded.body),
+                  "icon file with alpha");
+}
+
 const std::map<std::string, void (*)(const Example&)>& Checkers() {
   static const std::map<std::string, void (*)(const Example&)> checkers = {
       {"block-codec.md", CheckBlockCodec},
       {"gallery-picture.md", CheckGalleryPicture},
       {"pack-file.md", CheckPack},
       {"icon-file.md", CheckIconFile},
+      {"alpha-icon-file.md", CheckAlphaIconFile},
       {"tree-file.md", CheckTreeFile}};
   return checkers;
 }

@@ -7,25 +7,16 @@
 #include "app/output/dlg_ikona.h"
 #include "app/output/dlg_jpeg.h"
 #include "app/platform/messages.h"
+#include "app/platform/picture_filters.h"
 #include "app/platform/qt_bitmap.h"
 #include "app/platform/user_folders.h"
+#include "output/alpha_icon_file.h"
 #include "output/button_strip.h"
 #include "output/icon_file.h"
+#include "output/transparent_result.h"
 #include "picture/picture_file.h"
 
 namespace zorna::app {
-
-namespace {
-
-// Qt reads the patterns from the last parentheses of a filter text; the description keeps its
-// own text, shown alone because the dialog hides the pattern part.
-QString QtNameFilter(const FilterEntry& entry) {
-  QStringList patterns;
-  for (const std::string& p : entry.patterns) patterns << QString::fromStdString(p);
-  return QString::fromStdString(entry.description) + " (" + patterns.join(' ') + ")";
-}
-
-}  // namespace
 
 SaveResult::SaveResult(QWidget* parent, const std::string& remembered_type, TDlgIkona* dlg_ikona,
                        TDlgJpeg* dlg_jpeg, RememberType remember)
@@ -34,8 +25,9 @@ SaveResult::SaveResult(QWidget* parent, const std::string& remembered_type, TDlg
       dlg_ikona_(dlg_ikona),
       dlg_jpeg_(dlg_jpeg),
       remember_(std::move(remember)) {
+  // The dialog hides the pattern part, so it names the chosen type by its description.
+  name_filters_ = QtNameFilters(filter_);
   for (const FilterEntry& entry : ParseFilterList(filter_)) {
-    name_filters_ << QtNameFilter(entry);
     descriptions_ << QString::fromStdString(entry.description);
   }
   SavePictureDialog1 = new QFileDialog(parent);
@@ -95,12 +87,31 @@ std::optional<SaveKind> SaveResult::SaveChosen(const Bitmap& result, const std::
   if (RefusedAsEmpty(result, QString::fromUtf8("uložiť"))) return std::nullopt;
   const std::string name = WithDefaultExtension(file_name, filter_, filter_index);
   const SaveKind kind = RouteSave(name, filter_, filter_index);
+  // The icon dialog asks how the icon, or the PNG, is to be transparent.
+  auto transparency = [&]() -> std::optional<IconTransparency> {
+    dlg_ikona_->SetResultPicture(result);
+    if (RunModal(dlg_ikona_) != QDialog::Accepted) return std::nullopt;
+    return dlg_ikona_->Transparency();
+  };
   switch (kind) {
-    case SaveKind::kIcon:
-      dlg_ikona_->SetResultPicture(result);
-      if (RunModal(dlg_ikona_) != QDialog::Accepted) return std::nullopt;
-      WriteIconFile(name, MakeIcon(result, dlg_ikona_->Transparency()));
+    case SaveKind::kIcon: {
+      const auto choice = transparency();
+      if (!choice) return std::nullopt;
+      WriteIconFile(name, MakeIcon(result, *choice));
       break;
+    }
+    case SaveKind::kAlphaIcon: {
+      const auto choice = transparency();
+      if (!choice) return std::nullopt;
+      WriteAlphaIconFile(name, TransparentResult(result, *choice), AlphaIconSides(result.Width()));
+      break;
+    }
+    case SaveKind::kPng: {
+      const auto choice = transparency();
+      if (!choice) return std::nullopt;
+      WritePngFile(name, TransparentResult(result, *choice));
+      break;
+    }
     case SaveKind::kButton:
       pracovny_obrazok_ = ZmenNaBtn(result);
       WriteBmpFile(name, pracovny_obrazok_);
