@@ -12,8 +12,7 @@ namespace zorna {
 namespace {
 
 constexpr std::string_view kDroppedStart = "BM6";
-// The method code, an escape pair and an entry count come before the payload.
-constexpr size_t kLongestHeader = 4;
+static_assert(kGalleryPictureFileLimit == 4 + kBlockSize);
 
 }  // namespace
 
@@ -53,7 +52,7 @@ void EncodeGalleryPicture(const std::filesystem::path& bmp_path,
 bool DecodeGalleryPicture(const std::filesystem::path& iko_path,
                           const std::filesystem::path& bmp_path) {
   const GalleryPictureContents picture =
-      DecodeGalleryPictureBytes(ReadFileStart(iko_path, kLongestHeader + kBlockSize));
+      DecodeGalleryPictureBytes(ReadFileStart(iko_path, kGalleryPictureFileLimit));
   WriteFileAtomically(bmp_path, picture.bitmap_file);
   return picture.complete;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <span>
@@ -10,6 +11,10 @@
 // 128 x 128 pixels starts with "BM6" (0x36 is the low byte of its file size), so those three bytes
 // are not stored and come back on decoding; and one block holds at most 65 025 bytes.
 namespace zorna {
+
+// The longest .iko file that means anything: the method code, an escape pair, an entry count and
+// one block of payload. Readers read no more.
+inline constexpr size_t kGalleryPictureFileLimit = 4 + 255 * 255;
 
 // The .iko bytes of a bitmap file's bytes. A file that does not start with "BM6" or is longer
 // than 65 025 bytes would not come back as it was: it is refused with an Error naming shown_name.
