@@ -6,6 +6,7 @@
 #include "app/dialogs/localized_dialogs.h"
 #include "app/output/dlg_ikona.h"
 #include "app/output/dlg_jpeg.h"
+#include "app/platform/file_dialog_filters.h"
 #include "app/platform/messages.h"
 #include "app/platform/qt_bitmap.h"
 #include "app/platform/user_folders.h"
@@ -15,29 +16,15 @@
 
 namespace zorna::app {
 
-namespace {
-
-// Qt reads the patterns from the last parentheses of a filter text; the description keeps its
-// own text, shown alone because the dialog hides the pattern part.
-QString QtNameFilter(const FilterEntry& entry) {
-  QStringList patterns;
-  for (const std::string& p : entry.patterns) patterns << QString::fromStdString(p);
-  return QString::fromStdString(entry.description) + " (" + patterns.join(' ') + ")";
-}
-
-}  // namespace
-
 SaveResult::SaveResult(QWidget* parent, const std::string& remembered_type, TDlgIkona* dlg_ikona,
                        TDlgJpeg* dlg_jpeg, RememberType remember)
     : QObject(parent),
       filter_(SaveFilterFor(remembered_type)),
+      name_filters_(QtNameFilters(filter_)),
+      descriptions_(FilterDescriptions(filter_)),
       dlg_ikona_(dlg_ikona),
       dlg_jpeg_(dlg_jpeg),
       remember_(std::move(remember)) {
-  for (const FilterEntry& entry : ParseFilterList(filter_)) {
-    name_filters_ << QtNameFilter(entry);
-    descriptions_ << QString::fromStdString(entry.description);
-  }
   SavePictureDialog1 = new QFileDialog(parent);
   SavePictureDialog1->setObjectName("SavePictureDialog1");
   SavePictureDialog1->setOption(QFileDialog::HideNameFilterDetails, true);

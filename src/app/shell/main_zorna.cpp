@@ -44,7 +44,10 @@ TMainZorna::TMainZorna() {
   SetUpMagnifierPanel();
   SetUpBackgroundPanel();
   SetUpResultPanel();
+  SetUpPlacement();
   SetUpLibrary();
+  SetUpLibraryMenu();
+  SetUpGalleryUpdate();
   SetUpMaintenance();
   SetUpStartup();
   new PopupKeysFirst(this);

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <algorithm>
 
+#include "app/platform/program_folder.h"
 #include "app/shell/main_zorna.h"
 #include "app/shell/plain_look.h"
+#include "gallery/gallery_update.h"
 #include "support/progress.h"
 #include "support/text_helpers.h"
 
@@ -164,7 +166,8 @@ void TMainZorna::Timer1Timer() {
 void TMainZorna::FormResize() {
   if (!BtnLeft || !Panel1) return;  // resizes while the controls are being built
   if (!BtnLeft->isHidden()) BtnRightClick(nullptr);
-  // The delivered gallery update ("Data/zorna.mk") is installed here once the gallery exists.
+  if (Kniznica) DockLibrary();
+  if (GalleryUpdatePending(AdresarProgramu)) ImportGalleryUpdate();
 }
 
 }  // namespace zorna::app

@@ -34,6 +34,7 @@ void TMainZorna::SetUpStartup() {
 void TMainZorna::FormCreate(QObject* sender) {
   using namespace settings;
   EnterProgramFolder();
+  RemoveLeftoverGalleryStaging();
   {
     IniFile ini = OpenSettings();
     SetItemIndex(ComboBox4,

@@ -16,6 +16,12 @@ void AlignPanel::AddAligned(QWidget* child, Align align) {
   Realign();
 }
 
+void AlignPanel::SetAlign(QWidget* child, Align align) {
+  if (!align_.contains(child) || align_[child] == align) return;
+  align_[child] = align;
+  Realign();
+}
+
 void AlignPanel::Realign() {
   if (aligning_) return;
   aligning_ = true;

@@ -17,6 +17,9 @@ class AlignPanel : public QFrame {
 
   // Adds an aligned child (in alignment order).
   void AddAligned(QWidget* child, Align align);
+  // Docks an aligned child another way (a toolbar that fills the panel or sits at its bottom).
+  void SetAlign(QWidget* child, Align align);
+  Align AlignOf(QWidget* child) const { return align_.value(child, Align::None); }
   void Realign();
 
  protected:
