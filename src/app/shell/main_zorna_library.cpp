@@ -157,28 +157,28 @@ void TMainZorna::FillCategory(QTreeWidgetItem* node) {
   ToolBar2->SetImages(&ImageList4);
   Label5->setText(number);
   ToolBar2->hide();
-  // The user may choose another category while the pictures load (events are let through once
-  // per picture); that choice fills the toolbars at once, and this filling adds nothing more. A
-  // tree loaded meanwhile has replaced the node itself.
+  // Events are let through once per picture, right after it is shown, so that the first picture
+  // appears before anything else is painted. The user may choose another category meanwhile;
+  // that choice fills the toolbars at once, and this filling adds nothing more. A tree loaded
+  // meanwhile has replaced the node itself.
   const unsigned generation = tree_generation_;
   const auto still_selected = [&] {
     return generation == tree_generation_ && TreeView1->currentItem() == node;
   };
   const std::filesystem::path data = GalleryFolder(AdresarProgramu);
-  const std::vector<int> pictures = CategoryPictureNumbers(data, category);
-  auto picture = pictures.begin();
-  for (; picture != pictures.end() && *picture < kFirstLargePicture; ++picture) {
+  // Each run of numbers ends at the first one without a file; later files are not looked at.
+  for (int p = 0; p < kFirstLargePicture; ++p) {
     if (!still_selected()) return;
+    const auto file = FindGalleryPicture(data, category, p);
+    if (!file) break;
     ToolBar1->show();
     Panel2->SetAlign(ToolBar2, Align::Bottom);
-    QCoreApplication::processEvents();
-    const auto file = FindGalleryPicture(data, category, *picture);
-    if (!file) return;  // gone while the events were let through
     const Bitmap bitmap = ReadGalleryPicture(*file, kSmallPictureSide);
-    if (!still_selected()) continue;
     ImageList3.Add(bitmap, &bitmap);
     ToolBar1->Repaint();
+    QCoreApplication::processEvents();
   }
+  if (!still_selected()) return;
   if (ImageList3.Count() == 0) {
     ToolBar1->hide();
     Panel2->SetAlign(ToolBar2, Align::Client);
@@ -187,16 +187,15 @@ void TMainZorna::FillCategory(QTreeWidgetItem* node) {
     Panel2->SetAlign(ToolBar2, Align::Bottom);
     SetHeight(ToolBar2, kToolBar2Height);
   }
-  for (; picture != pictures.end(); ++picture) {
+  for (int p = kFirstLargePicture; p <= kLastPictureNumber; ++p) {
     if (!still_selected()) return;
+    const auto file = FindGalleryPicture(data, category, p);
+    if (!file) break;
     ToolBar2->show();
-    QCoreApplication::processEvents();
-    const auto file = FindGalleryPicture(data, category, *picture);
-    if (!file) return;
     const Bitmap bitmap = ReadGalleryPicture(*file, kLargePictureSide);
-    if (!still_selected()) continue;
     ImageList4.Add(bitmap, &bitmap);
     ToolBar2->Repaint();
+    QCoreApplication::processEvents();
   }
 }
 
