@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """Writes the reader test files under tests/data/: bmp, jpeg, pack (.mk), iko and ini, each in
-valid/ and invalid/, named after what they carry. Needs python3 with Pillow (python3-pil).
+valid/ and invalid/, named after what they carry, and tree files (.trv). Needs python3 with Pillow (python3-pil).
 
     /usr/bin/python3 tests/data/make_fixtures.py
 
@@ -8,6 +8,8 @@ Sidecars beside the valid files say what a reader must make of them:
   NAME.ppm      the picture (written by Pillow), for .bmp, .jpg and .iko files;
   NAME.entries  one line per pack entry, "stored name = bytes"; for an invalid pack, the
                 entries that stay written before the damage is met (no file: none);
+  NAME.nodes    tree files: one line per node, "number<TAB>depth<TAB>caption" in UTF-8; for an
+                invalid tree, the text that its error message holds;
   NAME.expect   settings reads: "text | section | key | value", "number | section | key | n"
                 ("default" when the read falls back to its default), "missing | section | key".
 Bytes are written as hex pairs, "HH*N" for N copies. The files are committed; run this again
@@ -571,9 +573,57 @@ def make_ini():
          [('missing', 'Obrázok', 'Výstup')])
 
 
+# ---------------------------------------------------------------------------------------- tree
+
+def make_tree():
+    f = Folder('tree')
+
+    def case(kind, name, data, nodes=None, error=None):
+        data = data.encode('cp1250') if isinstance(data, str) else data
+        f.write(kind, name, data)
+        if error is not None:
+            text = error + '\n'
+        else:
+            text = ''.join('%d\t%d\t%s\n' % (i, depth, caption)
+                           for i, (depth, caption) in enumerate(nodes))
+        f.write_text(kind, os.path.splitext(name)[0] + '.nodes', text)
+
+    case('valid', 'tree-tabs-crlf-and-diacritics.trv',
+         'GALÉRIA\r\n\tZARIADENIA\r\n\t\tPEVNÝ DISK\r\n\t\tĎALŠIE ZARIADENIA\r\n'
+         '\tTELEFÓN\r\n',
+         [(0, 'GALÉRIA'), (1, 'ZARIADENIA'), (2, 'PEVNÝ DISK'), (2, 'ĎALŠIE ZARIADENIA'),
+          (1, 'TELEFÓN')])
+    case('valid', 'tree-leading-spaces-count-as-tabs.trv', 'A\r\n B\r\n \tC\r\n\t D\r\n',
+         [(0, 'A'), (1, 'B'), (2, 'C'), (2, 'D')])
+    case('valid', 'tree-climbs-back-three-levels.trv', 'A\n\tB\n\t\tC\n\t\t\tD\nE\n\tF',
+         [(0, 'A'), (1, 'B'), (2, 'C'), (3, 'D'), (0, 'E'), (1, 'F')])
+    case('valid', 'tree-lone-carriage-returns-end-lines.trv', 'A\r\tB\r\r\tC\r',
+         [(0, 'A'), (1, 'B'), (0, ''), (1, 'C')])
+    case('valid', 'tree-empty-line-is-a-node.trv', 'A\r\n\r\n\tB\r\n',
+         [(0, 'A'), (0, ''), (1, 'B')])
+    case('valid', 'tree-caption-keeps-inner-tabs-and-spaces.trv', 'A\r\n\tB C\tD \r\n',
+         [(0, 'A'), (1, 'B C\tD ')])
+    case('valid', 'tree-unassigned-byte-becomes-replacement-character.trv',
+         b'A\r\n\tZL\x81\xc9\r\n', [(0, 'A'), (1, 'ZL\ufffdÉ')])
+    case('valid', 'tree-empty-file.trv', b'', [])
+    case('invalid', 'tree-jump-two-levels.trv', 'A\r\n\tB\r\n\t\t\tC\r\n',
+         error='line 3: it is 2 levels deeper than the line before it')
+    case('invalid', 'tree-first-line-indented.trv', '\tA\r\nB\r\n',
+         error='line 1: the first line is indented 1 level')
+    case('invalid', 'tree-spaces-jump-after-top-line.trv', 'A\r\n  B\r\n',
+         error='line 2: it is 2 levels deeper')
+    case('invalid', 'tree-binary-with-nul-bytes.trv',
+         bytes(random.Random(5).randrange(256) for _ in range(600)) + b'\0' * 16,
+         error='holds a NUL byte')
+    case('invalid', 'tree-deeper-than-100-levels.trv',
+         ''.join('\t' * d + 'L%d\r\n' % d for d in range(102)),
+         error='line 102: it is 101 levels deep')
+
+
 if __name__ == '__main__':
     make_bmp()
     make_jpeg()
     make_iko()
     make_pack()
     make_ini()
+    make_tree()

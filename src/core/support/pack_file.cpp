@@ -263,6 +263,7 @@ PackResult RozbalArchiv(const std::string& pack_path, const std::filesystem::pat
     if (!root_fd.IsOpen()) throw CannotOpenFile(root_folder.string());
 
     PackReader reader(input, pack_path);
+    FolderListings listings;
     std::vector<uint8_t> decoded(kBlockSize);
     uint64_t written = 0;
     std::string stored_name;
@@ -280,7 +281,7 @@ PackResult RozbalArchiv(const std::string& pack_path, const std::filesystem::pat
       // entry leaves the file it would have replaced as it was.
       auto create_output = [&] {
         if (skip || output.IsOpen()) return;
-        CreatedFile created = CreateFileBelowRoot(root_fd.Get(), *destination);
+        CreatedFile created = CreateFileBelowRoot(root_fd.Get(), *destination, &listings);
         if (created.outcome == CreatedFile::Outcome::kFailed) {
           throw CannotCreateFile(JoinBelow(root_folder, *destination));
         }

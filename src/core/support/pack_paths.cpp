@@ -64,25 +64,10 @@ std::string JoinPath(const std::vector<std::string>& components, size_t count) {
 
 // The folder entry to use for `wanted`: itself when it exists, else an entry that differs only
 // in letter case, else `wanted` (to be created).
-std::string MatchName(int folder, const std::string& wanted) {
+std::string MatchName(int folder, const std::string& wanted, FolderListings& listings) {
   struct stat st {};
   if (::fstatat(folder, wanted.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) return wanted;
-  const int listing_fd = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (listing_fd < 0) return wanted;
-  DIR* listing = ::fdopendir(listing_fd);
-  if (listing == nullptr) {
-    ::close(listing_fd);
-    return wanted;
-  }
-  std::string found = wanted;
-  while (const dirent* entry = ::readdir(listing)) {
-    if (SameFileName(entry->d_name, wanted)) {
-      found = entry->d_name;
-      break;
-    }
-  }
-  ::closedir(listing);
-  return found;
+  return listings.Match(folder, wanted);
 }
 
 CreatedFile Skipped(std::string reason) {
@@ -171,12 +156,48 @@ FileDescriptor::~FileDescriptor() {
   if (fd_ >= 0) ::close(fd_);
 }
 
-CreatedFile CreateFileBelowRoot(int root_folder, const std::vector<std::string>& components) {
+FolderListings::Listing* FolderListings::Find(int folder, bool read_if_missing) {
+  struct stat st {};
+  if (::fstat(folder, &st) != 0) return nullptr;
+  const std::pair<uint64_t, uint64_t> key{st.st_dev, st.st_ino};
+  const auto found = listings_.find(key);
+  if (found != listings_.end()) return &found->second;
+  if (!read_if_missing) return nullptr;
+  const int listing_fd = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (listing_fd < 0) return nullptr;
+  DIR* listing = ::fdopendir(listing_fd);
+  if (listing == nullptr) {
+    ::close(listing_fd);
+    return nullptr;
+  }
+  Listing& names = listings_[key];
+  while (const dirent* entry = ::readdir(listing)) {
+    names.emplace(FoldCaseCp1250(entry->d_name), entry->d_name);  // the first of twins stays
+  }
+  ::closedir(listing);
+  return &names;
+}
+
+std::string FolderListings::Match(int folder, const std::string& wanted) {
+  const Listing* names = Find(folder, true);
+  if (names == nullptr) return wanted;
+  const auto found = names->find(FoldCaseCp1250(wanted));
+  return found == names->end() ? wanted : found->second;
+}
+
+void FolderListings::Added(int folder, const std::string& name) {
+  if (Listing* names = Find(folder, false)) names->emplace(FoldCaseCp1250(name), name);
+}
+
+CreatedFile CreateFileBelowRoot(int root_folder, const std::vector<std::string>& components,
+                                FolderListings* shared_listings) {
+  FolderListings own_listings;
+  FolderListings& listings = shared_listings ? *shared_listings : own_listings;
   if (components.empty()) return Failed(components);
   FileDescriptor folder(::fcntl(root_folder, F_DUPFD_CLOEXEC, 0));
   if (!folder.IsOpen()) return Failed(components);
   for (size_t i = 0; i + 1 < components.size(); ++i) {
-    const std::string name = MatchName(folder.Get(), components[i]);
+    const std::string name = MatchName(folder.Get(), components[i], listings);
     struct stat st {};
     if (::fstatat(folder.Get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
       if (S_ISLNK(st.st_mode))
@@ -185,6 +206,8 @@ CreatedFile CreateFileBelowRoot(int root_folder, const std::vector<std::string>&
     } else if (errno != ENOENT ||
                (::mkdirat(folder.Get(), name.c_str(), 0777) != 0 && errno != EEXIST)) {
       return Failed(components);
+    } else {
+      listings.Added(folder.Get(), name);
     }
     FileDescriptor next(
         ::openat(folder.Get(), name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
@@ -196,7 +219,7 @@ CreatedFile CreateFileBelowRoot(int root_folder, const std::vector<std::string>&
     }
     folder = std::move(next);
   }
-  const std::string name = MatchName(folder.Get(), components.back());
+  const std::string name = MatchName(folder.Get(), components.back(), listings);
   const std::string shown = JoinPath(components, components.size());
   struct stat st {};
   const bool replacing = ::fstatat(folder.Get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0;
@@ -212,6 +235,7 @@ CreatedFile CreateFileBelowRoot(int root_folder, const std::vector<std::string>&
   if (!file.IsOpen()) return Failed(components);
   // The file that is replaced keeps its permissions.
   if (replacing) ::fchmod(file.Get(), st.st_mode & 07777);
+  if (!replacing) listings.Added(folder.Get(), name);
   return {CreatedFile::Outcome::kCreated,
           PendingFile(std::move(folder), std::move(file), std::move(temp_name), name, replacing),
           {}};

@@ -1,8 +1,11 @@
 #pragma once
+#include <cstdint>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // Where the entries of a pack may be written. A pack comes from elsewhere, so no entry may land
@@ -74,6 +77,23 @@ class PendingFile {
   bool replacing_ = false;
 };
 
+// The names of the folders that one unpacking job writes into, each folder read once: a pack of
+// thousands of files would otherwise read its folder again for every entry (a gallery update of
+// 2 000 pictures would read four million names).
+class FolderListings {
+ public:
+  // The folder's entry whose name differs from `wanted` only in letter case (SameFileName), or
+  // `wanted` itself when there is none. The exact name is the caller's to try first.
+  std::string Match(int folder, const std::string& wanted);
+  // Records a name the job has created in the folder.
+  void Added(int folder, const std::string& name);
+
+ private:
+  using Listing = std::map<std::u32string, std::string>;  // folded name -> name on disk
+  Listing* Find(int folder, bool read_if_missing);
+  std::map<std::pair<uint64_t, uint64_t>, Listing> listings_;  // by device and inode
+};
+
 // Creates the file components below the open root folder as a PendingFile, creating missing
 // folders on the way. Names are matched without regard to case (SameFileName) where the exact
 // one is missing. A symbolic link or anything but a folder or plain file on the way is never
@@ -84,6 +104,8 @@ struct CreatedFile {
   PendingFile file;
   std::string reason;  // for kSkipped and kFailed
 };
-CreatedFile CreateFileBelowRoot(int root_folder, const std::vector<std::string>& components);
+// One job passes the same listings to every call; without them, each call reads afresh.
+CreatedFile CreateFileBelowRoot(int root_folder, const std::vector<std::string>& components,
+                                FolderListings* listings = nullptr);
 
 }  // namespace zorna

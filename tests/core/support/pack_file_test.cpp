@@ -217,5 +217,20 @@ TEST_F(PackFile, OverwritesExistingFiles) {
   EXPECT_EQ(ReadFile(root / "Data" / "x.iko"), Bytes{'n'});
 }
 
+// Names that differ only in letter case reach one file, also when the first was made by the
+// same job (whose folder names are read once).
+TEST_F(PackFile, EntriesDifferingInCaseReachOneFile) {
+  WriteFile(root / "Skin" / "Modrý" / "a.bmp", {'o'});
+  const Bytes pack = PackBuilder()
+                         .Stored("..\\SKIN\\MODR\xDD\\A.BMP", {'1'})
+                         .Stored("New\\B.iko", {'2'})
+                         .Stored("NEW\\b.IKO", {'3'})
+                         .Build();
+  ASSERT_TRUE(Unpack(pack).completed);
+  EXPECT_EQ(ReadFile(root / "Skin" / "Modrý" / "a.bmp"), Bytes{'1'});
+  EXPECT_EQ(ReadFile(root / "Data" / "New" / "B.iko"), Bytes{'3'});
+  EXPECT_EQ(FilesBelow(root), 2u);
+}
+
 }  // namespace
 }  // namespace zorna
