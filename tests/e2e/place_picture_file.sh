@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Ctrl+O: a picture file chosen in the open dialog is painted into the placement slot of the
+# screen picture at (362, 52) and taken from there into the preview and the result.
+source "$(dirname "$0")/xvfb_session.bash"
+
+convert -size "${SCREEN_W}x${SCREEN_H}" xc:'#808080' -type TrueColor "BMP3:$WORK/screen.bmp"
+export ZORNA_SCREEN_IMAGE="$WORK/screen.bmp"
+# Left half red, right half blue.
+convert -size 32x32 xc:'#ff0000' -fill '#0000ff' -draw 'rectangle 16,0 31,31' \
+  -type TrueColor "BMP3:$WORK/picture.bmp"
+seed_settings
+start_zorna
+xdotool key ctrl+o
+wait_focus_moved_from Zorna
+xdotool type --delay 20 "$WORK/picture.bmp"
+xdotool key Return
+
+# The picture's halves: on the screen picture at the slot's point, then in the preview and the
+# result, whose top-left corner holds the 32 x 32 picture.
+picture_placed_and_taken() {
+  import -window root "$WORK/shot.png"
+  /usr/bin/python3 - "$WORK/shot.png" <<'PY'
+import sys
+from PIL import Image
+shot = Image.open(sys.argv[1]).convert("RGB")
+px = shot.load()
+red, blue = (255, 0, 0), (0, 0, 255)
+def halves(x, y):
+    return all(px[x + i, y + j] == red and px[x + 16 + i, y + j] == blue
+               for i in range(0, 16, 3) for j in range(0, 32, 3))
+assert halves(362, 52), f"the slot shows {px[362, 52]} at (362, 52)"
+assert px[361, 52] == (255, 255, 255), "the slot around the picture is not blank"
+found = [(x, y) for y in range(1, 400) for x in range(1, 300)
+         if px[x, y] == red and px[x - 1, y] != red and px[x, y - 1] != red and halves(x, y)]
+assert len(found) >= 2, f"preview and result not found: {found[:4]}"
+print("placed at (362, 52) and taken into", found[:2])
+PY
+}
+eventually 20 picture_placed_and_taken
+wait_focus_back() { [ "$(focused_window_name)" = "Zorna" ]; }
+eventually 20 wait_focus_back >/dev/null || { echo "the focus stayed on '$(focused_window_name)'"; exit 1; }
+xdotool key Escape
+wait_zorna_exit
