@@ -9,6 +9,7 @@ namespace zornatool {
 constexpr int kExitOk = 0;
 constexpr int kExitFileError = 1;
 constexpr int kExitBadArguments = 2;
+constexpr int kExitNothingFound = 3;
 
 // A command adds its subcommand to the application and returns the function that runs it once
 // its options are parsed. Commands register themselves from their own source file.
@@ -19,7 +20,9 @@ struct CommandRegistry {
 };
 
 struct RegisterCommand {
-  explicit RegisterCommand(CommandSetup setup) { CommandRegistry::All().push_back(std::move(setup)); }
+  explicit RegisterCommand(CommandSetup setup) {
+    CommandRegistry::All().push_back(std::move(setup));
+  }
 };
 
 }  // namespace zornatool

@@ -15,7 +15,9 @@ std::vector<CommandSetup>& CommandRegistry::All() {
 
 int main(int argc, char** argv) {
   using namespace zornatool;
-  CLI::App app{"zornatool: makes small square pictures, icons, button strips and packs from the command line"};
+  CLI::App app{
+      "zornatool: makes small square pictures, icons, button strips and packs from the command "
+      "line"};
   app.set_version_flag("--version", std::string("zornatool ") + ZORNA_VERSION);
   app.require_subcommand(0, 1);
   std::vector<std::pair<CLI::App*, std::function<int()>>> runners;

@@ -1,0 +1,68 @@
+// gallery: the group of the gallery's commands (tree, list, add, update, import), over the same
+// core code as the program's library panel.
+#include <iostream>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "gallery/gallery_files.h"
+#include "gallery_command.h"
+
+namespace zornatool {
+
+std::vector<CommandSetup>& GalleryCommandRegistry::All() {
+  static std::vector<CommandSetup> commands;
+  return commands;
+}
+
+void AddHomeOption(CLI::App* sub, std::string& home) {
+  sub->add_option("-C,--directory", home,
+                  "the program folder, which holds strom.trv and Data (default: the current "
+                  "folder)");
+}
+
+zorna::CategoryTree ReadHomeTree(const std::filesystem::path& home) {
+  return zorna::ReadCategoryTree(zorna::TreeFilePath(home));
+}
+
+void RequireCategoryNode(const zorna::CategoryTree& tree, int category) {
+  if (category < 0 || static_cast<size_t>(category) >= tree.size()) {
+    throw CommandFailure{kExitNothingFound, "strom.trv has no category " +
+                                                std::to_string(category) + " (it has " +
+                                                std::to_string(tree.size()) + " nodes)"};
+  }
+}
+
+namespace {
+
+const RegisterCommand gallery_command([](CLI::App& app) -> std::function<int()> {
+  CLI::App* group = app.add_subcommand(
+      "gallery", "The gallery: its category tree (strom.trv) and pictures (Data/*.iko)");
+  group->require_subcommand(1);
+  group->footer(
+      "Exit status: 0 done, 1 a file that cannot be read or written or a damaged tree or pack, "
+      "2 bad arguments, 3 a lookup that finds nothing.");
+  auto runners = std::make_shared<std::vector<std::pair<CLI::App*, std::function<int()>>>>();
+  for (const CommandSetup& setup : GalleryCommandRegistry::All()) {
+    const size_t before = group->get_subcommands({}).size();
+    std::function<int()> run = setup(*group);
+    if (group->get_subcommands({}).size() > before) {
+      runners->emplace_back(group->get_subcommands({}).back(), std::move(run));
+    }
+  }
+  return [runners] {
+    for (auto& [sub, run] : *runners) {
+      if (!sub->parsed()) continue;
+      try {
+        return run();
+      } catch (const CommandFailure& failure) {
+        std::cerr << "zornatool: " << failure.message << "\n";
+        return failure.status;
+      }
+    }
+    return kExitBadArguments;
+  };
+});
+
+}  // namespace
+}  // namespace zornatool

@@ -1,0 +1,37 @@
+#pragma once
+// The commands of "zornatool gallery": each registers itself from its own file as a subcommand
+// of the group, as the top-level commands do.
+#include <filesystem>
+#include <string>
+
+#include "command.h"
+#include "gallery/category_tree.h"
+
+namespace zornatool {
+
+struct GalleryCommandRegistry {
+  static std::vector<CommandSetup>& All();
+};
+
+struct RegisterGalleryCommand {
+  explicit RegisterGalleryCommand(CommandSetup setup) {
+    GalleryCommandRegistry::All().push_back(std::move(setup));
+  }
+};
+
+// "-C HOME": the program folder, the current folder by default.
+void AddHomeOption(CLI::App* sub, std::string& home);
+
+// A command that ends early: its status and the line it prints on stderr.
+struct CommandFailure {
+  int status;
+  std::string message;
+};
+
+// The tree of the program folder. A tree that cannot be read or is damaged throws zorna::Error.
+zorna::CategoryTree ReadHomeTree(const std::filesystem::path& home);
+
+// The category's node must be in the tree: CommandFailure with kExitNothingFound otherwise.
+void RequireCategoryNode(const zorna::CategoryTree& tree, int category);
+
+}  // namespace zornatool

@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# zornatool gallery tree, list, add and update over a small program folder: captions in UTF-8,
+# the loading order with its gaps, added pictures that ImageMagick reads back, an update that
+# installs and a damaged one that changes nothing, and the exit statuses.
+set -euo pipefail
+
+TOOL="${ZORNA_PROGRAM_DIR:?}/zornatool"
+[[ -x "$TOOL" ]] || { echo "zornatool not built at $TOOL"; exit 1; }
+command -v convert >/dev/null || { echo "skipped: ImageMagick's convert is missing"; exit 77; }
+WORK="$(mktemp -d)"
+trap 'rm -rf "$WORK"' EXIT
+cd "$WORK"
+
+fail() { echo "FAIL: $*"; exit 1; }
+# expect STATUS ARGS...: runs zornatool; a failure says so in one line on stderr.
+expect() {
+  local want="$1"; shift
+  local got=0
+  "$TOOL" "$@" >out.txt 2>err.txt || got=$?
+  [[ "$got" -eq "$want" ]] || fail "zornatool $* gave $got, not $want: $(cat err.txt)"
+  if [[ "$want" -ne 0 ]]; then
+    [[ "$(wc -l <err.txt)" -eq 1 ]] && grep -q '^zornatool: ' err.txt ||
+      fail "zornatool $* said: $(cat err.txt)"
+  fi
+}
+
+mkdir -p home/Data
+printf 'GAL\xc9RIA\r\n\tZARIADENIA\r\n\t\tPEVN\xdd DISK\r\n\t\t\xcfAL\x8aIE ZARIADENIA\r\n\tTELEF\xd3N\r\n\t\xc8ESKO\r\n' >home/strom.trv
+expect 0 gallery tree -C home
+printf '0\t0\tGALÉRIA\n1\t1\tZARIADENIA\n2\t2\tPEVNÝ DISK\n3\t2\tĎALŠIE ZARIADENIA\n4\t1\tTELEFÓN\n5\t1\tČESKO\n' >want.txt
+cmp -s out.txt want.txt || fail "tree: $(cat out.txt)"
+(cd home && "$TOOL" gallery tree | cmp -s - ../want.txt) || fail "tree without -C"
+
+# 5000, 5001 and 5003: the run stops at the missing 5002; large ones from 500 on.
+for n in 000 001 003 500 501 502 503; do printf 'x' >"home/Data/5$n.iko"; done
+expect 0 gallery list 5 -C home
+[[ "$(tr '\n' ' ' <out.txt)" == "0 1 500 501 502 503 " ]] || fail "list 5: $(cat out.txt)"
+expect 3 gallery list 4 -C home
+expect 3 gallery list 0 -C home
+expect 3 gallery list 6 -C home
+expect 2 gallery list five -C home
+expect 2 gallery list
+expect 1 gallery list 5 -C missing
+
+# Added pictures go to the first free number of their size; a 16 x 16 one is refused whole.
+convert -size 64x64 xc:white -fill '#c81e1e' -draw 'rectangle 10,20 40,50' large.bmp
+convert -size 32x32 xc:'#1e64c8' small.jpg
+convert -size 16x16 xc:white tiny.bmp
+expect 2 gallery add 5 large.bmp tiny.bmp -C home
+[[ ! -e home/Data/5504.iko ]] || fail "a refused add wrote a picture"
+expect 0 gallery add 5 large.bmp small.jpg -C home
+[[ "$(tr '\n' ' ' <out.txt)" == "5504.iko 5002.iko " ]] || fail "add: $(cat out.txt)"
+expect 0 iko-decode home/Data/5504.iko -o back.bmp
+got="$(identify -format '%wx%h %[channels] %[pixel:p{20,30}] %[pixel:p{5,5}]' back.bmp)"
+[[ "$got" == "64x64 srgb srgb(200,30,30) srgb(255,255,255)" ]] || fail "added picture: $got"
+expect 2 gallery add 0 small.jpg -C home
+expect 3 gallery add 9 small.jpg -C home
+expect 1 gallery add 5 missing.bmp -C home
+
+# An update made with the pack command; then the same pack cut short changes nothing.
+mkdir -p src/Data
+printf 'new' >src/Data/7000.iko
+printf 'NOV\xc1\r\n\tA\r\n' >src/strom.trv
+(cd src/Data && "$TOOL" pack -o ../../good.mk 7000.iko ../strom.trv)
+before="$(cd home && find . -type f | sort | xargs md5sum)"
+head -c 20 good.mk >home/Data/zorna.mk
+expect 1 gallery update -C home
+[[ "$(cd home && find . -type f | sort | xargs md5sum)" == "$before" ]] || fail "a cut update changed the gallery"
+expect 3 gallery update -C home
+cp good.mk home/Data/zorna.mk
+expect 0 gallery update -C home
+[[ "$(cd home && find . -type f | sort)" == $'./Data/7000.iko\n./strom.trv' ]] ||
+  fail "after the update: $(cd home && find . | sort)"
+expect 0 gallery tree -C home
+[[ "$(cat out.txt)" == $'0\t0\tNOVÁ\n1\t1\tA' ]] || fail "new tree: $(cat out.txt)"
+
+printf 'A\r\n\t\t\tB\r\n' >home/strom.trv
+expect 1 gallery tree -C home
+grep -q 'line 2' err.txt || fail "depth jump: $(cat err.txt)"
+echo "gallery: ok"
