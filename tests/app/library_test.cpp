@@ -181,6 +181,17 @@ TEST_F(LibraryTest, ACategoryChosenDuringAFillingLeavesOnlyItsOwnPictures) {
   EXPECT_EQ(m.ImageList3.Picture(1).Pixel(0, 0), ColourOf(2, 1));
   EXPECT_EQ(m.ImageList4.Count(), 1);
   EXPECT_EQ(m.ToolBar1->PicturesShown(), 2);
+  // Closing and opening the panel meanwhile loads the tree anew, which selects the category
+  // again: its filling must still end with all of its pictures.
+  QTimer::singleShot(0, &m, [&] {
+    m.BtnGalleryClick(m.BtnGallery);
+    m.BtnGalleryClick(m.BtnGallery);
+  });
+  Choose(1);
+  EXPECT_FALSE(m.Kniznica->isHidden());
+  EXPECT_EQ(m.TreeView1->currentItem(), Node(1));
+  EXPECT_EQ(m.ImageList3.Count(), 5);
+  EXPECT_EQ(m.ToolBar1->PicturesShown(), 5);
 }
 
 TEST_F(LibraryTest, ADamagedPictureStopsTheFillingAndKeepsThePicturesBeforeIt) {

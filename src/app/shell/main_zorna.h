@@ -256,8 +256,8 @@ class TMainZorna : public QWidget {
   bool closing_done_ = false;
   bool not_found_list_loaded_ = false;
   bool painted_ = false;
-  bool loading_tree_ = false;     // the tree's own selection reports during a load are ignored
-  unsigned tree_generation_ = 0;  // changes with each load: the nodes of older loads are gone
+  bool loading_tree_ = false;  // the tree's own selection reports during a load are ignored
+  unsigned filling_ = 0;       // counts the fillings of the toolbars: the latest one adds
   bool importing_update_ = false;
   std::vector<QTreeWidgetItem*> tree_nodes_;  // TreeView1's nodes by category number
 };

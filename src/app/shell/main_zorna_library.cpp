@@ -101,7 +101,6 @@ void TMainZorna::LoadTree() {
   // The tree reports an empty selection while its nodes are replaced: that is no choice of the
   // user's and must not take the current category's pictures off the toolbars.
   loading_tree_ = true;
-  ++tree_generation_;
   TreeView1->clear();
   TreeView1->addTopLevelItems(top);
   for (QTreeWidgetItem* node : top) node->setExpanded(true);
@@ -159,11 +158,12 @@ void TMainZorna::FillCategory(QTreeWidgetItem* node) {
   ToolBar2->hide();
   // Events are let through once per picture, right after it is shown, so that the first picture
   // appears before anything else is painted. The user may choose another category meanwhile;
-  // that choice fills the toolbars at once, and this filling adds nothing more. A tree loaded
-  // meanwhile has replaced the node itself.
-  const unsigned generation = tree_generation_;
+  // that choice fills the toolbars at once, and this filling adds nothing more. The panel closed
+  // and opened meanwhile has loaded the tree anew and selected the same category again: the
+  // filling goes on.
+  const unsigned filling = ++filling_;
   const auto still_selected = [&] {
-    return generation == tree_generation_ && TreeView1->currentItem() == node;
+    return filling == filling_ && CategoryOf(TreeView1->currentItem()) == category;
   };
   const std::filesystem::path data = GalleryFolder(AdresarProgramu);
   // Each run of numbers ends at the first one without a file; later files are not looked at.
