@@ -166,19 +166,28 @@ void TMainZorna::FillCategory(QTreeWidgetItem* node) {
     return filling == filling_ && CategoryOf(TreeView1->currentItem()) == category;
   };
   const std::filesystem::path data = GalleryFolder(AdresarProgramu);
-  // Each run of numbers ends at the first one without a file; later files are not looked at.
-  for (int p = 0; p < kFirstLargePicture; ++p) {
-    if (!still_selected()) return;
-    const auto file = FindGalleryPicture(data, category, p);
-    if (!file) break;
-    ToolBar1->show();
-    Panel2->SetAlign(ToolBar2, Align::Bottom);
-    const Bitmap bitmap = ReadGalleryPicture(*file, kSmallPictureSide);
-    ImageList3.Add(bitmap, &bitmap);
-    ToolBar1->Repaint();
-    QCoreApplication::processEvents();
-  }
-  if (!still_selected()) return;
+  // One run of numbers into its list and toolbar, ending at the first number without a file
+  // (later files are not looked at); false when this filling is over.
+  const auto fill_run = [&](int first, int last, int side, ImageList& list, PictureGrid* toolbar,
+                            const auto& show_toolbar) {
+    for (int p = first; p <= last; ++p) {
+      if (!still_selected()) return false;
+      const auto file = FindGalleryPicture(data, category, p);
+      if (!file) break;
+      show_toolbar();
+      const Bitmap bitmap = ReadGalleryPicture(*file, side);
+      list.Add(bitmap, &bitmap);
+      toolbar->Repaint();
+      QCoreApplication::processEvents();
+    }
+    return still_selected();
+  };
+  const bool go_on =
+      fill_run(0, kFirstLargePicture - 1, kSmallPictureSide, ImageList3, ToolBar1, [this] {
+        ToolBar1->show();
+        Panel2->SetAlign(ToolBar2, Align::Bottom);
+      });
+  if (!go_on) return;
   if (ImageList3.Count() == 0) {
     ToolBar1->hide();
     Panel2->SetAlign(ToolBar2, Align::Client);
@@ -187,16 +196,8 @@ void TMainZorna::FillCategory(QTreeWidgetItem* node) {
     Panel2->SetAlign(ToolBar2, Align::Bottom);
     SetHeight(ToolBar2, kToolBar2Height);
   }
-  for (int p = kFirstLargePicture; p <= kLastPictureNumber; ++p) {
-    if (!still_selected()) return;
-    const auto file = FindGalleryPicture(data, category, p);
-    if (!file) break;
-    ToolBar2->show();
-    const Bitmap bitmap = ReadGalleryPicture(*file, kLargePictureSide);
-    ImageList4.Add(bitmap, &bitmap);
-    ToolBar2->Repaint();
-    QCoreApplication::processEvents();
-  }
+  fill_run(kFirstLargePicture, kLastPictureNumber, kLargePictureSide, ImageList4, ToolBar2,
+           [this] { ToolBar2->show(); });
 }
 
 void TMainZorna::SpeedButton16Click(QObject*) {
