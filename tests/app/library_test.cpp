@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QSignalBlocker>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidgetItemIterator>
 #include <filesystem>
@@ -277,14 +278,21 @@ TEST_F(LibraryTest, ADamagedUpdateKeepsTheOldGalleryAndIsToldOnce) {
   EXPECT_FALSE(m.BtnGallery->isHidden());
 }
 
+// A pack made as the maintenance tool makes it, pictures named relative to "Data": picture 0 of
+// category 2.
+void DeliverUpdate(const fs::path& scratch, const fs::path& home) {
+  const fs::path made = scratch / "made";
+  fs::create_directories(made);
+  WriteGalleryPicture(made, 2, 0, Bitmap(32, 32, Rgb(7, 8, 9)));
+  const fs::path back = fs::current_path();
+  fs::current_path(made);
+  ASSERT_TRUE(ZbalSubory({"2000.iko"}, (home / "Data" / "zorna.mk").string()).completed);
+  fs::current_path(back);
+}
+
 TEST_F(LibraryTest, AResizeDuringTheImportStartsNoSecondOne) {
   AddPictures(1, 0, 1);
-  // A pack made as the maintenance tool makes it: pictures named relative to "Data".
-  const fs::path made = root_ / "made";
-  fs::create_directories(made);
-  WriteGalleryPicture(made, 2, 0, Bitmap(32, 32, ColourOf(2, 0)));
-  fs::current_path(made);
-  ASSERT_TRUE(ZbalSubory({"2000.iko"}, (home_ / "Data" / "zorna.mk").string()).completed);
+  DeliverUpdate(root_, home_);
   Start();
   TMainZorna& m = Main();
   bool working_during_second = false;
@@ -301,6 +309,18 @@ TEST_F(LibraryTest, AResizeDuringTheImportStartsNoSecondOne) {
   EXPECT_TRUE(fs::exists(home_ / "Data" / "2000.iko"));
   EXPECT_FALSE(fs::exists(home_ / "Data" / "1000.iko"));
   EXPECT_FALSE(fs::exists(home_ / "Data" / "zorna.mk"));
+  EXPECT_TRUE(m.Working->isHidden());
+}
+
+// The first resize comes before the window is on the screen; the user is to see the progress.
+TEST_F(LibraryTest, AnUpdateWaitsForTheWindowsFirstPaint) {
+  DeliverUpdate(root_, home_);
+  Start();
+  TMainZorna& m = Main();
+  m.show();
+  EXPECT_TRUE(fs::exists(home_ / "Data" / "zorna.mk"));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !fs::exists(home_ / "Data" / "zorna.mk"); }, 10000));
+  EXPECT_TRUE(fs::exists(home_ / "Data" / "2000.iko"));
   EXPECT_TRUE(m.Working->isHidden());
 }
 

@@ -132,6 +132,7 @@ void TMainZorna::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
   if (painted_) return;
   painted_ = true;
+  if (update_after_first_paint_) QTimer::singleShot(0, this, [this] { FormResize(); });
   if (qEnvironmentVariableIntValue("ZORNA_REPORT_FIRST_PAINT") == 1) {
     QTimer::singleShot(0, this, [] {
       std::fputs("painted\n", stdout);

@@ -259,6 +259,7 @@ class TMainZorna : public QWidget {
   bool loading_tree_ = false;  // the tree's own selection reports during a load are ignored
   unsigned filling_ = 0;       // counts the fillings of the toolbars: the latest one adds
   bool importing_update_ = false;
+  bool update_after_first_paint_ = false;
   std::vector<QTreeWidgetItem*> tree_nodes_;  // TreeView1's nodes by category number
 };
 

@@ -1,6 +1,7 @@
 // The floating container and its column of four collapsible tool panels: collapsing and
 // expanding from the caption bars, the panel sizes, the two timers and the resize handler.
 #include <QApplication>
+#include <QWindow>
 #include <algorithm>
 
 #include "app/platform/program_folder.h"
@@ -167,7 +168,11 @@ void TMainZorna::FormResize() {
   if (!BtnLeft || !Panel1) return;  // resizes while the controls are being built
   if (!BtnLeft->isHidden()) BtnRightClick(nullptr);
   if (Kniznica) DockLibrary();
-  if (GalleryUpdatePending(AdresarProgramu)) ImportGalleryUpdate();
+  if (!GalleryUpdatePending(AdresarProgramu)) return;
+  // The first resize comes before the window is on the screen: the update waits for its first
+  // paint, so that the user sees its progress and not a blank screen.
+  update_after_first_paint_ = windowHandle() != nullptr && !painted_;
+  if (!update_after_first_paint_) ImportGalleryUpdate();
 }
 
 }  // namespace zorna::app
