@@ -103,7 +103,7 @@ const RegisterCommand compose_command([](CLI::App& app) -> std::function<int()> 
       app.add_subcommand("compose",
                          "Pick a square of a picture file as the program picks it from the screen, "
                          "take it, and write the result as a 24-bit BMP");
-  sub->add_option("SRC", options->source, "BMP or JPEG picture standing in for the screen")
+  sub->add_option("SRC", options->source, "BMP, JPEG or PNG picture standing in for the screen")
       ->required();
   sub->add_option("-o", options->result, "bitmap file to write")->required();
   sub->add_option("--at", options->at, "pick point X,Y: the square's top-left corner")

@@ -25,11 +25,21 @@ zorna::CategoryTree ReadHomeTree(const std::filesystem::path& home) {
   return zorna::ReadCategoryTree(zorna::TreeFilePath(home));
 }
 
-void RequireCategoryNode(const zorna::CategoryTree& tree, int category) {
+void AddCategoryArgument(CLI::App* sub, int& category) {
+  sub->add_option("CATEGORY", category, "category number, as gallery tree prints it")
+      ->required()
+      ->check(CLI::NonNegativeNumber);
+}
+
+void RequireCategory(const std::filesystem::path& home, int category, int root_status) {
+  const zorna::CategoryTree tree = ReadHomeTree(home);
   if (category < 0 || static_cast<size_t>(category) >= tree.size()) {
     throw CommandFailure{kExitNothingFound, "strom.trv has no category " +
                                                 std::to_string(category) + " (it has " +
                                                 std::to_string(tree.size()) + " nodes)"};
+  }
+  if (category == 0) {
+    throw CommandFailure{root_status, "node 0 is the tree's root, never a category"};
   }
 }
 

@@ -25,16 +25,11 @@ const RegisterGalleryCommand add_command([](CLI::App& group) -> std::function<in
       "Add picture files (BMP, JPEG or PNG of 32 x 32 or 64 x 64 pixels; transparency "
       "flattened over white) to the category, each under the next free number of its size, as "
       "the program adds its result picture; prints each file name written");
-  sub->add_option("CATEGORY", options->category, "category number (see gallery tree)")
-      ->required()
-      ->check(CLI::NonNegativeNumber);
+  AddCategoryArgument(sub, options->category);
   sub->add_option("PICTURE", options->pictures, "picture files, added in this order")->required();
   AddHomeOption(sub, options->home);
   return [options] {
-    RequireCategoryNode(ReadHomeTree(options->home), options->category);
-    if (options->category == 0) {
-      throw CommandFailure{kExitBadArguments, "node 0 is the tree's root, never a category"};
-    }
+    RequireCategory(options->home, options->category, kExitBadArguments);
     // Every file is read and checked before the first is added: all or none.
     std::vector<zorna::Bitmap> pictures;
     for (const std::string& file : options->pictures) {

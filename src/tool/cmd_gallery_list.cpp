@@ -20,17 +20,11 @@ const RegisterGalleryCommand list_command([](CLI::App& group) -> std::function<i
       "Print the picture numbers that choosing the category loads, in loading order, one a "
       "line: 0, 1, ... (32 x 32) up to the first missing file, then 500, 501, ... (64 x 64); "
       "status 3 when it loads none");
-  sub->add_option("CATEGORY", options->category, "category number, as gallery tree prints it")
-      ->required()
-      ->check(CLI::NonNegativeNumber);
+  AddCategoryArgument(sub, options->category);
   AddHomeOption(sub, options->home);
   return [options] {
-    RequireCategoryNode(ReadHomeTree(options->home), options->category);
-    if (options->category == 0) {
-      throw CommandFailure{kExitNothingFound,
-                           "node 0 is the tree's root, never a category: choosing it loads "
-                           "nothing"};
-    }
+    // Choosing the root loads nothing.
+    RequireCategory(options->home, options->category, kExitNothingFound);
     const std::vector<int> numbers =
         zorna::CategoryPictureNumbers(zorna::GalleryFolder(options->home), options->category);
     for (int number : numbers) std::cout << number << '\n';

@@ -7,6 +7,8 @@
 
 #include "command.h"
 #include "gallery/gallery_picture.h"
+#include "picture/bmp_file.h"
+#include "picture/picture_file.h"
 #include "support/files.h"
 
 namespace zornatool {
@@ -28,11 +30,16 @@ CLI::App* AddFileCommand(CLI::App& app, const char* name, const char* help, File
 const RegisterCommand encode_command([](CLI::App& app) -> std::function<int()> {
   auto options = std::make_shared<FileOptions>();
   AddFileCommand(app, "iko-encode", "Encode a bitmap file as a gallery picture (.iko)", *options,
-                 "bitmap file (BMP) to encode", "gallery picture file to write");
+                 "bitmap file (BMP) to encode, kept byte for byte; a JPEG or PNG picture is "
+                 "stored as its 24-bit bitmap",
+                 "gallery picture file to write");
   return [options] {
+    std::vector<uint8_t> bitmap = zorna::ReadWholeFile(options->input);
+    if (bitmap.size() < 2 || bitmap[0] != 'B' || bitmap[1] != 'M') {
+      bitmap = zorna::EncodeBmp24(zorna::ReadPictureFile(options->input));
+    }
     // A bitmap the gallery cannot keep is refused with an error, which the tool reports.
-    const std::vector<uint8_t> file =
-        zorna::EncodeGalleryPictureBytes(zorna::ReadWholeFile(options->input), options->input);
+    const std::vector<uint8_t> file = zorna::EncodeGalleryPictureBytes(bitmap, options->input);
     zorna::WriteFileAtomically(options->output, file);
     return kExitOk;
   };

@@ -31,7 +31,12 @@ struct CommandFailure {
 // The tree of the program folder. A tree that cannot be read or is damaged throws zorna::Error.
 zorna::CategoryTree ReadHomeTree(const std::filesystem::path& home);
 
-// The category's node must be in the tree: CommandFailure with kExitNothingFound otherwise.
-void RequireCategoryNode(const zorna::CategoryTree& tree, int category);
+// The CATEGORY argument: a category number as gallery tree prints it.
+void AddCategoryArgument(CLI::App* sub, int& category);
+
+// The category must be a node of the home's tree (CommandFailure with kExitNothingFound
+// otherwise) and not node 0, the root, which is never a category (CommandFailure with
+// root_status). A tree that cannot be read throws zorna::Error.
+void RequireCategory(const std::filesystem::path& home, int category, int root_status);
 
 }  // namespace zornatool

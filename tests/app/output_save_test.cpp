@@ -14,10 +14,13 @@
 #include "app/output/save_result.h"
 #include "app/platform/messages.h"
 #include "core/file_size_limit.h"
+#include "output/alpha_icon_file.h"
 #include "output/button_strip.h"
 #include "output/icon_file.h"
+#include "output/transparent_result.h"
 #include "picture/bmp_file.h"
 #include "picture/jpeg_file.h"
+#include "picture/png_file.h"
 #include "shell/ini_file.h"
 #include "support/error.h"
 #include "support/files.h"
@@ -88,13 +91,15 @@ class SaveTest : public ::testing::Test {
 TEST_F(SaveTest, TheSaveDialogListsTheRememberedTypeFirst) {
   auto save = Make("ico");
   const QStringList filters = save->SavePictureDialog1->nameFilters();
-  ASSERT_EQ(filters.size(), 4);
+  ASSERT_EQ(filters.size(), 6);
   EXPECT_TRUE(filters[0].startsWith("Zorna (*.ico)"));
   EXPECT_TRUE(filters[3].startsWith(QString::fromUtf8("Tlačítko (*.bmp)")));
+  EXPECT_TRUE(filters[5].startsWith(QString::fromUtf8("Ikona s priehľadnosťou (*.ico)")));
   EXPECT_TRUE(save->SavePictureDialog1->testOption(QFileDialog::DontUseNativeDialog));
   EXPECT_EQ(save->SavePictureDialog1->acceptMode(), QFileDialog::AcceptSave);
   EXPECT_EQ(save->ChosenFilterIndex(), 1);
   EXPECT_EQ(save->SavePictureDialog1->defaultSuffix(), "ico");
+  EXPECT_EQ(Make("png")->SavePictureDialog1->defaultSuffix(), "png");
   auto design = Make("gif");
   EXPECT_EQ(design->SavePictureDialog1->nameFilters().size(), 3);
   EXPECT_TRUE(
@@ -136,7 +141,8 @@ TEST_F(SaveTest, EachKindWritesItsFileAndRemembersItsTypeButJpegRemembersNothing
   EXPECT_EQ(DecodeBmp(bmp_bytes.data(), bmp_bytes.size()), result_);
   EXPECT_EQ(Remembered(), "bmp");
 
-  // A .png name under the bitmap type is a JPEG, at the dialog's quality, 0 included.
+  // A name that is no type's under the bitmap type is a JPEG, at the dialog's quality, 0
+  // included; it remembers nothing.
   answer_ = [this](QDialog* dialog) {
     if (dialog == &dlg_jpeg_) {
       dlg_jpeg_.FormShow();
@@ -144,10 +150,31 @@ TEST_F(SaveTest, EachKindWritesItsFileAndRemembersItsTypeButJpegRemembersNothing
     }
     return int(QDialog::Accepted);
   };
-  EXPECT_EQ(save->SaveChosen(result_, File("c.png"), bitmap), SaveKind::kJpeg);
-  EXPECT_EQ(ReadWholeFile(File("c.png")), EncodeJpeg(result_, 0));
+  EXPECT_EQ(save->SaveChosen(result_, File("c.jpeg"), bitmap), SaveKind::kJpeg);
+  EXPECT_EQ(ReadWholeFile(File("c.jpeg")), EncodeJpeg(result_, 0));
   EXPECT_EQ(Remembered(), "bmp");
-  EXPECT_EQ(shown_, QStringList({"DlgIkona", "DlgJpeg"}));
+
+  // A .png name, under the bitmap type too, is a real PNG with the icon dialog's choice; the
+  // type with alpha and a bare name is the icon with alpha.
+  answer_ = [this](QDialog* dialog) {
+    if (dialog == &dlg_ikona_) {
+      dlg_ikona_.FormShow();
+      dlg_ikona_.RadioButton4->setChecked(true);
+      dlg_ikona_.RadioButton4Click();
+    }
+    return int(QDialog::Accepted);
+  };
+  EXPECT_EQ(save->SaveChosen(result_, File("d.png"), bitmap), SaveKind::kPng);
+  EXPECT_EQ(ReadWholeFile(File("d.png")),
+            EncodePng(TransparentResult(result_, IconTransparency::kBottomRight)));
+  EXPECT_EQ(Remembered(), "png");
+  const int alpha_icon = IndexOf(*save, "Ikona s priehľadnosťou (*.ico)");
+  EXPECT_EQ(save->SaveChosen(result_, File("e"), alpha_icon), SaveKind::kAlphaIcon);
+  EXPECT_EQ(ReadWholeFile(File("e.ico")),
+            EncodeAlphaIconFile(TransparentResult(result_, IconTransparency::kBottomRight),
+                                {32, 24, 16}));
+  EXPECT_EQ(Remembered(), "ico32");
+  EXPECT_EQ(shown_, QStringList({"DlgIkona", "DlgJpeg", "DlgIkona", "DlgIkona"}));
 }
 
 TEST_F(SaveTest, CancellingTheIconOrJpegDialogSavesNothing) {
@@ -155,8 +182,12 @@ TEST_F(SaveTest, CancellingTheIconOrJpegDialogSavesNothing) {
   answer_ = [](QDialog*) { return int(QDialog::Rejected); };
   EXPECT_EQ(save->SaveChosen(result_, File("a.ico"), 1), std::nullopt);
   EXPECT_EQ(save->SaveChosen(result_, File("a.jpg"), 1), std::nullopt);
+  EXPECT_EQ(save->SaveChosen(result_, File("a.png"), 1), std::nullopt);
+  EXPECT_EQ(save->SaveChosen(result_, File("b.ico"), 6), std::nullopt);
   EXPECT_FALSE(fs::exists(File("a.ico")));
   EXPECT_FALSE(fs::exists(File("a.jpg")));
+  EXPECT_FALSE(fs::exists(File("a.png")));
+  EXPECT_FALSE(fs::exists(File("b.ico")));
   EXPECT_FALSE(fs::exists(SettingsPath()));
 }
 

@@ -9,7 +9,10 @@
 
 #include "core/fixtures.h"
 #include "core/support/pack_test_files.h"
+#include "gallery/category_tree.h"
+#include "output/alpha_icon_file.h"
 #include "output/icon_file.h"
+#include "output/transparent_result.h"
 #include "support/block_codec.h"
 #include "support/block_codec_file.h"
 #include "support/pack_file.h"
@@ -166,17 +169,69 @@ Bitmap PixelsOf(const std::string& text) {
   return picture;
 }
 
-void CheckIconFile(const Example& example) {
-  // The program writes icons and never reads them: the check is the encoding.
-  ASSERT_TRUE(example.encoded.Has("encode"));
+IconTransparency TransparencyOf(const Fence& pixels) {
   const std::map<std::string, IconTransparency> choices = {
       {"white", IconTransparency::kWhite},
       {"top-left", IconTransparency::kTopLeft},
       {"bottom-right", IconTransparency::kBottomRight},
       {"opaque", IconTransparency::kOpaque}};
-  const IconTransparency choice = choices.at(example.decoded.Value("transparency"));
+  return choices.at(pixels.Value("transparency"));
+}
+
+void CheckIconFile(const Example& example) {
+  // The program writes icons and never reads them: the check is the encoding.
+  ASSERT_TRUE(example.encoded.Has("encode"));
+  const IconTransparency choice = TransparencyOf(example.decoded);
   ExpectSameBytes(EncodeIconFile(MakeIcon(PixelsOf(example.decoded.body), choice)),
                   ParseHex(example.encoded.body), "icon file");
+}
+
+// Lines "number depth caption", the caption possibly empty.
+CategoryTree NodesOf(const std::string& text) {
+  CategoryTree tree;
+  std::istringstream lines(text);
+  for (std::string line; std::getline(lines, line);) {
+    std::istringstream words(line);
+    size_t number = 0;
+    CategoryNode node;
+    words >> number >> node.depth;
+    EXPECT_EQ(number, tree.size()) << line;
+    std::getline(words >> std::ws, node.caption);
+    tree.push_back(node);
+  }
+  return tree;
+}
+
+void CheckTreeFile(const Example& example) {
+  const Bytes file = ParseHex(example.encoded.body);
+  const std::string text(file.begin(), file.end());
+  if (example.encoded.Has("refused")) {
+    const std::string want(testing::Trimmed(example.decoded.body));
+    try {
+      ParseCategoryTree(text, "strom.trv");
+      ADD_FAILURE() << "accepted";
+    } catch (const Error& e) {
+      EXPECT_NE(std::string(e.what()).find(want), std::string::npos) << e.what();
+    }
+    return;
+  }
+  const CategoryTree nodes = NodesOf(example.decoded.body);
+  EXPECT_EQ(ParseCategoryTree(text, "strom.trv"), nodes);
+  if (example.encoded.Has("encode")) {
+    const std::string written = FormatCategoryTree(nodes);
+    ExpectSameBytes(Bytes(written.begin(), written.end()), file, "written");
+  }
+}
+
+void CheckAlphaIconFile(const Example& example) {
+  ASSERT_TRUE(example.encoded.Has("encode"));
+  std::vector<int> sides;
+  std::istringstream list(example.decoded.Value("sides"));
+  for (std::string side; std::getline(list, side, ',');) sides.push_back(std::stoi(side));
+  const AlphaPicture picture =
+      TransparentResult(PixelsOf(example.decoded.body), TransparencyOf(example.decoded));
+  ExpectSameBytes(EncodeAlphaIconFile(picture, sides), ParseHex(example.encoded.body),
+                  "icon file with alpha");
 }
 
 const std::map<std::string, void (*)(const Example&)>& Checkers() {
@@ -184,7 +239,9 @@ const std::map<std::string, void (*)(const Example&)>& Checkers() {
       {"block-codec.md", CheckBlockCodec},
       {"gallery-picture.md", CheckGalleryPicture},
       {"pack-file.md", CheckPack},
-      {"icon-file.md", CheckIconFile}};
+      {"icon-file.md", CheckIconFile},
+      {"alpha-icon-file.md", CheckAlphaIconFile},
+      {"tree-file.md", CheckTreeFile}};
   return checkers;
 }
 

@@ -1,11 +1,13 @@
 #!/usr/bin/python3
-"""Writes the reader test files under tests/data/: bmp, jpeg, pack (.mk), iko and ini, each in
-valid/ and invalid/, named after what they carry, and tree files (.trv). Needs python3 with Pillow (python3-pil).
+"""Writes the reader test files under tests/data/: bmp, jpeg, png, pack (.mk), iko and ini, each in
+valid/ and invalid/, named after what they carry, and tree files (.trv). Needs python3 with
+Pillow (python3-pil).
 
     /usr/bin/python3 tests/data/make_fixtures.py
 
 Sidecars beside the valid files say what a reader must make of them:
-  NAME.ppm      the picture (written by Pillow), for .bmp, .jpg and .iko files;
+  NAME.ppm      the picture (written by Pillow), for .bmp, .jpg, .png and .iko files; a PNG's
+                transparency is flattened over white;
   NAME.entries  one line per pack entry, "stored name = bytes"; for an invalid pack, the
                 entries that stay written before the damage is met (no file: none);
   NAME.nodes    tree files: one line per node, "number<TAB>depth<TAB>caption" in UTF-8; for an
@@ -21,6 +23,7 @@ import os
 import random
 import shutil
 import struct
+import zlib
 
 from PIL import Image, ImageDraw
 
@@ -288,6 +291,202 @@ def make_jpeg():
                                                                 30000, 30000),
         'progressive-frame-30000x30000.jpg': with_frame_size(
             jpeg_bytes(scene(16, 16), progressive=True), 30000, 30000),
+    }
+    for name, data in invalid.items():
+        f.write('invalid', name, data)
+
+
+# ---------------------------------------------------------------------------------------- PNG
+
+ADAM7 = ((0, 0, 8, 8), (4, 0, 8, 8), (0, 4, 4, 8), (2, 0, 4, 4), (0, 2, 2, 4), (1, 0, 2, 2),
+         (0, 1, 1, 2))
+
+
+def chunk(kind, data, crc=None):
+    crc = zlib.crc32(kind + data) if crc is None else crc
+    return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', crc & 0xFFFFFFFF)
+
+
+def ihdr(width, height, depth, colour, interlace=0, compression=0, filtering=0):
+    return chunk(b'IHDR', struct.pack('>IIBBBBB', width, height, depth, colour, compression,
+                                      filtering, interlace))
+
+
+def scanlines(samples, depth):
+    """Rows of sample tuples packed at the bit depth, each behind filter byte 0."""
+    out = bytearray()
+    for row in samples:
+        values = [v for pixel in row for v in pixel]
+        if depth == 16:
+            data = b''.join(struct.pack('>H', v) for v in values)
+        elif depth == 8:
+            data = bytes(values)
+        else:
+            bits = ''.join(format(v, '0%db' % depth) for v in values)
+            bits += '0' * (-len(bits) % 8)
+            data = int(bits, 2).to_bytes(len(bits) // 8, 'big') if bits else b''
+        out += b'\0' + data
+    return bytes(out)
+
+
+def png(samples, depth, colour, interlace=False, before_idat=(), idat_parts=1, after_idat=()):
+    """A PNG file of rows (top first) of sample tuples; Adam7-interlaced when asked, the
+    compressed data split over idat_parts chunks."""
+    height, width = len(samples), len(samples[0])
+    if interlace:
+        raw = b''
+        for x0, y0, dx, dy in ADAM7:
+            sub = [row[x0::dx] for row in samples[y0::dy]]
+            if sub and sub[0]:
+                raw += scanlines(sub, depth)
+    else:
+        raw = scanlines(samples, depth)
+    data = zlib.compress(raw, 9)
+    step = -(-len(data) // idat_parts)
+    idats = b''.join(chunk(b'IDAT', data[i:i + step]) for i in range(0, len(data), step))
+    return (bytes((0x89,)) + b'PNG\r\n\x1a\n' + ihdr(width, height, depth, colour, int(interlace)) +
+            b''.join(before_idat) + idats + b''.join(after_idat) + chunk(b'IEND', b''))
+
+
+def plte(colours):
+    return chunk(b'PLTE', b''.join(bytes(c) for c in colours))
+
+
+def over_white(rgba):
+    r, g, b, a = rgba
+    return tuple((c * a + 255 * (255 - a) + 127) // 255 for c in (r, g, b))
+
+
+def pillow_flattened(path):
+    """Pillow's reading of the file, flattened over white as the program does."""
+    im = Image.open(path)
+    if im.mode in ('I', 'I;16', 'I;16B'):  # 16-bit grey: Pillow keeps all 16 bits
+        grey = Image.new('L', im.size)
+        grey.putdata([v >> 8 for v in im.getdata()])
+        im = grey
+    rgba = im.convert('RGBA')
+    return [over_white(p) for p in rgba.getdata()], rgba.size
+
+
+def make_png():
+    f = Folder('png')
+    w, h = 13, 11
+    rgba = [[((x * 19) % 256, (y * 23) % 256, (x * y * 7) % 256, (x * 40 + y * 9) % 256)
+             for x in range(w)] for y in range(h)]
+    rgb = [[p[:3] for p in row] for row in rgba]
+    grey = [[((x * 20 + y * 3) % 256,) for x in range(w)] for y in range(h)]
+    grey_alpha = [[(g, (x * 31 + y * 17) % 256) for (g,), x in zip(row, range(w))]
+                  for row, y in zip(grey, range(h))]
+    colours = [(255, 0, 0), (0, 128, 0), (10, 20, 250), (255, 255, 0), (0, 0, 0), (90, 60, 30)]
+    index = [[((x + 2 * y) % len(colours),) for x in range(w)] for y in range(h)]
+    wide16 = [[tuple(c * 256 + 255 - x % 3 for c in p) for x, p in enumerate(row)] for row in rgb]
+    # (name, bytes, intended picture as rows of (r, g, b, a))
+    valid = [
+        ('rgb-8bit.png', png(rgb, 8, 2), [[p + (255,) for p in row] for row in rgb]),
+        ('rgba-8bit-alpha-flattened-over-white.png', png(rgba, 8, 6), rgba),
+        ('grey-8bit.png', png(grey, 8, 0), [[(g, g, g, 255) for (g,) in row] for row in grey]),
+        ('grey-with-alpha-8bit.png', png(grey_alpha, 8, 4),
+         [[(g, g, g, a) for (g, a) in row] for row in grey_alpha]),
+        ('grey-1bit.png', png([[(x % 2 ^ y % 2,) for x in range(w)] for y in range(h)], 1, 0),
+         [[(255,) * 3 + (255,) if x % 2 ^ y % 2 else (0, 0, 0, 255) for x in range(w)]
+          for y in range(h)]),
+        ('grey-4bit-scaled-to-8.png', png([[((x + y) % 16,) for x in range(w)] for y in range(h)],
+                                          4, 0),
+         [[((x + y) % 16 * 17,) * 3 + (255,) for x in range(w)] for y in range(h)]),
+        ('grey-16bit-high-byte-kept.png',
+         png([[(g * 256 + 255,) for (g,) in row] for row in grey], 16, 0),
+         [[(g, g, g, 255) for (g,) in row] for row in grey]),
+        ('rgb-16bit-high-byte-kept.png', png(wide16, 16, 2),
+         [[p + (255,) for p in row] for row in rgb]),
+        ('rgba-16bit.png', png([[tuple(c * 257 for c in p) for p in row] for row in rgba], 16, 6),
+         rgba),
+        ('palette-8bit.png', png(index, 8, 3, before_idat=[plte(colours)]),
+         [[colours[i] + (255,) for (i,) in row] for row in index]),
+        ('palette-4bit-with-trns.png',
+         png(index, 4, 3, before_idat=[plte(colours), chunk(b'tRNS', bytes((0, 128)))]),
+         [[colours[i] + ((0, 128)[i] if i < 2 else 255,) for (i,) in row] for row in index]),
+        ('palette-2bit.png', png([[((x + y) % 4,) for x in range(w)] for y in range(h)], 2, 3,
+                                 before_idat=[plte(colours[:4])]),
+         [[colours[(x + y) % 4] + (255,) for x in range(w)] for y in range(h)]),
+        ('rgb-with-trns-colour-key.png',
+         png(rgb, 8, 2, before_idat=[chunk(b'tRNS', struct.pack('>HHH', *rgb[1][1]))]),
+         [[p + (0 if p == rgb[1][1] else 255,) for p in row] for row in rgb]),
+        ('grey-with-trns-key.png',
+         png(grey, 8, 0, before_idat=[chunk(b'tRNS', struct.pack('>H', grey[0][0][0]))]),
+         [[(g, g, g, 0 if g == grey[0][0][0] else 255) for (g,) in row] for row in grey]),
+        ('interlaced-rgba-13x11.png', png(rgba, 8, 6, interlace=True), rgba),
+        ('interlaced-palette-1x1.png',
+         png([[(2,)]], 8, 3, interlace=True, before_idat=[plte(colours)]), [[(10, 20, 250, 255)]]),
+        ('interlaced-grey-16bit-3x9.png', png([[(v * 4000,)] * 3 for v in range(9)], 16, 0,
+                                              interlace=True),
+         [[((v * 4000) >> 8,) * 3 + (255,)] * 3 for v in range(9)]),
+        ('idat-split-in-many-chunks.png', png(rgb, 8, 2, idat_parts=7),
+         [[p + (255,) for p in row] for row in rgb]),
+        ('text-icc-and-gamma-chunks-ignored.png',
+         png(rgb, 8, 2, before_idat=[chunk(b'gAMA', struct.pack('>I', 100000)),
+                                     chunk(b'iCCP', b'x\0\0' + zlib.compress(b'\0' * 64)),
+                                     chunk(b'tEXt', b'Comment\0Zorna')],
+             after_idat=[chunk(b'zTXt', b'Title\0\0' + zlib.compress(b'ako'))]),
+         [[p + (255,) for p in row] for row in rgb]),
+        ('unknown-private-chunk-skipped.png',
+         png(rgb, 8, 2, before_idat=[chunk(b'prIv', b'\1\2\3')]),
+         [[p + (255,) for p in row] for row in rgb]),
+    ]
+    pic = Image.new('RGBA', (9, 7), (200, 100, 50, 255))
+    ImageDraw.Draw(pic).line((0, 0, 8, 6), fill=(10, 20, 30, 90))
+    buf = io.BytesIO()
+    pic.save(buf, 'PNG', optimize=True)
+    valid.append(('rgba-written-by-pillow-adaptive-filters.png', buf.getvalue(),
+                  [[pic.getpixel((x, y)) for x in range(9)] for y in range(7)]))
+    for name, data, rows in valid:
+        f.write('valid', name, data)
+        flat = [over_white(p) for row in rows for p in row]
+        f.picture('valid', name, image_of([flat[i:i + len(rows[0])]
+                                           for i in range(0, len(flat), len(rows[0]))]))
+        # Our reading of each kind, confirmed by a reader we did not write.
+        got, size = pillow_flattened(f.path('valid', name))
+        assert size == (len(rows[0]), len(rows)) and got == flat, name
+
+    # An ancillary chunk with a wrong checksum is dropped with a warning; Pillow refuses the
+    # whole file, so the picture is the one without the chunk.
+    f.write('valid', 'ancillary-chunk-bad-crc-dropped.png',
+            png(rgb, 8, 2, before_idat=[chunk(b'tEXt', b'a\0b', crc=0x12345678)]))
+    f.picture('valid', 'ancillary-chunk-bad-crc-dropped.png', image_of(rgb))
+
+    plain = png(rgb, 8, 2)
+    idat = plain.find(b'IDAT') - 4
+    idat_crc = idat + 8 + struct.unpack('>I', plain[idat:idat + 4])[0]
+    invalid = {
+        'empty-file.png': b'',
+        'signature-only.png': plain[:8],
+        'signature-line-ends-converted.png': plain[:4] + b'\n' + plain[6:],
+        'ihdr-bad-crc.png': plain[:29] + bytes((plain[29] ^ 1,)) + plain[30:],
+        'idat-bad-crc.png': plain[:idat_crc] + bytes((plain[idat_crc] ^ 0x10,)) +
+            plain[idat_crc + 1:],
+        'cut-inside-idat.png': plain[:idat + 20],
+        'cut-before-iend.png': plain[:-12],
+        'first-chunk-not-ihdr.png': plain[:8] + chunk(b'tEXt', b'a\0b') + plain[8:],
+        'ihdr-width-zero.png': plain[:8] + ihdr(0, h, 8, 2) + plain[33:],
+        'ihdr-bit-depth-3.png': plain[:8] + ihdr(w, h, 3, 0) + plain[33:],
+        'ihdr-colour-type-5.png': plain[:8] + ihdr(w, h, 8, 5) + plain[33:],
+        'ihdr-palette-with-16bit.png': plain[:8] + ihdr(w, h, 16, 3) + plain[33:],
+        'ihdr-interlace-method-2.png': plain[:8] + ihdr(w, h, 8, 2, interlace=2) + plain[33:],
+        'ihdr-compression-method-1.png': plain[:8] + ihdr(w, h, 8, 2, compression=1) + plain[33:],
+        'ihdr-cut-short.png': plain[:8] + chunk(b'IHDR', plain[16:26]) + plain[33:],
+        'header-100000x100000-over-few-bytes.png':
+            plain[:8] + ihdr(100000, 100000, 8, 6) + plain[33:],
+        'header-30000x30000-over-few-bytes.png':
+            plain[:8] + ihdr(30000, 30000, 1, 0) + plain[33:],
+        'palette-picture-without-plte.png': png(index, 8, 3),
+        'palette-plte-after-idat.png': png(index, 8, 3, after_idat=[plte(colours)]),
+        'idat-not-zlib-data.png': plain[:idat] + chunk(b'IDAT', b'\x12\x34\x56\x78' * 8) +
+            plain[-12:],
+        'idat-too-little-data.png': plain[:idat] + chunk(b'IDAT', zlib.compress(b'\0' * 20)) +
+            plain[-12:],
+        'no-idat.png': plain[:33] + plain[-12:],
+        'interlaced-cut-in-last-pass.png': png(rgba, 8, 6, interlace=True)[:-40],
+        'filter-type-9.png': plain[:idat] + chunk(b'IDAT', zlib.compress(
+            b''.join(b'\x09' + bytes(w * 3) for _ in range(h)))) + plain[-12:],
     }
     for name, data in invalid.items():
         f.write('invalid', name, data)
@@ -623,6 +822,7 @@ def make_tree():
 if __name__ == '__main__':
     make_bmp()
     make_jpeg()
+    make_png()
     make_iko()
     make_pack()
     make_ini()

@@ -6,12 +6,14 @@
 #include "app/dialogs/localized_dialogs.h"
 #include "app/output/dlg_ikona.h"
 #include "app/output/dlg_jpeg.h"
-#include "app/platform/file_dialog_filters.h"
 #include "app/platform/messages.h"
+#include "app/platform/picture_filters.h"
 #include "app/platform/qt_bitmap.h"
 #include "app/platform/user_folders.h"
+#include "output/alpha_icon_file.h"
 #include "output/button_strip.h"
 #include "output/icon_file.h"
+#include "output/transparent_result.h"
 #include "picture/picture_file.h"
 
 namespace zorna::app {
@@ -20,11 +22,14 @@ SaveResult::SaveResult(QWidget* parent, const std::string& remembered_type, TDlg
                        TDlgJpeg* dlg_jpeg, RememberType remember)
     : QObject(parent),
       filter_(SaveFilterFor(remembered_type)),
-      name_filters_(QtNameFilters(filter_)),
-      descriptions_(FilterDescriptions(filter_)),
       dlg_ikona_(dlg_ikona),
       dlg_jpeg_(dlg_jpeg),
       remember_(std::move(remember)) {
+  // The dialog hides the pattern part, so it names the chosen type by its description.
+  name_filters_ = QtNameFilters(filter_);
+  for (const FilterEntry& entry : ParseFilterList(filter_)) {
+    descriptions_ << QString::fromStdString(entry.description);
+  }
   SavePictureDialog1 = new QFileDialog(parent);
   SavePictureDialog1->setObjectName("SavePictureDialog1");
   SavePictureDialog1->setOption(QFileDialog::HideNameFilterDetails, true);
@@ -82,12 +87,31 @@ std::optional<SaveKind> SaveResult::SaveChosen(const Bitmap& result, const std::
   if (RefusedAsEmpty(result, QString::fromUtf8("uložiť"))) return std::nullopt;
   const std::string name = WithDefaultExtension(file_name, filter_, filter_index);
   const SaveKind kind = RouteSave(name, filter_, filter_index);
+  // The icon dialog asks how the icon, or the PNG, is to be transparent.
+  auto transparency = [&]() -> std::optional<IconTransparency> {
+    dlg_ikona_->SetResultPicture(result);
+    if (RunModal(dlg_ikona_) != QDialog::Accepted) return std::nullopt;
+    return dlg_ikona_->Transparency();
+  };
   switch (kind) {
-    case SaveKind::kIcon:
-      dlg_ikona_->SetResultPicture(result);
-      if (RunModal(dlg_ikona_) != QDialog::Accepted) return std::nullopt;
-      WriteIconFile(name, MakeIcon(result, dlg_ikona_->Transparency()));
+    case SaveKind::kIcon: {
+      const auto choice = transparency();
+      if (!choice) return std::nullopt;
+      WriteIconFile(name, MakeIcon(result, *choice));
       break;
+    }
+    case SaveKind::kAlphaIcon: {
+      const auto choice = transparency();
+      if (!choice) return std::nullopt;
+      WriteAlphaIconFile(name, TransparentResult(result, *choice), AlphaIconSides(result.Width()));
+      break;
+    }
+    case SaveKind::kPng: {
+      const auto choice = transparency();
+      if (!choice) return std::nullopt;
+      WritePngFile(name, TransparentResult(result, *choice));
+      break;
+    }
     case SaveKind::kButton:
       pracovny_obrazok_ = ZmenNaBtn(result);
       WriteBmpFile(name, pracovny_obrazok_);

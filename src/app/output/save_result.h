@@ -15,13 +15,14 @@ class TDlgJpeg;
 
 // The save command of the result picture: the save dialog `SavePictureDialog1`, whose file
 // types are ordered once, at start-up, by the remembered type; the routing to an icon, a
-// button strip, a bitmap or a JPEG; the icon and JPEG dialogs; the file write. Failing writes
+// button strip, a bitmap, a JPEG, a PNG or an icon with alpha; the icon dialog (also asked for
+// PNG and the icon with alpha) and the JPEG dialog; the file write. Failing writes
 // throw zorna::Error ("Cannot create file %s") to the caller and remember nothing.
 class SaveResult : public QObject {
   Q_OBJECT
  public:
-  // Called with "ico", "btn" or "bmp" after each successful save of that kind; the caller
-  // writes it to "Obrázok"/"Uložiť ako".
+  // Called with "ico", "btn", "bmp", "png" or "ico32" after each successful save of that
+  // kind; the caller writes it to "Obrázok"/"Uložiť ako".
   using RememberType = std::function<void(const std::string& value)>;
 
   // remembered_type: the stored "Obrázok"/"Uložiť ako" ("jpg" when missing). The dialogs are

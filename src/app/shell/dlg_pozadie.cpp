@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "app/platform/messages.h"
+#include "app/platform/picture_filters.h"
 #include "app/platform/user_folders.h"
 #include "app/shell/main_zorna.h"
 #include "app/widgets/dialog_buttons.h"
@@ -28,11 +29,11 @@ TDlgPozadie::TDlgPozadie(TMainZorna& main) : QDialog(&main), main_(main) {
   CancelBtn = ok_cancel.cancel;
   Button1 = new QPushButton("Zmeniť obrázok", this);
   Button1->setObjectName("Button1");
-  OpenPictureDialog1 =
-      new QFileDialog(this, "Zmeniť obrázok", QString(),
-                      "Obrázky (*.bmp *.jpg *.jpeg);;Bitmapy (*.bmp);;Jpeg súbory (*.jpg *.jpeg)");
+  OpenPictureDialog1 = new QFileDialog(this, "Zmeniť obrázok");
   OpenPictureDialog1->setObjectName("OpenPictureDialog1");
   OpenPictureDialog1->setFileMode(QFileDialog::ExistingFile);
+  OpenPictureDialog1->setOption(QFileDialog::HideNameFilterDetails, true);
+  OpenPictureDialog1->setNameFilters(QtNameFilters(kBackgroundOpenFilter));
   PrepareFileDialog(OpenPictureDialog1);
   connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
   auto* buttons = new QVBoxLayout;

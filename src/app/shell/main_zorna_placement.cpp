@@ -1,7 +1,7 @@
 // Placing pictures on the screen picture: a picture file (taken at once, as if clicked there)
 // and the result itself (left for the user to pick). Both go into the placement slot.
-#include "app/platform/file_dialog_filters.h"
 #include "app/platform/messages.h"
+#include "app/platform/picture_filters.h"
 #include "app/platform/user_folders.h"
 #include "app/shell/main_zorna.h"
 #include "app/shell/settings_access.h"
@@ -9,13 +9,6 @@
 #include "picture/picture_file.h"
 
 namespace zorna::app {
-namespace {
-
-constexpr const char* kPictureFiles =
-    "Všetko (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp|JPEG súbory (*.jpg; *.jpeg)|*.jpg; "
-    "*.jpeg|Bitmapy (*.bmp)|*.bmp";
-
-}  // namespace
 
 void TMainZorna::SetUpPlacement() {
   OpenPictureDialog1 = new QFileDialog(this);
@@ -24,7 +17,7 @@ void TMainZorna::SetUpPlacement() {
   OpenPictureDialog1->setAcceptMode(QFileDialog::AcceptOpen);
   OpenPictureDialog1->setFileMode(QFileDialog::ExistingFile);
   PrepareFileDialog(OpenPictureDialog1);
-  OpenPictureDialog1->setNameFilters(QtNameFilters(kPictureFiles));
+  OpenPictureDialog1->setNameFilters(QtNameFilters(kPlacePictureOpenFilter));
 }
 
 void TMainZorna::PaintSlotBlank() {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "output/icon_layout.h"
 #include "picture/mimage.h"
 #include "picture/raster.h"
 #include "support/error.h"
@@ -113,25 +114,15 @@ int NearestIconPaletteIndex(Colorref color) {
 
 namespace {
 
+using icon_layout::kInfoHeaderSize;
+using icon_layout::Put16;
+using icon_layout::Put32;
+using icon_layout::RowBytes;
+
 constexpr int kMinIconSide = 5;
 constexpr int kMaxIconSide = 128;
-constexpr uint32_t kInfoHeaderSize = 40;
 constexpr uint32_t kColorTableSize = 16 * 4;
 constexpr uint32_t kImageOffset = 22;
-
-void Put16(std::vector<uint8_t>& out, uint32_t v) {
-  out.push_back(static_cast<uint8_t>(v));
-  out.push_back(static_cast<uint8_t>(v >> 8));
-}
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-  Put16(out, v & 0xFFFF);
-  Put16(out, v >> 16);
-}
-
-// Bytes of one row of `bits` bits per pixel, padded to a multiple of 4.
-uint32_t RowBytes(int side, int bits) {
-  return (static_cast<uint32_t>(side) * bits + 31) / 32 * 4;
-}
 
 // Maps colours to palette entries, remembering the last one: pictures repeat colours a lot.
 class NearestColorCache {
@@ -173,18 +164,7 @@ std::vector<uint8_t> EncodeIconFile(const Icon& icon) {
   Put16(out, 0);
   Put32(out, kInfoHeaderSize + kColorTableSize + x + a);
   Put32(out, kImageOffset);
-  // Bitmap information header: the height counts the colour image and the mask.
-  Put32(out, kInfoHeaderSize);
-  Put32(out, static_cast<uint32_t>(s));
-  Put32(out, static_cast<uint32_t>(2 * s));
-  Put16(out, 1);
-  Put16(out, 4);
-  Put32(out, 0);
-  Put32(out, x);
-  Put32(out, 0);
-  Put32(out, 0);
-  Put32(out, 16);
-  Put32(out, 0);
+  icon_layout::PutInfoHeader(out, s, 4, x, 16);
   for (Colorref c : IconPalette()) {
     out.push_back(BlueOf(c));
     out.push_back(GreenOf(c));
@@ -201,14 +181,7 @@ std::vector<uint8_t> EncodeIconFile(const Icon& icon) {
       out[start + px / 2] |= static_cast<uint8_t>(px % 2 == 0 ? index << 4 : index);
     }
   }
-  for (int y = s - 1; y >= 0; --y) {
-    const size_t start = out.size();
-    out.resize(start + mask_row, 0);
-    const Colorref* row = icon.mask.Row(y);
-    for (int px = 0; px < s; ++px) {
-      if (row[px] == kWhite) out[start + px / 8] |= static_cast<uint8_t>(0x80 >> (px % 8));
-    }
-  }
+  icon_layout::PutMask(out, s, [&](int px, int y) { return icon.mask.Pixel(px, y) == kWhite; });
   return out;
 }
 

@@ -11,6 +11,8 @@ constexpr std::string_view kJpegs = "Jpeg súbory (*.jpg, *.jpeg)|*.jpg;*.jpeg";
 constexpr std::string_view kIcons = "Zorna (*.ico)|*.ico";
 constexpr std::string_view kButtons = "Tlačítko (*.bmp)|*.bmp";
 constexpr std::string_view kGifs = "Gif súbory (*.gif)|*.gif";
+constexpr std::string_view kPngs = "PNG súbory (*.png)|*.png";
+constexpr std::string_view kAlphaIcons = "Ikona s priehľadnosťou (*.ico)|*.ico";
 
 std::string Join(std::initializer_list<std::string_view> entries) {
   std::string out;
@@ -39,10 +41,20 @@ bool Contains(std::string_view text, std::string_view part) {
 }  // namespace
 
 std::string SaveFilterFor(std::string_view remembered_type) {
-  if (remembered_type == "bmp") return Join({kBitmaps, kJpegs, kIcons, kButtons});
-  if (remembered_type == "jpg") return Join({kJpegs, kBitmaps, kIcons, kButtons});
-  if (remembered_type == "ico") return Join({kIcons, kBitmaps, kJpegs, kButtons});
-  if (remembered_type == "btn") return Join({kButtons, kIcons, kBitmaps, kJpegs});
+  // The two modern types follow the four classic ones; remembered, each leads the JPEG-first
+  // order instead.
+  if (remembered_type == "bmp")
+    return Join({kBitmaps, kJpegs, kIcons, kButtons, kPngs, kAlphaIcons});
+  if (remembered_type == "jpg")
+    return Join({kJpegs, kBitmaps, kIcons, kButtons, kPngs, kAlphaIcons});
+  if (remembered_type == "ico")
+    return Join({kIcons, kBitmaps, kJpegs, kButtons, kPngs, kAlphaIcons});
+  if (remembered_type == "btn")
+    return Join({kButtons, kIcons, kBitmaps, kJpegs, kPngs, kAlphaIcons});
+  if (remembered_type == "png")
+    return Join({kPngs, kJpegs, kBitmaps, kIcons, kButtons, kAlphaIcons});
+  if (remembered_type == "ico32")
+    return Join({kAlphaIcons, kJpegs, kBitmaps, kIcons, kButtons, kPngs});
   return Join({kBitmaps, kJpegs, kGifs});
 }
 
@@ -63,6 +75,15 @@ int ButtonFilterIndex(std::string_view filter) {
   const size_t p = UpperSlovak(filter).find("TLAČÍTKO");
   if (p == std::string::npos) return 0;
   return CountOccurrences("|", filter.substr(0, p)) / 2 + 1;
+}
+
+int AlphaIconFilterIndex(std::string_view filter) {
+  const std::string_view description = kAlphaIcons.substr(0, kAlphaIcons.find('|'));
+  const std::vector<FilterEntry> entries = ParseFilterList(filter);
+  for (size_t i = 0; i < entries.size(); ++i) {
+    if (entries[i].description == description) return static_cast<int>(i) + 1;
+  }
+  return 0;
 }
 
 std::string DefaultExtension(std::string_view filter, int filter_index) {
@@ -89,9 +110,13 @@ std::string WithDefaultExtension(const std::string& file_name, std::string_view 
 
 SaveKind RouteSave(std::string_view file_name, std::string_view filter, int filter_index) {
   const std::string upper = UpperSlovak(file_name);
-  if (Contains(upper, ".ICO")) return SaveKind::kIcon;
+  if (Contains(upper, ".ICO")) {
+    const int alpha_icon = AlphaIconFilterIndex(filter);
+    return alpha_icon != 0 && filter_index == alpha_icon ? SaveKind::kAlphaIcon : SaveKind::kIcon;
+  }
   const int button = ButtonFilterIndex(filter);
   if (button != 0 && filter_index == button) return SaveKind::kButton;
+  if (Contains(upper, ".PNG")) return SaveKind::kPng;
   if (Contains(upper, ".BMP")) return SaveKind::kBitmap;
   return SaveKind::kJpeg;
 }
@@ -104,6 +129,10 @@ std::optional<std::string> RememberedTypeAfterSave(SaveKind kind) {
       return "btn";
     case SaveKind::kBitmap:
       return "bmp";
+    case SaveKind::kPng:
+      return "png";
+    case SaveKind::kAlphaIcon:
+      return "ico32";
     case SaveKind::kJpeg:
       break;
   }

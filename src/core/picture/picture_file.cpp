@@ -5,6 +5,7 @@
 
 #include "picture/bmp_file.h"
 #include "picture/jpeg_file.h"
+#include "picture/png_file.h"
 #include "support/error.h"
 #include "support/files.h"
 
@@ -32,12 +33,14 @@ Bitmap ReadPictureFile(const std::filesystem::path& path) {
   const std::vector<uint8_t> bytes = ReadWholeFile(path);
   if (StartsWith(bytes, {'B', 'M'})) return DecodeBmp(bytes.data(), bytes.size());
   if (StartsWith(bytes, {0xFF, 0xD8})) return DecodeJpeg(bytes.data(), bytes.size());
+  if (LooksLikePng(bytes.data(), bytes.size())) return DecodePng(bytes.data(), bytes.size());
   std::string extension = path.extension().string();
   if (!extension.empty()) extension.erase(0, 1);  // the dot
   const std::string lower = LowerAscii(extension);
   if (lower == "bmp" || lower == "dib") return DecodeBmp(bytes.data(), bytes.size());
   if (lower == "jpg" || lower == "jpeg" || lower == "jpe" || lower == "jfif")
     return DecodeJpeg(bytes.data(), bytes.size());
+  if (lower == "png") return DecodePng(bytes.data(), bytes.size());
   if (lower == "ico" || lower == "emf" || lower == "wmf")
     throw Error("Can only modify an image if it contains a bitmap");
   throw Error("Unknown picture file extension (." + extension + ")");
@@ -49,6 +52,10 @@ void WriteBmpFile(const std::filesystem::path& path, const Bitmap& picture) {
 
 void WriteJpegFile(const std::filesystem::path& path, const Bitmap& picture, int quality) {
   WriteFileAtomically(path, EncodeJpeg(picture, quality));
+}
+
+void WritePngFile(const std::filesystem::path& path, const AlphaPicture& picture) {
+  WriteFileAtomically(path, EncodePng(picture));
 }
 
 }  // namespace zorna

@@ -1,18 +1,22 @@
 #pragma once
 #include <filesystem>
 
+#include "picture/alpha_picture.h"
 #include "picture/bitmap.h"
 
 namespace zorna {
 
-// Reads a BMP or JPEG file, told apart by its first bytes. A file that is neither is judged by
-// its extension: ".bmp" gives "Bitmap image is not valid", ".jpg"/".jpeg" the JPEG decoder's
-// error, an icon or metafile "Can only modify an image if it contains a bitmap", anything else
-// "Unknown picture file extension (.ext)". A file that cannot be read gives "Cannot open file".
+// Reads a BMP, JPEG or PNG file, told apart by its first bytes. A file that is none of them is
+// judged by its extension: ".bmp" gives "Bitmap image is not valid", ".jpg"/".jpeg" the JPEG
+// decoder's error, ".png" "PNG image is not valid: ...", an icon or metafile "Can only modify
+// an image if it contains a bitmap", anything else "Unknown picture file extension (.ext)".
+// A file that cannot be read gives "Cannot open file".
 Bitmap ReadPictureFile(const std::filesystem::path& path);
 
-// Write a 24-bit BMP or a JPEG of the given quality; the file is replaced only when complete.
+// Write a 24-bit BMP, a JPEG of the given quality or a 32-bit PNG with the picture's alpha;
+// the file is replaced only when complete.
 void WriteBmpFile(const std::filesystem::path& path, const Bitmap& picture);
 void WriteJpegFile(const std::filesystem::path& path, const Bitmap& picture, int quality);
+void WritePngFile(const std::filesystem::path& path, const AlphaPicture& picture);
 
 }  // namespace zorna

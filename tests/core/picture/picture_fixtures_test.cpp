@@ -1,4 +1,4 @@
-// The BMP and JPEG readers over tests/data/bmp and tests/data/jpeg: every valid file reads as
+// The BMP, JPEG and PNG readers over tests/data/bmp, jpeg and png: every valid file reads as
 // the picture beside it, every invalid one is refused at once with the reader's message, lying
 // sizes included, before memory is taken for pixels that are not there.
 #include <gtest/gtest.h>
@@ -6,6 +6,7 @@
 #include "core/fixtures.h"
 #include "picture/bmp_file.h"
 #include "picture/jpeg_file.h"
+#include "picture/png_file.h"
 
 namespace zorna {
 namespace {
@@ -23,11 +24,17 @@ Bitmap ReadJpeg(const uint8_t* data, size_t size) {
   return DecodeJpeg(data, size);
 }
 
+Bitmap ReadPng(const uint8_t* data, size_t size) {
+  return DecodePng(data, size);
+}
+
 const PictureReader kReaders[] = {
     {"bmp", ".bmp", DecodeBmp, 0, "Bitmap image is not valid", 200},
     // The pictures beside the JPEG files are Pillow's reading, with libjpeg too: only rounding
     // may differ.
     {"jpeg", ".jpg", ReadJpeg, 2, "JPEG error #", 500},
+    // Beside the PNG files: Pillow's reading, flattened over white.
+    {"png", ".png", ReadPng, 0, "PNG image is not valid: ", 200},
 };
 
 TEST(PictureFixtures, ValidFilesReadAsTheirPictures) {

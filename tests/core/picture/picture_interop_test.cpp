@@ -251,7 +251,13 @@ TEST_F(PictureInterop, PictureFilesAreKnownByContentThenByExtension) {
   WriteFileAtomically(In("icon.ico"), std::string("\0\0\1\0", 4));
   EXPECT_EQ(ErrorReading(In("icon.ico")), "Can only modify an image if it contains a bitmap");
   WriteFileAtomically(In("picture.png"), std::string("\x89PNG"));
-  EXPECT_EQ(ErrorReading(In("picture.png")), "Unknown picture file extension (.png)");
+  EXPECT_EQ(ErrorReading(In("picture.png")), "PNG image is not valid: no PNG signature");
+  // A PNG under another picture's name is known by its signature.
+  std::filesystem::copy_file(fs::path(ZORNA_TEST_DATA) / "png/valid/palette-8bit.png",
+                             In("palette.jpg"));
+  EXPECT_EQ(ReadPictureFile(In("palette.jpg")).Width(), 13);
+  WriteFileAtomically(In("picture.gif"), std::string("GIF89a"));
+  EXPECT_EQ(ErrorReading(In("picture.gif")), "Unknown picture file extension (.gif)");
   EXPECT_EQ(ErrorReading(In("missing.bmp")), "Cannot open file " + In("missing.bmp").string());
 }
 
