@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QAbstractButton>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSignalBlocker>
 #include <QTest>
@@ -106,6 +107,12 @@ TEST_F(LibraryTest, OpeningLoadsTheTreeIntoAPanelAlongTheBottomEdge) {
   EXPECT_EQ(m.Kniznica->geometry(), QRect(0, 240, 800, 320));
   ASSERT_EQ(boxes_.size(), 1);
   EXPECT_TRUE(boxes_[0].startsWith("Máte nastavenú oblasť obrazovky menšiu ako 800 x 600."));
+  // The search box, once the search bar has one, takes the keyboard on each opening.
+  auto* edit = new QLineEdit(m.Panel5);
+  edit->setObjectName("Edit2");
+  m.BtnGalleryClick(m.BtnGallery);
+  m.BtnGalleryClick(m.BtnGallery);
+  EXPECT_EQ(m.focusWidget(), edit);
 }
 
 TEST_F(LibraryTest, TheRootAndTheLoadedCategoryLoadNothing) {

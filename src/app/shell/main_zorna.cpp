@@ -55,9 +55,13 @@ TMainZorna::TMainZorna() {
 
 TMainZorna::~TMainZorna() = default;
 
-QWidget* TMainZorna::Control(const QString& name) const {
+QWidget* TMainZorna::FindControl(const QString& name) const {
   if (objectName() == name) return const_cast<TMainZorna*>(this);
-  if (QWidget* found = FindOwnControl(this, name)) return found;
+  return FindOwnControl(this, name);
+}
+
+QWidget* TMainZorna::Control(const QString& name) const {
+  if (QWidget* found = FindControl(name)) return found;
   throw std::logic_error("the main window has no control named " + name.toStdString());
 }
 

@@ -49,6 +49,8 @@ class TMainZorna : public QWidget {
   // Finds a control of this window (not of its dialogs) by name, as the handlers that work
   // from names do. An unknown name is a programming error and throws std::logic_error.
   QWidget* Control(const QString& name) const;
+  // The same for a control that may not be there: nullptr then.
+  QWidget* FindControl(const QString& name) const;
   // The tool panel of a word ("Vstup", "Lupa", "Podklad", "Vystup"); throws for any other.
   ToolPanel& Panel(const QString& word);
   // Window-wide keyboard actions by name ("ESC", "Save", "PlLeft", ...); throws when unknown.

@@ -2,7 +2,6 @@
 // gallery pictures filled from the chosen category, and adding the result to the gallery.
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLineEdit>
 
 #include "app/dialogs/localized_dialogs.h"
 #include "app/platform/messages.h"
@@ -130,7 +129,7 @@ void TMainZorna::BtnGalleryClick(QObject*) {
     ShowPlainMessage("Vľavo dolu si vyberte kategóriu a potom klknite na vybraný obrázok.");
   }
   // The search box comes with the search bar's own buttons.
-  if (auto* edit = findChild<QLineEdit*>("Edit2"); shown && edit && !edit->isHidden()) {
+  if (QWidget* edit = FindControl("Edit2"); shown && edit && !edit->isHidden()) {
     edit->setFocus();
   }
 }
