@@ -53,6 +53,13 @@ expect 0 gallery add 5 large.bmp small.jpg -C home
 expect 0 iko-decode home/Data/5504.iko -o back.bmp
 got="$(identify -format '%wx%h %[channels] %[pixel:p{20,30}] %[pixel:p{5,5}]' back.bmp)"
 [[ "$got" == "64x64 srgb srgb(200,30,30) srgb(255,255,255)" ]] || fail "added picture: $got"
+# A PNG's transparency turns white, the colour the gallery's lists treat as transparent.
+convert -size 32x32 xc:none -fill '#00c800' -draw 'rectangle 8,8 23,23' PNG32:clear.png
+expect 0 gallery add 5 clear.png -C home
+[[ "$(cat out.txt)" == "5004.iko" ]] || fail "add png: $(cat out.txt)"
+expect 0 iko-decode home/Data/5004.iko -o clear.bmp
+got="$(identify -format '%[pixel:p{10,10}] %[pixel:p{1,1}]' clear.bmp)"
+[[ "$got" == "srgb(0,200,0) srgb(255,255,255)" ]] || fail "png added as $got"
 expect 2 gallery add 0 small.jpg -C home
 expect 3 gallery add 9 small.jpg -C home
 expect 1 gallery add 5 missing.bmp -C home

@@ -84,13 +84,15 @@ struct Staged {
 
 Staged Unpack(const fs::path& pack, const fs::path& staging,
               const std::function<void()>& after_each_step, GalleryUpdateResult& result) {
-  Staged staged{staging / kGalleryFolder, {}, std::nullopt};
+  // The pack's own folder: no entry can reach the old pictures set aside beside it.
+  const fs::path root = staging / "pack";
+  Staged staged{root / kGalleryFolder, {}, std::nullopt};
   std::error_code ec;
   fs::create_directories(staged.data, ec);
   if (ec) throw CannotCreateFile(staged.data.string());
-  // The staging folder stands for the program folder: entries start from its "Data", and none
+  // The pack's folder stands for the program folder: entries start from its "Data", and none
   // may leave it.
-  const PackResult unpacked = RozbalArchiv(pack.string(), staged.data, staging, after_each_step);
+  const PackResult unpacked = RozbalArchiv(pack.string(), staged.data, root, after_each_step);
   if (!unpacked.completed) throw Error(unpacked.problem);
   if (unpacked.damaged_blocks > 0) {
     throw Error(pack.string() + " is damaged: " + std::to_string(unpacked.damaged_blocks) +
@@ -102,7 +104,7 @@ Staged Unpack(const fs::path& pack, const fs::path& staging,
     throw Error(pack.string() + " holds entries that would leave the program folder");
   }
   staged.pictures = PictureFiles(staged.data);
-  const fs::path tree = FindPathIgnoringCase(staging / kTreeFile);
+  const fs::path tree = FindPathIgnoringCase(root / kTreeFile);
   if (fs::is_regular_file(fs::symlink_status(tree, ec))) {
     ReadCategoryTree(tree);  // a tree that the gallery cannot show is no update
     staged.tree = tree;

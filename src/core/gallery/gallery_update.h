@@ -11,9 +11,9 @@
 // tree). The update replaces the whole gallery: all old pictures and the tree.
 //
 // A pack may be cut short by an interrupted download or be damaged, and the old gallery must
-// never be lost to it. So the pack is first unpacked into a staging folder inside "Data" that
-// mirrors the program folder (its "Data" is where the entries start from, its root is the root
-// no entry may leave); only when the whole pack was read without error and holds a valid tree
+// never be lost to it. So the pack is first unpacked into a staging folder inside "Data", into a
+// folder that stands for the program folder (its "Data" is where the entries start from, and no
+// entry may leave it); only when the whole pack was read without error and holds a valid tree
 // (if any) and at least one picture or the tree are the old ".iko" files and "strom.trv"
 // replaced by the new ones. Entries other than the top-level ".iko" files and "..\strom.trv"
 // are not installed. Should installing fail halfway (a file that cannot be renamed), the old

@@ -39,7 +39,8 @@ PackBuilder GoodPack() {
 }
 
 TEST_F(GalleryUpdate, ReplacesEveryPictureAndTheTreeAndDeletesThePack) {
-  Deliver(GoodPack().Build());
+  // Entries that are neither pictures nor the tree are not installed, whatever their names.
+  Deliver(PackBuilder(GoodPack()).Stored("..\\old", {'x'}).Stored("..\\pack", {'y'}).Build());
   int pumped = 0;
   GalleryUpdateResult inner;
   const GalleryUpdateResult result = Install([&] {
