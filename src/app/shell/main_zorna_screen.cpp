@@ -86,7 +86,7 @@ void TMainZorna::Nudge(int dx, int dy) {
     SetCursorPos(GetCursorPos() + QPoint(dx, dy));
     return;
   }
-  if (!bitmapa->underMouse()) return;
+  if (childAt(mapFromGlobal(GetCursorPos())) != bitmapa) return;
   const QPoint pick = Bevel1->Square().topLeft() - QPoint(1, 1);
   bitmapaMouseMove(bitmapa, pick.x() + dx, pick.y() + dy);
 }

@@ -59,20 +59,20 @@ void ImageControl::paintEvent(QPaintEvent* event) {
 }
 
 QPoint ImageControl::Reported(const QMouseEvent* event) const {
-  if (device_pixels_) return DevicePixelAt(event->position(), devicePixelRatioF());
-  return event->position().toPoint();
+  if (!device_pixels_) return event->position().toPoint();
+  // The widget's own position is rounded to whole logical pixels; the window's is not.
+  const QPointF exact = event->scenePosition() - QPointF(mapTo(window(), QPoint(0, 0)));
+  return DevicePixelAt(exact, devicePixelRatioF());
 }
 
-void ImageControl::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint p = Reported(event);
+void ImageControl::ReportMove(const QPoint& p) {
   if (last_reported_ == p) return;
   last_reported_ = p;
   emit MouseMoved(p.x(), p.y());
 }
 
-void ImageControl::leaveEvent(QEvent* event) {
-  last_reported_.reset();
-  QWidget::leaveEvent(event);
+void ImageControl::mouseMoveEvent(QMouseEvent* event) {
+  ReportMove(Reported(event));
 }
 
 void ImageControl::mousePressEvent(QMouseEvent* event) {

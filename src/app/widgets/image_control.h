@@ -1,5 +1,7 @@
 #pragma once
 #include <QWidget>
+
+class QMouseEvent;
 #include <optional>
 
 #include "picture/bitmap.h"
@@ -40,10 +42,10 @@ class ImageControl : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
-  void leaveEvent(QEvent* event) override;
 
  private:
   QPoint Reported(const QMouseEvent* event) const;
+  void ReportMove(const QPoint& p);
 
   Bitmap picture_;
   bool stretch_ = false;

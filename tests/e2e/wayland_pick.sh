@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# On a Wayland desktop (sway) at scale 1 and 2: the screen copy comes through the desktop
+# portal and is shown one to one, a pointer click picks the device pixels under the pointer,
+# the arrow keys move the pick by one picture pixel without the pointer, Escape ends the
+# program. Without a portal the program says why and ends writing no settings.
+source "$(dirname "$0")/wayland_session.bash"
+
+# True when the screenshot shows the 64 x 64 square of the desktop at device pixel ($1, $2),
+# enlarged by the scale $3, at least twice inside the container (the preview and the result).
+square_shown() {
+  shot "$WORK/now.png"
+  /usr/bin/python3 - "$WORK/desktop-picture.png" "$WORK/now.png" "$@" <<'PY'
+import sys
+from PIL import Image
+desk = Image.open(sys.argv[1]).convert("RGB").load()
+shot = Image.open(sys.argv[2]).convert("RGB")
+px, py, scale = int(sys.argv[3]), int(sys.argv[4]), int(sys.argv[5])
+w, h = shot.size
+s = shot.load()
+first = desk[px, py]
+def matches(x, y):
+    return all(s[x + i * scale + a, y + j * scale + b] == desk[px + i, py + j]
+               for j in range(64) for i in range(64) for a in range(scale) for b in range(scale))
+found = [(x, y) for y in range(h - 64 * scale) for x in range(700 - 64 * scale)
+         if s[x, y] == first and matches(x, y)]
+assert len(found) >= 2, f"square at ({px}, {py}) shown at {found}"
+PY
+}
+
+seed_settings
+for scale in 1 2; do
+  set_scale "$scale"
+  start_zorna
+  eventually 10 same_outside "$WORK/desktop-picture.png" 700 ||
+    { echo "scale $scale: the screen copy is not shown one to one"; exit 1; }
+  pointer click 861 401
+  eventually 10 square_shown 861 401 "$scale" ||
+    { echo "scale $scale: the click did not pick the square under the pointer"; exit 1; }
+  key Right
+  key Down
+  pointer click 861 401  # a click where the pointer already is: no move, the nudged pick stays
+  eventually 10 square_shown 862 402 "$scale" ||
+    { echo "scale $scale: the arrow keys did not move the pick by one pixel"; exit 1; }
+  key Escape
+  wait_zorna_exit || { echo "scale $scale: the program failed"; cat "$WORK/logs/zorna.log"; exit 1; }
+  echo "scale $scale: one to one, picked, nudged and ended"
+done
+
+# No portal on the bus: a message, then the end, and the settings stay as they were.
+before=$(md5sum <"$ZORNA_CONFIG_DIR/Zorna.ini")
+DBUS_SESSION_BUS_ADDRESS=unix:path=$WORK/no-bus QT_QPA_PLATFORM=wayland \
+  "$WORK/program/zorna" >"$WORK/logs/zorna.log" 2>&1 &
+ZORNA_PID=$!
+message_shown() { ! same_outside "$WORK/desktop-picture.png" 0; }
+eventually 20 message_shown || { echo "no message about the missing portal"; exit 1; }
+key Return
+status=0
+wait_zorna_exit || status=$?
+[ "$status" -eq 1 ] || { echo "without a portal the program ended with $status"; exit 1; }
+[ "$(md5sum <"$ZORNA_CONFIG_DIR/Zorna.ini")" = "$before" ] ||
+  { echo "without a portal the settings were written"; exit 1; }
+echo "without a portal: told, ended, nothing written"
