@@ -8,6 +8,9 @@ screen_checks.py differs PICTURE SHOT LEFT TOP RIGHT BOTTOM
 screen_checks.py square PICTURE SHOT PX PY SCALE LEFT TOP RIGHT BOTTOM
     the picture's 64 x 64 square at (PX, PY), each pixel shown as SCALE x SCALE, appears at
     least twice (the preview and the result) with its corner inside the box
+screen_checks.py marker PICTURE SHOT X Y SIDE
+    a frame covers exactly the outline of the SIDE x SIDE square at (X, Y): the outline
+    differs from the picture, the pixels around it and two inside it do not
 """
 import sys
 
@@ -58,6 +61,19 @@ def main():
         found = square_places(picture, shot, px, py, scale, box(sys.argv[7:11], shot.size))
         if len(found) < 2:
             sys.exit(f"the square at ({px}, {py}) appears at {found}")
+    elif what == "marker":
+        x, y, side = (int(a) for a in sys.argv[4:7])
+        a, b = picture.load(), shot.load()
+        outline = [(x + i, y) for i in range(side)] + [(x + i, y + side - 1) for i in range(side)]
+        outline += [(x, y + j) for j in range(side)] + [(x + side - 1, y + j) for j in range(side)]
+        ring = lambda d: ([(x - d + i, y - d) for i in range(side + 2 * d)] +
+                          [(x - d, y - d + j) for j in range(side + 2 * d)] +
+                          [(x - d + i, y + side - 1 + d) for i in range(side + 2 * d)] +
+                          [(x + side - 1 + d, y - d + j) for j in range(side + 2 * d)])
+        if any(a[p] == b[p] for p in outline):
+            sys.exit(f"the frame does not cover the outline of ({x}, {y}) side {side}")
+        if any(a[p] != b[p] for p in ring(1) + ring(-2)):
+            sys.exit(f"the frame at ({x}, {y}) side {side} reaches beyond its outline")
     else:
         sys.exit(f"unknown check {what}")
 
