@@ -28,12 +28,6 @@ TDlgPozadie::TDlgPozadie(TMainZorna& main) : QDialog(&main), main_(main) {
   CancelBtn = ok_cancel.cancel;
   Button1 = new QPushButton("Zmeniť obrázok", this);
   Button1->setObjectName("Button1");
-  OpenPictureDialog1 =
-      new QFileDialog(this, "Zmeniť obrázok", QString(),
-                      "Obrázky (*.bmp *.jpg *.jpeg);;Bitmapy (*.bmp);;Jpeg súbory (*.jpg *.jpeg)");
-  OpenPictureDialog1->setObjectName("OpenPictureDialog1");
-  OpenPictureDialog1->setFileMode(QFileDialog::ExistingFile);
-  PrepareFileDialog(OpenPictureDialog1);
   connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
   auto* buttons = new QVBoxLayout;
   buttons->addWidget(OKBtn);
@@ -44,6 +38,17 @@ TDlgPozadie::TDlgPozadie(TMainZorna& main) : QDialog(&main), main_(main) {
   layout->addWidget(frame);
   layout->addLayout(buttons);
   setFixedSize(sizeHint());
+}
+
+QFileDialog* TDlgPozadie::OpenPictureDialog1() {
+  if (open_dialog_) return open_dialog_;
+  open_dialog_ =
+      new QFileDialog(this, "Zmeniť obrázok", QString(),
+                      "Obrázky (*.bmp *.jpg *.jpeg);;Bitmapy (*.bmp);;Jpeg súbory (*.jpg *.jpeg)");
+  open_dialog_->setObjectName("OpenPictureDialog1");
+  open_dialog_->setFileMode(QFileDialog::ExistingFile);
+  PrepareFileDialog(open_dialog_);
+  return open_dialog_;
 }
 
 void TDlgPozadie::FormShow() {
@@ -64,11 +69,11 @@ void TDlgPozadie::LoadPicture(const QString& path) {
 }
 
 void TDlgPozadie::Button1Click() {
-  if (RunModal(OpenPictureDialog1) != QDialog::Accepted ||
-      OpenPictureDialog1->selectedFiles().isEmpty())
+  if (RunModal(OpenPictureDialog1()) != QDialog::Accepted ||
+      OpenPictureDialog1()->selectedFiles().isEmpty())
     return;
   try {
-    LoadPicture(OpenPictureDialog1->selectedFiles().first());
+    LoadPicture(OpenPictureDialog1()->selectedFiles().first());
   } catch (const Error& e) {
     ShowErrorMessage(QString::fromStdString(e.what()));
   }
