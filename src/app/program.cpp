@@ -6,6 +6,7 @@
 #include "app/output/dlg_ikona.h"
 #include "app/output/dlg_jpeg.h"
 #include "app/output/save_result.h"
+#include "app/platform/clipboard_keeper.h"
 #include "app/platform/messages.h"
 #include "app/platform/screen_picture.h"
 #include "app/platform/slovak_desktop.h"
@@ -90,6 +91,7 @@ int RunProgram(QApplication& app) {
   if (QScreen* screen = main->screen()) main->setGeometry(screen->geometry());
   main->showFullScreen();
   const int code = app.exec();
+  KeepClipboardAfterExit();
   DestroyForms();
   return code;
 }

@@ -2,7 +2,8 @@
 # On a Wayland desktop (sway) at scale 1 and 2: the screen copy comes through the desktop
 # portal and is shown one to one, a pointer click picks the device pixels under the pointer,
 # the arrow keys move the pick by one picture pixel without the pointer, Escape ends the
-# program. Without a portal the program says why and ends writing no settings.
+# program. A copied result can be pasted after the end. Without a portal the program says why
+# and ends writing no settings.
 source "$(dirname "$0")/wayland_session.bash"
 
 # The 64 x 64 square of the desktop at device pixel ($1, $2), enlarged by the scale, shows in
@@ -29,6 +30,41 @@ for scale in 1 2; do
   wait_zorna_exit || { echo "scale $scale: the program failed"; cat "$WORK/logs/zorna.log"; exit 1; }
   echo "scale $scale: one to one, picked, nudged and ended"
 done
+
+# A copied result outlives the program: pasted as PNG and BMP after the end, until another
+# program takes the clipboard, when its keeper ends.
+if command -v wl-paste >/dev/null; then
+  start_zorna
+  pointer click 861 401
+  eventually 10 square_shown 861 401 || { echo "no square to copy"; exit 1; }
+  wtype -M ctrl c -m ctrl
+  eventually 10 wl-paste --list-types >/dev/null || { echo "the copy did not reach the clipboard"; exit 1; }
+  key Escape
+  wait_zorna_exit || { echo "the program failed"; cat "$WORK/logs/zorna.log"; exit 1; }
+  for type in png bmp; do
+    wl-paste --no-newline -t "image/$type" >"$WORK/pasted.$type" ||
+      { echo "after the end the clipboard offers: $(wl-paste --list-types 2>&1)"; exit 1; }
+    /usr/bin/python3 - "$WORK/desktop-picture.png" "$WORK/pasted.$type" <<'PY' ||
+import sys
+from PIL import Image
+desk = Image.open(sys.argv[1]).convert("RGB").crop((861, 401, 925, 465))
+pasted = Image.open(sys.argv[2]).convert("RGB")
+assert pasted.size == (64, 64) and list(pasted.getdata()) == list(desk.getdata()), "not the result"
+PY
+      { echo "the pasted image/$type is not the result"; exit 1; }
+  done
+  keeper=""
+  for pid in $(pgrep -x zorna-clipboard); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR" &&
+      keeper=$pid
+  done
+  [ -n "$keeper" ] || { echo "no process keeps the clipboard"; exit 1; }
+  wl-copy --foreground "other text" >/dev/null 2>&1 &
+  PIDS+=($!)
+  for _ in $(seq 50); do kill -0 "$keeper" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$keeper" 2>/dev/null; then echo "the keeper did not end"; exit 1; fi
+  echo "pasted after the end as PNG and BMP; the keeper ended when the clipboard was taken"
+fi
 
 # No portal on the bus: a message, then the end, and the settings stay as they were.
 before=$(md5sum <"$ZORNA_CONFIG_DIR/Zorna.ini")
