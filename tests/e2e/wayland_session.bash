@@ -95,6 +95,7 @@ export WAYLAND_DISPLAY=wayland-1
 SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock 2>/dev/null | head -1)
 export SWAYSOCK
 [ -n "$SWAYSOCK" ] || { echo "sway did not start"; exit 1; }
+
 dbus-update-activation-environment XDG_RUNTIME_DIR WAYLAND_DISPLAY XDG_CURRENT_DESKTOP
 # Without its realtime module: that module asks the portal at start, while the portal, starting
 # at the same time, waits for pipewire; the two would wait for each other until a time-out.
@@ -108,8 +109,9 @@ VNC_PORT=$(/usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127
 wayvnc 127.0.0.1 "$VNC_PORT" >"$WORK/logs/wayvnc.log" 2>&1 &
 PIDS+=($!)
 
-# The portal starts on its first call, with the backends it needs; a first call from the
-# program would pay for all of that within its time limit.
+# The portal starts on its first call, with the backends it needs. Here that start now and then
+# takes some 25 seconds (the wlroots backend answers the portal's first question late); a first
+# call from the program would pay for it within its own 10-second limit.
 gdbus call --session --timeout 30 --dest org.freedesktop.portal.Desktop \
   --object-path /org/freedesktop/portal/desktop \
   --method org.freedesktop.DBus.Introspectable.Introspect >"$WORK/logs/portal.log" 2>&1 ||
