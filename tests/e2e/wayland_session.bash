@@ -95,7 +95,6 @@ export WAYLAND_DISPLAY=wayland-1
 SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock 2>/dev/null | head -1)
 export SWAYSOCK
 [ -n "$SWAYSOCK" ] || { echo "sway did not start"; exit 1; }
-
 dbus-update-activation-environment XDG_RUNTIME_DIR WAYLAND_DISPLAY XDG_CURRENT_DESKTOP
 # Without its realtime module: that module asks the portal at start, while the portal, starting
 # at the same time, waits for pipewire; the two would wait for each other until a time-out.
