@@ -30,7 +30,7 @@ if [ -z "${ZORNA_WAYLAND_STAGE:-}" ]; then
   cp "$ZORNA_PROGRAM_DIR/zorna" "$WORK/program/"
   [ -e "$ZORNA_PROGRAM_DIR/zorna-clipboard" ] && cp "$ZORNA_PROGRAM_DIR/zorna-clipboard" "$WORK/program/"
   cp -r "$ZORNA_PROGRAM_DIR/Skin" "$WORK/program/" 2>/dev/null || true
-  for file in "$script" wayland_session.bash rfb_pointer.py screen_checks.py; do
+  for file in "$script" wayland_session.bash eventually.bash rfb_pointer.py screen_checks.py; do
     cp "$(dirname "$script")/$(basename "$file")" "$WORK/scripts/"
   done
   chmod 700 "$WORK/runtime"
@@ -118,24 +118,8 @@ gdbus call --session --timeout 30 --dest org.freedesktop.portal.Desktop \
 grep -q org.freedesktop.portal.Screenshot "$WORK/logs/portal.log" ||
   { echo "the desktop portal has no Screenshot interface"; exit 1; }
 
-# Runs a command until it succeeds, at most $1 seconds; gives up at once when the program under
-# test has ended.
-eventually() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@" >"$WORK/eventually.log" 2>&1; do
-    if [ -n "$ZORNA_PID" ] && ! kill -0 "$ZORNA_PID" 2>/dev/null; then
-      echo "the program ended:"
-      cat "$WORK/logs/zorna.log"
-      return 1
-    fi
-    if [ "$SECONDS" -ge "$deadline" ]; then
-      cat "$WORK/eventually.log"
-      return 1
-    fi
-    sleep 0.2
-  done
-}
+ZORNA_LOG="$WORK/logs/zorna.log"
+source "$WORK/scripts/eventually.bash"
 
 # The pointer: one VNC connection for the whole test.
 mkfifo "$WORK/pointer.in" "$WORK/pointer.out"
