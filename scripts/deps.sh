@@ -8,6 +8,9 @@ packages=(
   libgtest-dev googletest libbenchmark-dev clang libclang-rt-14-dev
   fonts-liberation2 xvfb xauth xdotool x11-apps imagemagick icoutils python3 python3-pil libgdk-pixbuf2.0-bin
   python3-gi gir1.2-gdkpixbuf-2.0
+  x11-xserver-utils xclip procps libxcb1-dev libwayland-dev libwayland-bin wl-clipboard
+  qt6-wayland dbus-daemon sway swaybg wayvnc grim wtype pipewire
+  xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -7,7 +7,9 @@
 #include "app/output/dlg_ikona.h"
 #include "app/output/dlg_jpeg.h"
 #include "app/output/save_result.h"
+#include "app/platform/clipboard_keeper.h"
 #include "app/platform/messages.h"
+#include "app/platform/screen_picture.h"
 #include "app/platform/slovak_desktop.h"
 #include "app/shell/dlg_pozadie.h"
 #include "app/shell/dlg_rozmer.h"
@@ -39,11 +41,17 @@ void RunGuarded(Step step) {
 
 }  // namespace
 
-void CreateForms() {
+bool CreateForms() {
   ForgetSettingsTrouble();  // a new run
   Forms& forms = AllForms();
   forms.MainZorna = new TMainZorna;
-  RunGuarded([&] { forms.MainZorna->FormCreate(forms.MainZorna); });
+  try {
+    RunGuarded([&] { forms.MainZorna->FormCreate(forms.MainZorna); });
+  } catch (const NoScreenCopy& e) {
+    // Nothing to pick from: say why and end before anything is shown or written.
+    ShowErrorMessage(QString::fromStdString(e.what()));
+    return false;
+  }
   forms.DlgRozmer = new TDlgRozmer(forms.MainZorna);
   forms.DlgIkona = new TDlgIkona(forms.MainZorna);
   forms.DlgIkona->SetImageList2(&forms.MainZorna->Backgrounds().list2);
@@ -65,6 +73,7 @@ void CreateForms() {
   forms.Upravit = new TUpravit(*forms.MainZorna);
   forms.DlgSkin = new TDlgSkin(*forms.MainZorna);
   RunGuarded([&] { forms.DlgSkin->FormCreate(); });
+  return true;
 }
 
 void DestroyForms() {
@@ -76,11 +85,16 @@ void DestroyForms() {
 int RunProgram(QApplication& app) {
   app.setApplicationName("Zorna");
   UseSlovakDesktop(app);
-  CreateForms();
+  if (!CreateForms()) {
+    DestroyForms();
+    return 1;
+  }
   TMainZorna* main = AllForms().MainZorna;
-  if (QScreen* screen = QGuiApplication::primaryScreen()) main->setGeometry(screen->geometry());
+  // Start-up chose the screen under the pointer and copied it; the window covers exactly it.
+  if (QScreen* screen = main->screen()) main->setGeometry(screen->geometry());
   main->showFullScreen();
   const int code = app.exec();
+  KeepClipboardAfterExit();
   DestroyForms();
   return code;
 }

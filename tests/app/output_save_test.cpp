@@ -90,20 +90,20 @@ class SaveTest : public ::testing::Test {
 
 TEST_F(SaveTest, TheSaveDialogListsTheRememberedTypeFirst) {
   auto save = Make("ico");
-  const QStringList filters = save->SavePictureDialog1->nameFilters();
+  const QStringList filters = save->SavePictureDialog1()->nameFilters();
   ASSERT_EQ(filters.size(), 6);
   EXPECT_TRUE(filters[0].startsWith("Zorna (*.ico)"));
   EXPECT_TRUE(filters[3].startsWith(QString::fromUtf8("Tlačítko (*.bmp)")));
   EXPECT_TRUE(filters[5].startsWith(QString::fromUtf8("Ikona s priehľadnosťou (*.ico)")));
-  EXPECT_TRUE(save->SavePictureDialog1->testOption(QFileDialog::DontUseNativeDialog));
-  EXPECT_EQ(save->SavePictureDialog1->acceptMode(), QFileDialog::AcceptSave);
+  EXPECT_TRUE(save->SavePictureDialog1()->testOption(QFileDialog::DontUseNativeDialog));
+  EXPECT_EQ(save->SavePictureDialog1()->acceptMode(), QFileDialog::AcceptSave);
   EXPECT_EQ(save->ChosenFilterIndex(), 1);
-  EXPECT_EQ(save->SavePictureDialog1->defaultSuffix(), "ico");
-  EXPECT_EQ(Make("png")->SavePictureDialog1->defaultSuffix(), "png");
+  EXPECT_EQ(save->SavePictureDialog1()->defaultSuffix(), "ico");
+  EXPECT_EQ(Make("png")->SavePictureDialog1()->defaultSuffix(), "png");
   auto design = Make("gif");
-  EXPECT_EQ(design->SavePictureDialog1->nameFilters().size(), 3);
+  EXPECT_EQ(design->SavePictureDialog1()->nameFilters().size(), 3);
   EXPECT_TRUE(
-      design->SavePictureDialog1->nameFilters()[2].startsWith(QString::fromUtf8("Gif súbory")));
+      design->SavePictureDialog1()->nameFilters()[2].startsWith(QString::fromUtf8("Gif súbory")));
 }
 
 TEST_F(SaveTest, EachKindWritesItsFileAndRemembersItsTypeButJpegRemembersNothing) {
@@ -232,17 +232,17 @@ TEST_F(SaveTest, AFailedWriteRemembersNothingAndKeepsTheEarlierFile) {
 TEST_F(SaveTest, BtnSaveClickTakesTheNameAndTypeChosenInTheSaveDialog) {
   auto save = Make("jpg");
   answer_ = [&](QDialog* dialog) {
-    if (dialog == save->SavePictureDialog1) {
-      save->SavePictureDialog1->setDirectory(QString::fromStdString(folder_.string()));
+    if (dialog == save->SavePictureDialog1()) {
+      save->SavePictureDialog1()->setDirectory(QString::fromStdString(folder_.string()));
       // The user picks "Tlačítko (*.bmp)" in the type list and types a bare name.
-      auto* types = save->SavePictureDialog1->findChild<QComboBox*>("fileTypeCombo");
+      auto* types = save->SavePictureDialog1()->findChild<QComboBox*>("fileTypeCombo");
       EXPECT_NE(types, nullptr);
       if (types == nullptr) return int(QDialog::Rejected);
       types->setCurrentIndex(3);
       // What the list emits when the user picks an entry.
       emit types->activated(3);
       emit types->textActivated(types->currentText());
-      save->SavePictureDialog1->selectFile("tlacidlo");
+      save->SavePictureDialog1()->selectFile("tlacidlo");
     }
     return int(QDialog::Accepted);
   };

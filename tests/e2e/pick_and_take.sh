@@ -4,10 +4,7 @@
 source "$(dirname "$0")/xvfb_session.bash"
 
 # A known part of the picture: a 64 x 64 checker of four colours at (600, 300).
-convert -size "${SCREEN_W}x${SCREEN_H}" xc:'#808080' \
-  -fill '#ff0000' -draw 'rectangle 600,300 631,331' -fill '#0000ff' -draw 'rectangle 632,300 663,331' \
-  -fill '#00ff00' -draw 'rectangle 600,332 631,363' -fill '#ffff00' -draw 'rectangle 632,332 663,363' \
-  -type TrueColor "BMP3:$WORK/screen.bmp"
+four_colour_screen "$WORK/screen.bmp"
 export ZORNA_SCREEN_IMAGE="$WORK/screen.bmp"
 seed_settings
 start_zorna

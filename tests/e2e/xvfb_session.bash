@@ -47,24 +47,16 @@ seed_settings() {
   for line in "$@"; do printf '%b\r\n' "$line" >> "$ZORNA_CONFIG_DIR/Zorna.ini"; done
 }
 
-# Runs a command until it succeeds, at most $1 seconds, and shows the output of its last try.
-# Gives up at once when the program under test has ended.
-eventually() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@" >"$WORK/eventually.log" 2>&1; do
-    if [ -n "$ZORNA_PID" ] && ! kill -0 "$ZORNA_PID" 2>/dev/null; then
-      echo "the program ended:"
-      cat "$WORK/zorna.log"
-      return 1
-    fi
-    if [ "$SECONDS" -ge "$deadline" ]; then
-      cat "$WORK/eventually.log"
-      return 1
-    fi
-    sleep 0.1
-  done
-  cat "$WORK/eventually.log"
+ZORNA_LOG="$WORK/zorna.log"
+source "$(dirname "${BASH_SOURCE[0]}")/eventually.bash"
+
+# A screen picture with a known part: a 64 x 64 square of four colours at (600, 300), red and
+# blue above, green and yellow below, on grey.
+four_colour_screen() {
+  convert -size "${SCREEN_W}x${SCREEN_H}" xc:'#808080' \
+    -fill '#ff0000' -draw 'rectangle 600,300 631,331' -fill '#0000ff' -draw 'rectangle 632,300 663,331' \
+    -fill '#00ff00' -draw 'rectangle 600,332 631,363' -fill '#ffff00' -draw 'rectangle 632,332 663,363' \
+    -type TrueColor "BMP3:$1"
 }
 
 # The colour of one pixel of a picture file, or of the screen for "x:root".

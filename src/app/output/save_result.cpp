@@ -21,6 +21,7 @@ namespace zorna::app {
 SaveResult::SaveResult(QWidget* parent, const std::string& remembered_type, TDlgIkona* dlg_ikona,
                        TDlgJpeg* dlg_jpeg, RememberType remember)
     : QObject(parent),
+      parent_(parent),
       filter_(SaveFilterFor(remembered_type)),
       dlg_ikona_(dlg_ikona),
       dlg_jpeg_(dlg_jpeg),
@@ -30,21 +31,27 @@ SaveResult::SaveResult(QWidget* parent, const std::string& remembered_type, TDlg
   for (const FilterEntry& entry : ParseFilterList(filter_)) {
     descriptions_ << QString::fromStdString(entry.description);
   }
-  SavePictureDialog1 = new QFileDialog(parent);
-  SavePictureDialog1->setObjectName("SavePictureDialog1");
-  SavePictureDialog1->setOption(QFileDialog::HideNameFilterDetails, true);
-  SavePictureDialog1->setAcceptMode(QFileDialog::AcceptSave);
-  SavePictureDialog1->setFileMode(QFileDialog::AnyFile);
-  PrepareFileDialog(SavePictureDialog1);
-  SavePictureDialog1->setNameFilters(name_filters_);
+}
+
+QFileDialog* SaveResult::SavePictureDialog1() {
+  if (save_dialog_) return save_dialog_;
+  save_dialog_ = new QFileDialog(parent_);
+  save_dialog_->setObjectName("SavePictureDialog1");
+  save_dialog_->setOption(QFileDialog::HideNameFilterDetails, true);
+  save_dialog_->setAcceptMode(QFileDialog::AcceptSave);
+  save_dialog_->setFileMode(QFileDialog::AnyFile);
+  PrepareFileDialog(save_dialog_);
+  save_dialog_->setNameFilters(name_filters_);
   FollowChosenType();
   // A name typed without an extension gets the chosen type's first one.
-  connect(SavePictureDialog1, &QFileDialog::filterSelected, this, [this] { FollowChosenType(); });
+  connect(save_dialog_, &QFileDialog::filterSelected, this, [this] { FollowChosenType(); });
+  return save_dialog_;
 }
 
 int SaveResult::ChosenFilterIndex() const {
+  if (!save_dialog_) return 1;  // each run offers the first type first
   // With the pattern part hidden the dialog names the type by its description alone.
-  const QString selected = SavePictureDialog1->selectedNameFilter();
+  const QString selected = save_dialog_->selectedNameFilter();
   for (qsizetype i = 0; i < name_filters_.size(); ++i) {
     if (selected == name_filters_[i] || selected == descriptions_[i])
       return static_cast<int>(i) + 1;
@@ -53,7 +60,7 @@ int SaveResult::ChosenFilterIndex() const {
 }
 
 void SaveResult::FollowChosenType() {
-  SavePictureDialog1->setDefaultSuffix(
+  SavePictureDialog1()->setDefaultSuffix(
       QString::fromStdString(DefaultExtension(filter_, ChosenFilterIndex())));
 }
 
@@ -74,11 +81,11 @@ bool RefusedAsEmpty(const Bitmap& result, const QString& action) {
 std::optional<SaveKind> SaveResult::BtnSaveClick(const Bitmap& result) {
   if (RefusedAsEmpty(result, QString::fromUtf8("uložiť"))) return std::nullopt;
   FollowChosenType();
-  if (RunModal(SavePictureDialog1) != QDialog::Accepted) return std::nullopt;
-  const QStringList files = SavePictureDialog1->selectedFiles();
+  if (RunModal(SavePictureDialog1()) != QDialog::Accepted) return std::nullopt;
+  const QStringList files = SavePictureDialog1()->selectedFiles();
   if (files.isEmpty()) return std::nullopt;
   // The dialog keeps the chosen folder, name and type for the next save of this run.
-  SavePictureDialog1->selectFile(files.front());
+  SavePictureDialog1()->selectFile(files.front());
   return SaveChosen(result, files.front().toStdString(), ChosenFilterIndex());
 }
 

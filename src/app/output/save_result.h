@@ -46,11 +46,15 @@ class SaveResult : public QObject {
   // The picture written by the last button save: the two-state strip.
   const Bitmap& PracovnyObrazok() const { return pracovny_obrazok_; }
 
-  QFileDialog* SavePictureDialog1 = nullptr;
+  // The save dialog, made on its first use: a file dialog costs a noticeable part of the
+  // start-up, and most runs never save.
+  QFileDialog* SavePictureDialog1();
 
  private:
   void FollowChosenType();
 
+  QWidget* parent_;
+  QFileDialog* save_dialog_ = nullptr;
   std::string filter_;
   QStringList name_filters_;
   QStringList descriptions_;

@@ -1,6 +1,7 @@
 #include "app/platform/cursor.h"
 
 #include <QCursor>
+#include <QGuiApplication>
 
 namespace zorna::app {
 
@@ -9,6 +10,10 @@ QPoint GetCursorPos() {
 }
 void SetCursorPos(const QPoint& position) {
   QCursor::setPos(position);
+}
+
+bool PointerPositionKnown() {
+  return QGuiApplication::platformName() != "wayland";
 }
 
 }  // namespace zorna::app

@@ -1,36 +1,94 @@
 #include "app/platform/screen_picture.h"
 
+#include <QDBusConnection>
 #include <QGuiApplication>
+#include <QImage>
 #include <QPixmap>
 #include <QScreen>
 
+#include "app/platform/portal_screenshot.h"
 #include "app/platform/qt_bitmap.h"
 #include "picture/picture_file.h"
 #include "picture/raster.h"
 
 namespace zorna::app {
+namespace {
 
-QSize ScreenSizeInPixels() {
-  QScreen* screen = QGuiApplication::primaryScreen();
+// How long the portal may take: a desktop that has not answered by then will not.
+constexpr int kPortalTimeoutMs = 10000;
+
+QString PortalFailureText(const PortalScreenshot& shot) {
+  QString why;
+  switch (shot.outcome) {
+    case PortalOutcome::kMissing:
+      why = QString::fromUtf8(
+          "pracovné prostredie neponúka službu na snímanie obrazovky (xdg-desktop-portal so "
+          "službou Screenshot). Nainštalujte xdg-desktop-portal a portál pre svoje prostredie.");
+      break;
+    case PortalOutcome::kRefused:
+      why = QString::fromUtf8("pracovné prostredie snímanie obrazovky odmietlo.");
+      break;
+    case PortalOutcome::kTimedOut:
+      why = QString::fromUtf8("pracovné prostredie do 10 sekúnd neodpovedalo.");
+      break;
+    case PortalOutcome::kUnreadable:
+      why = QString::fromUtf8("súbor so snímkou sa nedá prečítať (%1).").arg(shot.detail);
+      break;
+    case PortalOutcome::kTaken:
+      break;
+  }
+  return QString::fromUtf8(
+             "Obrazovku sa nepodarilo odfotiť: %1\nZorna bez obrazu obrazovky "
+             "nemôže pracovať a teraz sa ukončí.")
+      .arg(why);
+}
+
+Bitmap ThroughPortal(const QScreen* screen) {
+  const PortalScreenshot shot =
+      TakePortalScreenshot(QDBusConnection::sessionBus(), kPortalTimeoutMs);
+  if (shot.outcome != PortalOutcome::kTaken)
+    throw NoScreenCopy(PortalFailureText(shot).toStdString());
+  return FromQImage(CutOutScreen(shot.picture, screen->virtualGeometry(), screen->geometry(),
+                                 ScreenSizeInPixels(screen)));
+}
+
+}  // namespace
+
+QSize ScreenSizeInPixels(const QScreen* screen) {
   if (!screen) return QSize(1024, 768);
   return screen->geometry().size() * screen->devicePixelRatio();
 }
 
-Bitmap GrabScreenPicture() {
-  const QSize size = ScreenSizeInPixels();
+QImage CutOutScreen(const QImage& picture, const QRect& desktop, const QRect& screen,
+                    const QSize& device_size) {
+  if (desktop.isEmpty()) return picture;
+  const qreal sx = qreal(picture.width()) / desktop.width();
+  const qreal sy = qreal(picture.height()) / desktop.height();
+  const QRect part = QRectF((screen.x() - desktop.x()) * sx, (screen.y() - desktop.y()) * sy,
+                            screen.width() * sx, screen.height() * sy)
+                         .toRect();
+  QImage cut = picture.copy(part);
+  if (cut.size() != device_size)
+    cut = cut.scaled(device_size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  return cut;
+}
+
+Bitmap GrabScreenPicture(QScreen* screen) {
+  const QSize size = ScreenSizeInPixels(screen);
   const QByteArray seam = qgetenv("ZORNA_SCREEN_IMAGE");
   if (!seam.isEmpty()) {
-    Bitmap screen(size.width(), size.height());
-    const Bitmap picture = ReadPictureFile(std::string(seam.constData()));
-    BitBlt(screen, 0, 0, picture.Width(), picture.Height(), picture, 0, 0, SRCCOPY);
-    return screen;
+    Bitmap picture = ReadPictureFile(std::string(seam.constData()));
+    if (picture.Width() == size.width() && picture.Height() == size.height()) return picture;
+    Bitmap whole(size.width(), size.height());
+    BitBlt(whole, 0, 0, picture.Width(), picture.Height(), picture, 0, 0, SRCCOPY);
+    return whole;
   }
-  QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return Bitmap(size.width(), size.height());
-  const QPixmap shot = screen->grabWindow(0);
-  Bitmap picture = FromQImage(shot.toImage());
-  picture.SetSize(size.width(), size.height());
-  return picture;
+  if (QGuiApplication::platformName() == "wayland") return ThroughPortal(screen);
+  // X11 reads the screen itself; the copy comes in device pixels, relative to this screen.
+  const QImage shot = screen->grabWindow(0).toImage();
+  if (shot.isNull()) return Bitmap(size.width(), size.height());
+  return FromQImage(shot);
 }
 
 }  // namespace zorna::app

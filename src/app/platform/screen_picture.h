@@ -1,16 +1,35 @@
 #pragma once
+#include <QRect>
 #include <QSize>
+#include <stdexcept>
 
 #include "picture/bitmap.h"
 
+class QImage;
+class QScreen;
+
 namespace zorna::app {
 
-// Size of the primary screen in device pixels.
-QSize ScreenSizeInPixels();
+// A screen's size in device pixels.
+QSize ScreenSizeInPixels(const QScreen* screen);
 
-// The picture of the whole primary screen, one picture pixel per device pixel. With
+// The picture of the whole screen, one picture pixel per device pixel. On X11 the screen is
+// read directly; on Wayland, where no program may read it, the desktop portal copies it. With
 // ZORNA_SCREEN_IMAGE set, that picture file stands in for the screen (tests, CI); it is laid at
-// the top-left of a screen-sized picture.
-Bitmap GrabScreenPicture();
+// the top-left of a screen-sized picture. Throws NoScreenCopy when the portal fails.
+Bitmap GrabScreenPicture(QScreen* screen);
+
+// The screen could not be copied; what() is the message for the user. Without the copy the
+// program has nothing to work on and ends.
+class NoScreenCopy : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The part of a picture of the whole desktop that shows one screen, in that screen's device
+// pixels. The portal's picture spans every screen (`desktop`, in logical pixels) at a scale of
+// its own choosing; a screen shown at another scale is brought to its own size.
+QImage CutOutScreen(const QImage& picture, const QRect& desktop, const QRect& screen,
+                    const QSize& device_size);
 
 }  // namespace zorna::app

@@ -29,12 +29,6 @@ TDlgPozadie::TDlgPozadie(TMainZorna& main) : QDialog(&main), main_(main) {
   CancelBtn = ok_cancel.cancel;
   Button1 = new QPushButton("Zmeniť obrázok", this);
   Button1->setObjectName("Button1");
-  OpenPictureDialog1 = new QFileDialog(this, "Zmeniť obrázok");
-  OpenPictureDialog1->setObjectName("OpenPictureDialog1");
-  OpenPictureDialog1->setFileMode(QFileDialog::ExistingFile);
-  OpenPictureDialog1->setOption(QFileDialog::HideNameFilterDetails, true);
-  OpenPictureDialog1->setNameFilters(QtNameFilters(kBackgroundOpenFilter));
-  PrepareFileDialog(OpenPictureDialog1);
   connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
   auto* buttons = new QVBoxLayout;
   buttons->addWidget(OKBtn);
@@ -45,6 +39,17 @@ TDlgPozadie::TDlgPozadie(TMainZorna& main) : QDialog(&main), main_(main) {
   layout->addWidget(frame);
   layout->addLayout(buttons);
   setFixedSize(sizeHint());
+}
+
+QFileDialog* TDlgPozadie::OpenPictureDialog1() {
+  if (open_dialog_) return open_dialog_;
+  open_dialog_ = new QFileDialog(this, "Zmeniť obrázok");
+  open_dialog_->setObjectName("OpenPictureDialog1");
+  open_dialog_->setFileMode(QFileDialog::ExistingFile);
+  open_dialog_->setOption(QFileDialog::HideNameFilterDetails, true);
+  open_dialog_->setNameFilters(QtNameFilters(kBackgroundOpenFilter));
+  PrepareFileDialog(open_dialog_);
+  return open_dialog_;
 }
 
 void TDlgPozadie::FormShow() {
@@ -65,11 +70,11 @@ void TDlgPozadie::LoadPicture(const QString& path) {
 }
 
 void TDlgPozadie::Button1Click() {
-  if (RunModal(OpenPictureDialog1) != QDialog::Accepted ||
-      OpenPictureDialog1->selectedFiles().isEmpty())
+  if (RunModal(OpenPictureDialog1()) != QDialog::Accepted ||
+      OpenPictureDialog1()->selectedFiles().isEmpty())
     return;
   try {
-    LoadPicture(OpenPictureDialog1->selectedFiles().first());
+    LoadPicture(OpenPictureDialog1()->selectedFiles().first());
   } catch (const Error& e) {
     ShowErrorMessage(QString::fromStdString(e.what()));
   }

@@ -26,13 +26,15 @@ class TDlgPozadie : public QDialog {
   QPushButton* OKBtn = nullptr;
   QPushButton* CancelBtn = nullptr;
   QPushButton* Button1 = nullptr;
-  QFileDialog* OpenPictureDialog1 = nullptr;
+  // The picture file dialog, made on its first use (file dialogs are slow to make).
+  QFileDialog* OpenPictureDialog1();
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
   TMainZorna& main_;
+  QFileDialog* open_dialog_ = nullptr;
 };
 
 }  // namespace zorna::app

@@ -25,8 +25,10 @@ struct Forms {
 
 Forms& AllForms();
 
-// Creates every window in order (their creation handlers run as they are created).
-void CreateForms();
+// Creates every window in order (their creation handlers run as they are created). False when
+// the screen could not be copied: the user has been told, nothing was written, and the
+// program must end (DestroyForms).
+bool CreateForms();
 // Destroys them in reverse order.
 void DestroyForms();
 

@@ -18,6 +18,7 @@
 #include "app/widgets/align_panel.h"
 #include "app/widgets/image_control.h"
 #include "app/widgets/picture_grid.h"
+#include "app/widgets/square_marker.h"
 #include "artwork/background_tiles.h"
 #include "picture/bitmap.h"
 #include "picture/image_list.h"
@@ -87,8 +88,8 @@ class TMainZorna : public QWidget {
   void PlRightExecute(QObject* sender);
   void PlUpExecute(QObject* sender);
   void PlDownExecute(QObject* sender);
-  ImageControl* bitmapa = nullptr;
-  QFrame* Bevel1 = nullptr;  // the marker of the picking square
+  ImageControl* bitmapa = nullptr;  // one picture pixel per device pixel
+  SquareMarker* Bevel1 = nullptr;   // the marker of the picking square, in picture pixels
 
   // --- Input panel "Vstup" (main_zorna_input.cpp) ---
   void ComboBox2Change(QObject* sender);
@@ -253,6 +254,7 @@ class TMainZorna : public QWidget {
   void ClearInputView();
   void LoadTree();
   void RemoveLeftoverGalleryStaging();
+  void Nudge(int dx, int dy);
   void LoadNotFoundList();
   void SaveNotFoundList();
   bool Docked() const;

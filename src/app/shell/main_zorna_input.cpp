@@ -58,7 +58,7 @@ void TMainZorna::ComboBox2Change(QObject* sender) {
   const int i = SizeOf(ComboBox2);
   Zvacs1->setVisible(o > i);
   Zvacs2->setVisible(o > i);
-  Bevel1->resize(std::max(i - 1, 0), std::max(i - 1, 0));
+  Bevel1->SetSide(std::max(i - 1, 0));
   BtnMod->setVisible(o < i);
   if (!BtnZamknute->isHidden() && ComboBox1->currentIndex() != ComboBox2->currentIndex()) {
     if (ComboBox2->currentIndex() == kCustomSizeEntry) {

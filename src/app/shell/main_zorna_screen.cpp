@@ -10,12 +10,9 @@ namespace zorna::app {
 
 void TMainZorna::SetUpScreen() {
   bitmapa = new ImageControl("bitmapa", this);
+  bitmapa->SetDevicePixels(true);
   bitmapa->move(0, 0);
-  Bevel1 = new QFrame(this);
-  Bevel1->setObjectName("Bevel1");
-  Bevel1->setFrameStyle(QFrame::Box | QFrame::Raised);
-  Bevel1->setAttribute(Qt::WA_TransparentForMouseEvents);
-  Bevel1->setGeometry(1, 1, 31, 31);
+  Bevel1 = new SquareMarker("Bevel1", this);
   connect(bitmapa, &ImageControl::MouseMoved, this,
           [this](int x, int y) { bitmapaMouseMove(bitmapa, x, y); });
   connect(bitmapa, &ImageControl::MousePressed, this,
@@ -27,7 +24,7 @@ void TMainZorna::SetUpScreen() {
 }
 
 void TMainZorna::bitmapaMouseMove(QObject*, int x, int y) {
-  Bevel1->move(x + 1, y + 1);
+  Bevel1->MoveTo(x + 1, y + 1);
   ComposeAt(x, y);
   Image3->SetPicture(Image1->Picture());
 }
@@ -67,16 +64,31 @@ void TMainZorna::bitmapaMouseDown(QObject*) {
 }
 
 void TMainZorna::PlLeftExecute(QObject*) {
-  SetCursorPos(GetCursorPos() + QPoint(-1, 0));
+  Nudge(-1, 0);
 }
 void TMainZorna::PlRightExecute(QObject*) {
-  SetCursorPos(GetCursorPos() + QPoint(1, 0));
+  Nudge(1, 0);
 }
 void TMainZorna::PlUpExecute(QObject*) {
-  SetCursorPos(GetCursorPos() + QPoint(0, -1));
+  Nudge(0, -1);
 }
 void TMainZorna::PlDownExecute(QObject*) {
-  SetCursorPos(GetCursorPos() + QPoint(0, 1));
+  Nudge(0, 1);
+}
+
+// Moving the pointer by one pixel re-picks through the mouse move, but only where the pointer
+// can be moved and one of its pixels is one picture pixel. Elsewhere (Wayland, a scaled
+// desktop) the pick itself moves by one picture pixel and the pointer stays; the next real
+// move of the pointer picks where it is again. Either way nothing is re-picked while the
+// pointer is away from the screen picture (over a panel).
+void TMainZorna::Nudge(int dx, int dy) {
+  if (PointerPositionKnown() && bitmapa->devicePixelRatioF() == 1) {
+    SetCursorPos(GetCursorPos() + QPoint(dx, dy));
+    return;
+  }
+  if (childAt(mapFromGlobal(GetCursorPos())) != bitmapa) return;
+  const QPoint pick = Bevel1->Square().topLeft() - QPoint(1, 1);
+  bitmapaMouseMove(bitmapa, pick.x() + dx, pick.y() + dy);
 }
 
 }  // namespace zorna::app

@@ -1,16 +1,19 @@
 // Start-up and closing of the main window: restoring and storing the user's choices, the
 // screen picture, the once-only hint and the list of searches that found nothing.
 #include <QCoreApplication>
+#include <QScreen>
 #include <filesystem>
 
 #include "app/platform/messages.h"
 #include "app/platform/program_folder.h"
+#include "app/platform/screen_choice.h"
 #include "app/platform/screen_picture.h"
 #include "app/shell/dlg_rozmer.h"
 #include "app/shell/dlg_skin.h"
 #include "app/shell/forms.h"
 #include "app/shell/main_zorna.h"
 #include "app/shell/settings_access.h"
+#include "app/widgets/device_pixels.h"
 #include "gallery/not_found_list.h"
 #include "shell/settings.h"
 #include "shell/skin_folders.h"
@@ -62,9 +65,14 @@ void TMainZorna::FormCreate(QObject* sender) {
     ComboBox2Change(ComboBox1);
   }
   PracovnyObrazok = Bitmap();
-  Bitmap screen = GrabScreenPicture();
-  bitmapa->resize(screen.Width(), screen.Height());
-  bitmapa->SetPicture(std::move(screen));
+  // The window opens on the screen under the pointer and shows that screen's copy.
+  QScreen* screen = StartScreen();
+  setScreen(screen);
+  Bitmap picture = GrabScreenPicture(screen);
+  bitmapa->resize(
+      LogicalCover(QRect(0, 0, picture.Width(), picture.Height()), bitmapa->devicePixelRatioF())
+          .size());
+  bitmapa->SetPicture(std::move(picture));
   BtnSave->setEnabled(false);
   BtnCopy->setEnabled(false);
   BtnOtocDoprava->hide();

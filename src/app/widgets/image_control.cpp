@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "app/platform/qt_bitmap.h"
+#include "app/widgets/device_pixels.h"
 
 namespace zorna::app {
 
@@ -19,7 +20,6 @@ void ImageControl::SetPicture(Bitmap picture) {
 }
 
 void ImageControl::Changed() {
-  shown_ = ToQImage(picture_);
   update();
 }
 
@@ -28,23 +28,55 @@ void ImageControl::SetStretch(bool stretch) {
   update();
 }
 
-void ImageControl::paintEvent(QPaintEvent*) {
-  if (shown_.isNull()) return;
+void ImageControl::SetDevicePixels(bool on) {
+  device_pixels_ = on;
+  update();
+}
+
+void ImageControl::paintEvent(QPaintEvent* event) {
+  if (picture_.Empty()) return;
   QPainter painter(this);
+  const QRect whole(0, 0, picture_.Width(), picture_.Height());
   if (stretch_) {
-    painter.drawImage(rect(), shown_);
-  } else {
-    painter.drawImage(QPoint(0, 0), shown_);
+    painter.drawImage(rect(), ToQImage(picture_));
+    return;
+  }
+  if (device_pixels_) {
+    // The control sits at a whole device pixel (the screen picture at the window's corner).
+    const qreal ratio = devicePixelRatioF();
+    const QPoint origin = DevicePixelAt(QPointF(mapTo(window(), QPoint(0, 0))), ratio);
+    PaintInWindowDevicePixels(painter, *this);
+    for (const QRect& asked : event->region()) {
+      const QRect part = DeviceCover(asked, ratio) & whole;
+      if (!part.isEmpty()) painter.drawImage(origin + part.topLeft(), ToQImage(picture_, part));
+    }
+    return;
+  }
+  for (const QRect& asked : event->region()) {
+    const QRect part = asked & whole;
+    if (!part.isEmpty()) painter.drawImage(part.topLeft(), ToQImage(picture_, part));
   }
 }
 
-void ImageControl::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint p = event->position().toPoint();
+QPoint ImageControl::Reported(const QMouseEvent* event) const {
+  if (!device_pixels_) return event->position().toPoint();
+  // The widget's own position is rounded to whole logical pixels; the window's is not.
+  const QPointF exact = event->scenePosition() - QPointF(mapTo(window(), QPoint(0, 0)));
+  return DevicePixelAt(exact, devicePixelRatioF());
+}
+
+void ImageControl::ReportMove(const QPoint& p) {
+  if (last_reported_ == p) return;
+  last_reported_ = p;
   emit MouseMoved(p.x(), p.y());
 }
 
+void ImageControl::mouseMoveEvent(QMouseEvent* event) {
+  ReportMove(Reported(event));
+}
+
 void ImageControl::mousePressEvent(QMouseEvent* event) {
-  const QPoint p = event->position().toPoint();
+  const QPoint p = Reported(event);
   pressed_inside_ = true;
   emit MousePressed(event->button(), p.x(), p.y());
 }

@@ -1,13 +1,16 @@
 #pragma once
-#include <QImage>
 #include <QWidget>
+
+class QMouseEvent;
+#include <optional>
 
 #include "picture/bitmap.h"
 
 namespace zorna::app {
 
 // An image control: shows its picture at the top-left, or stretched over the control, and
-// reports the mouse in its own coordinates.
+// reports the mouse in its own coordinates. Painting converts only the part that is asked
+// for, so a picture as large as the screen costs nothing when a small part of it changes.
 class ImageControl : public QWidget {
   Q_OBJECT
  public:
@@ -23,6 +26,12 @@ class ImageControl : public QWidget {
   void SetStretch(bool stretch);
   bool Stretch() const { return stretch_; }
 
+  // One picture pixel per device pixel of the screen, at any scale factor of the desktop; the
+  // mouse is then reported in picture pixels. The control's size should be the logical cover
+  // of the picture (LogicalCover).
+  void SetDevicePixels(bool on);
+  bool DevicePixels() const { return device_pixels_; }
+
  signals:
   void MouseMoved(int x, int y);
   void MousePressed(Qt::MouseButton button, int x, int y);
@@ -35,10 +44,16 @@ class ImageControl : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  QPoint Reported(const QMouseEvent* event) const;
+  void ReportMove(const QPoint& p);
+
   Bitmap picture_;
-  QImage shown_;
   bool stretch_ = false;
+  bool device_pixels_ = false;
   bool pressed_inside_ = false;
+  // A move within the pixel last reported is not reported again: the desktop may repeat a
+  // position, and a repeat must not undo a pick that the arrow keys moved.
+  std::optional<QPoint> last_reported_;
 };
 
 }  // namespace zorna::app

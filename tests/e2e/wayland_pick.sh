@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# On a Wayland desktop (sway) at scale 1 and 2: the screen copy comes through the desktop
+# portal and is shown one to one, a pointer click picks the device pixels under the pointer,
+# the arrow keys move the pick by one picture pixel without the pointer, Escape ends the
+# program. A copied result can be pasted after the end. Without a portal the program says why
+# and ends writing no settings.
+source "$(dirname "$0")/wayland_session.bash"
+
+# The 64 x 64 square of the desktop at device pixel ($1, $2), enlarged by the scale, shows in
+# the container (the preview and the result).
+square_shown() {
+  check square "$1" "$2" "$scale" 0 0 700 "$OUTPUT_H"
+}
+
+seed_settings
+for scale in 1 2; do
+  set_scale "$scale"
+  start_zorna
+  eventually 10 same_outside 700 ||
+    { echo "scale $scale: the screen copy is not shown one to one"; exit 1; }
+  pointer click 861 401
+  eventually 10 square_shown 861 401 ||
+    { echo "scale $scale: the click did not pick the square under the pointer"; exit 1; }
+  key Right
+  key Down
+  pointer click 861 401  # a click where the pointer already is: no move, the nudged pick stays
+  eventually 10 square_shown 862 402 ||
+    { echo "scale $scale: the arrow keys did not move the pick by one pixel"; exit 1; }
+  key Escape
+  wait_zorna_exit || { echo "scale $scale: the program failed"; cat "$WORK/logs/zorna.log"; exit 1; }
+  echo "scale $scale: one to one, picked, nudged and ended"
+done
+
+# A copied result outlives the program: pasted as PNG and BMP after the end, until another
+# program takes the clipboard, when its keeper ends.
+if command -v wl-paste >/dev/null; then
+  start_zorna
+  pointer click 861 401
+  eventually 10 square_shown 861 401 || { echo "no square to copy"; exit 1; }
+  wtype -M ctrl c -m ctrl
+  eventually 10 wl-paste --list-types >/dev/null || { echo "the copy did not reach the clipboard"; exit 1; }
+  key Escape
+  wait_zorna_exit || { echo "the program failed"; cat "$WORK/logs/zorna.log"; exit 1; }
+  for type in png bmp; do
+    wl-paste --no-newline -t "image/$type" >"$WORK/pasted.$type" ||
+      { echo "after the end the clipboard offers: $(wl-paste --list-types 2>&1)"; exit 1; }
+    /usr/bin/python3 - "$WORK/desktop-picture.png" "$WORK/pasted.$type" <<'PY' ||
+import sys
+from PIL import Image
+desk = Image.open(sys.argv[1]).convert("RGB").crop((861, 401, 925, 465))
+pasted = Image.open(sys.argv[2]).convert("RGB")
+assert pasted.size == (64, 64) and list(pasted.getdata()) == list(desk.getdata()), "not the result"
+PY
+      { echo "the pasted image/$type is not the result"; exit 1; }
+  done
+  keeper=""
+  for pid in $(pgrep -x zorna-clipboard); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR" &&
+      keeper=$pid
+  done
+  [ -n "$keeper" ] || { echo "no process keeps the clipboard"; exit 1; }
+  wl-copy --foreground "other text" >/dev/null 2>&1 &
+  PIDS+=($!)
+  for _ in $(seq 50); do kill -0 "$keeper" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$keeper" 2>/dev/null; then echo "the keeper did not end"; exit 1; fi
+  echo "pasted after the end as PNG and BMP; the keeper ended when the clipboard was taken"
+fi
+
+# No portal on the bus: a message, then the end, and the settings stay as they were.
+before=$(md5sum <"$ZORNA_CONFIG_DIR/Zorna.ini")
+DBUS_SESSION_BUS_ADDRESS=unix:path=$WORK/no-bus QT_QPA_PLATFORM=wayland \
+  "$WORK/program/zorna" >"$WORK/logs/zorna.log" 2>&1 &
+ZORNA_PID=$!
+message_shown() { check differs 0 0 "$OUTPUT_W" "$OUTPUT_H"; }
+eventually 20 message_shown || { echo "no message about the missing portal"; exit 1; }
+key Return
+status=0
+wait_zorna_exit || status=$?
+[ "$status" -eq 1 ] || { echo "without a portal the program ended with $status"; exit 1; }
+[ "$(md5sum <"$ZORNA_CONFIG_DIR/Zorna.ini")" = "$before" ] ||
+  { echo "without a portal the settings were written"; exit 1; }
+echo "without a portal: told, ended, nothing written"

@@ -1,0 +1,193 @@
+# Shared by the Wayland end-to-end scripts; sourced, not run. Sway refuses to run as root, so a
+# script started as root (CI) runs again as an unprivileged user, on copies of the program that
+# this user can read; either way it runs inside a private session bus. There it gets a headless
+# sway of 1280 x 800 showing a desktop picture of its own, pipewire and the desktop portal (the
+# screen copy), a VNC server whose virtual pointer the test moves (the compositor has no input
+# device), and the helpers below. Sets WORK, ZORNA_HOME, ZORNA_CONFIG_DIR and the desktop's
+# variables.
+set -euo pipefail
+OUTPUT_W=1280
+OUTPUT_H=800
+
+if [ -z "${ZORNA_WAYLAND_STAGE:-}" ]; then
+  for tool in sway swaybg swaymsg grim wayvnc wtype dbus-run-session pipewire setpriv \
+    /usr/libexec/xdg-desktop-portal /usr/libexec/xdg-desktop-portal-wlr \
+    /usr/libexec/xdg-desktop-portal-gtk /usr/bin/python3; do
+    if ! command -v "$tool" >/dev/null; then
+      echo "missing $tool" >&2
+      if [ "${CI:-}" = "true" ]; then exit 1; else exit 77; fi
+    fi
+  done
+  if [ ! -e /usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqwayland-generic.so ] &&
+    ! ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1; then
+    echo "missing Qt's Wayland platform (qt6-wayland)" >&2
+    if [ "${CI:-}" = "true" ]; then exit 1; else exit 77; fi
+  fi
+  script=$(readlink -f "$0")
+  WORK=$(mktemp -d)
+  chmod 755 "$WORK"
+  mkdir -p "$WORK/program" "$WORK/scripts" "$WORK/runtime" "$WORK/user"
+  cp "$ZORNA_PROGRAM_DIR/zorna" "$WORK/program/"
+  [ -e "$ZORNA_PROGRAM_DIR/zorna-clipboard" ] && cp "$ZORNA_PROGRAM_DIR/zorna-clipboard" "$WORK/program/"
+  cp -r "$ZORNA_PROGRAM_DIR/Skin" "$WORK/program/" 2>/dev/null || true
+  for file in "$script" wayland_session.bash eventually.bash rfb_pointer.py screen_checks.py; do
+    cp "$(dirname "$script")/$(basename "$file")" "$WORK/scripts/"
+  done
+  chmod 700 "$WORK/runtime"
+  as_user=()
+  if [ "$(id -u)" -eq 0 ]; then
+    chown -R nobody:nogroup "$WORK"
+    as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+  fi
+  status=0
+  "${as_user[@]}" env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$WORK/user" LANG=C.UTF-8 \
+    XDG_RUNTIME_DIR="$WORK/runtime" ZORNA_WAYLAND_STAGE=session WORK="$WORK" CI="${CI:-}" \
+    dbus-run-session -- bash "$WORK/scripts/$(basename "$script")" 2>"$WORK/session.log" ||
+    status=$?
+  if [ "$status" -ne 0 ]; then
+    for log in "$WORK"/session.log "$WORK"/logs/*; do
+      [ -e "$log" ] && { echo "--- $(basename "$log")"; grep -v CRITICAL "$log" | tail -20; }
+    done
+  fi
+  rm -rf "$WORK"
+  exit "$status"
+fi
+
+# --- Inside the session, as the unprivileged user ---
+PIDS=()
+ZORNA_PID=""
+mkdir -p "$WORK/logs"
+cleanup() {
+  [ -n "$ZORNA_PID" ] && kill "$ZORNA_PID" 2>/dev/null || true
+  for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill "${PIDS[$i]}" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+}
+trap cleanup EXIT
+export XDG_CURRENT_DESKTOP=sway
+export ZORNA_HOME="$WORK/program"
+export ZORNA_CONFIG_DIR="$WORK/config"
+mkdir -p "$ZORNA_CONFIG_DIR"
+
+# The desktop: every pixel of its own colour, so a picture of any part says where it came from.
+/usr/bin/python3 - "$WORK/desktop-picture.png" "$OUTPUT_W" "$OUTPUT_H" <<'PY'
+import sys
+from PIL import Image
+w, h = int(sys.argv[2]), int(sys.argv[3])
+im = Image.new("RGB", (w, h))
+im.putdata([(x & 255, y & 255, ((x >> 8) | ((y >> 8) << 3)) * 8) for y in range(h) for x in range(w)])
+im.save(sys.argv[1])
+PY
+cat >"$WORK/sway.config" <<CFG
+output HEADLESS-1 resolution ${OUTPUT_W}x${OUTPUT_H} position 0,0 bg $WORK/desktop-picture.png stretch
+default_border none
+xwayland disable
+seat * hide_cursor 100
+focus_follows_mouse yes
+CFG
+WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
+  sway -c "$WORK/sway.config" >"$WORK/logs/sway.log" 2>&1 &
+PIDS+=($!)
+for _ in $(seq 100); do
+  [ -S "$XDG_RUNTIME_DIR/wayland-1" ] && ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock >/dev/null 2>&1 && break
+  sleep 0.1
+done
+export WAYLAND_DISPLAY=wayland-1
+SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock 2>/dev/null | head -1)
+export SWAYSOCK
+[ -n "$SWAYSOCK" ] || { echo "sway did not start"; exit 1; }
+dbus-update-activation-environment XDG_RUNTIME_DIR WAYLAND_DISPLAY XDG_CURRENT_DESKTOP
+# Without its realtime module: that module asks the portal at start, while the portal, starting
+# at the same time, waits for pipewire; the two would wait for each other until a time-out.
+mkdir -p "$HOME/.config/pipewire"
+sed '/{ name = libpipewire-module-rt/,/^    }/d' /usr/share/pipewire/pipewire.conf \
+  >"$HOME/.config/pipewire/pipewire.conf"
+pipewire >"$WORK/logs/pipewire.log" 2>&1 &
+PIDS+=($!)
+for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/pipewire-0" ] && break; sleep 0.05; done
+VNC_PORT=$(/usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+wayvnc 127.0.0.1 "$VNC_PORT" >"$WORK/logs/wayvnc.log" 2>&1 &
+PIDS+=($!)
+
+# The portal starts on its first call, with the backends it needs. Here that start now and then
+# takes some 25 seconds (the wlroots backend answers the portal's first question late); a first
+# call from the program would pay for it within its own 10-second limit.
+gdbus call --session --timeout 30 --dest org.freedesktop.portal.Desktop \
+  --object-path /org/freedesktop/portal/desktop \
+  --method org.freedesktop.DBus.Introspectable.Introspect >"$WORK/logs/portal.log" 2>&1 ||
+  { echo "the desktop portal did not start"; exit 1; }
+grep -q org.freedesktop.portal.Screenshot "$WORK/logs/portal.log" ||
+  { echo "the desktop portal has no Screenshot interface"; exit 1; }
+
+ZORNA_LOG="$WORK/logs/zorna.log"
+source "$WORK/scripts/eventually.bash"
+
+# The pointer: one VNC connection for the whole test.
+mkfifo "$WORK/pointer.in" "$WORK/pointer.out"
+/usr/bin/python3 "$WORK/scripts/rfb_pointer.py" "$VNC_PORT" <"$WORK/pointer.in" \
+  >"$WORK/pointer.out" 2>"$WORK/logs/pointer.log" &
+PIDS+=($!)
+exec 7>"$WORK/pointer.in" 8<"$WORK/pointer.out"
+pointer() {
+  local reply=""
+  echo "$*" >&7
+  read -r -t 30 reply <&8 || true
+  [ "$reply" = ok ] || { echo "the pointer did not move: $(cat "$WORK/logs/pointer.log")"; exit 1; }
+}
+
+key() {
+  wtype -k "$1"
+}
+
+shot() {
+  grim -o HEADLESS-1 "$1"
+}
+
+set_scale() {
+  swaymsg output HEADLESS-1 scale "$1" >/dev/null
+  # A move puts the pointer left of the columns that the tests compare (the program shows it
+  # again over its window); it hides after a tenth of a second when still.
+  # The background is drawn again for the new scale: wait until
+  # the screen shows the picture.
+  pointer move 100 $((OUTPUT_H - 60))
+  eventually 20 same_outside 0 ||
+    { echo "the desktop picture did not appear at scale $1"; exit 1; }
+}
+
+# Screenshot checks against the desktop picture (screen_checks.py).
+check() {
+  local what=$1
+  shift
+  shot "$WORK/now.png"
+  /usr/bin/python3 "$WORK/scripts/screen_checks.py" "$what" "$WORK/desktop-picture.png" \
+    "$WORK/now.png" "$@"
+}
+
+# The screen shows the desktop picture from device column $1 rightwards (the container lies
+# left of it).
+same_outside() {
+  check same "$1" 0 "$OUTPUT_W" "$OUTPUT_H"
+}
+
+seed_settings() {
+  printf '[Dial\xf3g]\r\n1=2\r\n2=2\r\n5=2\r\n' >"$ZORNA_CONFIG_DIR/Zorna.ini"
+}
+
+# The program is up once the screen differs from the desktop at the container's corner.
+container_shown() {
+  check differs 10 10 60 60
+}
+
+start_zorna() {
+  QT_QPA_PLATFORM=wayland "$WORK/program/zorna" >"$WORK/logs/zorna.log" 2>&1 &
+  ZORNA_PID=$!
+  eventually 30 container_shown || { echo "the window did not appear"; exit 1; }
+}
+
+wait_zorna_exit() {
+  for _ in $(seq 100); do kill -0 "$ZORNA_PID" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$ZORNA_PID" 2>/dev/null; then echo "the program did not end"; exit 1; fi
+  local status=0
+  wait "$ZORNA_PID" || status=$?
+  ZORNA_PID=""
+  return "$status"
+}
