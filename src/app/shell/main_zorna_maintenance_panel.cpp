@@ -61,6 +61,7 @@ void TMainZorna::BuildMaintenancePanel() {
   SpinEdit2 = AddSpin(p, "SpinEdit2", 0, 200, 200, {101, top + kRow, 52, 22});
   ListBox1 = new QListWidget(p);
   ListBox1->setObjectName("ListBox1");
+  ListBox1->setUniformItemSizes(true);  // one line each: thousands of names lay out at once
   ListBox1->setGeometry(8, top + 2 * kRow, 145, 145);
   AddButton(p, "Button4", "Zavrieť tajné menu", {8, 274, 145, 24});
 

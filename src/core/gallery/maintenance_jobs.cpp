@@ -110,16 +110,23 @@ std::string DateTimeText(std::time_t time) {
          ZeroPad(local.tm_min, 2) + ":" + ZeroPad(local.tm_sec, 2);
 }
 
+std::string FormatGalleryInfo(const std::vector<GalleryInfoLine>& lines) {
+  std::string text = RepeatText("\r\n", 5) + Line(std::to_string(lines.size()));
+  for (const GalleryInfoLine& line : lines) text += Line(IntText(line.number)) + Line(line.time);
+  return text;
+}
+
 std::string GalleryInfoText(const fs::path& data_folder,
                             const std::vector<GalleryFileEntry>& entries) {
-  std::string text = RepeatText("\r\n", 5) + Line(std::to_string(entries.size()));
+  std::vector<GalleryInfoLine> lines;
+  lines.reserve(entries.size());
   for (const GalleryFileEntry& entry : entries) {
-    text += Line(IntText(entry.category * 1000 + entry.picture));
     struct stat st {};
     const bool found = ::lstat((data_folder / entry.file).c_str(), &st) == 0;
-    text += Line(found ? DateTimeText(st.st_mtime) : "");
+    lines.push_back(
+        {entry.category * 1000 + entry.picture, found ? DateTimeText(st.st_mtime) : ""});
   }
-  return text;
+  return FormatGalleryInfo(lines);
 }
 
 fs::path WriteGalleryInfo(const fs::path& data_folder,

@@ -63,9 +63,15 @@ inline constexpr std::string_view kGalleryInfoFile = "info.txt";
 
 // A file time as the desktop writes it in Slovak: "7.3.2024 9:05:03".
 std::string DateTimeText(std::time_t time);
-// Five empty lines, the number of entries, then for each entry its leading number ("5007") and
-// the modification time of its file; lines end in CR LF. A file that has gone since it was
-// listed gets an empty time.
+struct GalleryInfoLine {
+  int64_t number = 0;  // the file name's leading number: 5007
+  std::string time;    // DateTimeText of its file, or empty
+};
+// Five empty lines, the number of entries, then for each its number and time; lines end in
+// CR LF (docs/formats/gallery-info.md).
+std::string FormatGalleryInfo(const std::vector<GalleryInfoLine>& lines);
+// The text for the listed files, with the modification time of each; a file that has gone since
+// it was listed gets an empty time.
 std::string GalleryInfoText(const std::filesystem::path& data_folder,
                             const std::vector<GalleryFileEntry>& entries);
 // Writes the text into the gallery folder's "info.txt" in one step; throws CannotCreateFile.
