@@ -2,7 +2,6 @@
 // tree, info.txt and a pack beside them), filling the list widget each time; and the core's
 // listing alone, which the tool shares. Runs on Qt's offscreen platform.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <filesystem>
@@ -11,9 +10,9 @@
 #include "app/platform/program_folder.h"
 #include "app/shell/forms.h"
 #include "app/shell/main_zorna.h"
+#include "app_bench_folders.h"
 #include "gallery/gallery_files.h"
 #include "gallery/maintenance_list.h"
-#include "picture/picture_file.h"
 
 namespace fs = std::filesystem;
 
@@ -22,10 +21,9 @@ namespace {
 constexpr int kCategories = 100;
 constexpr int kPicturesEach = 20;  // ten small and ten large
 
-struct Scratch {
-  fs::path root = fs::temp_directory_path() / ("zorna-bench-maint-" + std::to_string(getpid()));
-  Scratch() {
-    const fs::path data = root / "home" / "Data";
+struct Scratch : AppBenchFolders {
+  Scratch() : AppBenchFolders("maintenance") {
+    const fs::path data = home / "Data";
     fs::create_directories(data);
     for (int category = 1; category <= kCategories; ++category) {
       for (int i = 0; i < kPicturesEach / 2; ++i) {
@@ -34,18 +32,7 @@ struct Scratch {
       }
     }
     for (const char* other : {"info.txt", "zorna.mk"}) std::ofstream(data / other) << "x";
-    std::ofstream(root / "home" / "strom.trv") << "A\r\n";
-    fs::create_directories(root / "config");
-    std::ofstream(root / "config" / "Zorna.ini", std::ios::binary) << "[Dial\xF3g]\r\n1=2\r\n";
-    zorna::WriteBmpFile(root / "screen.bmp", zorna::Bitmap(1920, 1080, zorna::Rgb(90, 110, 130)));
-    setenv("ZORNA_HOME", (root / "home").c_str(), 1);
-    setenv("ZORNA_CONFIG_DIR", (root / "config").c_str(), 1);
-    setenv("ZORNA_SCREEN_IMAGE", (root / "screen.bmp").c_str(), 1);
-  }
-  ~Scratch() {
-    std::error_code ec;
-    fs::current_path(fs::temp_directory_path(), ec);
-    fs::remove_all(root, ec);
+    std::ofstream(home / "strom.trv") << "A\r\n";
   }
 };
 

@@ -117,6 +117,8 @@ void TMainZorna::Button8Click(QObject*) {
 }
 
 void TMainZorna::Button3Click(QObject*) {
+  const BusyScope busy(maintenance_busy_);
+  if (!busy.Entered()) return;
   if (SpinEdit3->value() == kUnsetShift) {
     ShowPlainMessage("Nastavte veľkosť posuvu!");
     return;
@@ -165,6 +167,7 @@ void TMainZorna::Button12Click(QObject*) {
   for (const std::string& name : GalleryPackNames(AdresarProgramu, entries)) {
     ListBox1->addItem(QString::fromStdString(ReplaceAll("/", "\\", name)));
   }
+  ProgressBar1->setValue(0);  // the timer shows the pack's progress from its first tick on
   ProgressBar1->show();
   const GalleryPackResult result = PackGallery(AdresarProgramu, entries, LetEventsThrough);
   ListBox1->clear();
