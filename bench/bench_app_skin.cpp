@@ -2,7 +2,6 @@
 // sizes, read from the skin's files each time, alternating between our two skins, and the
 // shown window painted anew. Runs on Qt's offscreen platform with a 1920 x 1080 screen picture.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <filesystem>
@@ -12,23 +11,22 @@
 #include "app/shell/dlg_skin.h"
 #include "app/shell/forms.h"
 #include "app/shell/main_zorna.h"
+#include "app_bench_folders.h"
 #include "artwork/skin_art.h"
-#include "picture/picture_file.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Scratch {
-  fs::path root = fs::temp_directory_path() / ("zorna-bench-skin-" + std::to_string(getpid()));
-  Scratch() {
+struct Scratch : AppBenchFolders {
+  Scratch() : AppBenchFolders("skin") {
     for (const zorna::SkinDesign& design : zorna::OurSkins()) {
-      zorna::WriteSkinFolder(root / "home" / "Skin" / design.name, zorna::DrawSkin(design),
+      zorna::WriteSkinFolder(home / "Skin" / design.name, zorna::DrawSkin(design),
                              "https://zorna.example.org/skiny/");
     }
     // A skin among thousands of stray files, some glyphs missing: each missing one is looked for
     // without regard to case through the whole folder.
-    const fs::path big = root / "home" / "Skin" / "Velky";
+    const fs::path big = home / "Skin" / "Velky";
     zorna::WriteSkinFolder(big, zorna::DrawSkin(zorna::JazeroSkin()), "");
     for (const char* button : {"Save", "Copy", "Theme"})
       fs::remove(big / "buttons" / (std::string(button) + ".bmp"));
@@ -36,17 +34,6 @@ struct Scratch {
       std::ofstream(big / "buttons" / ("stray" + std::to_string(i) + ".bmp")) << "x";
       std::ofstream(big / ("stray" + std::to_string(i) + ".txt")) << "x";
     }
-    fs::create_directories(root / "config");
-    std::ofstream(root / "config" / "Zorna.ini", std::ios::binary) << "[Dial\xF3g]\r\n1=2\r\n";
-    zorna::WriteBmpFile(root / "screen.bmp", zorna::Bitmap(1920, 1080, zorna::Rgb(90, 110, 130)));
-    setenv("ZORNA_HOME", (root / "home").c_str(), 1);
-    setenv("ZORNA_CONFIG_DIR", (root / "config").c_str(), 1);
-    setenv("ZORNA_SCREEN_IMAGE", (root / "screen.bmp").c_str(), 1);
-  }
-  ~Scratch() {
-    std::error_code ec;
-    fs::current_path(fs::temp_directory_path(), ec);
-    fs::remove_all(root, ec);
   }
 };
 

@@ -1,5 +1,5 @@
-// gallery: the group of the gallery's commands (tree, list, add, update, import), over the same
-// core code as the program's library panel.
+// gallery: the group of the gallery's commands (tree, list, add, update, import, and files,
+// shift, encode, info, pack of the maintenance panel), over the same core code as the program.
 #include <iostream>
 #include <memory>
 #include <utility>
@@ -41,6 +41,30 @@ void RequireCategory(const std::filesystem::path& home, int category, int root_s
   if (category == 0) {
     throw CommandFailure{root_status, "node 0 is the tree's root, never a category"};
   }
+}
+
+void AddRangeOptions(CLI::App* sub, CategoryRange& range) {
+  sub->add_option("--from", range.from, "first category of the range (default 0)")
+      ->check(CLI::NonNegativeNumber);
+  sub->add_option("--to", range.to, "last category of the range (default 200)")
+      ->check(CLI::NonNegativeNumber);
+}
+
+std::vector<zorna::GalleryFileEntry> ListRange(const std::filesystem::path& home,
+                                               const CategoryRange& range, bool required) {
+  const std::filesystem::path data = zorna::GalleryFolder(home);
+  std::error_code ec;
+  if (!std::filesystem::is_directory(data, ec)) {
+    throw CommandFailure{kExitFileError, data.string() + " is not a folder"};
+  }
+  std::vector<zorna::GalleryFileEntry> entries =
+      zorna::ListGalleryFiles(data, range.from, range.to);
+  if (required && entries.empty()) {
+    throw CommandFailure{kExitNothingFound, "no gallery files in categories " +
+                                                std::to_string(range.from) + " to " +
+                                                std::to_string(range.to)};
+  }
+  return entries;
 }
 
 namespace {

@@ -16,36 +16,26 @@ namespace {
 
 namespace fs = std::filesystem;
 
-int PackSkins(const std::string& home_text) {
+int PackSkinFolders(const std::string& home_text) {
   std::error_code ec;
   const fs::path home = fs::absolute(home_text, ec);
   if (ec || !fs::is_directory(home, ec)) {
     std::cerr << "zornatool: " << home_text << " is not a folder\n";
     return kExitFileError;
   }
-  const std::vector<std::string> skins = zorna::ListSkinFolders(home);
-  if (skins.empty()) {
+  if (zorna::ListSkinFolders(home).empty()) {
     std::cerr << "zornatool: no skin folders in " << zorna::SkinsFolder(home).string() << "\n";
     return kExitNothingFound;
   }
-  // The packs store each file's name relative to the program folder ("Skin\Name\okno.bmp"),
-  // which is where the program unpacks them, wherever it is installed.
-  fs::current_path(home, ec);
-  if (ec) {
-    std::cerr << "zornatool: cannot enter " << home.string() << "\n";
-    return kExitFileError;
-  }
   int status = kExitOk;
-  for (const std::string& name : skins) {
-    const std::vector<std::string> files = zorna::SkinPackFiles(home, name);
-    const fs::path pack = zorna::SkinPackPath(home, name);
-    const zorna::PackResult result = zorna::ZbalSubory(files, pack.string());
-    if (!result.completed) {
-      std::cerr << "zornatool: " << name << ": " << result.problem << "\n";
+  for (const zorna::SkinPackJob& job : zorna::PackSkins(home)) {
+    if (!job.result.completed) {
+      std::cerr << "zornatool: " << job.name << ": " << job.result.problem << "\n";
       status = kExitFileError;
       continue;
     }
-    std::cout << fs::relative(pack, home).string() << '\t' << files.size() << " files\n";
+    const fs::path pack = zorna::SkinPackPath(home, job.name);
+    std::cout << fs::relative(pack, home).string() << '\t' << job.files << " files\n";
   }
   return status;
 }
@@ -78,7 +68,7 @@ const RegisterCommand skin_command([](CLI::App& app) -> std::function<int()> {
   draw->add_option("-C,--directory", options->home, "program folder");
   draw->add_option("--link", options->link, "the skins' author link");
   return [options, pack, draw]() -> int {
-    if (pack->parsed()) return PackSkins(options->home);
+    if (pack->parsed()) return PackSkinFolders(options->home);
     if (draw->parsed()) return DrawOurSkins(options->home, options->link);
     return kExitBadArguments;
   };

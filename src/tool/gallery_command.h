@@ -1,11 +1,14 @@
 #pragma once
 // The commands of "zornatool gallery": each registers itself from its own file as a subcommand
 // of the group, as the top-level commands do.
+#include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "command.h"
 #include "gallery/category_tree.h"
+#include "gallery/maintenance_list.h"
 
 namespace zornatool {
 
@@ -38,5 +41,19 @@ void AddCategoryArgument(CLI::App* sub, int& category);
 // otherwise) and not node 0, the root, which is never a category (CommandFailure with
 // root_status). A tree that cannot be read throws zorna::Error.
 void RequireCategory(const std::filesystem::path& home, int category, int root_status);
+
+// "--from A --to B": the categories whose files the maintenance commands work on, 0 to 200 by
+// default as in the program's maintenance panel.
+struct CategoryRange {
+  int64_t from = 0;
+  int64_t to = 200;
+};
+void AddRangeOptions(CLI::App* sub, CategoryRange& range);
+
+// The files of the home's gallery folder in the range, as the panel lists them. A gallery
+// folder that is missing or not a folder is a CommandFailure with kExitFileError; an empty list
+// one with kExitNothingFound when required is set.
+std::vector<zorna::GalleryFileEntry> ListRange(const std::filesystem::path& home,
+                                               const CategoryRange& range, bool required);
 
 }  // namespace zornatool

@@ -10,6 +10,7 @@
 #include "core/fixtures.h"
 #include "core/support/pack_test_files.h"
 #include "gallery/category_tree.h"
+#include "gallery/maintenance_jobs.h"
 #include "output/alpha_icon_file.h"
 #include "output/icon_file.h"
 #include "output/transparent_result.h"
@@ -234,6 +235,23 @@ void CheckAlphaIconFile(const Example& example) {
                   "icon file with alpha");
 }
 
+// Lines "number time", the time possibly empty.
+void CheckGalleryInfo(const Example& example) {
+  ASSERT_TRUE(example.encoded.Has("encode"));
+  std::vector<GalleryInfoLine> lines;
+  std::istringstream text(example.decoded.body);
+  for (std::string line; std::getline(text, line);) {
+    std::istringstream words(line);
+    GalleryInfoLine entry;
+    words >> entry.number;
+    std::getline(words >> std::ws, entry.time);
+    lines.push_back(entry);
+  }
+  const std::string written = FormatGalleryInfo(lines);
+  ExpectSameBytes(Bytes(written.begin(), written.end()), ParseHex(example.encoded.body),
+                  "info.txt");
+}
+
 const std::map<std::string, void (*)(const Example&)>& Checkers() {
   static const std::map<std::string, void (*)(const Example&)> checkers = {
       {"block-codec.md", CheckBlockCodec},
@@ -241,7 +259,8 @@ const std::map<std::string, void (*)(const Example&)>& Checkers() {
       {"pack-file.md", CheckPack},
       {"icon-file.md", CheckIconFile},
       {"alpha-icon-file.md", CheckAlphaIconFile},
-      {"tree-file.md", CheckTreeFile}};
+      {"tree-file.md", CheckTreeFile},
+      {"gallery-info.md", CheckGalleryInfo}};
   return checkers;
 }
 

@@ -3,10 +3,12 @@
 #include <QFileDialog>
 #include <QFrame>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -209,10 +211,30 @@ class TMainZorna : public QWidget {
   QFrame* Working = nullptr;  // progress of a gallery update
   QProgressBar* ProgressBar2 = nullptr;
 
-  // --- The maintenance panel (main_zorna_maintenance.cpp) ---
+  // --- The maintenance panel (main_zorna_maintenance.cpp, built in
+  // main_zorna_maintenance_panel.cpp) ---
+  void Button666Click(QObject* sender);  // opens and closes the panel
+  void Button8Click(QObject* sender);    // "Načítaj ListBox"
+  void Button3Click(QObject* sender);    // "Posuň súbory"
+  void Button2Click(QObject* sender);    // "Zakóduj obrázky"
+  void Button6Click(QObject* sender);    // "Vytvor info.txt pre sťahovanie z netu"
+  void Button12Click(QObject* sender);   // "Skomprimuj obrázky"
+  void Button5Click(QObject* sender);    // "Skomprimuj skiny"
+  void Button1Click(QObject* sender);    // "<----"
+  void SpinEdit4Change(QObject* sender);
+  void Button11Click(QObject* sender);  // "posuň"
   QFrame* PanelTajneMenu = nullptr;
   QProgressBar* ProgressBar1 = nullptr;
   QLabel* Label5 = nullptr;  // current gallery category number
+  QListWidget* ListBox1 = nullptr;
+  QSpinBox* SpinEdit1 = nullptr;  // "od"
+  QSpinBox* SpinEdit2 = nullptr;  // "po"
+  QSpinBox* SpinEdit3 = nullptr;  // "o pozíciu"
+  QLabel* Label17 = nullptr;      // remaining time
+  QSpinBox* SpinEdit4 = nullptr;  // stepped selection: x, y, + x, + y
+  QSpinBox* SpinEdit5 = nullptr;
+  QSpinBox* SpinEdit6 = nullptr;
+  QSpinBox* SpinEdit7 = nullptr;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -235,6 +257,7 @@ class TMainZorna : public QWidget {
   void SetUpLibraryMenu();
   void SetUpGalleryUpdate();
   void SetUpMaintenance();
+  void BuildMaintenancePanel();
   void SetUpStartup();
 
   // Makes a window-wide keyboard action; a handler may be left out while its command waits.
@@ -270,6 +293,7 @@ class TMainZorna : public QWidget {
   bool importing_update_ = false;
   bool update_after_first_paint_ = false;
   std::vector<QTreeWidgetItem*> tree_nodes_;  // TreeView1's nodes by category number
+  bool maintenance_busy_ = false;  // a maintenance job is letting events through
 };
 
 // Shared by the panels' build steps: a flat picture button and a drop-down list that takes the

@@ -75,6 +75,18 @@ fs::path SkinPackPath(const fs::path& program_folder, const std::string& skin_na
   return SkinsFolder(program_folder) / (skin_name + ".mk");
 }
 
+std::vector<SkinPackJob> PackSkins(const fs::path& program_folder,
+                                   const std::function<void()>& after_each_block) {
+  std::vector<SkinPackJob> jobs;
+  for (const std::string& name : ListSkinFolders(program_folder)) {
+    const std::vector<std::string> files = SkinPackFiles(program_folder, name);
+    jobs.push_back({name, files.size(),
+                    ZbalSubory(files, SkinPackPath(program_folder, name).string(), after_each_block,
+                               program_folder)});
+  }
+  return jobs;
+}
+
 std::vector<InstalledPack> InstallSkinPacks(const fs::path& program_folder,
                                             const std::function<void()>& after_each_block) {
   const fs::path folder = FindPathIgnoringCase(program_folder / "skin");

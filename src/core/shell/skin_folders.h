@@ -27,6 +27,17 @@ std::vector<std::string> SkinPackFiles(const std::filesystem::path& program_fold
 std::filesystem::path SkinPackPath(const std::filesystem::path& program_folder,
                                    const std::string& skin_name);
 
+// Packs every skin folder into its pack, in name order, each file stored under its name
+// relative to the program folder, where the program unpacks it. A pack is replaced only once
+// the new one is complete.
+struct SkinPackJob {
+  std::string name;
+  size_t files = 0;
+  PackResult result;
+};
+std::vector<SkinPackJob> PackSkins(const std::filesystem::path& program_folder,
+                                   const std::function<void()>& after_each_block = {});
+
 // Installs the skin packs dropped into "skin/": each "*.mk" there, in name order, is unpacked
 // with the program folder as the current folder and as the root that no entry may leave, and is
 // then deleted whether or not it unpacked whole.

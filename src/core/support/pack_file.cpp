@@ -200,7 +200,8 @@ std::string JoinBelow(const std::filesystem::path& root, const std::vector<std::
 }  // namespace
 
 PackResult ZbalSubory(const std::vector<std::string>& names, const std::string& pack_path,
-                      const std::function<void()>& after_each_block) {
+                      const std::function<void()>& after_each_block,
+                      const std::filesystem::path& current_folder) {
   ProgressScope progress(names.size());
   return RunSilently([&](PackResult&) {
     // A failed job never leaves a cut pack under the target's name.
@@ -215,7 +216,11 @@ PackResult ZbalSubory(const std::vector<std::string>& names, const std::string& 
         throw Error("The name " + name + " cannot be stored in a pack (code page 1250)");
       }
       uint64_t size = 0;
-      FilePointer input = OpenForReading(name, size);
+      const std::filesystem::path source =
+          std::filesystem::path(name).is_relative() && !current_folder.empty()
+              ? current_folder / name
+              : std::filesystem::path(name);
+      FilePointer input = OpenForReading(source.string(), size);
       const uint64_t block_count = (size + kBlockSize - 1) / kBlockSize;
       if (block_count > kBase255Max) throw Error(name + " is too large for a pack");
       uint8_t count[2];

@@ -23,10 +23,12 @@ struct PackResult {
 };
 
 // Packs the files into pack_path (replaced only once the new pack is complete). Each name is
-// opened as given and its text becomes the stored name, converted to code page 1250 with
-// backslashes. after_each_block lets the caller keep its window responsive.
+// opened as given (a relative one from current_folder when that is not empty) and its text
+// becomes the stored name, converted to code page 1250 with backslashes. after_each_block lets
+// the caller keep its window responsive.
 PackResult ZbalSubory(const std::vector<std::string>& names, const std::string& pack_path,
-                      const std::function<void()>& after_each_block = {});
+                      const std::function<void()>& after_each_block = {},
+                      const std::filesystem::path& current_folder = {});
 
 struct UnpackLimits {
   // A pack of a few hundred kilobytes can declare gigabytes; unpacking stops as for a damaged

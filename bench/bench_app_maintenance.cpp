@@ -1,0 +1,80 @@
+// The maintenance panel's "Načítaj ListBox" over a gallery folder of 2 000 pictures (and the
+// tree, info.txt and a pack beside them), filling the list widget each time; and the core's
+// listing alone, which the tool shares. Runs on Qt's offscreen platform.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <filesystem>
+#include <fstream>
+
+#include "app/platform/program_folder.h"
+#include "app/shell/forms.h"
+#include "app/shell/main_zorna.h"
+#include "app_bench_folders.h"
+#include "gallery/gallery_files.h"
+#include "gallery/maintenance_list.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kCategories = 100;
+constexpr int kPicturesEach = 20;  // ten small and ten large
+
+struct Scratch : AppBenchFolders {
+  Scratch() : AppBenchFolders("maintenance") {
+    const fs::path data = home / "Data";
+    fs::create_directories(data);
+    for (int category = 1; category <= kCategories; ++category) {
+      for (int i = 0; i < kPicturesEach / 2; ++i) {
+        std::ofstream(data / zorna::GalleryFileName(category, i)) << "x";
+        std::ofstream(data / zorna::GalleryFileName(category, 500 + i)) << "x";
+      }
+    }
+    for (const char* other : {"info.txt", "zorna.mk"}) std::ofstream(data / other) << "x";
+    std::ofstream(home / "strom.trv") << "A\r\n";
+  }
+};
+
+void BM_NacitajListBox(benchmark::State& state) {
+  zorna::app::TMainZorna& main = *zorna::app::AllForms().MainZorna;
+  for (auto _ : state) {
+    main.Button8Click(nullptr);
+    QApplication::processEvents();  // the shown panel paints the new list
+  }
+  if (main.ListBox1->count() != kCategories * kPicturesEach) {
+    state.SkipWithError("the list does not hold every picture");
+  }
+}
+BENCHMARK(BM_NacitajListBox)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+void BM_ListGalleryFiles(benchmark::State& state) {
+  const fs::path data = zorna::GalleryFolder(zorna::app::AdresarProgramu);
+  for (auto _ : state) benchmark::DoNotOptimize(zorna::ListGalleryFiles(data, 0, 200));
+}
+BENCHMARK(BM_ListGalleryFiles)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  Scratch scratch;
+  QApplication app(argc, argv);
+  zorna::app::CreateForms();
+  zorna::app::TMainZorna& main = *zorna::app::AllForms().MainZorna;
+  main.resize(1920, 1080);
+  main.show();
+  main.Button666Click(nullptr);  // the panel is open, as when its button is clicked
+  QApplication::processEvents();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  zorna::app::DestroyForms();
+  return 0;
+}

@@ -1,0 +1,171 @@
+#include "gallery/maintenance_jobs.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+
+#include "gallery/gallery_files.h"
+#include "gallery/gallery_picture.h"
+#include "gallery/gallery_update.h"
+#include "support/error.h"
+#include "support/files.h"
+#include "support/rename_no_replace.h"
+#include "support/text_helpers.h"
+
+namespace zorna {
+namespace fs = std::filesystem;
+namespace {
+
+// A bitmap longer than a gallery picture can hold is refused before it is read whole.
+constexpr uintmax_t kLongestGalleryBitmap = 255 * 255;
+
+bool IsLink(const fs::path& path) {
+  std::error_code ec;
+  return fs::is_symlink(fs::symlink_status(path, ec));
+}
+
+std::string Line(std::string text) {
+  return text + "\r\n";
+}
+
+}  // namespace
+
+ShiftPlan PlanShift(const std::vector<GalleryFileEntry>& entries, int64_t by) {
+  ShiftPlan plan;
+  if (by == 0) return plan;
+  std::vector<const GalleryFileEntry*> order;
+  for (const GalleryFileEntry& entry : entries) order.push_back(&entry);
+  std::stable_sort(order.begin(), order.end(),
+                   [](const auto* a, const auto* b) { return a->category < b->category; });
+  if (by > 0) std::reverse(order.begin(), order.end());
+  for (const GalleryFileEntry* entry : order) {
+    // Categories come from at most 15 digits, so this cannot overflow for any shift in reach.
+    const int64_t category = entry->category + std::clamp<int64_t>(by, -INT32_MAX, INT32_MAX);
+    if (category < 0) {
+      plan.refused.push_back(entry->file);
+      continue;
+    }
+    plan.steps.push_back(
+        {entry->file, IntText(category) + ZeroPad(entry->picture, 3) + entry->rest});
+  }
+  return plan;
+}
+
+ShiftResult ShiftGalleryFiles(const fs::path& data_folder,
+                              const std::vector<GalleryFileEntry>& entries, int64_t by) {
+  ShiftPlan plan = PlanShift(entries, by);
+  ShiftResult result;
+  result.refused = std::move(plan.refused);
+  for (const ShiftStep& step : plan.steps) {
+    switch (RenameWithoutReplacing(data_folder / step.from, data_folder / step.to)) {
+      case RenameOutcome::kRenamed:
+        ++result.moved;
+        break;
+      case RenameOutcome::kTaken:
+        result.taken.push_back(step.from);
+        break;
+      case RenameOutcome::kFailed:
+        result.failed.push_back(step.from);
+        break;
+    }
+  }
+  return result;
+}
+
+EncodeResult EncodeGalleryFiles(const fs::path& data_folder,
+                                const std::vector<GalleryFileEntry>& entries,
+                                const std::function<void(size_t index)>& before_each) {
+  EncodeResult result;
+  for (size_t i = 0; i < entries.size(); ++i) {
+    if (before_each) before_each(i);
+    const std::string base = BezPripony(entries[i].file);
+    const fs::path bmp = FindPathIgnoringCase(data_folder / (base + ".bmp"));
+    std::error_code ec;
+    if (!fs::is_regular_file(fs::symlink_status(bmp, ec))) continue;
+    const fs::path iko = FindPathIgnoringCase(data_folder / (base + ".iko"));
+    const std::string shown = bmp.filename().string();
+    if (IsLink(iko)) {
+      result.failed.push_back(shown + ": " + iko.filename().string() + " is a link");
+      continue;
+    }
+    if (fs::file_size(bmp, ec) > kLongestGalleryBitmap) {
+      result.failed.push_back(shown + ": longer than a gallery picture holds (65025 bytes)");
+      continue;
+    }
+    try {
+      EncodeGalleryPicture(bmp, iko);
+      ++result.encoded;
+    } catch (const std::exception& e) {
+      result.failed.push_back(shown + ": " + e.what());
+    }
+  }
+  return result;
+}
+
+std::string DateTimeText(std::time_t time) {
+  std::tm local{};
+  localtime_r(&time, &local);
+  return std::to_string(local.tm_mday) + "." + std::to_string(local.tm_mon + 1) + "." +
+         std::to_string(local.tm_year + 1900) + " " + std::to_string(local.tm_hour) + ":" +
+         ZeroPad(local.tm_min, 2) + ":" + ZeroPad(local.tm_sec, 2);
+}
+
+std::string FormatGalleryInfo(const std::vector<GalleryInfoLine>& lines) {
+  std::string text = RepeatText("\r\n", 5) + Line(std::to_string(lines.size()));
+  for (const GalleryInfoLine& line : lines) text += Line(IntText(line.number)) + Line(line.time);
+  return text;
+}
+
+std::string GalleryInfoText(const fs::path& data_folder,
+                            const std::vector<GalleryFileEntry>& entries) {
+  std::vector<GalleryInfoLine> lines;
+  lines.reserve(entries.size());
+  for (const GalleryFileEntry& entry : entries) {
+    struct stat st {};
+    const bool found = ::lstat((data_folder / entry.file).c_str(), &st) == 0;
+    lines.push_back(
+        {entry.category * 1000 + entry.picture, found ? DateTimeText(st.st_mtime) : ""});
+  }
+  return FormatGalleryInfo(lines);
+}
+
+fs::path WriteGalleryInfo(const fs::path& data_folder,
+                          const std::vector<GalleryFileEntry>& entries) {
+  const fs::path path = FindPathIgnoringCase(data_folder / kGalleryInfoFile);
+  if (IsLink(path)) throw CannotCreateFile(path.string());
+  WriteFileAtomically(path, GalleryInfoText(data_folder, entries));
+  return path;
+}
+
+std::vector<std::string> GalleryPackNames(const fs::path& program_folder,
+                                          const std::vector<GalleryFileEntry>& entries) {
+  std::vector<std::string> names;
+  names.reserve(entries.size() + 1);
+  for (const GalleryFileEntry& entry : entries) names.push_back(entry.file);
+  names.push_back("../" + TreeFilePath(program_folder).filename().string());
+  return names;
+}
+
+GalleryPackResult PackGallery(const fs::path& program_folder,
+                              const std::vector<GalleryFileEntry>& entries,
+                              const std::function<void()>& after_each_block) {
+  const fs::path data = GalleryFolder(program_folder);
+  const std::vector<std::string> names = GalleryPackNames(program_folder, entries);
+  GalleryPackResult result;
+  const fs::path making = data / kGalleryPackInMaking;
+  result.pack = ZbalSubory(names, making.string(), after_each_block, data);
+  if (!result.pack.completed) return result;
+  const fs::path pack = FindPathIgnoringCase(data / kGalleryUpdatePack);
+  std::error_code ec;
+  fs::rename(making, pack, ec);  // one step: the old pack or the new one, never a part
+  if (ec) {
+    result.pack.completed = false;
+    result.pack.problem = "Cannot rename " + making.string() + " to " + pack.string();
+    return result;
+  }
+  result.written = pack;
+  result.files = names.size();
+  return result;
+}
+
+}  // namespace zorna

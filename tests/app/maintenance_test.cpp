@@ -1,0 +1,102 @@
+// The maintenance panel: opening and closing, the stepped selection, and its jobs over the
+// listed gallery files with the messages they give.
+#include <QTimer>
+#include <fstream>
+
+#include "app/app_fixture.h"
+#include "picture/picture_file.h"
+
+namespace zorna::app::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+class MaintenanceTest : public AppTest {
+ protected:
+  void Write(const std::string& name, const std::string& text) {
+    std::ofstream(home_ / "Data" / name, std::ios::binary) << text;
+  }
+  QStringList Listed() {
+    QStringList texts;
+    for (int i = 0; i < Main().ListBox1->count(); ++i) texts << Main().ListBox1->item(i)->text();
+    return texts;
+  }
+};
+
+TEST_F(MaintenanceTest, SecurityTogglesThePanelAndSteppingTakesEachPoint) {
+  Start();
+  TMainZorna& m = Main();
+  emit m.Action("Security")->activated();
+  EXPECT_FALSE(m.PanelTajneMenu->isHidden());
+  EXPECT_EQ(m.PanelTajneMenu->geometry(), QRect(8, 8, 473, 313));
+  m.SpinEdit4->setValue(100);  // x 100, y 131
+  EXPECT_EQ(m.PanelTajneMenu->y(), 120);
+  EXPECT_EQ(m.Bevel1->pos(), QPoint(101, 132));
+  EXPECT_EQ(m.Image2->Picture(), m.Image1->Picture());
+  m.SpinEdit7->setValue(5);
+  m.Button11Click(nullptr);  // + x 36, + y 5
+  EXPECT_EQ(m.Bevel1->pos(), QPoint(137, 137));
+  m.Button666Click(nullptr);
+  EXPECT_TRUE(m.PanelTajneMenu->isHidden());
+  m.Button666Click(nullptr);
+  EXPECT_EQ(m.PanelTajneMenu->pos(), QPoint(120, 120));  // the left edge follows the top
+}
+
+TEST_F(MaintenanceTest, JobsRunOverTheListedFiles) {
+  for (const char* name : {"2001.iko", "3000.iko", "4012.iko", "5000.iko", "strom.trv"}) {
+    Write(name, "x");
+  }
+  Write("5012.iko", "stray");
+  Start();
+  TMainZorna& m = Main();
+  m.SpinEdit1->setValue(3);
+  m.SpinEdit2->setValue(4);
+  m.Button8Click(nullptr);
+  EXPECT_EQ(Listed(), QStringList({"003000.iko", "004012.iko"}));
+  messages_.clear();        // the start-up hints
+  m.Button3Click(nullptr);  // the shift still holds 200
+  EXPECT_EQ(messages_, QStringList{"Nastavte veľkosť posuvu!"});
+  EXPECT_EQ(Listed().size(), 2);
+  m.SpinEdit3->setValue(1);
+  m.Button3Click(nullptr);
+  EXPECT_EQ(messages_.last(), "1 súbor nebol posunutý (nové meno je obsadené alebo neplatné).");
+  EXPECT_TRUE(fs::exists(home_ / "Data" / "4000.iko"));
+  EXPECT_TRUE(fs::exists(home_ / "Data" / "4012.iko"));
+  EXPECT_TRUE(Listed().isEmpty());
+
+  m.Button6Click(nullptr);  // an empty list is loaded first
+  EXPECT_EQ(messages_.last(), "Info.txt bol vytvorený v adresáry DATA");
+  EXPECT_TRUE(fs::exists(home_ / "Data" / "info.txt"));
+
+  WriteBmpFile(home_ / "Data" / "3005.bmp", Bitmap(32, 32, Rgb(1, 2, 3)));
+  m.Button8Click(nullptr);  // the list stays after info.txt; this one holds the new bitmap
+  // A click on another job while the encoding lets events through starts nothing.
+  const qsizetype before = messages_.size();
+  QTimer::singleShot(0, &m, [&m] { m.Button12Click(nullptr); });
+  m.Button2Click(nullptr);
+  EXPECT_EQ(messages_.size(), before);
+  EXPECT_TRUE(fs::exists(home_ / "Data" / "3005.iko"));
+  EXPECT_FALSE(fs::exists(home_ / "Data" / "3005.bmp"));
+  EXPECT_TRUE(m.ProgressBar1->isHidden());
+
+  const qsizetype shown = messages_.size();
+  m.Button12Click(nullptr);  // no strom.trv in the program folder: no pack, and it says so
+  EXPECT_EQ(messages_.size(), shown + 1);
+  EXPECT_FALSE(fs::exists(home_ / "Data" / "zorna.mk"));
+  std::ofstream(home_ / "strom.trv") << "A\r\n";
+  m.Button12Click(nullptr);
+  EXPECT_EQ(messages_.size(), shown + 1);
+  EXPECT_TRUE(fs::exists(home_ / "Data" / "zorna.mk"));
+  EXPECT_TRUE(Listed().isEmpty());
+  EXPECT_TRUE(m.ProgressBar1->isHidden());
+
+  m.Button5Click(nullptr);
+  EXPECT_TRUE(fs::exists(home_ / "Skin" / "Modry.mk"));
+  m.Label17->setText("7 minút");
+  m.Button1Click(nullptr);
+  EXPECT_EQ(m.SpinEdit1->value(), 7);
+  EXPECT_EQ(m.SpinEdit2->value(), 7);
+}
+
+}  // namespace
+}  // namespace zorna::app::testing
