@@ -8,6 +8,7 @@ packages=(
   libgtest-dev googletest libbenchmark-dev clang libclang-rt-14-dev
   fonts-liberation2 xvfb xauth xdotool x11-apps imagemagick icoutils python3 python3-pil libgdk-pixbuf2.0-bin
   python3-gi gir1.2-gdkpixbuf-2.0
+  desktop-file-utils appstream file man-db
 )
 missing=()
 for p in "${packages[@]}"; do
