@@ -11,6 +11,7 @@ packages=(
   x11-xserver-utils xclip procps libxcb1-dev libwayland-dev libwayland-bin wl-clipboard
   qt6-wayland dbus-daemon sway swaybg wayvnc grim wtype pipewire
   xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk
+  desktop-file-utils appstream file man-db
 )
 missing=()
 for p in "${packages[@]}"; do

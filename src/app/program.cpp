@@ -84,6 +84,8 @@ void DestroyForms() {
 
 int RunProgram(QApplication& app) {
   app.setApplicationName("Zorna");
+  // The desktop matches the window to its menu entry (and icon) by this name.
+  app.setDesktopFileName("zorna");
   UseSlovakDesktop(app);
   if (!CreateForms()) {
     DestroyForms();

@@ -15,31 +15,7 @@ seed_settings "3=2" "4=2" "10=2"
 start_zorna
 xdotool key ctrl+g
 
-# The tree's rows of text below the search bar; prints the middle of the second (the first
-# category) once the tree is shown.
-category_row() {
-  import -window root "$WORK/shot.png"
-  /usr/bin/python3 - "$WORK/shot.png" <<'PY'
-import sys
-from PIL import Image
-shot = Image.open(sys.argv[1]).convert("RGB")
-px = shot.load()
-w, h = shot.size
-top = 240 + 40  # the panel leaves the top 240 pixels free; the search bar is 40 high
-def dark(y):
-    return any(sum(px[x, y]) < 200 for x in range(20, 170))
-rows, start = [], None
-for y in range(top, top + 120):
-    if dark(y) and start is None:
-        start = y
-    elif not dark(y) and start is not None:
-        rows.append((start + y) // 2)
-        start = None
-assert len(rows) >= 3, f"tree rows not found: {rows}"
-print(rows[1])
-PY
-}
-row=$(eventually 20 category_row) || { echo "the gallery did not open: $row"; exit 1; }
+row=$(eventually 20 gallery_tree_row 1) || { echo "the gallery did not open: $row"; exit 1; }
 xdotool mousemove --sync 80 "$row" click 1
 
 # The first small picture's button, top left of the picture area right of the tree.

@@ -103,3 +103,28 @@ wait_zorna_exit() {
   wait "$ZORNA_PID" || { echo "the program failed"; cat "$WORK/zorna.log"; exit 1; }
   ZORNA_PID=""
 }
+
+# The gallery tree's rows of text below the search bar, once the gallery is open and its tree
+# shows at least three: prints the middle of row $1 (0 is the tree's caption, 1 the first
+# category).
+gallery_tree_row() {
+  import -window root "$WORK/shot.png"
+  /usr/bin/python3 - "$WORK/shot.png" "$1" <<'PY'
+import sys
+from PIL import Image
+shot = Image.open(sys.argv[1]).convert("RGB")
+px = shot.load()
+top = 240 + 40  # the panel leaves the top 240 pixels free; the search bar is 40 high
+def dark(y):
+    return any(sum(px[x, y]) < 200 for x in range(20, 170))
+rows, start = [], None
+for y in range(top, top + 120):
+    if dark(y) and start is None:
+        start = y
+    elif not dark(y) and start is not None:
+        rows.append((start + y) // 2)
+        start = None
+assert len(rows) >= 3, f"tree rows not found: {rows}"
+print(rows[int(sys.argv[2])])
+PY
+}

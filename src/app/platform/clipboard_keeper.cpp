@@ -14,6 +14,8 @@
 #include <csignal>
 #include <cstdint>
 
+#include "app/build_settings.h"
+
 extern char** environ;
 
 namespace zorna::app {
@@ -51,6 +53,17 @@ void AwaitAnswer(int fd, int timeout_ms) {
   [[maybe_unused]] const ssize_t n = read(fd, answer, sizeof answer);
 }
 
+// Beside the program when it runs from the build, in its helpers' folder when installed.
+QString ClipboardHelper() {
+  const QString here = QCoreApplication::applicationDirPath();
+  for (const QString& folder :
+       {here, here + "/" + QString::fromUtf8(build_settings::kInstalledHelpersFromExecutable)}) {
+    const QString helper = folder + "/zorna-clipboard";
+    if (QFileInfo(helper).isExecutable()) return helper;
+  }
+  return {};
+}
+
 }  // namespace
 
 void KeepClipboardAfterExit() {
@@ -60,8 +73,8 @@ void KeepClipboardAfterExit() {
   if (!clipboard->ownsClipboard()) return;
   const QImage image = clipboard->image();
   if (image.isNull()) return;
-  const QString helper = QCoreApplication::applicationDirPath() + "/zorna-clipboard";
-  if (!QFileInfo(helper).isExecutable()) return;
+  const QString helper = ClipboardHelper();
+  if (helper.isEmpty()) return;
   QByteArray message;
   AppendBlock(message, Encoded(image, "PNG"));
   AppendBlock(message, Encoded(image, "BMP"));

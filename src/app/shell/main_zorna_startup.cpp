@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <filesystem>
 
+#include "app/dialogs/localized_dialogs.h"
 #include "app/platform/messages.h"
 #include "app/platform/program_folder.h"
 #include "app/platform/screen_choice.h"
@@ -38,7 +39,7 @@ void TMainZorna::SetUpStartup() {
 
 void TMainZorna::FormCreate(QObject* sender) {
   using namespace settings;
-  EnterProgramFolder();
+  if (const QString problem = EnterProgramFolder(); !problem.isEmpty()) DlgPozor(problem);
   InstallSkinPacks(AdresarProgramu, [] { QCoreApplication::processEvents(); });
   RemoveLeftoverGalleryStaging();
   {

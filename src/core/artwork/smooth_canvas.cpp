@@ -185,4 +185,15 @@ Bitmap SmoothCanvas::AsGlyph(Colorref background, Colorref transparent) const {
   return glyph;
 }
 
+AlphaPicture SmoothCanvas::AsAlphaPicture() const {
+  AlphaPicture picture{Bitmap(width_, height_, kBlack),
+                       std::vector<uint8_t>(static_cast<size_t>(width_) * height_, 0)};
+  ForEachPixel([&](int x, int y, double coverage, Colorref colour) {
+    picture.color.SetPixel(x, y, colour);
+    picture.alpha[static_cast<size_t>(y) * width_ + x] =
+        static_cast<uint8_t>(std::lround(coverage * 255));
+  });
+  return picture;
+}
+
 }  // namespace zorna

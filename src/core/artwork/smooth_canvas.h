@@ -2,6 +2,7 @@
 #include <functional>
 #include <vector>
 
+#include "picture/alpha_picture.h"
 #include "picture/drawing.h"
 
 namespace zorna {
@@ -52,6 +53,8 @@ class SmoothCanvas {
   // A button glyph: mixed over `background`; pixels that nothing covers are `transparent`, the
   // colour that the program leaves out of a glyph (its bottom-left pixel's).
   Bitmap AsGlyph(Colorref background, Colorref transparent) const;
+  // The drawing on its own, each pixel as opaque as the shapes cover it (the desktop's icons).
+  AlphaPicture AsAlphaPicture() const;
 
  private:
   template <typename Each>
