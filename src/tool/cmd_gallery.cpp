@@ -1,5 +1,5 @@
-// gallery: the group of the gallery's commands (tree, list, add, update, import), over the same
-// core code as the program's library panel.
+// gallery: the group of the gallery's commands (tree, list, search, add, update, import), over the
+// same core code as the program's library panel.
 #include <iostream>
 #include <memory>
 #include <utility>
