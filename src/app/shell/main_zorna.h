@@ -11,6 +11,8 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "app/widgets/align_panel.h"
 #include "app/widgets/image_control.h"
@@ -56,6 +58,9 @@ class TMainZorna : public QWidget {
   void FormCreate(QObject* sender);
   void FormClose();
   QPlainTextEdit* NenajdeneVGalerii = nullptr;  // search texts that found nothing
+  // NenajdeneVGalerii's lines, without empty ones; setting them replaces the whole list.
+  std::vector<std::string> NotFoundLines() const;
+  void SetNotFoundLines(const std::vector<std::string>& lines);
 
   // --- The frame: container, column of panels, timers (main_zorna_frame.cpp) ---
   void ESCExecute(QObject* sender);
