@@ -1,5 +1,7 @@
 #include "app/platform/user_folders.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -14,6 +16,13 @@ void PrepareFileDialog(QFileDialog* dialog) {
   dialog->setOption(QFileDialog::DontUseNativeDialog, true);
   dialog->setDirectory(UserPicturesFolder());
   dialog->setLabelText(QFileDialog::Reject, QString::fromUtf8("Zrušiť"));
+  // A name typed and taken with Enter while the name completion list is open closes the dialog
+  // but not that list: it would stay on the screen and take the program's next keys.
+  QObject::connect(dialog, &QDialog::finished, dialog, [dialog] {
+    for (QCompleter* completer : dialog->findChildren<QCompleter*>()) {
+      if (completer->popup()) completer->popup()->hide();
+    }
+  });
 }
 
 }  // namespace zorna::app

@@ -44,7 +44,10 @@ TMainZorna::TMainZorna() {
   SetUpMagnifierPanel();
   SetUpBackgroundPanel();
   SetUpResultPanel();
+  SetUpPlacement();
   SetUpLibrary();
+  SetUpLibraryMenu();
+  SetUpGalleryUpdate();
   SetUpMaintenance();
   SetUpStartup();
   new PopupKeysFirst(this);
@@ -52,9 +55,13 @@ TMainZorna::TMainZorna() {
 
 TMainZorna::~TMainZorna() = default;
 
-QWidget* TMainZorna::Control(const QString& name) const {
+QWidget* TMainZorna::FindControl(const QString& name) const {
   if (objectName() == name) return const_cast<TMainZorna*>(this);
-  if (QWidget* found = FindOwnControl(this, name)) return found;
+  return FindOwnControl(this, name);
+}
+
+QWidget* TMainZorna::Control(const QString& name) const {
+  if (QWidget* found = FindControl(name)) return found;
   throw std::logic_error("the main window has no control named " + name.toStdString());
 }
 
@@ -129,6 +136,7 @@ void TMainZorna::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
   if (painted_) return;
   painted_ = true;
+  if (update_after_first_paint_) QTimer::singleShot(0, this, [this] { FormResize(); });
   if (qEnvironmentVariableIntValue("ZORNA_REPORT_FIRST_PAINT") == 1) {
     QTimer::singleShot(0, this, [] {
       std::fputs("painted\n", stdout);

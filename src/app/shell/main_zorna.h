@@ -1,5 +1,6 @@
 #pragma once
 #include <QComboBox>
+#include <QFileDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -8,6 +9,7 @@
 #include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -16,8 +18,10 @@
 
 #include "app/widgets/align_panel.h"
 #include "app/widgets/image_control.h"
+#include "app/widgets/picture_grid.h"
 #include "artwork/background_tiles.h"
 #include "picture/bitmap.h"
+#include "picture/image_list.h"
 
 namespace zorna::app {
 
@@ -46,6 +50,8 @@ class TMainZorna : public QWidget {
   // Finds a control of this window (not of its dialogs) by name, as the handlers that work
   // from names do. An unknown name is a programming error and throws std::logic_error.
   QWidget* Control(const QString& name) const;
+  // The same for a control that may not be there: nullptr then.
+  QWidget* FindControl(const QString& name) const;
   // The tool panel of a word ("Vstup", "Lupa", "Podklad", "Vystup"); throws for any other.
   ToolPanel& Panel(const QString& word);
   // Window-wide keyboard actions by name ("ESC", "Save", "PlLeft", ...); throws when unknown.
@@ -166,8 +172,43 @@ class TMainZorna : public QWidget {
   QToolButton* BtnGallery = nullptr;
   QToolButton* BtnTheme = nullptr;
 
-  // --- The library panel "Kniznica" (main_zorna_library.cpp) ---
+  // --- Placing pictures on the screen picture (main_zorna_placement.cpp) ---
+  void Vloiobrzokzosboru1Click(QObject* sender);
+  void Daobrzoknaplochu1Click(QObject* sender);
+  // Paints the placement slot blank at the output side; the blank tile stays in PracovnyObrazok.
+  void PaintSlotBlank();
+  QFileDialog* OpenPictureDialog1 = nullptr;
+
+  // --- The library panel "Kniznica": category tree and picture toolbars (main_zorna_library.cpp)
+  void BtnGalleryClick(QObject* sender);
+  void TreeView1Change(QTreeWidgetItem* node);
+  void FillCategory(QTreeWidgetItem* node);
+  void SpeedButton16Click(QObject* sender);
+  // A node's category number: its pre-order index in the whole tree; -1 for no node.
+  static int CategoryOf(const QTreeWidgetItem* node);
+  AlignPanel* Kniznica = nullptr;
+  AlignPanel* Panel4 = nullptr;  // the search bar above the tree
+  AlignPanel* Panel5 = nullptr;  // the search bar
+  QToolButton* SpeedButton16 = nullptr;
+  QTreeWidget* TreeView1 = nullptr;
+  AlignPanel* Panel2 = nullptr;  // the picture toolbars
+  PictureGrid* ToolBar1 = nullptr;
+  PictureGrid* ToolBar2 = nullptr;
+  ImageList ImageList3{32, 32, 135};  // small pictures of the current category
+  ImageList ImageList4{64, 64, 40};   // large pictures of the current category
+
+  // --- The library's picture menu (main_zorna_library_pictures.cpp) ---
+  void ToolButton1Click(QObject* sender);
+  void ToolButton27Click(QObject* sender);
+  void Pouiobrzok1Click(QObject* sender);
+  void Daobrzoklennaplochu1Click(QObject* sender);
+  void Nastaviakopodklad1Click(QObject* sender);
+  // The picture last clicked: its index in ImageList3, or 1000 + its index in ImageList4.
+  int SelectedLibraryPicture = 0;
   QMenu* PopupMenu1 = nullptr;
+
+  // --- The gallery update delivered as "Data/zorna.mk" (main_zorna_gallery_update.cpp) ---
+  void ImportGalleryUpdate();
   QFrame* Working = nullptr;  // progress of a gallery update
   QProgressBar* ProgressBar2 = nullptr;
 
@@ -192,7 +233,10 @@ class TMainZorna : public QWidget {
   void SetUpMagnifierPanel();
   void SetUpBackgroundPanel();
   void SetUpResultPanel();
+  void SetUpPlacement();
   void SetUpLibrary();
+  void SetUpLibraryMenu();
+  void SetUpGalleryUpdate();
   void SetUpMaintenance();
   void SetUpStartup();
 
@@ -200,6 +244,19 @@ class TMainZorna : public QWidget {
   QShortcut* AddAction(const char* name, const char* keys, std::function<void()> handler = {});
   void BuildToolPanel(ToolPanel& p, const QString& word, const QString& caption);
   void ComposeAt(int x, int y);
+  void ShowPlaceHint();
+  // The library panel along the bottom edge, as wide as the window, keeping its height.
+  void DockLibrary();
+  // The list holding the picture last clicked and its index there; nullptr when the lists no
+  // longer hold it.
+  const ImageList* SelectedLibraryList(int& index) const;
+  // Blanks the slot and pastes the picture last clicked at its place, at; false (and nothing
+  // painted) when the lists no longer hold it.
+  bool PlaceSelectedLibraryPicture(QPoint& at);
+  void EnableLibraryBackgroundItem();
+  void ClearInputView();
+  void LoadTree();
+  void RemoveLeftoverGalleryStaging();
   void LoadNotFoundList();
   void SaveNotFoundList();
   bool Docked() const;
@@ -210,6 +267,11 @@ class TMainZorna : public QWidget {
   bool closing_done_ = false;
   bool not_found_list_loaded_ = false;
   bool painted_ = false;
+  bool loading_tree_ = false;  // the tree's own selection reports during a load are ignored
+  unsigned filling_ = 0;       // counts the fillings of the toolbars: the latest one adds
+  bool importing_update_ = false;
+  bool update_after_first_paint_ = false;
+  std::vector<QTreeWidgetItem*> tree_nodes_;  // TreeView1's nodes by category number
 };
 
 // Shared by the panels' build steps: a flat picture button and a drop-down list that takes the

@@ -1,10 +1,13 @@
 // The floating container and its column of four collapsible tool panels: collapsing and
 // expanding from the caption bars, the panel sizes, the two timers and the resize handler.
 #include <QApplication>
+#include <QWindow>
 #include <algorithm>
 
+#include "app/platform/program_folder.h"
 #include "app/shell/main_zorna.h"
 #include "app/shell/plain_look.h"
+#include "gallery/gallery_update.h"
 #include "support/progress.h"
 #include "support/text_helpers.h"
 
@@ -164,7 +167,12 @@ void TMainZorna::Timer1Timer() {
 void TMainZorna::FormResize() {
   if (!BtnLeft || !Panel1) return;  // resizes while the controls are being built
   if (!BtnLeft->isHidden()) BtnRightClick(nullptr);
-  // The delivered gallery update ("Data/zorna.mk") is installed here once the gallery exists.
+  if (Kniznica) DockLibrary();
+  if (!GalleryUpdatePending(AdresarProgramu)) return;
+  // The first resize comes before the window is on the screen: the update waits for its first
+  // paint, so that the user sees its progress and not a blank screen.
+  update_after_first_paint_ = windowHandle() != nullptr && !painted_;
+  if (!update_after_first_paint_) ImportGalleryUpdate();
 }
 
 }  // namespace zorna::app

@@ -1,29 +1,238 @@
-// The library panel "Kniznica": the gallery's picture menu and the progress of a gallery update.
+// The library panel "Kniznica" along the bottom edge: the category tree, the two toolbars of
+// gallery pictures filled from the chosen category, and adding the result to the gallery.
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include "app/dialogs/localized_dialogs.h"
+#include "app/platform/messages.h"
+#include "app/platform/program_folder.h"
 #include "app/shell/main_zorna.h"
+#include "app/shell/settings_access.h"
+#include "gallery/category_tree.h"
+#include "gallery/gallery_bitmap.h"
+#include "gallery/gallery_files.h"
+#include "support/text_helpers.h"
 
 namespace zorna::app {
+namespace {
+
+constexpr int kCategoryRole = Qt::UserRole;  // a node's category number
+constexpr int kToolBar2Height = 158;         // beside the small pictures' toolbar
+
+void SetWhite(QWidget* w) {
+  QPalette white = w->palette();
+  white.setColor(QPalette::Window, Qt::white);
+  w->setPalette(white);
+  w->setAutoFillBackground(true);
+}
+
+}  // namespace
 
 void TMainZorna::SetUpLibrary() {
-  PopupMenu1 = new QMenu(this);
-  PopupMenu1->setObjectName("PopupMenu1");
-  // The gallery's pictures come with the library; until then its commands stay disabled.
-  for (auto [name, text] : {std::pair{"Pouiobrzok1", "Použiť obrázok"},
-                            std::pair{"Daobrzoklennaplochu1", "Dať obrázok len na plochu"},
-                            std::pair{"Nastaviakopodklad1", "Nastaviť ako podklad"}}) {
-    QAction* a = PopupMenu1->addAction(QString::fromUtf8(text));
-    a->setObjectName(name);
-    a->setEnabled(false);
+  Kniznica = new AlignPanel("Kniznica", this);
+  Kniznica->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Kniznica->setContentsMargins(3, 3, 3, 3);
+  Kniznica->setAutoFillBackground(true);
+  Kniznica->hide();
+  Panel4 = new AlignPanel("Panel4");
+  Panel4->resize(180, 200);
+  Kniznica->AddAligned(Panel4, Align::Left);
+  // The search bar; the search's own buttons and its box Edit2 take the room left of the button.
+  Panel5 = new AlignPanel("Panel5");
+  Panel5->resize(180, 40);
+  Panel4->AddAligned(Panel5, Align::Top);
+  SpeedButton16 = MakeToolButton(Panel5, "SpeedButton16", "Pridať vytvorený obrázok do galérie");
+  SpeedButton16->setText("+");
+  SpeedButton16->setGeometry(117, 0, 40, 40);
+  TreeView1 = new QTreeWidget;
+  TreeView1->setObjectName("TreeView1");
+  TreeView1->setHeaderHidden(true);
+  TreeView1->setIndentation(19);
+  TreeView1->setFrameShape(QFrame::NoFrame);
+  TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  TreeView1->setSelectionMode(QAbstractItemView::SingleSelection);
+  Panel4->AddAligned(TreeView1, Align::Client);
+  Panel2 = new AlignPanel("Panel2");
+  SetWhite(Panel2);
+  Kniznica->AddAligned(Panel2, Align::Client);
+  ToolBar1 = new PictureGrid("ToolBar1", 135, QSize(39, 38), 21);
+  ToolBar2 = new PictureGrid("ToolBar2", 40, QSize(71, 70), 10);
+  ToolBar2->resize(ToolBar2->width(), 151);
+  Panel2->AddAligned(ToolBar2, Align::Bottom);
+  Panel2->AddAligned(ToolBar1, Align::Client);
+  ToolBar1->SetImages(&ImageList3);
+  ToolBar2->SetImages(&ImageList4);
+
+  connect(BtnGallery, &QToolButton::clicked, this, [this] { BtnGalleryClick(BtnGallery); });
+  AddAction("Gallery", "Ctrl+G", [this] { BtnGalleryClick(Action("Gallery")); });
+  connect(TreeView1, &QTreeWidget::currentItemChanged, this,
+          [this](QTreeWidgetItem* node) { TreeView1Change(node); });
+  connect(SpeedButton16, &QToolButton::clicked, this,
+          [this] { SpeedButton16Click(SpeedButton16); });
+}
+
+void TMainZorna::DockLibrary() {
+  Kniznica->setGeometry(0, height() - Kniznica->height(), width(), Kniznica->height());
+}
+
+int TMainZorna::CategoryOf(const QTreeWidgetItem* node) {
+  return node ? node->data(0, kCategoryRole).toInt() : -1;
+}
+
+// The whole tree is read before a node is replaced, so a tree file that cannot be read keeps
+// the nodes there are (and the error report stops the opening of the panel).
+void TMainZorna::LoadTree() {
+  const CategoryTree tree = ReadCategoryTree(TreeFilePath(AdresarProgramu));
+  const std::vector<int> parents = ParentIndices(tree);
+  std::vector<QTreeWidgetItem*> nodes;
+  nodes.reserve(tree.size());
+  QList<QTreeWidgetItem*> top;
+  for (size_t i = 0; i < tree.size(); ++i) {
+    auto* node = new QTreeWidgetItem(QStringList{QString::fromStdString(tree[i].caption)});
+    node->setData(0, kCategoryRole, static_cast<int>(i));
+    if (parents[i] < 0) {
+      top << node;
+    } else {
+      nodes[static_cast<size_t>(parents[i])]->addChild(node);
+    }
+    nodes.push_back(node);
   }
-  Working = new QFrame(this);
-  Working->setObjectName("Working");
-  Working->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  Working->setAutoFillBackground(true);
-  Working->setGeometry(200, 200, 320, 60);
-  ProgressBar2 = new QProgressBar(Working);
-  ProgressBar2->setObjectName("ProgressBar2");
-  ProgressBar2->setGeometry(10, 20, 300, 20);
-  Working->hide();
-  AddAction("Gallery", "Ctrl+G");
+  // The tree reports an empty selection while its nodes are replaced: that is no choice of the
+  // user's and must not take the current category's pictures off the toolbars.
+  loading_tree_ = true;
+  TreeView1->clear();
+  TreeView1->addTopLevelItems(top);
+  for (QTreeWidgetItem* node : top) node->setExpanded(true);
+  loading_tree_ = false;
+  tree_nodes_ = std::move(nodes);
+}
+
+void TMainZorna::BtnGalleryClick(QObject*) {
+  const bool opening = Kniznica->isHidden();
+  if (opening) {
+    LoadTree();
+    const int current = CisloNaZaciatku(Label5->text().toStdString());
+    if (current > 0 && current < static_cast<int>(tree_nodes_.size())) {
+      TreeView1->setCurrentItem(tree_nodes_[static_cast<size_t>(current)]);
+    }
+  }
+  SetHeight(Kniznica, height() - 240);
+  DockLibrary();
+  if (opening && Kniznica->height() < 360 && !UzZobrazene(10)) {
+    DlgPozor(QString::fromUtf8(
+        "Máte nastavenú oblasť obrazovky menšiu ako 800 x 600. Odporúča sa používať minimálne "
+        "takúto veľkosť, aby boli všetky obrázky v galérii viditeľné."));
+  }
+  Kniznica->setVisible(opening);
+  const bool shown = !Kniznica->isHidden();
+  if (!UzZobrazene(3) && shown) {
+    ShowPlainMessage("Vľavo dolu si vyberte kategóriu a potom klknite na vybraný obrázok.");
+  }
+  // The search box comes with the search bar's own buttons.
+  if (QWidget* edit = FindControl("Edit2"); shown && edit && !edit->isHidden()) {
+    edit->setFocus();
+  }
+}
+
+void TMainZorna::TreeView1Change(QTreeWidgetItem* node) {
+  if (loading_tree_) return;
+  FillCategory(node);
+}
+
+void TMainZorna::FillCategory(QTreeWidgetItem* node) {
+  if (!node) {
+    ToolBar1->SetImages(nullptr);
+    ToolBar2->SetImages(nullptr);
+    return;
+  }
+  const int category = CategoryOf(node);
+  if (category == 0) return;
+  const QString number = QString::number(category);
+  if (Label5->text() == number) return;
+  ImageList3 = ImageList(kSmallPictureSide, kSmallPictureSide, 135);
+  ImageList4 = ImageList(kLargePictureSide, kLargePictureSide, 40);
+  ToolBar1->SetImages(&ImageList3);
+  ToolBar2->SetImages(&ImageList4);
+  Label5->setText(number);
+  ToolBar2->hide();
+  // Events are let through once per picture, right after it is shown, so that the first picture
+  // appears before anything else is painted. The user may choose another category meanwhile;
+  // that choice fills the toolbars at once, and this filling adds nothing more. The panel closed
+  // and opened meanwhile has loaded the tree anew and selected the same category again: the
+  // filling goes on.
+  const unsigned filling = ++filling_;
+  const auto still_selected = [&] {
+    return filling == filling_ && CategoryOf(TreeView1->currentItem()) == category;
+  };
+  const std::filesystem::path data = GalleryFolder(AdresarProgramu);
+  // One run of numbers into its list and toolbar, ending at the first number without a file
+  // (later files are not looked at); false when this filling is over.
+  const auto fill_run = [&](int first, int last, int side, ImageList& list, PictureGrid* toolbar,
+                            const auto& show_toolbar) {
+    for (int p = first; p <= last; ++p) {
+      if (!still_selected()) return false;
+      const auto file = FindGalleryPicture(data, category, p);
+      if (!file) break;
+      show_toolbar();
+      const Bitmap bitmap = ReadGalleryPicture(*file, side);
+      list.Add(bitmap, &bitmap);
+      toolbar->Repaint();
+      QCoreApplication::processEvents();
+    }
+    return still_selected();
+  };
+  const bool go_on =
+      fill_run(0, kFirstLargePicture - 1, kSmallPictureSide, ImageList3, ToolBar1, [this] {
+        ToolBar1->show();
+        Panel2->SetAlign(ToolBar2, Align::Bottom);
+      });
+  if (!go_on) return;
+  if (ImageList3.Count() == 0) {
+    ToolBar1->hide();
+    Panel2->SetAlign(ToolBar2, Align::Client);
+  } else {
+    ToolBar1->show();
+    Panel2->SetAlign(ToolBar2, Align::Bottom);
+    SetHeight(ToolBar2, kToolBar2Height);
+  }
+  fill_run(kFirstLargePicture, kLastPictureNumber, kLargePictureSide, ImageList4, ToolBar2,
+           [this] { ToolBar2->show(); });
+}
+
+void TMainZorna::SpeedButton16Click(QObject*) {
+  // Node 0 is the tree's caption, never a category: a picture added there could not be seen.
+  const int category = CisloNaZaciatku(Label5->text().toStdString());
+  if (!TreeView1->currentItem() || category <= 0) {
+    DlgChyba(QString::fromUtf8(
+        "Najskôr vyberte sekciu v galérii, do ktorej chcete svoj obrázok pridať!"));
+    return;
+  }
+  const int side = SizeOf(ComboBox1);
+  if (side != kSmallPictureSide && side != kLargePictureSide) {
+    DlgChyba(QString::fromUtf8(
+        "Do galérie môžete pridávať iba obrázky o veľkosti 32 x 32 alebo 64 x 64 pixlov!"));
+    return;
+  }
+  const std::filesystem::path data = GalleryFolder(AdresarProgramu);
+  // An installed program folder is often read-only: say so before asking anything.
+  const std::filesystem::path written = std::filesystem::exists(data) ? data : data.parent_path();
+  if (!QFileInfo(QString::fromStdString(written.empty() ? "." : written.string())).isWritable()) {
+    DlgChyba(QString::fromUtf8("Obrázok sa nedá pridať do galérie: do priečinka %1 sa nedá "
+                               "zapisovať.")
+                 .arg(QString::fromStdString(data.string())));
+    return;
+  }
+  const int picture = NextFreePictureNumber(data, category, side);
+  const QString question =
+      picture == 0 || picture == kFirstLargePicture
+          ? QString::fromUtf8(
+                "Obrázky takejto veľkosti vo vybranej sekcii ešte neexistujú.\r"
+                "Chcete obrázok i napriek tomu pridať?")
+          : QString::fromUtf8("Pridať vytvorený obrázok do galérie?");
+  if (!DlgOtazka(question)) return;
+  WriteGalleryPicture(data, category, picture, Image2->Picture());
+  Label5->clear();
+  FillCategory(TreeView1->currentItem());
 }
 
 }  // namespace zorna::app

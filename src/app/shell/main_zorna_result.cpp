@@ -46,18 +46,17 @@ void TMainZorna::SetUpResultPanel() {
   PopupMenu2->setObjectName("PopupMenu2");
   connect(AddMenuItem(PopupMenu2, "Nastaviakopodklad2", "Nastaviť ako podklad", "Ctrl+Backspace"),
           &QAction::triggered, this, [this] { Nastaviakopodklad2Click(PopupMenu2); });
-  // Commands whose windows come later stay disabled rather than doing nothing when chosen.
-  AddMenuItem(PopupMenu2, "Daobrzoknaplochu1", "Dať obrázok na plochu", "Ctrl+P")
-      ->setEnabled(false);
+  connect(AddMenuItem(PopupMenu2, "Daobrzoknaplochu1", "Dať obrázok na plochu", "Ctrl+P"),
+          &QAction::triggered, this, [this] { Daobrzoknaplochu1Click(PopupMenu2); });
   connect(AddMenuItem(PopupMenu2, "Upraviobrzok1", "Tieň a obrys obrázka", "Ctrl+T"),
           &QAction::triggered, this, [this] { Upraviobrzok1Click(PopupMenu2); });
   connect(AddMenuItem(PopupMenu2, "Upraviobrzok2", "Upraviť obrázok", "Ctrl+U"),
           &QAction::triggered, this, [this] { Upraviobrzok2Click(PopupMenu2); });
   PopupMenu2->addSeparator();
-  AddMenuItem(PopupMenu2, "Vloiobrzokzosboru1", "Vložiť obrázok zo súboru", "Ctrl+O")
-      ->setEnabled(false);
-  AddAction("Open", "Ctrl+O");
-  AddAction("Plocha", "Ctrl+P");
+  connect(AddMenuItem(PopupMenu2, "Vloiobrzokzosboru1", "Vložiť obrázok zo súboru", "Ctrl+O"),
+          &QAction::triggered, this, [this] { Vloiobrzokzosboru1Click(PopupMenu2); });
+  AddAction("Open", "Ctrl+O", [this] { Vloiobrzokzosboru1Click(Action("Open")); });
+  AddAction("Plocha", "Ctrl+P", [this] { Daobrzoknaplochu1Click(Action("Plocha")); });
   AddAction("Tien_obrys", "Ctrl+T", [this] { Upraviobrzok1Click(nullptr); });
   AddAction("UpravitObrazok", "Ctrl+U", [this] { Upraviobrzok2Click(nullptr); });
 
@@ -123,6 +122,7 @@ void TMainZorna::Image2Click(QObject*) {
 }
 
 void TMainZorna::Image2RightClick(QObject*) {
+  EnableLibraryBackgroundItem();
   PopupMenu1->popup(QCursor::pos());
 }
 

@@ -37,6 +37,7 @@ void TMainZorna::FormCreate(QObject* sender) {
   using namespace settings;
   EnterProgramFolder();
   InstallSkinPacks(AdresarProgramu, [] { QCoreApplication::processEvents(); });
+  RemoveLeftoverGalleryStaging();
   {
     IniFile ini = OpenSettings();
     SetItemIndex(ComboBox4,

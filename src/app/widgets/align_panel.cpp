@@ -17,7 +17,7 @@ void AlignPanel::AddAligned(QWidget* child, Align align) {
 }
 
 void AlignPanel::SetAlign(QWidget* child, Align align) {
-  if (!align_.contains(child)) return;
+  if (!align_.contains(child) || align_[child] == align) return;
   align_[child] = align;
   Realign();
 }

@@ -17,8 +17,9 @@ class AlignPanel : public QFrame {
 
   // Adds an aligned child (in alignment order).
   void AddAligned(QWidget* child, Align align);
-  // Places an aligned child anew (a skin puts the strip on the other side).
+  // Docks an aligned child another way (a toolbar that fills the panel or sits at its bottom).
   void SetAlign(QWidget* child, Align align);
+  Align AlignOf(QWidget* child) const { return align_.value(child, Align::None); }
   void Realign();
 
  protected:

@@ -1,0 +1,59 @@
+// Placing pictures on the screen picture: a picture file (taken at once, as if clicked there)
+// and the result itself (left for the user to pick). Both go into the placement slot.
+#include "app/platform/messages.h"
+#include "app/platform/picture_filters.h"
+#include "app/platform/user_folders.h"
+#include "app/shell/main_zorna.h"
+#include "app/shell/settings_access.h"
+#include "composition/placement.h"
+#include "picture/picture_file.h"
+
+namespace zorna::app {
+
+void TMainZorna::SetUpPlacement() {
+  OpenPictureDialog1 = new QFileDialog(this);
+  OpenPictureDialog1->setObjectName("OpenPictureDialog1");
+  OpenPictureDialog1->setOption(QFileDialog::HideNameFilterDetails, true);
+  OpenPictureDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+  OpenPictureDialog1->setFileMode(QFileDialog::ExistingFile);
+  PrepareFileDialog(OpenPictureDialog1);
+  OpenPictureDialog1->setNameFilters(QtNameFilters(kPlacePictureOpenFilter));
+}
+
+void TMainZorna::PaintSlotBlank() {
+  PaintBlank(bitmapa->MutablePicture(), kPlacementSlot, Backgrounds().list2, SizeOf(ComboBox1),
+             PracovnyObrazok);
+  bitmapa->Changed();
+}
+
+void TMainZorna::ShowPlaceHint() {
+  if (!UzZobrazene(4)) ShowPlainMessage("Teraz umiestnite kurzor myši na obrázok a kliknite naň.");
+}
+
+void TMainZorna::Vloiobrzokzosboru1Click(QObject*) {
+  if (RunModal(OpenPictureDialog1) != QDialog::Accepted) return;
+  const QStringList files = OpenPictureDialog1->selectedFiles();
+  if (files.isEmpty()) return;
+  PaintSlotBlank();
+  // A file that cannot be read throws here: the slot stays blank and nothing is picked.
+  PracovnyObrazok = ReadPictureFile(files.front().toStdString());
+  PastePicture(bitmapa->MutablePicture(), kSmallPictureX, kSmallPictureY, PracovnyObrazok,
+               SizeOf(ComboBox1));
+  bitmapa->Changed();
+  bitmapaMouseMove(nullptr, kSmallPictureX, kSmallPictureY);
+  bitmapaMouseDown(nullptr);
+}
+
+void TMainZorna::Daobrzoknaplochu1Click(QObject*) {
+  const int side = SizeOf(ComboBox1);
+  Bitmap& screen = bitmapa->MutablePicture();
+  // The white area is wider than the slot and grows with the side; the tile's white top-left
+  // pixel is stretched over it.
+  PracovnyObrazok = Backgrounds().list2.Picture(0);
+  StretchBlt(screen, ResultPlacementArea(side), PracovnyObrazok, Rect{0, 0, 1, 1}, SRCCOPY);
+  PastePicture(screen, ResultPlacementX(side), ResultPlacementY(side), Image2->Picture(), 128);
+  bitmapa->Changed();
+  ShowPlaceHint();
+}
+
+}  // namespace zorna::app

@@ -1,0 +1,82 @@
+#include "app/widgets/picture_grid.h"
+
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <algorithm>
+
+namespace zorna::app {
+namespace {
+
+// The list's picture with its mask as transparency.
+QPixmap MaskedPixmap(const ImageList& list, int index) {
+  const Bitmap& picture = list.Picture(index);
+  const Bitmap& mask = list.Mask(index);
+  QImage image(picture.Width(), picture.Height(), QImage::Format_ARGB32);
+  for (int y = 0; y < picture.Height(); ++y) {
+    const Colorref* from = picture.Row(y);
+    const Colorref* hole = mask.Row(y);
+    auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < picture.Width(); ++x) {
+      const Colorref c = from[x];
+      to[x] = hole[x] == kBlack ? qRgb(RedOf(c), GreenOf(c), BlueOf(c)) : qRgba(0, 0, 0, 0);
+    }
+  }
+  return QPixmap::fromImage(image);
+}
+
+}  // namespace
+
+PictureGrid::PictureGrid(const QString& name, int count, QSize button_size, int per_row,
+                         QWidget* parent)
+    : QWidget(parent) {
+  setObjectName(name);
+  per_row = std::max(per_row, 1);
+  for (int i = 0; i < count; ++i) {
+    auto* b = new QToolButton(this);
+    b->setObjectName(name + "Button" + QString::number(i));
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    b->setGeometry((i % per_row) * button_size.width(), (i / per_row) * button_size.height(),
+                   button_size.width(), button_size.height());
+    connect(b, &QToolButton::clicked, this, [this, b] { emit ButtonClicked(b); });
+    buttons_.push_back(b);
+  }
+}
+
+void PictureGrid::SetImages(const ImageList* list) {
+  images_ = list;
+  for (int i = 0; i < shown_; ++i) buttons_[static_cast<size_t>(i)]->setIcon(QIcon());
+  shown_ = 0;
+  if (images_) {
+    const QSize side(images_->Width(), images_->Height());
+    for (QToolButton* b : buttons_) {
+      if (b->iconSize() != side) b->setIconSize(side);
+    }
+  }
+  Repaint();
+}
+
+void PictureGrid::Repaint() {
+  const int wanted = images_ ? std::min(images_->Count(), ButtonCount()) : 0;
+  while (shown_ > wanted) {
+    QToolButton* b = buttons_[static_cast<size_t>(--shown_)];
+    b->setIcon(QIcon());
+    b->repaint();
+  }
+  while (shown_ < wanted) ShowPicture(shown_++);
+}
+
+void PictureGrid::ShowPicture(int index) {
+  QToolButton* b = buttons_[static_cast<size_t>(index)];
+  b->setIcon(QIcon(MaskedPixmap(*images_, index)));
+  if (isVisible()) b->repaint();
+}
+
+int PictureGrid::IndexOf(const QObject* button) const {
+  const auto found = std::find(buttons_.begin(), buttons_.end(), button);
+  return found == buttons_.end() ? -1 : static_cast<int>(found - buttons_.begin());
+}
+
+}  // namespace zorna::app

@@ -1,0 +1,335 @@
+// The library panel: the category tree, filling the picture toolbars from the chosen category,
+// adding the result to the gallery and the gallery update at the window's resize.
+#include <unistd.h>
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSignalBlocker>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidgetItemIterator>
+#include <filesystem>
+
+#include "app/app_fixture.h"
+#include "gallery/gallery_bitmap.h"
+#include "support/error.h"
+#include "support/files.h"
+#include "support/pack_file.h"
+
+namespace zorna::app::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+const QString kAddQuestion = "Pridať vytvorený obrázok do galérie?";
+const QString kFirstOfItsSize =
+    "Obrázky takejto veľkosti vo vybranej sekcii ešte neexistujú.\rChcete obrázok i napriek tomu "
+    "pridať?";
+const QString kSizeError =
+    "Do galérie môžete pridávať iba obrázky o veľkosti 32 x 32 alebo 64 x 64 pixlov!";
+
+// Node 0 is the root caption; 1 to 4 are categories.
+constexpr std::string_view kTree = "GALERIA\r\n\tZVIERATA\r\n\tBUDOVY\r\n\t\tDOMY\r\n\tVESMIR\r\n";
+
+// A gallery in the scratch program folder; every message box is recorded and answered with
+// `press_` (a button caption) or its first button.
+class LibraryTest : public AppTest {
+ protected:
+  void SetUp() override {
+    AppTest::SetUp();
+    WriteFileAtomically(home_ / "strom.trv", kTree);
+    answer_ = [this](QDialog* dialog) {
+      if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+        boxes_ << box->text();
+        for (QAbstractButton* b : box->buttons()) {
+          if (press_.isEmpty() || b->text() == press_) {
+            b->click();
+            break;
+          }
+        }
+      }
+      return int(QDialog::Accepted);
+    };
+  }
+
+  static Colorref ColourOf(int category, int picture) {
+    return Rgb(static_cast<uint8_t>(40 * category), static_cast<uint8_t>(picture), 90);
+  }
+  void AddPictures(int category, int first, int count) {
+    for (int p = first; p < first + count; ++p) {
+      const int side = p < 500 ? 32 : 64;
+      WriteGalleryPicture(home_ / "Data", category, p, Bitmap(side, side, ColourOf(category, p)));
+    }
+  }
+  QTreeWidgetItem* Node(int n) {
+    QTreeWidgetItemIterator it(Main().TreeView1);
+    for (int i = 0; i < n && *it; ++i) ++it;
+    return *it;
+  }
+  void Choose(int n) { Main().TreeView1->setCurrentItem(Node(n)); }
+  // Selected without the tree's own report, for calling the filling directly.
+  void Select(int n) {
+    QSignalBlocker quiet(Main().TreeView1);
+    Main().TreeView1->setCurrentItem(Node(n));
+  }
+  void SetOutput(int index) {
+    Main().ComboBox1->setCurrentIndex(index);
+    Main().ComboBox1Change(Main().ComboBox1);
+  }
+
+  QStringList boxes_;
+  QString press_;
+};
+
+TEST_F(LibraryTest, OpeningLoadsTheTreeIntoAPanelAlongTheBottomEdge) {
+  Start();
+  TMainZorna& m = Main();
+  m.BtnGalleryClick(m.BtnGallery);
+  ASSERT_FALSE(m.Kniznica->isHidden());
+  EXPECT_EQ(m.Kniznica->geometry(), QRect(0, 768 - 528, 1024, 528));
+  EXPECT_EQ(m.TreeView1->topLevelItemCount(), 1);
+  EXPECT_EQ(Node(3)->text(0), "DOMY");
+  EXPECT_EQ(Node(3)->parent(), Node(2));
+  EXPECT_TRUE(
+      messages_.contains("Vľavo dolu si vyberte kategóriu a potom klknite na vybraný obrázok."));
+  m.BtnGalleryClick(m.BtnGallery);
+  EXPECT_TRUE(m.Kniznica->isHidden());
+  // A tree that cannot be read is reported and the panel stays closed.
+  fs::remove(home_ / "strom.trv");
+  EXPECT_THROW(m.BtnGalleryClick(m.BtnGallery), Error);
+  EXPECT_TRUE(m.Kniznica->isHidden());
+  // Below 600 pixels the user is told that not every picture can be seen; the panel keeps the
+  // top 240 pixels free at any height.
+  WriteFileAtomically(home_ / "strom.trv", kTree);
+  m.resize(800, 560);
+  m.BtnGalleryClick(m.Action("Gallery"));
+  EXPECT_EQ(m.Kniznica->geometry(), QRect(0, 240, 800, 320));
+  ASSERT_EQ(boxes_.size(), 1);
+  EXPECT_TRUE(boxes_[0].startsWith("Máte nastavenú oblasť obrazovky menšiu ako 800 x 600."));
+  // The search box, once the search bar has one, takes the keyboard on each opening.
+  auto* edit = new QLineEdit(m.Panel5);
+  edit->setObjectName("Edit2");
+  m.BtnGalleryClick(m.BtnGallery);
+  m.BtnGalleryClick(m.BtnGallery);
+  EXPECT_EQ(m.focusWidget(), edit);
+}
+
+TEST_F(LibraryTest, TheRootAndTheLoadedCategoryLoadNothing) {
+  AddPictures(0, 0, 2);
+  AddPictures(1, 0, 3);
+  Start();
+  TMainZorna& m = Main();
+  m.BtnGalleryClick(m.BtnGallery);
+  Choose(0);
+  EXPECT_EQ(m.ImageList3.Count(), 0);
+  EXPECT_EQ(m.Label5->text(), "-----");
+  Choose(1);
+  ASSERT_EQ(m.ImageList3.Count(), 3);
+  EXPECT_EQ(m.ToolBar1->PicturesShown(), 3);
+  EXPECT_EQ(m.Label5->text(), "1");
+  // Filling the loaded category again would show the changed file.
+  fs::remove(home_ / "Data" / "1000.iko");
+  WriteGalleryPicture(home_ / "Data", 1, 0, Bitmap(32, 32, Rgb(1, 2, 3)));
+  m.FillCategory(Node(1));
+  EXPECT_EQ(m.ImageList3.Picture(0).Pixel(5, 5), ColourOf(1, 0));
+  // Closing and opening reloads the tree and selects the category again, and its pictures are
+  // still on the buttons: the tree's empty selection while it loads takes nothing away.
+  m.BtnGalleryClick(m.BtnGallery);
+  m.BtnGalleryClick(m.BtnGallery);
+  EXPECT_EQ(m.TreeView1->currentItem(), Node(1));
+  EXPECT_EQ(m.ToolBar1->Images(), &m.ImageList3);
+  EXPECT_EQ(m.ToolBar1->PicturesShown(), 3);
+  EXPECT_EQ(m.ImageList3.Picture(0).Pixel(5, 5), ColourOf(1, 0));
+}
+
+TEST_F(LibraryTest, ToolbarsFollowTheSizesACategoryHas) {
+  AddPictures(1, 0, 2);  // small and large
+  AddPictures(1, 500, 2);
+  AddPictures(2, 0, 3);    // small only
+  AddPictures(3, 500, 4);  // large only; 4 has none
+  Start();
+  TMainZorna& m = Main();
+  m.BtnGalleryClick(m.BtnGallery);
+  Choose(1);
+  EXPECT_FALSE(m.ToolBar1->isHidden());
+  EXPECT_FALSE(m.ToolBar2->isHidden());
+  EXPECT_EQ(m.Panel2->AlignOf(m.ToolBar2), Align::Bottom);
+  EXPECT_EQ(m.ToolBar2->height(), 158);
+  EXPECT_EQ(m.ToolBar2->geometry().bottom(), m.Panel2->contentsRect().bottom());
+  EXPECT_EQ(m.ToolBar2->PicturesShown(), 2);
+  Choose(3);
+  EXPECT_TRUE(m.ToolBar1->isHidden());
+  EXPECT_FALSE(m.ToolBar2->isHidden());
+  EXPECT_EQ(m.ToolBar2->geometry(), m.Panel2->contentsRect());
+  EXPECT_EQ(m.ToolBar2->PicturesShown(), 4);
+  Choose(4);
+  EXPECT_EQ(m.ImageList3.Count() + m.ImageList4.Count(), 0);
+  EXPECT_TRUE(m.ToolBar1->isHidden());
+  EXPECT_TRUE(m.ToolBar2->isHidden());
+  Choose(2);
+  EXPECT_FALSE(m.ToolBar1->isHidden());
+  EXPECT_TRUE(m.ToolBar2->isHidden());
+  EXPECT_EQ(m.ToolBar1->PicturesShown(), 3);
+  EXPECT_EQ(m.ToolBar2->PicturesShown(), 0);
+}
+
+TEST_F(LibraryTest, ACategoryChosenDuringAFillingLeavesOnlyItsOwnPictures) {
+  AddPictures(1, 0, 5);
+  AddPictures(2, 0, 2);
+  AddPictures(2, 500, 1);
+  Start();
+  TMainZorna& m = Main();
+  m.BtnGalleryClick(m.BtnGallery);
+  // The choice arrives while the first picture of category 1 lets events through.
+  QTimer::singleShot(0, &m, [&] { Choose(2); });
+  Choose(1);
+  EXPECT_EQ(m.Label5->text(), "2");
+  ASSERT_EQ(m.ImageList3.Count(), 2);
+  EXPECT_EQ(m.ImageList3.Picture(1).Pixel(0, 0), ColourOf(2, 1));
+  EXPECT_EQ(m.ImageList4.Count(), 1);
+  EXPECT_EQ(m.ToolBar1->PicturesShown(), 2);
+  // Closing and opening the panel meanwhile loads the tree anew, which selects the category
+  // again: its filling must still end with all of its pictures.
+  QTimer::singleShot(0, &m, [&] {
+    m.BtnGalleryClick(m.BtnGallery);
+    m.BtnGalleryClick(m.BtnGallery);
+  });
+  Choose(1);
+  EXPECT_FALSE(m.Kniznica->isHidden());
+  EXPECT_EQ(m.TreeView1->currentItem(), Node(1));
+  EXPECT_EQ(m.ImageList3.Count(), 5);
+  EXPECT_EQ(m.ToolBar1->PicturesShown(), 5);
+}
+
+TEST_F(LibraryTest, ADamagedPictureStopsTheFillingAndKeepsThePicturesBeforeIt) {
+  AddPictures(1, 0, 2);
+  WriteFileAtomically(home_ / "Data" / "1002.iko", std::string_view("\x09\x09\x09", 3));
+  AddPictures(1, 3, 1);
+  Start();
+  TMainZorna& m = Main();
+  m.BtnGalleryClick(m.BtnGallery);
+  Select(1);
+  EXPECT_THROW(m.FillCategory(Node(1)), Error);
+  EXPECT_EQ(m.ImageList3.Count(), 2);
+  EXPECT_EQ(m.ToolBar1->PicturesShown(), 2);
+}
+
+TEST_F(LibraryTest, TheResultIsAddedUnderTheNextNumberOfItsSizeAfterAQuestion) {
+  AddPictures(1, 500, 4);
+  Start();
+  TMainZorna& m = Main();
+  m.BtnGalleryClick(m.BtnGallery);
+  Choose(1);
+  SetOutput(3);  // 64 x 64
+  m.Image2->SetPicture(Bitmap(64, 64, Rgb(1, 2, 3)));
+  press_ = "Án&o";
+  m.SpeedButton16Click(m.SpeedButton16);
+  EXPECT_EQ(boxes_, QStringList{kAddQuestion});
+  EXPECT_TRUE(fs::exists(home_ / "Data" / "1504.iko"));
+  ASSERT_EQ(m.ImageList4.Count(), 5);
+  EXPECT_EQ(m.ImageList4.Picture(4).Pixel(0, 0), Rgb(1, 2, 3));
+  EXPECT_EQ(m.Label5->text(), "1");
+  // The first small picture asks otherwise; No adds nothing.
+  boxes_.clear();
+  SetOutput(2);
+  press_ = "&Nie";
+  m.SpeedButton16Click(m.SpeedButton16);
+  EXPECT_EQ(boxes_, QStringList{kFirstOfItsSize});
+  EXPECT_FALSE(fs::exists(home_ / "Data" / "1000.iko"));
+  // 16 x 16 is no gallery size.
+  boxes_.clear();
+  SetOutput(1);
+  m.SpeedButton16Click(m.SpeedButton16);
+  EXPECT_EQ(boxes_, QStringList{kSizeError});
+  // The root caption is no category.
+  boxes_.clear();
+  SetOutput(2);
+  Choose(0);
+  m.Label5->setText("-----");
+  m.SpeedButton16Click(m.SpeedButton16);
+  EXPECT_EQ(boxes_,
+            QStringList{"Najskôr vyberte sekciu v galérii, do ktorej chcete svoj obrázok pridať!"});
+  EXPECT_FALSE(fs::exists(home_ / "Data" / "0000.iko"));
+}
+
+TEST_F(LibraryTest, AnUnwritableGalleryFolderIsSaidBeforeAnyQuestion) {
+  if (::geteuid() == 0) GTEST_SKIP() << "the superuser writes into any folder";
+  AddPictures(1, 0, 1);
+  Start();
+  TMainZorna& m = Main();
+  m.BtnGalleryClick(m.BtnGallery);
+  Choose(1);
+  fs::permissions(home_ / "Data", fs::perms::owner_write, fs::perm_options::remove);
+  m.SpeedButton16Click(m.SpeedButton16);
+  fs::permissions(home_ / "Data", fs::perms::owner_write, fs::perm_options::add);
+  ASSERT_EQ(boxes_.size(), 1);
+  EXPECT_TRUE(boxes_[0].contains("sa nedá zapisovať")) << boxes_[0].toStdString();
+}
+
+TEST_F(LibraryTest, ADamagedUpdateKeepsTheOldGalleryAndIsToldOnce) {
+  AddPictures(1, 0, 2);
+  fs::create_directories(home_ / "Data" / ".zorna-update" / "Data");
+  Start();
+  EXPECT_FALSE(fs::exists(home_ / "Data" / ".zorna-update"));  // a crashed import's leftovers
+  TMainZorna& m = Main();
+  WriteFileAtomically(home_ / "Data" / "zorna.mk", std::string_view("no pack at all"));
+  m.FormResize();
+  m.FormResize();
+  ASSERT_EQ(boxes_.size(), 1);
+  EXPECT_TRUE(boxes_[0].contains("poškodená")) << boxes_[0].toStdString();
+  EXPECT_TRUE(fs::exists(home_ / "Data" / "1000.iko"));
+  EXPECT_TRUE(fs::exists(home_ / "Data" / "1001.iko"));
+  EXPECT_FALSE(fs::exists(home_ / "Data" / "zorna.mk"));
+  EXPECT_TRUE(m.Working->isHidden());
+  EXPECT_FALSE(m.BtnGallery->isHidden());
+}
+
+// A pack made as the maintenance tool makes it, pictures named relative to "Data": picture 0 of
+// category 2.
+void DeliverUpdate(const fs::path& scratch, const fs::path& home) {
+  const fs::path made = scratch / "made";
+  fs::create_directories(made);
+  WriteGalleryPicture(made, 2, 0, Bitmap(32, 32, Rgb(7, 8, 9)));
+  const fs::path back = fs::current_path();
+  fs::current_path(made);
+  ASSERT_TRUE(ZbalSubory({"2000.iko"}, (home / "Data" / "zorna.mk").string()).completed);
+  fs::current_path(back);
+}
+
+TEST_F(LibraryTest, AResizeDuringTheImportStartsNoSecondOne) {
+  AddPictures(1, 0, 1);
+  DeliverUpdate(root_, home_);
+  Start();
+  TMainZorna& m = Main();
+  bool working_during_second = false;
+  bool gallery_button_hidden_during_second = false;
+  QTimer::singleShot(0, &m, [&] {
+    m.FormResize();
+    working_during_second = !m.Working->isHidden();
+    gallery_button_hidden_during_second = m.BtnGallery->isHidden();
+  });
+  m.FormResize();
+  EXPECT_TRUE(working_during_second);
+  EXPECT_TRUE(gallery_button_hidden_during_second);
+  EXPECT_TRUE(boxes_.isEmpty()) << boxes_.join('\n').toStdString();
+  EXPECT_TRUE(fs::exists(home_ / "Data" / "2000.iko"));
+  EXPECT_FALSE(fs::exists(home_ / "Data" / "1000.iko"));
+  EXPECT_FALSE(fs::exists(home_ / "Data" / "zorna.mk"));
+  EXPECT_TRUE(m.Working->isHidden());
+}
+
+// The first resize comes before the window is on the screen; the user is to see the progress.
+TEST_F(LibraryTest, AnUpdateWaitsForTheWindowsFirstPaint) {
+  DeliverUpdate(root_, home_);
+  Start();
+  TMainZorna& m = Main();
+  m.show();
+  EXPECT_TRUE(fs::exists(home_ / "Data" / "zorna.mk"));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !fs::exists(home_ / "Data" / "zorna.mk"); }, 10000));
+  EXPECT_TRUE(fs::exists(home_ / "Data" / "2000.iko"));
+  EXPECT_TRUE(m.Working->isHidden());
+}
+
+}  // namespace
+}  // namespace zorna::app::testing
