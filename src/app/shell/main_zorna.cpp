@@ -46,6 +46,7 @@ TMainZorna::TMainZorna() {
   SetUpResultPanel();
   SetUpPlacement();
   SetUpLibrary();
+  SetUpSearchBar();
   SetUpLibraryMenu();
   SetUpGalleryUpdate();
   SetUpMaintenance();

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "app/widgets/align_panel.h"
+#include "app/widgets/font_dialog.h"
 #include "app/widgets/image_control.h"
 #include "app/widgets/picture_grid.h"
 #include "artwork/background_tiles.h"
@@ -197,6 +199,25 @@ class TMainZorna : public QWidget {
   ImageList ImageList3{32, 32, 135};  // small pictures of the current category
   ImageList ImageList4{64, 64, 40};   // large pictures of the current category
 
+  // --- The search bar above the tree: search and typed text (main_zorna_search.cpp) ---
+  void SpeedButton13Click(QObject* sender);  // search mode on and off
+  void SpeedButton14Click(QObject* sender);  // text mode on and off
+  // Searches the tree (search mode, any sender) or, with sender SpeedButton8 in text mode,
+  // renders the text into the screen picture.
+  void Edit2Change(QObject* sender);
+  void Edit2KeyUp(int key);
+  void Edit2Enter(QObject* sender);
+  void Edit2Exit(QObject* sender);
+  void SpeedButton15Click(QObject* sender);  // the text's font
+  ImageControl* Image6 = nullptr;            // the bar's stretched background
+  QToolButton* SpeedButton13 = nullptr;
+  QToolButton* SpeedButton14 = nullptr;
+  QLineEdit* Edit2 = nullptr;
+  QToolButton* SpeedButton8 = nullptr;   // go: search again or render the text
+  QToolButton* SpeedButton15 = nullptr;  // on the main form, shown by the first rendering
+  TextFontDialog* FontDialog1 = nullptr;
+  QLabel* Label12 = nullptr;  // paints the typed text in its font
+
   // --- The library's picture menu (main_zorna_library_pictures.cpp) ---
   void ToolButton1Click(QObject* sender);
   void ToolButton27Click(QObject* sender);
@@ -235,6 +256,7 @@ class TMainZorna : public QWidget {
   void SetUpResultPanel();
   void SetUpPlacement();
   void SetUpLibrary();
+  void SetUpSearchBar();
   void SetUpLibraryMenu();
   void SetUpGalleryUpdate();
   void SetUpMaintenance();
@@ -245,6 +267,8 @@ class TMainZorna : public QWidget {
   void BuildToolPanel(ToolPanel& p, const QString& word, const QString& caption);
   void ComposeAt(int x, int y);
   void ShowPlaceHint();
+  void SearchTree();
+  void RenderTypedText();
   // The library panel along the bottom edge, as wide as the window, keeping its height.
   void DockLibrary();
   // The list holding the picture last clicked and its index there; nullptr when the lists no

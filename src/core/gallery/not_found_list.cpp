@@ -48,10 +48,10 @@ std::string FormatNotFoundList(const std::vector<std::string>& lines) {
   return text;
 }
 
-void RecordNotFound(std::vector<std::string>& lines, const std::string& key) {
-  if (CharacterCount(key) < kShortestInnerMatch) return;
+bool RecordNotFound(std::vector<std::string>& lines, const std::string& key) {
+  if (CharacterCount(key) < kShortestInnerMatch) return false;
   const std::string stored = Utf8ToCp1250(key);
-  if (!IsSearchText(stored) || Cp1250ToUtf8(stored) != key) return;
+  if (!IsSearchText(stored) || Cp1250ToUtf8(stored) != key) return false;
   // Starting the scan again after a removal meets the same lines in the same order, so one pass
   // that drops them as it goes gives the same list, also for a huge file of repeated lines.
   size_t kept = 0;
@@ -60,7 +60,7 @@ void RecordNotFound(std::vector<std::string>& lines, const std::string& key) {
       // The key is there already: the lines from here on stay as they are.
       lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(kept),
                   lines.begin() + static_cast<std::ptrdiff_t>(i));
-      return;
+      return kept != i;
     }
     if (key.find(lines[i]) != std::string::npos) continue;
     if (kept != i) lines[kept] = std::move(lines[i]);
@@ -68,6 +68,7 @@ void RecordNotFound(std::vector<std::string>& lines, const std::string& key) {
   }
   lines.resize(kept);
   lines.push_back(key);
+  return true;
 }
 
 std::vector<std::string> ReadNotFoundList(const std::filesystem::path& path) {

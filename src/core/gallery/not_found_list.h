@@ -30,7 +30,8 @@ std::string FormatNotFoundList(const std::vector<std::string>& lines);
 // that code page 1250 lacks). Otherwise the lines are scanned from the first: a line equal to
 // the key leaves the list as it is; a line found inside the key (an earlier, shorter try of the
 // same search) is removed and the scan starts again; past the last line the key is appended.
-void RecordNotFound(std::vector<std::string>& lines, const std::string& key);
+// Returns whether the list changed.
+bool RecordNotFound(std::vector<std::string>& lines, const std::string& key);
 
 // Reads the list from its file; a missing file is an empty list. A file that exists but cannot
 // be read (or a folder of that name) throws CannotOpenFile, so that the caller can keep it from
