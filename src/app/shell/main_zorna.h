@@ -296,6 +296,7 @@ class TMainZorna : public QWidget {
   bool importing_update_ = false;
   bool update_after_first_paint_ = false;
   std::vector<QTreeWidgetItem*> tree_nodes_;  // TreeView1's nodes by category number
+  std::vector<std::string> tree_captions_;    // their captions, which the tree never edits
 };
 
 // Shared by the panels' build steps: a flat picture button and a drop-down list that takes the

@@ -108,6 +108,8 @@ void TMainZorna::LoadTree() {
   for (QTreeWidgetItem* node : top) node->setExpanded(true);
   loading_tree_ = false;
   tree_nodes_ = std::move(nodes);
+  tree_captions_.clear();
+  for (const CategoryNode& node : tree) tree_captions_.push_back(node.caption);
 }
 
 void TMainZorna::BtnGalleryClick(QObject*) {

@@ -162,11 +162,8 @@ void TMainZorna::Edit2Change(QObject* sender) {
 }
 
 void TMainZorna::SearchTree() {
-  std::vector<std::string> captions;
-  captions.reserve(tree_nodes_.size());
-  for (const QTreeWidgetItem* node : tree_nodes_) captions.push_back(node->text(0).toStdString());
   const int current = CisloNaZaciatku(Label5->text().toStdString());
-  const SearchResult result = SearchGallery(Edit2->text().toStdString(), captions, current);
+  const SearchResult result = SearchGallery(Edit2->text().toStdString(), tree_captions_, current);
   if (!result.searched) return;
   if (result.found) {
     TreeView1->setCurrentItem(tree_nodes_[static_cast<size_t>(*result.found)]);
