@@ -1,6 +1,6 @@
 // The search bar: its two modes, the search of the tree as the user types and the typed text
 // rendered onto the screen picture.
-#include <QFontDatabase>
+#include <QTest>
 #include <QTreeWidgetItemIterator>
 #include <filesystem>
 
@@ -65,7 +65,11 @@ class SearchBarTest : public AppTest {
 TEST_F(SearchBarTest, EachModeButtonTakesTheBarAndGivesItBack) {
   Start();
   TMainZorna& m = Main();
+  m.show();
+  m.BtnGalleryClick(m.BtnGallery);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&m));
   m.SpeedButton13Click(m.SpeedButton13);
+  EXPECT_TRUE(m.Edit2->hasFocus());
   EXPECT_EQ(m.SpeedButton13->x(), 0);
   EXPECT_FALSE(m.Edit2->isHidden());
   EXPECT_FALSE(m.SpeedButton8->isHidden());
