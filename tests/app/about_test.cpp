@@ -1,3 +1,5 @@
+#include <QApplication>
+#include <QEnterEvent>
 #include <QUrlQuery>
 #include <fstream>
 
@@ -89,6 +91,24 @@ TEST_F(AboutTest, CountsFilesStartingWithADigitButNotWhileTheHelpPageIsShown) {
   About().hide();  // closing the box puts the help page aside
   About().FormActivate();
   EXPECT_EQ(About().Label16->text(), "4");
+}
+
+TEST_F(AboutTest, ALinkShowsTheHandOverTheWholeScreenUntilThePointerLeavesIt) {
+  Start();
+  QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(About().Label14, &enter);
+  ASSERT_NE(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::PointingHandCursor);
+  QApplication::sendEvent(About().Label4, &enter);  // from one link straight to the next
+  QApplication::sendEvent(About().Label14, &leave);
+  EXPECT_NE(QApplication::overrideCursor(), nullptr);
+  QApplication::sendEvent(About().Label4, &leave);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  About().show();
+  QApplication::sendEvent(About().Label9, &enter);
+  About().hide();  // the box closed with the pointer on a link
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(AboutTest, HelpFillsTheBoxAndAMissingPageShowsTheBrowsersOwnText) {
