@@ -162,11 +162,5 @@ BENCHMARK(BM_ImportUpdate2000WithoutWindow)
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  the_program.reset();
-  benchmark::Shutdown();
-  return 0;
+  return RunWindowBenchmarks(argc, argv, [] { the_program.reset(); });
 }

@@ -3,6 +3,7 @@
 // window benchmarks: a tree file, a settings file whose hints are used up, a screen picture, and
 // whatever else the benchmark puts into the program folder before the windows are made. The
 // library panel is open.
+#include <benchmark/benchmark.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -16,6 +17,18 @@
 #include "app/shell/forms.h"
 #include "app/shell/main_zorna.h"
 #include "picture/picture_file.h"
+
+// A window benchmark's main: the offscreen application around the benchmarks; `done` lets the
+// benchmark's windows go before the application object does.
+inline int RunWindowBenchmarks(int argc, char** argv, const std::function<void()>& done) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  done();
+  benchmark::Shutdown();
+  return 0;
+}
 
 class ScratchProgram {
  public:

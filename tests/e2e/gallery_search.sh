@@ -15,14 +15,8 @@ convert -size "${SCREEN_W}x${SCREEN_H}" xc:'#808080' -type TrueColor "BMP3:$WORK
 export ZORNA_SCREEN_IMAGE="$WORK/screen.bmp"
 seed_settings "3=2" "4=2" "10=2"
 start_zorna
-xdotool key ctrl+g
-# The search button of the bar at the top of the panel, which leaves the top 240 pixels free.
-gallery_open() {
-  import -window root "$WORK/shot.png"
-  [ "$(pixel_at "$WORK/shot.png" 100 300)" != "#808080" ]
-}
-eventually 20 gallery_open >/dev/null || { echo "the gallery did not open"; exit 1; }
-xdotool mousemove --sync 44 263 click 1
+open_gallery
+xdotool mousemove --sync 44 263 click 1  # "Vyhľadať obrázok", at the top of the panel
 sleep 0.3
 xdotool type --delay 60 mobil
 

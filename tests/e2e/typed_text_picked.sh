@@ -8,12 +8,7 @@ export ZORNA_SCREEN_IMAGE="$WORK/screen.bmp"
 printf 'GAL\xc9RIA\r\n\tTEXT\r\n' >"$ZORNA_HOME/strom.trv"
 seed_settings "3=2" "4=2" "10=2"
 start_zorna
-xdotool key ctrl+g
-gallery_open() {
-  import -window root "$WORK/shot.png"
-  [ "$(pixel_at "$WORK/shot.png" 100 300)" != "#808080" ]
-}
-eventually 20 gallery_open >/dev/null || { echo "the gallery did not open"; exit 1; }
+open_gallery
 xdotool mousemove --sync 92 263 click 1  # "Snímať napísaný text"
 sleep 0.3
 xdotool type --delay 60 Zorna

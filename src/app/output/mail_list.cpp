@@ -19,13 +19,7 @@ void FitToWidth(QLabel* label, int width) {
 }  // namespace
 
 TMailList::TMailList(QWidget* parent) : QDialog(parent) {
-  setObjectName("MailList");
-  setWindowTitle("Pridanie do mailinglistu.");
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(333, 88);
-  QFont small = font();
-  small.setPixelSize(11);
-  setFont(small);
+  MakeFixedDialog(this, "MailList", "Pridanie do mailinglistu.", QSize(333, 88));
   Label1 = new QLabel("Chcem dostávať pravidelné informácie o novinkách tohoto programu.", this);
   Label1->setObjectName("Label1");
   Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

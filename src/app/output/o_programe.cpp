@@ -11,6 +11,7 @@
 #include "app/platform/messages.h"
 #include "app/platform/program_folder.h"
 #include "app/shell/main_zorna.h"
+#include "app/widgets/dialog_buttons.h"
 #include "app/widgets/glyph_icon.h"
 #include "app/widgets/screen_centre.h"
 #include "artwork/bar_glyphs.h"
@@ -61,13 +62,7 @@ QFont TitleFont() {
 
 TOPrograme::TOPrograme(TMainZorna& main, TMailList& mail_list)
     : QDialog(&main), main_(main), mail_list_(mail_list) {
-  setObjectName("OPrograme");
-  setWindowTitle("O programe");
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(296, 211);
-  QFont small = font();
-  small.setPixelSize(11);
-  setFont(small);
+  MakeFixedDialog(this, "OPrograme", "O programe", QSize(296, 211));
   QPalette black = palette();
   black.setColor(QPalette::Window, Qt::black);
   setPalette(black);
