@@ -3,22 +3,17 @@
 // the first picture's button has been painted; and the gallery update of a pack of 2 000
 // pictures installed at the window's resize.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QTreeWidgetItemIterator>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 
-#include "app/platform/messages.h"
-#include "app/shell/forms.h"
-#include "app/shell/main_zorna.h"
 #include "gallery/gallery_bitmap.h"
 #include "gallery/gallery_update.h"
 #include "picture/picture_file.h"
+#include "scratch_program.h"
 #include "support/pack_file.h"
 
 namespace fs = std::filesystem;
@@ -40,47 +35,18 @@ Bitmap Picture(int side, int number) {
   return b;
 }
 
-class Program {
+class Program : public ScratchProgram {
  public:
-  Program() {
-    fs::create_directories(home_ / "Data");
-    fs::create_directories(root_ / "config");
-    std::ofstream(home_ / "strom.trv", std::ios::binary) << kTree;
-    std::ofstream(root_ / "config" / "Zorna.ini", std::ios::binary)
-        << "[Dial\xF3g]\r\n1=2\r\n3=2\r\n10=2\r\n";
-    WriteBmpFile(root_ / "screen.bmp", Bitmap(1280, 1024, Rgb(90, 120, 150)));
-    for (int p = 0; p < 135; ++p) WriteGalleryPicture(home_ / "Data", 1, p, Picture(32, p));
-    for (int p = 500; p < 540; ++p) WriteGalleryPicture(home_ / "Data", 1, p, Picture(64, p));
-    qputenv("ZORNA_HOME", QByteArray::fromStdString(home_.string()));
-    qputenv("ZORNA_CONFIG_DIR", QByteArray::fromStdString((root_ / "config").string()));
-    qputenv("ZORNA_SCREEN_IMAGE", QByteArray::fromStdString((root_ / "screen.bmp").string()));
-    app::SetMessagePresenter([](const QString&, bool) {});
-    app::SetModalRunner([](QDialog*) { return 0; });
-    app::CreateForms();
-    Main().setGeometry(0, 0, 1280, 1024);
-    Main().show();
-    QApplication::processEvents();
-    Main().BtnGalleryClick(nullptr);
-    QApplication::processEvents();
-  }
-  ~Program() {
-    app::DestroyForms();
-    std::error_code ec;
-    fs::current_path(fs::temp_directory_path(), ec);
-    fs::remove_all(root_, ec);
-  }
-  TMainZorna& Main() { return *app::AllForms().MainZorna; }
-  QTreeWidgetItem* Node(int n) {
-    QTreeWidgetItemIterator it(Main().TreeView1);
-    for (int i = 0; i < n && *it; ++i) ++it;
-    return *it;
-  }
-  const fs::path& Root() const { return root_; }
-  const fs::path& Home() const { return home_; }
-
- private:
-  fs::path root_ = fs::temp_directory_path() / ("zorna-bench-library-" + std::to_string(getpid()));
-  fs::path home_ = root_ / "home";
+  Program()
+      : ScratchProgram("library", kTree, "1=2\r\n3=2\r\n10=2\r\n", QSize(1280, 1024),
+                       [](const fs::path& home) {
+                         for (int p = 0; p < 135; ++p) {
+                           WriteGalleryPicture(home / "Data", 1, p, Picture(32, p));
+                         }
+                         for (int p = 500; p < 540; ++p) {
+                           WriteGalleryPicture(home / "Data", 1, p, Picture(64, p));
+                         }
+                       }) {}
 };
 
 // Made by the first benchmark that needs it and gone before the application object is.
@@ -196,11 +162,5 @@ BENCHMARK(BM_ImportUpdate2000WithoutWindow)
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  the_program.reset();
-  benchmark::Shutdown();
-  return 0;
+  return RunWindowBenchmarks(argc, argv, [] { the_program.reset(); });
 }

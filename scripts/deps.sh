@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl1-mesa-dev
   libjpeg62-turbo-dev libpng-dev zlib1g-dev libcli11-dev librsvg2-dev tango-icon-theme
   libgtest-dev googletest libbenchmark-dev clang libclang-rt-14-dev
-  fonts-liberation2 xvfb xauth xdotool x11-apps imagemagick icoutils python3 python3-pil libgdk-pixbuf2.0-bin
+  fonts-liberation2 fonts-urw-base35 xvfb xauth xdotool x11-apps imagemagick icoutils python3 python3-pil libgdk-pixbuf2.0-bin
   python3-gi gir1.2-gdkpixbuf-2.0
   x11-xserver-utils xclip procps libxcb1-dev libwayland-dev libwayland-bin wl-clipboard
   qt6-wayland dbus-daemon sway swaybg wayvnc grim wtype pipewire

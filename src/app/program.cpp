@@ -6,6 +6,8 @@
 #include "app/editor/dlg_upravit.h"
 #include "app/output/dlg_ikona.h"
 #include "app/output/dlg_jpeg.h"
+#include "app/output/mail_list.h"
+#include "app/output/o_programe.h"
 #include "app/output/save_result.h"
 #include "app/platform/clipboard_keeper.h"
 #include "app/platform/messages.h"
@@ -69,7 +71,8 @@ bool CreateForms() {
           SaveSettings(written);
         });
   }
-  // The about box "O programe" takes its place here, before the shadow editor.
+  forms.MailList = new TMailList(forms.MainZorna);
+  forms.OPrograme = new TOPrograme(*forms.MainZorna, *forms.MailList);
   forms.Upravit = new TUpravit(*forms.MainZorna);
   forms.DlgSkin = new TDlgSkin(*forms.MainZorna);
   RunGuarded([&] { forms.DlgSkin->FormCreate(); });

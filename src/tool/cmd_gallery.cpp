@@ -1,5 +1,6 @@
-// gallery: the group of the gallery's commands (tree, list, add, update, import, and files,
-// shift, encode, info, pack of the maintenance panel), over the same core code as the program.
+// gallery: the group of the gallery's commands (tree, list, search, add, update, import, and
+// files, shift, encode, info, pack of the maintenance panel), over the same core code as the
+// program.
 #include <iostream>
 #include <memory>
 #include <utility>

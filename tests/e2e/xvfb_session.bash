@@ -97,6 +97,16 @@ start_zorna() {
   eventually 30 zorna_painted || { echo "the window did not appear painted"; exit 1; }
 }
 
+# Ctrl+G, then waits until the library panel, which leaves the top 240 pixels free, covers the
+# screen picture.
+gallery_covers_screen() {
+  [ "$(pixel_at x:root 100 300)" != "$(pixel_at "$ZORNA_SCREEN_IMAGE" 100 300)" ]
+}
+open_gallery() {
+  xdotool key ctrl+g
+  eventually 20 gallery_covers_screen >/dev/null || { echo "the gallery did not open"; exit 1; }
+}
+
 wait_zorna_exit() {
   for _ in $(seq 100); do kill -0 "$ZORNA_PID" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$ZORNA_PID" 2>/dev/null; then echo "the program did not end"; exit 1; fi

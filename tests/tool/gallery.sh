@@ -31,6 +31,20 @@ printf '0\t0\tGALÉRIA\n1\t1\tZARIADENIA\n2\t2\tPEVNÝ DISK\n3\t2\tĎALŠIE ZARI
 cmp -s out.txt want.txt || fail "tree: $(cat out.txt)"
 (cd home && "$TOOL" gallery tree | cmp -s - ../want.txt) || fail "tree without -C"
 
+# The program's search: synonyms, the start after the current category, matching inside a
+# caption from four characters on.
+expect 0 gallery search myš -C home
+[[ "$(cat out.txt)" == $'3\tĎALŠIE ZARIADENIA' ]] || fail "search myš: $(cat out.txt)"
+expect 0 gallery search Mobil --from 4 -C home
+[[ "$(cat out.txt)" == $'4\tTELEFÓN' ]] || fail "search mobil: $(cat out.txt)"
+expect 0 gallery search zar --from 1 -C home
+[[ "$(cut -f1 out.txt)" == 1 ]] || fail "search zar: $(cat out.txt)"
+expect 0 gallery search zari --from 1 -C home
+[[ "$(cut -f1 out.txt)" == 3 ]] || fail "search zari: $(cat out.txt)"
+expect 3 gallery search te -C home
+expect 3 gallery search "$(head -c 10000 /dev/zero | tr '\0' 'q')" -C home
+expect 2 gallery search disk --from -1 -C home
+
 # 5000, 5001 and 5003: the run stops at the missing 5002; large ones from 500 on.
 for n in 000 001 003 500 501 502 503; do printf 'x' >"home/Data/5$n.iko"; done
 expect 0 gallery list 5 -C home

@@ -27,6 +27,12 @@ bool OpenLink(const QString& address) {
   return true;
 }
 
+bool OpenMail(const QString& mail_text) {
+  const QUrl url(mail_text, QUrl::TolerantMode);
+  if (!url.isValid() || url.scheme() != "mailto") return false;
+  return OpenLink(url.toString(QUrl::FullyEncoded));
+}
+
 void SetLinkOpener(LinkOpener opener) {
   Opener() = std::move(opener);
 }

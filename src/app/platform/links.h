@@ -10,6 +10,10 @@ namespace zorna::app {
 // command line is never run); returns whether the address was handed on.
 bool OpenLink(const QString& address);
 
+// Hands a "mailto:" text written as people read it (blanks and accented letters as they are) to
+// the desktop's mail program, encoded into an address first. Returns whether it was handed on.
+bool OpenMail(const QString& mail_text);
+
 // Tests see the addresses instead of the desktop opening them.
 using LinkOpener = std::function<void(const QUrl& url)>;
 void SetLinkOpener(LinkOpener opener);

@@ -1,8 +1,6 @@
 #include "app/shell/dlg_skin.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -11,6 +9,7 @@
 #include "app/platform/program_folder.h"
 #include "app/shell/main_zorna.h"
 #include "app/shell/settings_access.h"
+#include "app/widgets/screen_centre.h"
 #include "shell/settings.h"
 #include "shell/skin_folders.h"
 
@@ -71,10 +70,7 @@ std::filesystem::path TDlgSkin::SelectedSkinFolder() const {
 void TDlgSkin::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   FormShow();
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->geometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
-  }
+  MoveToScreenCentre(this);
 }
 
 void TDlgSkin::BitBtn2Click(QObject*) {

@@ -9,6 +9,8 @@ class TDlgPozadie;
 class TDlgIkona;
 class TDlgJpeg;
 class SaveResult;
+class TMailList;
+class TOPrograme;
 class TUpravit;
 
 // The program's windows, each created once at start-up in a fixed order and kept for the run.
@@ -19,6 +21,8 @@ struct Forms {
   TDlgPozadie* DlgPozadie = nullptr;
   TDlgJpeg* DlgJpeg = nullptr;
   SaveResult* Saving = nullptr;  // the save dialog and its flow
+  TMailList* MailList = nullptr;
+  TOPrograme* OPrograme = nullptr;
   TUpravit* Upravit = nullptr;
   TDlgSkin* DlgSkin = nullptr;
 };

@@ -46,6 +46,7 @@ TMainZorna::TMainZorna() {
   SetUpResultPanel();
   SetUpPlacement();
   SetUpLibrary();
+  SetUpSearchBar();
   SetUpLibraryMenu();
   SetUpGalleryUpdate();
   SetUpMaintenance();
@@ -53,7 +54,11 @@ TMainZorna::TMainZorna() {
   new PopupKeysFirst(this);
 }
 
-TMainZorna::~TMainZorna() = default;
+TMainZorna::~TMainZorna() {
+  // The search box reports losing the keyboard to the window's handlers, which need the
+  // window's actions: it goes while they are still there.
+  delete Edit2;
+}
 
 QWidget* TMainZorna::FindControl(const QString& name) const {
   if (objectName() == name) return const_cast<TMainZorna*>(this);

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -15,9 +16,11 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "app/widgets/align_panel.h"
+#include "app/widgets/font_dialog.h"
 #include "app/widgets/image_control.h"
 #include "app/widgets/picture_grid.h"
 #include "app/widgets/square_marker.h"
@@ -66,6 +69,9 @@ class TMainZorna : public QWidget {
   void FormCreate(QObject* sender);
   void FormClose();
   QPlainTextEdit* NenajdeneVGalerii = nullptr;  // search texts that found nothing
+  // NenajdeneVGalerii's lines, without empty ones; setting them replaces the whole list.
+  std::vector<std::string> NotFoundLines() const;
+  void SetNotFoundLines(const std::vector<std::string>& lines);
 
   // --- The frame: container, column of panels, timers (main_zorna_frame.cpp) ---
   void ESCExecute(QObject* sender);
@@ -196,6 +202,25 @@ class TMainZorna : public QWidget {
   ImageList ImageList3{32, 32, 135};  // small pictures of the current category
   ImageList ImageList4{64, 64, 40};   // large pictures of the current category
 
+  // --- The search bar above the tree: search and typed text (main_zorna_search.cpp) ---
+  void SpeedButton13Click(QObject* sender);  // search mode on and off
+  void SpeedButton14Click(QObject* sender);  // text mode on and off
+  // Searches the tree (search mode, any sender) or, with sender SpeedButton8 in text mode,
+  // renders the text into the screen picture.
+  void Edit2Change(QObject* sender);
+  void Edit2KeyUp(int key);
+  void Edit2Enter(QObject* sender);
+  void Edit2Exit(QObject* sender);
+  void SpeedButton15Click(QObject* sender);  // the text's font
+  ImageControl* Image6 = nullptr;            // the bar's stretched background
+  QToolButton* SpeedButton13 = nullptr;
+  QToolButton* SpeedButton14 = nullptr;
+  QLineEdit* Edit2 = nullptr;
+  QToolButton* SpeedButton8 = nullptr;   // go: search again or render the text
+  QToolButton* SpeedButton15 = nullptr;  // on the main form, shown by the first rendering
+  TextFontDialog* FontDialog1 = nullptr;
+  QLabel* Label12 = nullptr;  // paints the typed text in its font
+
   // --- The library's picture menu (main_zorna_library_pictures.cpp) ---
   void ToolButton1Click(QObject* sender);
   void ToolButton27Click(QObject* sender);
@@ -254,6 +279,7 @@ class TMainZorna : public QWidget {
   void SetUpResultPanel();
   void SetUpPlacement();
   void SetUpLibrary();
+  void SetUpSearchBar();
   void SetUpLibraryMenu();
   void SetUpGalleryUpdate();
   void SetUpMaintenance();
@@ -265,6 +291,8 @@ class TMainZorna : public QWidget {
   void BuildToolPanel(ToolPanel& p, const QString& word, const QString& caption);
   void ComposeAt(int x, int y);
   void ShowPlaceHint();
+  void SearchTree();
+  void RenderTypedText();
   // The library panel along the bottom edge, as wide as the window, keeping its height.
   void DockLibrary();
   // The list holding the picture last clicked and its index there; nullptr when the lists no
@@ -293,7 +321,8 @@ class TMainZorna : public QWidget {
   bool importing_update_ = false;
   bool update_after_first_paint_ = false;
   std::vector<QTreeWidgetItem*> tree_nodes_;  // TreeView1's nodes by category number
-  bool maintenance_busy_ = false;  // a maintenance job is letting events through
+  bool maintenance_busy_ = false;             // a maintenance job is letting events through
+  std::vector<std::string> tree_captions_;    // their captions, which the tree never edits
 };
 
 // Shared by the panels' build steps: a flat picture button and a drop-down list that takes the

@@ -8,6 +8,8 @@
 #include "app/platform/program_folder.h"
 #include "app/shell/main_zorna.h"
 #include "app/shell/settings_access.h"
+#include "app/widgets/glyph_icon.h"
+#include "artwork/bar_glyphs.h"
 #include "gallery/category_tree.h"
 #include "gallery/gallery_bitmap.h"
 #include "gallery/gallery_files.h"
@@ -42,7 +44,8 @@ void TMainZorna::SetUpLibrary() {
   Panel5->resize(180, 40);
   Panel4->AddAligned(Panel5, Align::Top);
   SpeedButton16 = MakeToolButton(Panel5, "SpeedButton16", "Pridať vytvorený obrázok do galérie");
-  SpeedButton16->setText("+");
+  SpeedButton16->setIcon(GlyphIcon(DrawSearchBarGlyph("SpeedButton16"), 1));
+  SpeedButton16->setIconSize(QSize(32, 32));
   SpeedButton16->setGeometry(117, 0, 40, 40);
   TreeView1 = new QTreeWidget;
   TreeView1->setObjectName("TreeView1");
@@ -105,6 +108,8 @@ void TMainZorna::LoadTree() {
   for (QTreeWidgetItem* node : top) node->setExpanded(true);
   loading_tree_ = false;
   tree_nodes_ = std::move(nodes);
+  tree_captions_.clear();
+  for (const CategoryNode& node : tree) tree_captions_.push_back(node.caption);
 }
 
 void TMainZorna::BtnGalleryClick(QObject*) {
@@ -128,10 +133,7 @@ void TMainZorna::BtnGalleryClick(QObject*) {
   if (!UzZobrazene(3) && shown) {
     ShowPlainMessage("Vľavo dolu si vyberte kategóriu a potom klknite na vybraný obrázok.");
   }
-  // The search box comes with the search bar's own buttons.
-  if (QWidget* edit = FindControl("Edit2"); shown && edit && !edit->isHidden()) {
-    edit->setFocus();
-  }
+  if (shown && !Edit2->isHidden()) Edit2->setFocus();
 }
 
 void TMainZorna::TreeView1Change(QTreeWidgetItem* node) {

@@ -89,13 +89,23 @@ static std::string NotFoundListPath() {
   return AdresarProgramu + std::string(kNotFoundListFile);
 }
 
+std::vector<std::string> TMainZorna::NotFoundLines() const {
+  std::vector<std::string> lines;
+  for (const QString& line : NenajdeneVGalerii->toPlainText().split('\n', Qt::SkipEmptyParts)) {
+    lines.push_back(line.toStdString());
+  }
+  return lines;
+}
+
+void TMainZorna::SetNotFoundLines(const std::vector<std::string>& lines) {
+  QStringList shown;
+  for (const std::string& line : lines) shown << QString::fromStdString(line);
+  NenajdeneVGalerii->setPlainText(shown.join('\n'));
+}
+
 // A missing file is an empty list; a file that cannot be read throws and stays unloaded.
 void TMainZorna::LoadNotFoundList() {
-  QStringList lines;
-  for (const std::string& line : ReadNotFoundList(NotFoundListPath())) {
-    lines << QString::fromStdString(line);
-  }
-  NenajdeneVGalerii->setPlainText(lines.join('\n'));
+  SetNotFoundLines(ReadNotFoundList(NotFoundListPath()));
   not_found_list_loaded_ = true;
 }
 
@@ -103,11 +113,7 @@ void TMainZorna::LoadNotFoundList() {
 // user's file must stay as it is. An empty list deletes the file.
 void TMainZorna::SaveNotFoundList() {
   if (!not_found_list_loaded_) return;
-  std::vector<std::string> lines;
-  for (const QString& line : NenajdeneVGalerii->toPlainText().split('\n', Qt::SkipEmptyParts)) {
-    lines.push_back(line.toStdString());
-  }
-  WriteNotFoundList(NotFoundListPath(), lines);
+  WriteNotFoundList(NotFoundListPath(), NotFoundLines());
 }
 
 void TMainZorna::FormClose() {

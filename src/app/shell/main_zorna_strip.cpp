@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QStyle>
 
+#include "app/output/o_programe.h"
 #include "app/output/save_result.h"
 #include "app/platform/links.h"
 #include "app/platform/messages.h"
@@ -106,10 +107,16 @@ void TMainZorna::BtnRightClick(QObject*) {
 }
 
 void TMainZorna::BtnInfoClick(QObject*) {
-  // The about box arrives with its own window; until then there is nothing to show.
+  if (TOPrograme* about = AllForms().OPrograme) RunModal(about);
 }
 
-void TMainZorna::HELPClick(QObject*) {}
+// The about box opens with the help page filling it.
+void TMainZorna::HELPClick(QObject*) {
+  TOPrograme* about = AllForms().OPrograme;
+  if (!about) return;
+  about->SpeedButton1Click(nullptr);
+  RunModal(about);
+}
 
 void TMainZorna::BtnThemeClick(QObject*) {
   if (TDlgSkin* dialog = AllForms().DlgSkin) RunModal(dialog);

@@ -13,6 +13,16 @@ OkCancelButtons MakeOkCancelButtons(QDialog* dialog) {
   return {ok, cancel};
 }
 
+void MakeFixedDialog(QDialog* dialog, const char* name, const char* title, QSize client) {
+  dialog->setObjectName(name);
+  dialog->setWindowTitle(QString::fromUtf8(title));
+  dialog->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+  dialog->setFixedSize(client);
+  QFont small = dialog->font();
+  small.setPixelSize(11);
+  dialog->setFont(small);
+}
+
 SaveDialogFrame MakeSaveDialogFrame(QDialog* dialog, const char* name, const char* title) {
   dialog->setObjectName(name);
   dialog->setWindowTitle(QString::fromUtf8(title));

@@ -14,6 +14,10 @@ struct OkCancelButtons {
 // CancelBtn; the caller places them.
 OkCancelButtons MakeOkCancelButtons(QDialog* dialog);
 
+// A dialog with a fixed frame and client area, named and titled, in the 11-pixel face that the
+// program's small dialogs were laid out for.
+void MakeFixedDialog(QDialog* dialog, const char* name, const char* title, QSize client);
+
 struct SaveDialogFrame {
   QFrame* bevel;
   QPushButton* ok;

@@ -88,4 +88,16 @@ int NextFreePictureNumber(const fs::path& data_folder, int category, int side) {
   return first + static_cast<int>(free - taken.begin());
 }
 
+int CountGalleryFiles(const fs::path& data_folder, const std::function<bool(int)>& progress) {
+  int count = 0;
+  std::error_code ec;
+  for (fs::directory_iterator it(data_folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    std::error_code kind;
+    if (!name.empty() && name[0] >= '0' && name[0] <= '9' && it->is_regular_file(kind)) ++count;
+    if (count % kGalleryCountStep == 0 && !progress(count)) break;
+  }
+  return count;
+}
+
 }  // namespace zorna

@@ -1,5 +1,6 @@
 #pragma once
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -48,5 +49,14 @@ std::vector<int> CategoryPictureNumbers(const std::filesystem::path& data_folder
 // letter case. Throws Error for another side, or when the category's numbers of that size are
 // all taken. A missing gallery folder gives 0 or 500.
 int NextFreePictureNumber(const std::filesystem::path& data_folder, int category, int side);
+
+// The gallery's pictures as the about box counts them: the files (folders do not count) of the
+// gallery folder whose names start with a digit. After every entry looked at, while the count
+// so far is a multiple of kGalleryCountStep (0 too), progress is told the count; it returns false
+// to stop early, and the count so far is returned. A missing or unreadable folder counts what
+// could be read, 0 when nothing.
+inline constexpr int kGalleryCountStep = 50;
+int CountGalleryFiles(const std::filesystem::path& data_folder,
+                      const std::function<bool(int count)>& progress);
 
 }  // namespace zorna

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <system_error>
 
+#include "gallery/gallery_search.h"
 #include "support/cp1250.h"
 #include "support/error.h"
 #include "support/files.h"
@@ -45,6 +46,29 @@ std::string FormatNotFoundList(const std::vector<std::string>& lines) {
     text += "\r\n";
   }
   return text;
+}
+
+bool RecordNotFound(std::vector<std::string>& lines, const std::string& key) {
+  if (CharacterCount(key) < kShortestInnerMatch) return false;
+  const std::string stored = Utf8ToCp1250(key);
+  if (!IsSearchText(stored) || Cp1250ToUtf8(stored) != key) return false;
+  // Starting the scan again after a removal meets the same lines in the same order, so one pass
+  // that drops them as it goes gives the same list, also for a huge file of repeated lines.
+  size_t kept = 0;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i] == key) {
+      // The key is there already: the lines from here on stay as they are.
+      lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(kept),
+                  lines.begin() + static_cast<std::ptrdiff_t>(i));
+      return kept != i;
+    }
+    if (key.find(lines[i]) != std::string::npos) continue;
+    if (kept != i) lines[kept] = std::move(lines[i]);
+    ++kept;
+  }
+  lines.resize(kept);
+  lines.push_back(key);
+  return true;
 }
 
 std::vector<std::string> ReadNotFoundList(const std::filesystem::path& path) {

@@ -25,6 +25,14 @@ std::vector<std::string> ParseNotFoundList(std::string_view cp1250_text);
 // "?"). Lines that ParseNotFoundList would drop are left out.
 std::string FormatNotFoundList(const std::vector<std::string>& lines);
 
+// Remembers a search key that found nothing. Keys of fewer than four characters are not
+// remembered, nor are those the file cannot hold as one line (a control character, a character
+// that code page 1250 lacks). Otherwise the lines are scanned from the first: a line equal to
+// the key leaves the list as it is; a line found inside the key (an earlier, shorter try of the
+// same search) is removed and the scan starts again; past the last line the key is appended.
+// Returns whether the list changed.
+bool RecordNotFound(std::vector<std::string>& lines, const std::string& key);
+
 // Reads the list from its file; a missing file is an empty list. A file that exists but cannot
 // be read (or a folder of that name) throws CannotOpenFile, so that the caller can keep it from
 // being overwritten.

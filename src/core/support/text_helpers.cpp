@@ -79,20 +79,25 @@ constexpr std::array<std::pair<unsigned char, unsigned char>, 22> kAccentedCapit
     {0xF9, 0xD9}, {0xFA, 0xDA}, {0xFC, 0xDC}, {0xFD, 0xDD},
 }};
 
-// The same pairs as two-byte UTF-8 sequences (every one of them is two bytes long).
+// The same pairs as two-byte UTF-8 sequences, every one of them two bytes long with a lead byte
+// from 0xC0 to 0xDF: the capital of a lead byte and a continuation byte, looked up directly (a
+// blank entry: the letter stays).
 struct Utf8Capital {
-  std::string lower;
-  std::string upper;
+  char lead = 0;
+  char second = 0;
 };
+using Utf8Capitals = std::array<std::array<Utf8Capital, 64>, 32>;
 
-const std::vector<Utf8Capital>& Utf8Capitals() {
-  static const std::vector<Utf8Capital> table = [] {
-    std::vector<Utf8Capital> pairs;
+const Utf8Capitals& Capitals() {
+  static const Utf8Capitals table = [] {
+    Utf8Capitals capitals{};
     for (const auto& [lower, upper] : kAccentedCapitals) {
-      pairs.push_back({Cp1250ToUtf8(std::string(1, static_cast<char>(lower))),
-                       Cp1250ToUtf8(std::string(1, static_cast<char>(upper)))});
+      const std::string from = Cp1250ToUtf8(std::string(1, static_cast<char>(lower)));
+      const std::string to = Cp1250ToUtf8(std::string(1, static_cast<char>(upper)));
+      capitals[static_cast<unsigned char>(from[0]) - 0xC0]
+              [static_cast<unsigned char>(from[1]) - 0x80] = {to[0], to[1]};
     }
-    return pairs;
+    return capitals;
   }();
   return table;
 }
@@ -101,22 +106,22 @@ const std::vector<Utf8Capital>& Utf8Capitals() {
 
 std::string UpperSlovak(std::string_view text) {
   std::string out(text);
-  const std::vector<Utf8Capital>& capitals = Utf8Capitals();
+  const Utf8Capitals& capitals = Capitals();
   for (size_t i = 0; i < out.size(); ++i) {
-    const char c = out[i];
+    const auto c = static_cast<unsigned char>(out[i]);
     if (c >= 'a' && c <= 'z') {
       out[i] = static_cast<char>(c - 'a' + 'A');
       continue;
     }
-    if (i + 1 >= out.size()) continue;
-    for (const Utf8Capital& pair : capitals) {
-      if (out[i] == pair.lower[0] && out[i + 1] == pair.lower[1]) {
-        out[i] = pair.upper[0];
-        out[i + 1] = pair.upper[1];
-        ++i;
-        break;
-      }
+    if (c < 0xC0 || c > 0xDF || i + 1 >= out.size()) continue;
+    const auto second = static_cast<unsigned char>(out[i + 1]);
+    if ((second & 0xC0) != 0x80) continue;  // not a whole character
+    const Utf8Capital& capital = capitals[c - 0xC0][second - 0x80];
+    if (capital.lead != 0) {
+      out[i] = capital.lead;
+      out[i + 1] = capital.second;
     }
+    ++i;
   }
   return out;
 }

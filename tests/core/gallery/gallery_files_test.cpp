@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/test_folder.h"
 #include "support/error.h"
 #include "support/files.h"
@@ -50,6 +52,20 @@ TEST(GalleryFiles, NextFreeNumberCountsAFileOfTheNameWithAnyExtension) {
   for (int p = 0; p < 500; ++p) Touch(data / GalleryFileName(9, p));
   // Number 500 would be a large picture: the small ones are full.
   EXPECT_THROW(NextFreePictureNumber(data.Path(), 9, 32), Error);
+}
+
+TEST(GalleryFiles, CountsFilesStartingWithADigitAndTellsEveryFiftieth) {
+  testing::TestFolder data;
+  for (int i = 0; i < 120; ++i) Touch(data / (std::to_string(i) + "000.iko"));
+  for (const char* name : {"info.txt", "zorna.mk", "a1000.iko", "_5000.iko"}) Touch(data / name);
+  fs::create_directory(data / "7000");  // a folder is no picture
+  std::vector<int> told;
+  EXPECT_EQ(CountGalleryFiles(data.Path(), [&](int n) { return told.push_back(n), true; }), 120);
+  // Told after every entry while the count stands at a multiple of 50.
+  for (int n : told) EXPECT_EQ(n % kGalleryCountStep, 0);
+  EXPECT_NE(std::find(told.begin(), told.end(), 100), told.end());
+  EXPECT_EQ(CountGalleryFiles(data.Path(), [](int n) { return n < 50; }), 50);
+  EXPECT_EQ(CountGalleryFiles(data / "missing", [](int) { return true; }), 0);
 }
 
 }  // namespace

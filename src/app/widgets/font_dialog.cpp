@@ -1,0 +1,61 @@
+#include "app/widgets/font_dialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "app/widgets/dialog_buttons.h"
+#include "picture/standard_colors.h"
+
+namespace zorna::app {
+namespace {
+
+// The grid's index of a colour; a colour that is not one of the sixteen marks none of them
+// until one is chosen (black is marked).
+int StandardIndexOf(const QColor& colour) {
+  for (size_t i = 0; i < kStandardColors.size(); ++i) {
+    const Colorref c = kStandardColors[i];
+    if (QColor(RedOf(c), GreenOf(c), BlueOf(c)) == colour) return static_cast<int>(i);
+  }
+  return 0;
+}
+
+}  // namespace
+
+TextFontDialog::TextFontDialog(const QString& name, const QFont& font, const QColor& colour,
+                               QWidget* parent)
+    : QDialog(parent) {
+  setObjectName(name);
+  setWindowTitle("Písmo");
+  Font = new QFontDialog(this);
+  Font->setObjectName(name + "Font");
+  Font->setOptions(QFontDialog::DontUseNativeDialog | QFontDialog::NoButtons);
+  Font->setWindowFlags(Qt::Widget);
+  Colour = new ColorGrid(name + "Colour", 0, this);
+  SetSelection(font, colour);
+  connect(Colour, &ColorGrid::Changed, this, [this] {
+    const Colorref c = Colour->ForegroundColor();
+    colour_ = QColor(RedOf(c), GreenOf(c), BlueOf(c));
+  });
+
+  const OkCancelButtons buttons = MakeOkCancelButtons(this);
+  auto* colour_row = new QHBoxLayout;
+  colour_row->addWidget(new QLabel("Farba:", this));
+  colour_row->addWidget(Colour);
+  colour_row->addStretch();
+  colour_row->addWidget(buttons.ok);
+  colour_row->addWidget(buttons.cancel);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(Font);
+  layout->addLayout(colour_row);
+}
+
+void TextFontDialog::SetSelection(const QFont& font, const QColor& colour) {
+  Font->setCurrentFont(font);
+  colour_ = colour;
+  const QSignalBlocker quiet(Colour);
+  Colour->SetForegroundIndex(StandardIndexOf(colour));
+}
+
+}  // namespace zorna::app

@@ -1,0 +1,107 @@
+#include "gallery/gallery_search.h"
+
+#include <array>
+
+#include "support/text_helpers.h"
+
+namespace zorna {
+namespace {
+
+bool StartsCharacter(unsigned char byte) {
+  return (byte & 0xC0) != 0x80;
+}
+
+// The synonym table, tested row by row. A row's beginnings of three characters are compared with
+// the first three characters of the text and those of four with its first four, which is to say
+// that the text starts with one of them.
+struct Synonym {
+  std::string_view beginnings;  // separated by "|"
+  std::string_view key;
+};
+
+constexpr std::array<Synonym, 24> kSynonyms = {{
+    {"FAX|MOBI", "TELEFÓN"},
+    {"MICK", "DISNEY"},
+    {"KANC", "PRÁCA"},
+    {"POČA", "NEŽIVÁ PRÍRODA"},
+    {"DOM|STAV", "BUDOVY"},
+    {"HODI", "SPOTREB"},
+    {"PLAN|ZEM", "VESMÍR"},
+    {"PERO|CERU", "TEXT"},
+    {"OBRÁ|OBRA", "MAĽOVANIE"},
+    {"ZVUK|NIKR|KAZE|HUDB", "AUDIO"},
+    {"PES", "MAČK"},
+    {"VTÁK|VTÁC", "LIETAJÚ"},
+    {"RYBA|RYBY|ŽABA|ŽABY", "OBOJŽIVE"},
+    {"HTTP|INTE|FTP|URL", "WWW"},
+    {"LIST|EMAI|E-MA|E MA", "POŠTA"},
+    {"VLOŽ|KOPÍ|VYST|PRIL", "SCHRÁNKA"},
+    {"NOTE", "ČASOPIS"},
+    {"HARD", "PEVNÝ DISK"},
+    {"AUTO|SEMA|CEST", "CESTNÁ"},
+    {"LOED|LOĎ", "VODNÁ"},
+    {"ZVIE", "FAUNA"},
+    {"LUPA", "ZOBRAZ"},
+    {"DVD", "CD"},
+    {"KLÁV|JOYS|PALM|SKEN|PROC|SCAN|TLAČ|MYŠ", "ĎALŠIE ZARIADENIA"},
+}};
+
+bool StartsWithOneOf(std::string_view text, std::string_view beginnings) {
+  while (!beginnings.empty()) {
+    const size_t bar = beginnings.find('|');
+    if (text.starts_with(beginnings.substr(0, bar))) return true;
+    beginnings.remove_prefix(bar == std::string_view::npos ? beginnings.size() : bar + 1);
+  }
+  return false;
+}
+
+}  // namespace
+
+int CharacterCount(std::string_view utf8) {
+  int count = 0;
+  for (const char c : utf8) count += StartsCharacter(static_cast<unsigned char>(c)) ? 1 : 0;
+  return count;
+}
+
+std::string SearchKey(std::string_view typed) {
+  const std::string upper = UpperSlovak(typed);
+  // Every row looks at the text as typed, so a later matching row wins over an earlier one.
+  std::string_view key = upper;
+  for (const Synonym& row : kSynonyms) {
+    if (StartsWithOneOf(upper, row.beginnings)) key = row.key;
+  }
+  return std::string(key);
+}
+
+bool CaptionMatches(std::string_view key, std::string_view caption) {
+  // Upper-casing keeps every character's length, so comparing bytes compares characters.
+  const std::string upper = UpperSlovak(caption);
+  if (upper.starts_with(key)) return true;
+  return CharacterCount(key) >= kShortestInnerMatch && upper.find(key) != std::string::npos;
+}
+
+std::optional<int> FindCategory(std::string_view key, std::span<const std::string> captions,
+                                int current) {
+  const int count = static_cast<int>(captions.size());
+  if (count == 0) return std::nullopt;
+  // Nodes counted from 1: the one after the current category.
+  int start = current >= 0 && current < count - 1 ? current + 2 : 1;
+  int node = start;
+  do {
+    if (CaptionMatches(key, captions[node - 1])) return node - 1;
+    node = CyclicNext(node, 1, count);
+  } while (node != start);
+  return std::nullopt;
+}
+
+SearchResult SearchGallery(std::string_view typed, std::span<const std::string> captions,
+                           int current) {
+  SearchResult result;
+  if (CharacterCount(typed) < kShortestSearchText) return result;
+  result.searched = true;
+  result.key = SearchKey(typed);
+  result.found = FindCategory(result.key, captions, current);
+  return result;
+}
+
+}  // namespace zorna

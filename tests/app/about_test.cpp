@@ -1,0 +1,129 @@
+#include <QApplication>
+#include <QEnterEvent>
+#include <QUrlQuery>
+#include <fstream>
+
+#include "app/app_fixture.h"
+#include "app/build_settings.h"
+#include "app/output/mail_list.h"
+#include "app/output/o_programe.h"
+#include "app/platform/links.h"
+
+namespace zorna::app::testing {
+namespace {
+
+class AboutTest : public AppTest {
+ protected:
+  void SetUp() override {
+    AppTest::SetUp();
+    SetLinkOpener([this](const QUrl& url) { opened_ << url; });
+  }
+  void TearDown() override {
+    SetLinkOpener({});
+    AppTest::TearDown();
+  }
+  TOPrograme& About() { return *AllForms().OPrograme; }
+  TMailList& MailList() { return *AllForms().MailList; }
+  // What the mail program is given, as it shows it.
+  QString Body(int i) const {
+    return QUrlQuery(opened_.at(i)).queryItemValue("body", QUrl::FullyDecoded);
+  }
+  QString Subject(int i) const {
+    return QUrlQuery(opened_.at(i)).queryItemValue("subject", QUrl::FullyDecoded);
+  }
+  void Touch(const std::string& name) { std::ofstream(home_ / "Data" / name) << "x"; }
+
+  QList<QUrl> opened_;
+};
+
+TEST_F(AboutTest, TheMailToTheAuthorCarriesTheSearchesNotFoundAndEmptiesTheList) {
+  Start();
+  const QString edition = build_settings::kEditionTag;
+  About().Label4Click(About().Label4);
+  Main().SetNotFoundLines({"KVETINÁČ", "R&B #1 100%"});
+  About().Label4Click(About().Label4);
+  ASSERT_EQ(opened_.size(), 2);
+  EXPECT_EQ(opened_[0].scheme(), "mailto");
+  EXPECT_EQ(opened_[0].path(), build_settings::kAuthorMailAddress);
+  EXPECT_EQ(Subject(0), "Aplikácia Zorna v. 6 (" + edition + ")");
+  EXPECT_FALSE(QUrlQuery(opened_[0]).hasQueryItem("body"));
+  EXPECT_EQ(Subject(1), "Aplikácia Zorna v. 6 (" + edition + ")");
+  EXPECT_TRUE(Body(1).startsWith("Mimo iné Vás chcem upozorniť, že som pod dolu napísanými"));
+  EXPECT_TRUE(Body(1).endsWith("Heslá: KVETINÁČ, R&B #1 100%.")) << Body(1).toStdString();
+  EXPECT_TRUE(Main().NotFoundLines().empty());
+  EXPECT_TRUE(Main().NenajdeneVGalerii->toPlainText().isEmpty());
+}
+
+TEST_F(AboutTest, TheNewsLinkAsksForAnAddressThatNeedsAnAtSignAndADot) {
+  Start();
+  TMailList& form = MailList();
+  for (const auto& [typed, ok] : {std::pair{"jana@posta", false}, std::pair{"jana.novak@", true},
+                                  std::pair{"", false}, std::pair{"a&b@posta.sk", true}}) {
+    form.Edit->setText(typed);
+    EXPECT_EQ(form.BitBtn1->isEnabled(), ok) << typed;
+  }
+  answer_ = [](QDialog*) { return int(QDialog::Rejected); };
+  About().Label9Click(About().Label9);
+  EXPECT_TRUE(opened_.isEmpty());
+  answer_ = [](QDialog*) { return int(QDialog::Accepted); };
+  About().Label9Click(About().Label9);
+  EXPECT_EQ(dialogs_shown_, (QStringList{"MailList", "MailList"}));
+  ASSERT_EQ(opened_.size(), 1);
+  EXPECT_EQ(Subject(0), "Aplikácia Zorna");
+  EXPECT_TRUE(Body(0).endsWith("tohoto programu na email a&b@posta.sk")) << Body(0).toStdString();
+  EXPECT_EQ(form.Edit->text(), "a&b@posta.sk");  // kept for the next showing
+}
+
+TEST_F(AboutTest, CountsFilesStartingWithADigitButNotWhileTheHelpPageIsShown) {
+  for (const char* name : {"5000.iko", "5001.iko", "5500.iko", "info.txt", "a5000.iko"}) {
+    Touch(name);
+  }
+  std::filesystem::create_directory(home_ / "Data" / "6000");
+  Start();
+  EXPECT_EQ(About().Label16->text(), "?");
+  About().FormActivate();
+  EXPECT_EQ(About().Label16->text(), "3");
+  Touch("5002.iko");
+  About().SpeedButton1Click(About().SpeedButton1);
+  About().FormActivate();
+  EXPECT_EQ(About().Label16->text(), "3");
+  About().show();
+  About().hide();  // closing the box puts the help page aside
+  About().FormActivate();
+  EXPECT_EQ(About().Label16->text(), "4");
+}
+
+TEST_F(AboutTest, ALinkShowsTheHandOverTheWholeScreenUntilThePointerLeavesIt) {
+  Start();
+  QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(About().Label14, &enter);
+  ASSERT_NE(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::PointingHandCursor);
+  QApplication::sendEvent(About().Label4, &enter);  // from one link straight to the next
+  QApplication::sendEvent(About().Label14, &leave);
+  EXPECT_NE(QApplication::overrideCursor(), nullptr);
+  QApplication::sendEvent(About().Label4, &leave);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  About().show();
+  QApplication::sendEvent(About().Label9, &enter);
+  About().hide();  // the box closed with the pointer on a link
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(AboutTest, HelpFillsTheBoxAndAMissingPageShowsTheBrowsersOwnText) {
+  std::filesystem::create_directories(home_ / "pomoc");
+  std::ofstream(home_ / "pomoc" / "pomoc.htm") << "<html><body><h1>Pomoc</h1></body></html>";
+  Start();
+  Main().HELPClick(nullptr);
+  EXPECT_EQ(dialogs_shown_, QStringList{"OPrograme"});
+  EXPECT_TRUE(About().ShowsHelpPage());
+  EXPECT_EQ(About().WebBrowser1->geometry(), About().rect());
+  EXPECT_EQ(About().WebBrowser1->toPlainText().trimmed(), "Pomoc");
+  std::filesystem::remove_all(home_ / "pomoc");
+  About().SpeedButton1Click(nullptr);
+  EXPECT_TRUE(About().WebBrowser1->toPlainText().contains("nenašla"));
+}
+
+}  // namespace
+}  // namespace zorna::app::testing
