@@ -2,27 +2,7 @@
 # zornatool gallery tree, list, add and update over a small program folder: captions in UTF-8,
 # the loading order with its gaps, added pictures that ImageMagick reads back, an update that
 # installs and a damaged one that changes nothing, and the exit statuses.
-set -euo pipefail
-
-TOOL="${ZORNA_PROGRAM_DIR:?}/zornatool"
-[[ -x "$TOOL" ]] || { echo "zornatool not built at $TOOL"; exit 1; }
-command -v convert >/dev/null || { echo "skipped: ImageMagick's convert is missing"; exit 77; }
-WORK="$(mktemp -d)"
-trap 'rm -rf "$WORK"' EXIT
-cd "$WORK"
-
-fail() { echo "FAIL: $*"; exit 1; }
-# expect STATUS ARGS...: runs zornatool; a failure says so in one line on stderr.
-expect() {
-  local want="$1"; shift
-  local got=0
-  "$TOOL" "$@" >out.txt 2>err.txt || got=$?
-  [[ "$got" -eq "$want" ]] || fail "zornatool $* gave $got, not $want: $(cat err.txt)"
-  if [[ "$want" -ne 0 ]]; then
-    [[ "$(wc -l <err.txt)" -eq 1 ]] && grep -q '^zornatool: ' err.txt ||
-      fail "zornatool $* said: $(cat err.txt)"
-  fi
-}
+source "$(dirname "$0")/tool_session.bash"
 
 mkdir -p home/Data
 printf 'GAL\xc9RIA\r\n\tZARIADENIA\r\n\t\tPEVN\xdd DISK\r\n\t\t\xcfAL\x8aIE ZARIADENIA\r\n\tTELEF\xd3N\r\n\t\xc8ESKO\r\n' >home/strom.trv

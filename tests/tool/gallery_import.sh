@@ -3,15 +3,7 @@
 # once, transparency turns white, the tree and numbers follow the map, a bad map changes
 # nothing; and the gallery the build imported from Tango has the categories the search's
 # synonyms lead to, each with pictures and within the buttons of the library panel.
-set -euo pipefail
-
-TOOL="${ZORNA_PROGRAM_DIR:?}/zornatool"
-[[ -x "$TOOL" ]] || { echo "zornatool not built at $TOOL"; exit 1; }
-command -v convert >/dev/null || { echo "skipped: ImageMagick's convert is missing"; exit 77; }
-WORK="$(mktemp -d)"
-trap 'rm -rf "$WORK"' EXIT
-cd "$WORK"
-fail() { echo "FAIL: $*"; exit 1; }
+source "$(dirname "$0")/tool_session.bash"
 
 mkdir -p theme/32x32/apps theme/32x32/devices theme/scalable/apps home/Data
 # A red disc on a transparent ground; "b" is a link to it and "c" a copy of its bytes.

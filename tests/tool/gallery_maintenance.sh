@@ -3,26 +3,7 @@
 # list of a range, bitmaps encoded into pictures that decode back, a shift that never replaces a
 # picture, info.txt, and a pack that gallery update installs into an empty program folder as
 # the same gallery; bad input gives one line and the shared exit statuses.
-set -euo pipefail
-
-TOOL="${ZORNA_PROGRAM_DIR:?}/zornatool"
-[[ -x "$TOOL" ]] || { echo "zornatool not built at $TOOL"; exit 1; }
-command -v convert >/dev/null || { echo "skipped: ImageMagick's convert is missing"; exit 77; }
-WORK="$(mktemp -d)"
-trap 'rm -rf "$WORK"' EXIT
-cd "$WORK"
-
-fail() { echo "FAIL: $*"; exit 1; }
-expect() {
-  local want="$1"; shift
-  local got=0
-  "$TOOL" "$@" >out.txt 2>err.txt || got=$?
-  [[ "$got" -eq "$want" ]] || fail "zornatool $* gave $got, not $want: $(cat err.txt)"
-  if [[ "$want" -ne 0 ]]; then
-    [[ "$(wc -l <err.txt)" -eq 1 ]] && grep -q '^zornatool: ' err.txt ||
-      fail "zornatool $* said: $(cat err.txt)"
-  fi
-}
+source "$(dirname "$0")/tool_session.bash"
 pictures() { (cd "$1" && find . -type f \( -name '*.iko' -o -name strom.trv \) | sort | xargs md5sum); }
 
 mkdir -p home/Data

@@ -1,15 +1,7 @@
 # Shared by the zornatool scripts that check pictures: a scratch folder to work in, pixel and
 # size checks through ImageMagick, and exit-status checks. Sourced, not run. Sets TOOL and
 # WORK; failures are counted and reported by finish_checks.
-set -euo pipefail
-
-TOOL="${ZORNA_PROGRAM_DIR:?}/zornatool"
-[[ -x "$TOOL" ]] || { echo "zornatool not built at $TOOL"; exit 1; }
-command -v convert >/dev/null || { echo "skipped: ImageMagick's convert is missing"; exit 77; }
-
-WORK="$(mktemp -d)"
-trap 'rm -rf "$WORK"' EXIT
-cd "$WORK"
+source "$(dirname "${BASH_SOURCE[0]}")/tool_session.bash"
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
