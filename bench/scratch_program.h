@@ -4,7 +4,6 @@
 // whatever else the benchmark puts into the program folder before the windows are made. The
 // library panel is open.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QTreeWidgetItemIterator>
@@ -16,7 +15,7 @@
 #include "app/platform/messages.h"
 #include "app/shell/forms.h"
 #include "app/shell/main_zorna.h"
-#include "picture/picture_file.h"
+#include "app_bench_folders.h"
 
 // A window benchmark's main: the offscreen application around the benchmarks; `done` lets the
 // benchmark's windows go before the application object does.
@@ -34,21 +33,10 @@ class ScratchProgram {
  public:
   ScratchProgram(const std::string& name, std::string_view tree, std::string_view dialog_hints,
                  QSize screen, const std::function<void(const std::filesystem::path&)>& fill)
-      : root_(std::filesystem::temp_directory_path() /
-              ("zorna-bench-" + name + "-" + std::to_string(getpid()))),
-        home_(root_ / "home") {
-    namespace fs = std::filesystem;
-    fs::create_directories(home_ / "Data");
-    fs::create_directories(root_ / "config");
-    std::ofstream(home_ / "strom.trv", std::ios::binary) << tree;
-    std::ofstream(root_ / "config" / "Zorna.ini", std::ios::binary) << "[Dial\xF3g]\r\n"
-                                                                    << dialog_hints;
-    zorna::WriteBmpFile(root_ / "screen.bmp",
-                        zorna::Bitmap(screen.width(), screen.height(), zorna::Rgb(90, 120, 150)));
-    fill(home_);
-    qputenv("ZORNA_HOME", QByteArray::fromStdString(home_.string()));
-    qputenv("ZORNA_CONFIG_DIR", QByteArray::fromStdString((root_ / "config").string()));
-    qputenv("ZORNA_SCREEN_IMAGE", QByteArray::fromStdString((root_ / "screen.bmp").string()));
+      : folders_(name, dialog_hints, screen.width(), screen.height()) {
+    std::filesystem::create_directories(folders_.home / "Data");
+    std::ofstream(folders_.home / "strom.trv", std::ios::binary) << tree;
+    fill(folders_.home);
     zorna::app::SetMessagePresenter([](const QString&, bool) {});
     zorna::app::SetModalRunner([](QDialog*) { return 0; });
     zorna::app::CreateForms();
@@ -58,22 +46,16 @@ class ScratchProgram {
     Main().BtnGalleryClick(nullptr);
     QApplication::processEvents();
   }
-  ~ScratchProgram() {
-    zorna::app::DestroyForms();
-    std::error_code ec;
-    std::filesystem::current_path(std::filesystem::temp_directory_path(), ec);
-    std::filesystem::remove_all(root_, ec);
-  }
+  ~ScratchProgram() { zorna::app::DestroyForms(); }
   zorna::app::TMainZorna& Main() { return *zorna::app::AllForms().MainZorna; }
   QTreeWidgetItem* Node(int n) {
     QTreeWidgetItemIterator it(Main().TreeView1);
     for (int i = 0; i < n && *it; ++i) ++it;
     return *it;
   }
-  const std::filesystem::path& Root() const { return root_; }
-  const std::filesystem::path& Home() const { return home_; }
+  const std::filesystem::path& Root() const { return folders_.root; }
+  const std::filesystem::path& Home() const { return folders_.home; }
 
  private:
-  std::filesystem::path root_;
-  std::filesystem::path home_;
+  AppBenchFolders folders_;
 };
