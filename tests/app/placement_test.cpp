@@ -151,7 +151,7 @@ TEST_F(PlacementTest, APictureFileIsPastedUnscaledAndPicked) {
     dialog->selectFile(chosen);
     return int(QDialog::Accepted);
   };
-  EXPECT_EQ(m.OpenPictureDialog1->nameFilters().value(1),
+  EXPECT_EQ(m.OpenPictureDialog1()->nameFilters().value(1),
             "JPEG súbory (*.jpg; *.jpeg) (*.jpg *.jpeg)");
   // Cancel changes nothing.
   const Bitmap before = m.bitmapa->Picture();

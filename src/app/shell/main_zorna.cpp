@@ -44,7 +44,6 @@ TMainZorna::TMainZorna() {
   SetUpMagnifierPanel();
   SetUpBackgroundPanel();
   SetUpResultPanel();
-  SetUpPlacement();
   SetUpLibrary();
   SetUpSearchBar();
   SetUpLibraryMenu();

@@ -182,7 +182,7 @@ class TMainZorna : public QWidget {
   void Daobrzoknaplochu1Click(QObject* sender);
   // Paints the placement slot blank at the output side; the blank tile stays in PracovnyObrazok.
   void PaintSlotBlank();
-  QFileDialog* OpenPictureDialog1 = nullptr;
+  QFileDialog* OpenPictureDialog1();  // made on first use
 
   // --- The library panel "Kniznica": category tree and picture toolbars (main_zorna_library.cpp)
   void BtnGalleryClick(QObject* sender);
@@ -277,7 +277,6 @@ class TMainZorna : public QWidget {
   void SetUpMagnifierPanel();
   void SetUpBackgroundPanel();
   void SetUpResultPanel();
-  void SetUpPlacement();
   void SetUpLibrary();
   void SetUpSearchBar();
   void SetUpLibraryMenu();
@@ -313,6 +312,7 @@ class TMainZorna : public QWidget {
   QHash<QString, QShortcut*> actions_;
   BackgroundLists backgrounds_;
   bool background_list_small_ = true;
+  QFileDialog* open_picture_dialog_ = nullptr;
   bool closing_done_ = false;
   bool not_found_list_loaded_ = false;
   bool painted_ = false;

@@ -10,14 +10,17 @@
 
 namespace zorna::app {
 
-void TMainZorna::SetUpPlacement() {
-  OpenPictureDialog1 = new QFileDialog(this);
-  OpenPictureDialog1->setObjectName("OpenPictureDialog1");
-  OpenPictureDialog1->setOption(QFileDialog::HideNameFilterDetails, true);
-  OpenPictureDialog1->setAcceptMode(QFileDialog::AcceptOpen);
-  OpenPictureDialog1->setFileMode(QFileDialog::ExistingFile);
-  PrepareFileDialog(OpenPictureDialog1);
-  OpenPictureDialog1->setNameFilters(QtNameFilters(kPlacePictureOpenFilter));
+// A file dialog costs noticeably at start-up; it is made when first needed.
+QFileDialog* TMainZorna::OpenPictureDialog1() {
+  if (open_picture_dialog_) return open_picture_dialog_;
+  open_picture_dialog_ = new QFileDialog(this);
+  open_picture_dialog_->setObjectName("OpenPictureDialog1");
+  open_picture_dialog_->setOption(QFileDialog::HideNameFilterDetails, true);
+  open_picture_dialog_->setAcceptMode(QFileDialog::AcceptOpen);
+  open_picture_dialog_->setFileMode(QFileDialog::ExistingFile);
+  PrepareFileDialog(open_picture_dialog_);
+  open_picture_dialog_->setNameFilters(QtNameFilters(kPlacePictureOpenFilter));
+  return open_picture_dialog_;
 }
 
 void TMainZorna::PaintSlotBlank() {
@@ -31,8 +34,8 @@ void TMainZorna::ShowPlaceHint() {
 }
 
 void TMainZorna::Vloiobrzokzosboru1Click(QObject*) {
-  if (RunModal(OpenPictureDialog1) != QDialog::Accepted) return;
-  const QStringList files = OpenPictureDialog1->selectedFiles();
+  if (RunModal(OpenPictureDialog1()) != QDialog::Accepted) return;
+  const QStringList files = OpenPictureDialog1()->selectedFiles();
   if (files.isEmpty()) return;
   PaintSlotBlank();
   // A file that cannot be read throws here: the slot stays blank and nothing is picked.
