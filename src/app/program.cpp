@@ -43,6 +43,26 @@ void RunGuarded(Step step) {
 
 }  // namespace
 
+TMailList* MailListForm() {
+  Forms& forms = AllForms();
+  if (!forms.MailList && forms.MainZorna) forms.MailList = new TMailList(forms.MainZorna);
+  return forms.MailList;
+}
+
+TOPrograme* OProgrameForm() {
+  Forms& forms = AllForms();
+  if (!forms.OPrograme && forms.MainZorna) {
+    forms.OPrograme = new TOPrograme(*forms.MainZorna, *MailListForm());
+  }
+  return forms.OPrograme;
+}
+
+TUpravit* UpravitForm() {
+  Forms& forms = AllForms();
+  if (!forms.Upravit && forms.MainZorna) forms.Upravit = new TUpravit(*forms.MainZorna);
+  return forms.Upravit;
+}
+
 bool CreateForms() {
   ForgetSettingsTrouble();  // a new run
   Forms& forms = AllForms();
@@ -71,9 +91,6 @@ bool CreateForms() {
           SaveSettings(written);
         });
   }
-  forms.MailList = new TMailList(forms.MainZorna);
-  forms.OPrograme = new TOPrograme(*forms.MainZorna, *forms.MailList);
-  forms.Upravit = new TUpravit(*forms.MainZorna);
   forms.DlgSkin = new TDlgSkin(*forms.MainZorna);
   RunGuarded([&] { forms.DlgSkin->FormCreate(); });
   return true;

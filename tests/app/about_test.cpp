@@ -22,8 +22,8 @@ class AboutTest : public AppTest {
     SetLinkOpener({});
     AppTest::TearDown();
   }
-  TOPrograme& About() { return *AllForms().OPrograme; }
-  TMailList& MailList() { return *AllForms().MailList; }
+  TOPrograme& About() { return *OProgrameForm(); }
+  TMailList& MailList() { return *MailListForm(); }
   // What the mail program is given, as it shows it.
   QString Body(int i) const {
     return QUrlQuery(opened_.at(i)).queryItemValue("body", QUrl::FullyDecoded);

@@ -218,7 +218,7 @@ class TMainZorna : public QWidget {
   QLineEdit* Edit2 = nullptr;
   QToolButton* SpeedButton8 = nullptr;   // go: search again or render the text
   QToolButton* SpeedButton15 = nullptr;  // on the main form, shown by the first rendering
-  TextFontDialog* FontDialog1 = nullptr;
+  TextFontDialog* FontDialog1();  // made on first use
   QLabel* Label12 = nullptr;  // paints the typed text in its font
 
   // --- The library's picture menu (main_zorna_library_pictures.cpp) ---
@@ -313,6 +313,7 @@ class TMainZorna : public QWidget {
   BackgroundLists backgrounds_;
   bool background_list_small_ = true;
   QFileDialog* open_picture_dialog_ = nullptr;
+  TextFontDialog* font_dialog_ = nullptr;
   bool closing_done_ = false;
   bool not_found_list_loaded_ = false;
   bool painted_ = false;

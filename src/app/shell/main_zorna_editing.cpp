@@ -17,7 +17,7 @@
 namespace zorna::app {
 
 void TMainZorna::Upraviobrzok1Click(QObject*) {
-  if (TUpravit* dialog = AllForms().Upravit) RunModal(dialog);
+  if (TUpravit* dialog = UpravitForm()) RunModal(dialog);
 }
 
 void TMainZorna::Upraviobrzok2Click(QObject* sender) {

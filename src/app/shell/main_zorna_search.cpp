@@ -90,7 +90,6 @@ void TMainZorna::SetUpSearchBar() {
   text_font.setFamilies({"Liberation Sans", "Arial"});
   text_font.setPointSize(8);
   const QColor window_text = QApplication::palette().color(QPalette::WindowText);
-  FontDialog1 = new TextFontDialog("FontDialog1", text_font, window_text, this);
   Label12 = new QLabel(this);
   Label12->setObjectName("Label12");
   Label12->move(310, 56);
@@ -211,12 +210,22 @@ void TMainZorna::Edit2Exit(QObject*) {
   Action("PlRight")->setEnabled(true);
 }
 
+// Its list of the desktop's fonts takes a while to fill: it is made when first asked for.
+TextFontDialog* TMainZorna::FontDialog1() {
+  if (!font_dialog_) {
+    font_dialog_ = new TextFontDialog("FontDialog1", Label12->font(),
+                                      Label12->palette().color(QPalette::WindowText), this);
+  }
+  return font_dialog_;
+}
+
 void TMainZorna::SpeedButton15Click(QObject*) {
-  FontDialog1->SetSelection(Label12->font(), Label12->palette().color(QPalette::WindowText));
-  if (RunModal(FontDialog1) != QDialog::Accepted) return;
-  Label12->setFont(FontDialog1->SelectedFont());
+  TextFontDialog* dialog = FontDialog1();
+  dialog->SetSelection(Label12->font(), Label12->palette().color(QPalette::WindowText));
+  if (RunModal(dialog) != QDialog::Accepted) return;
+  Label12->setFont(dialog->SelectedFont());
   QPalette colours = Label12->palette();
-  colours.setColor(QPalette::WindowText, FontDialog1->SelectedColour());
+  colours.setColor(QPalette::WindowText, dialog->SelectedColour());
   Label12->setPalette(colours);
   Edit2Change(SpeedButton8);
 }

@@ -107,12 +107,12 @@ void TMainZorna::BtnRightClick(QObject*) {
 }
 
 void TMainZorna::BtnInfoClick(QObject*) {
-  if (TOPrograme* about = AllForms().OPrograme) RunModal(about);
+  if (TOPrograme* about = OProgrameForm()) RunModal(about);
 }
 
 // The about box opens with the help page filling it.
 void TMainZorna::HELPClick(QObject*) {
-  TOPrograme* about = AllForms().OPrograme;
+  TOPrograme* about = OProgrameForm();
   if (!about) return;
   about->SpeedButton1Click(nullptr);
   RunModal(about);

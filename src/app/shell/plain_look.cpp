@@ -60,9 +60,7 @@ Bitmap PlainCollapsePicture() {
 }
 
 Bitmap PlainBodyPicture(int width, int height) {
-  QImage image(width, height, QImage::Format_RGB32);
-  image.fill(QColor(0xD4, 0xD0, 0xC8));
-  return FromQImage(image);
+  return Bitmap(width, height, Rgb(0xD4, 0xD0, 0xC8));
 }
 
 QIcon PlainLockGlyph(bool locked) {
