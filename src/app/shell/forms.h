@@ -36,9 +36,9 @@ TMailList* MailListForm();
 TOPrograme* OProgrameForm();
 TUpravit* UpravitForm();
 
-// Creates the start-up windows in order (their creation handlers run as they are created). False when
-// the screen could not be copied: the user has been told, nothing was written, and the
-// program must end (DestroyForms).
+// Creates the start-up windows in order (their creation handlers run as they are created). False
+// when the screen could not be copied: the user has been told, nothing was written, and the program
+// must end (DestroyForms).
 bool CreateForms();
 // Destroys them in reverse order.
 void DestroyForms();
