@@ -1,6 +1,6 @@
 // The maintenance panel's "Načítaj ListBox" over a gallery folder of 2 000 pictures (and the
-// tree, info.txt and a pack beside them), filling the list widget each time; and the core's
-// listing alone, which the tool shares. Runs on Qt's offscreen platform.
+// tree, info.txt and a half-made pack beside them), filling the list widget each time; and the
+// core's listing alone, which the tool shares. Runs on Qt's offscreen platform.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -31,7 +31,8 @@ struct Scratch : AppBenchFolders {
         std::ofstream(data / zorna::GalleryFileName(category, 500 + i)) << "x";
       }
     }
-    for (const char* other : {"info.txt", "zorna.mk"}) std::ofstream(data / other) << "x";
+    // (not "zorna.mk": a gallery update there would be installed at the first paint)
+    for (const char* other : {"info.txt", "zorna.__"}) std::ofstream(data / other) << "x";
     std::ofstream(home / "strom.trv") << "A\r\n";
   }
 };
