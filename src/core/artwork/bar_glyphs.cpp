@@ -6,19 +6,12 @@
 namespace zorna {
 namespace {
 
-constexpr Colorref kTransparent = Rgb(0xFF, 0x00, 0xFF);
 constexpr Colorref kInk = Rgb(0x26, 0x3A, 0x56);
 constexpr Colorref kGlass = Rgb(0xB8, 0xD8, 0xF0);
 constexpr Colorref kWarm = Rgb(0xD8, 0x6A, 0x1E);
 constexpr Colorref kGreen = Rgb(0x3C, 0x9A, 0x46);
 constexpr Colorref kPaper = Rgb(0xFA, 0xFA, 0xF4);
 constexpr Colorref kBarFace = Rgb(0xDC, 0xE4, 0xEE);
-
-Bitmap Finished(const SmoothCanvas& c, Colorref background) {
-  Bitmap glyph = c.AsGlyph(background, kTransparent);
-  glyph.SetPixel(0, glyph.Height() - 1, kTransparent);
-  return glyph;
-}
 
 void Magnifier(SmoothCanvas& c) {
   c.Fill(Disc({13, 13}, 8.2), kInk);
@@ -81,7 +74,7 @@ Bitmap DrawSearchBarGlyph(std::string_view button) {
   } else {
     return Bitmap();
   }
-  return Finished(c, kBarFace);
+  return c.AsGlyph(kBarFace);
 }
 
 Bitmap DrawHelpGlyph() {
@@ -91,7 +84,7 @@ Bitmap DrawHelpGlyph() {
   c.Fill(Arc({8, 6.2}, 2.4, 0.9, 190, 400), kLight);
   c.Fill(Stroke({8.8, 8.4}, {8, 9.6}, 0.9), kLight);
   c.Fill(Disc({8, 12}, 1.05), kLight);
-  return Finished(c, Rgb(0, 0, 0));
+  return c.AsGlyph(Rgb(0, 0, 0));
 }
 
 Bitmap DrawSearchBarBackground(int width, int height) {

@@ -184,9 +184,7 @@ Bitmap DrawSkinGlyph(std::string_view button, const SkinDesign& design) {
   SmoothCanvas c(cell.width * (two ? 2 : 1), cell.height);
   DrawCell(c, button, ink, 0);
   if (two) DrawCell(c, button, Faded(ink), cell.width);
-  Bitmap glyph = c.AsGlyph(ink.background, kGlyphTransparent);
-  glyph.SetPixel(0, glyph.Height() - 1, kGlyphTransparent);  // the program's key to the rest
-  return glyph;
+  return c.AsGlyph(ink.background);
 }
 
 SmoothCanvas DrawPanelEmblem(std::string_view panel, int side, const SkinPalette& colours) {

@@ -6,9 +6,6 @@
 
 namespace zorna {
 
-// The colour that a glyph leaves out: its bottom-left pixel has it, as the program reads it.
-constexpr Colorref kGlyphTransparent = Rgb(0xFF, 0x00, 0xFF);
-
 // The glyph of one of the fifteen buttons: 20 x 20 on the strip, 13 x 13 for the padlocks,
 // 15 x 13 for turning and flipping; Save and Copy have a second, disabled cell on the right.
 Bitmap DrawSkinGlyph(std::string_view button, const SkinDesign& design);

@@ -176,12 +176,13 @@ void SmoothCanvas::DrawOnto(Bitmap& target, int left, int top) const {
   });
 }
 
-Bitmap SmoothCanvas::AsGlyph(Colorref background, Colorref transparent) const {
-  Bitmap glyph(width_, height_, transparent);
+Bitmap SmoothCanvas::AsGlyph(Colorref background) const {
+  Bitmap glyph(width_, height_, kGlyphTransparent);
   ForEachPixel([&](int x, int y, double coverage, Colorref colour) {
     // A trace of cover would leave a speck of the background around the glyph.
     if (coverage >= 0.125) glyph.SetPixel(x, y, Mix(background, colour, coverage));
   });
+  glyph.SetPixel(0, height_ - 1, kGlyphTransparent);
   return glyph;
 }
 

@@ -38,6 +38,9 @@ Region Minus(Region a, Region b);
 // The region seen in a mirror standing at x = width / 2.
 Region Mirrored(Region region, double width);
 
+// The colour that a button glyph leaves out: its bottom-left pixel has it, as the program reads it.
+constexpr Colorref kGlyphTransparent = Rgb(0xFF, 0x00, 0xFF);
+
 class SmoothCanvas {
  public:
   static constexpr int kSamples = 4;  // per side of a pixel
@@ -50,9 +53,9 @@ class SmoothCanvas {
 
   // Lays the drawing over the target at (x, y), each pixel mixed by its coverage.
   void DrawOnto(Bitmap& target, int x, int y) const;
-  // A button glyph: mixed over `background`; pixels that nothing covers are `transparent`, the
-  // colour that the program leaves out of a glyph (its bottom-left pixel's).
-  Bitmap AsGlyph(Colorref background, Colorref transparent) const;
+  // A button glyph: mixed over `background`; pixels that nothing covers, and the bottom-left
+  // pixel that names the colour the program leaves out, are kGlyphTransparent.
+  Bitmap AsGlyph(Colorref background) const;
   // The drawing on its own, each pixel as opaque as the shapes cover it (the desktop's icons).
   AlphaPicture AsAlphaPicture() const;
 
