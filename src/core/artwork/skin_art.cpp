@@ -28,10 +28,10 @@ struct PanelTitle {
 constexpr PanelTitle kTitles[] = {
     {"Vstup", "Vstup"}, {"Vystup", "Výsledok"}, {"Lupa", "Lupa"}, {"Podklad", "Podklad"}};
 
-Bitmap VerticalFade(int width, int height, int fade_rows, Colorref from, Colorref to) {
+Bitmap VerticalFade(int width, int height, Colorref from, Colorref to) {
   Bitmap b(width, height);
   for (int y = 0; y < height; ++y) {
-    const double t = fade_rows <= 1 ? 1.0 : std::min(1.0, static_cast<double>(y) / (fade_rows - 1));
+    const double t = height <= 1 ? 1.0 : static_cast<double>(y) / (height - 1);
     const Colorref c = Mix(from, to, t * t * (3 - 2 * t));
     std::fill(b.Row(y), b.Row(y) + width, c);
   }
@@ -42,13 +42,17 @@ void FillRow(Bitmap& b, int y, Colorref c) {
   if (y >= 0 && y < b.Height()) std::fill(b.Row(y), b.Row(y) + b.Width(), c);
 }
 
-Bitmap CaptionBackground(const SkinDesign& d, int width) {
-  const SkinPalette& p = d.colours;
-  Bitmap b =
-      VerticalFade(width, d.caption_height, d.caption_height, p.caption_top, p.caption_bottom);
+// The caption bars and the column's bottom edge: the caption's gradient between a light top row
+// and a dark bottom row.
+Bitmap BarBackground(const SkinPalette& p, int width, int height) {
+  Bitmap b = VerticalFade(width, height, p.caption_top, p.caption_bottom);
   FillRow(b, 0, p.caption_light);
-  FillRow(b, d.caption_height - 1, p.caption_dark);
+  FillRow(b, height - 1, p.caption_dark);
   return b;
+}
+
+Bitmap CaptionBackground(const SkinDesign& d, int width) {
+  return BarBackground(d.colours, width, d.caption_height);
 }
 
 Bitmap Caption(const SkinDesign& d, const PanelTitle& t) {
@@ -83,8 +87,7 @@ Bitmap BarEnd(const SkinDesign& d, bool hovered) {
 
 Bitmap Body(const SkinDesign& d) {
   const SkinPalette& p = d.colours;
-  Bitmap b =
-      VerticalFade(kCaptionWidth, kBodyPictureHeight, kBodyPictureHeight, p.body_top, p.body);
+  Bitmap b = VerticalFade(kCaptionWidth, kBodyPictureHeight, p.body_top, p.body);
   FillRow(b, 0, Mix(p.body_top, p.caption_dark, 0.18));  // the caption's shadow
   return b;
 }
@@ -119,7 +122,7 @@ Bitmap Strip(const SkinDesign& d, const SkinLayout& layout) {
   int bottom = 0;
   for (const SkinLayout::Position& pos : layout.buttons) bottom = std::max(bottom, pos.y);
   const int height = bottom + kButtonCell + 14;
-  Bitmap b = VerticalFade(d.strip_width, height, height, p.strip_top, p.strip);
+  Bitmap b = VerticalFade(d.strip_width, height, p.strip_top, p.strip);
   SmoothCanvas wells(d.strip_width, height);
   for (const char* button : kSkinButtons) {
     if (!IsStripButton(button)) continue;
@@ -160,9 +163,7 @@ Bitmap Mark(const SkinDesign& d) {
 
 Bitmap Bottom(const SkinDesign& d, int width, bool grip) {
   const SkinPalette& p = d.colours;
-  Bitmap b = VerticalFade(width, kBottomHeight, kBottomHeight, p.caption_top, p.caption_bottom);
-  FillRow(b, 0, p.caption_light);
-  FillRow(b, kBottomHeight - 1, p.caption_dark);
+  Bitmap b = BarBackground(p, width, kBottomHeight);
   if (grip) {
     for (int i = 0; i < 3; ++i) b.SetPixel(4 + i * 3, kBottomHeight / 2, p.caption_text);
   }
