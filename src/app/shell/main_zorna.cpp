@@ -59,13 +59,9 @@ TMainZorna::~TMainZorna() {
   delete Edit2;
 }
 
-QWidget* TMainZorna::FindControl(const QString& name) const {
-  if (objectName() == name) return const_cast<TMainZorna*>(this);
-  return FindOwnControl(this, name);
-}
-
 QWidget* TMainZorna::Control(const QString& name) const {
-  if (QWidget* found = FindControl(name)) return found;
+  if (objectName() == name) return const_cast<TMainZorna*>(this);
+  if (QWidget* found = FindOwnControl(this, name)) return found;
   throw std::logic_error("the main window has no control named " + name.toStdString());
 }
 
