@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "app/platform/picture_filters.h"
+#include "app/platform/user_folders.h"
 #include "app/shell/popup_keys.h"
 #include "support/text_helpers.h"
 
@@ -102,6 +104,16 @@ QComboBox* MakeDropDown(QWidget* parent, const QString& name, const QStringList&
   c->addItems(items);
   c->setFocusPolicy(Qt::ClickFocus);
   return c;
+}
+
+QFileDialog* MakeOpenPictureDialog(QWidget* parent, const QString& title, std::string_view filter) {
+  auto* dialog = new QFileDialog(parent, title);
+  dialog->setObjectName("OpenPictureDialog1");
+  dialog->setOption(QFileDialog::HideNameFilterDetails, true);
+  dialog->setFileMode(QFileDialog::ExistingFile);
+  PrepareFileDialog(dialog);
+  dialog->setNameFilters(QtNameFilters(filter));
+  return dialog;
 }
 
 int SizeOf(const QComboBox* list) {

@@ -17,6 +17,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/widgets/align_panel.h"
@@ -329,6 +330,9 @@ class TMainZorna : public QWidget {
 // focus only when clicked.
 QToolButton* MakeToolButton(QWidget* parent, const QString& name, const QString& hint);
 QComboBox* MakeDropDown(QWidget* parent, const QString& name, const QStringList& items);
+// The dialog that opens one picture file ("OpenPictureDialog1"), with the program's file types
+// of `filter` and the user's pictures folder.
+QFileDialog* MakeOpenPictureDialog(QWidget* parent, const QString& title, std::string_view filter);
 // The leading number of a list's text ("64 x 64" gives 64, "vlastný" 0).
 int SizeOf(const QComboBox* list);
 
