@@ -303,7 +303,6 @@ class TMainZorna : public QWidget {
   void EnableLibraryBackgroundItem();
   void ClearInputView();
   void LoadTree();
-  void RemoveLeftoverGalleryStaging();
   void Nudge(int dx, int dy);
   void LoadNotFoundList();
   void SaveNotFoundList();
