@@ -6,7 +6,6 @@
 
 #include "app/platform/messages.h"
 #include "app/platform/picture_filters.h"
-#include "app/platform/user_folders.h"
 #include "app/shell/main_zorna.h"
 #include "app/widgets/dialog_buttons.h"
 #include "picture/picture_file.h"
@@ -42,13 +41,9 @@ TDlgPozadie::TDlgPozadie(TMainZorna& main) : QDialog(&main), main_(main) {
 }
 
 QFileDialog* TDlgPozadie::OpenPictureDialog1() {
-  if (open_dialog_) return open_dialog_;
-  open_dialog_ = new QFileDialog(this, "Zmeniť obrázok");
-  open_dialog_->setObjectName("OpenPictureDialog1");
-  open_dialog_->setFileMode(QFileDialog::ExistingFile);
-  open_dialog_->setOption(QFileDialog::HideNameFilterDetails, true);
-  open_dialog_->setNameFilters(QtNameFilters(kBackgroundOpenFilter));
-  PrepareFileDialog(open_dialog_);
+  if (!open_dialog_) {
+    open_dialog_ = MakeOpenPictureDialog(this, "Zmeniť obrázok", kBackgroundOpenFilter);
+  }
   return open_dialog_;
 }
 

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "app/platform/picture_filters.h"
+#include "app/platform/user_folders.h"
 #include "app/shell/popup_keys.h"
 #include "support/text_helpers.h"
 
@@ -59,13 +61,9 @@ TMainZorna::~TMainZorna() {
   delete Edit2;
 }
 
-QWidget* TMainZorna::FindControl(const QString& name) const {
-  if (objectName() == name) return const_cast<TMainZorna*>(this);
-  return FindOwnControl(this, name);
-}
-
 QWidget* TMainZorna::Control(const QString& name) const {
-  if (QWidget* found = FindControl(name)) return found;
+  if (objectName() == name) return const_cast<TMainZorna*>(this);
+  if (QWidget* found = FindOwnControl(this, name)) return found;
   throw std::logic_error("the main window has no control named " + name.toStdString());
 }
 
@@ -106,6 +104,16 @@ QComboBox* MakeDropDown(QWidget* parent, const QString& name, const QStringList&
   c->addItems(items);
   c->setFocusPolicy(Qt::ClickFocus);
   return c;
+}
+
+QFileDialog* MakeOpenPictureDialog(QWidget* parent, const QString& title, std::string_view filter) {
+  auto* dialog = new QFileDialog(parent, title);
+  dialog->setObjectName("OpenPictureDialog1");
+  dialog->setOption(QFileDialog::HideNameFilterDetails, true);
+  dialog->setFileMode(QFileDialog::ExistingFile);
+  PrepareFileDialog(dialog);
+  dialog->setNameFilters(QtNameFilters(filter));
+  return dialog;
 }
 
 int SizeOf(const QComboBox* list) {

@@ -17,6 +17,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/widgets/align_panel.h"
@@ -55,8 +56,6 @@ class TMainZorna : public QWidget {
   // Finds a control of this window (not of its dialogs) by name, as the handlers that work
   // from names do. An unknown name is a programming error and throws std::logic_error.
   QWidget* Control(const QString& name) const;
-  // The same for a control that may not be there: nullptr then.
-  QWidget* FindControl(const QString& name) const;
   // The tool panel of a word ("Vstup", "Lupa", "Podklad", "Vystup"); throws for any other.
   ToolPanel& Panel(const QString& word);
   // Window-wide keyboard actions by name ("ESC", "Save", "PlLeft", ...); throws when unknown.
@@ -192,7 +191,7 @@ class TMainZorna : public QWidget {
   // A node's category number: its pre-order index in the whole tree; -1 for no node.
   static int CategoryOf(const QTreeWidgetItem* node);
   AlignPanel* Kniznica = nullptr;
-  AlignPanel* Panel4 = nullptr;  // the search bar above the tree
+  AlignPanel* Panel4 = nullptr;  // the left part: the search bar above the tree
   AlignPanel* Panel5 = nullptr;  // the search bar
   QToolButton* SpeedButton16 = nullptr;
   QTreeWidget* TreeView1 = nullptr;
@@ -218,8 +217,8 @@ class TMainZorna : public QWidget {
   QLineEdit* Edit2 = nullptr;
   QToolButton* SpeedButton8 = nullptr;   // go: search again or render the text
   QToolButton* SpeedButton15 = nullptr;  // on the main form, shown by the first rendering
-  TextFontDialog* FontDialog1();  // made on first use
-  QLabel* Label12 = nullptr;  // paints the typed text in its font
+  TextFontDialog* FontDialog1();         // made on first use
+  QLabel* Label12 = nullptr;             // paints the typed text in its font
 
   // --- The library's picture menu (main_zorna_library_pictures.cpp) ---
   void ToolButton1Click(QObject* sender);
@@ -290,6 +289,7 @@ class TMainZorna : public QWidget {
   void BuildToolPanel(ToolPanel& p, const QString& word, const QString& caption);
   void ComposeAt(int x, int y);
   void ShowPlaceHint();
+  void ToggleBarMode(QToolButton* mode, int home_x, QToolButton* other);
   void SearchTree();
   void RenderTypedText();
   // The library panel along the bottom edge, as wide as the window, keeping its height.
@@ -303,7 +303,6 @@ class TMainZorna : public QWidget {
   void EnableLibraryBackgroundItem();
   void ClearInputView();
   void LoadTree();
-  void RemoveLeftoverGalleryStaging();
   void Nudge(int dx, int dy);
   void LoadNotFoundList();
   void SaveNotFoundList();
@@ -330,6 +329,9 @@ class TMainZorna : public QWidget {
 // focus only when clicked.
 QToolButton* MakeToolButton(QWidget* parent, const QString& name, const QString& hint);
 QComboBox* MakeDropDown(QWidget* parent, const QString& name, const QStringList& items);
+// The dialog that opens one picture file ("OpenPictureDialog1"), with the program's file types
+// of `filter` and the user's pictures folder.
+QFileDialog* MakeOpenPictureDialog(QWidget* parent, const QString& title, std::string_view filter);
 // The leading number of a list's text ("64 x 64" gives 64, "vlastný" 0).
 int SizeOf(const QComboBox* list);
 

@@ -10,6 +10,7 @@
 #include "app/shell/forms.h"
 #include "app/shell/main_zorna.h"
 #include "composition/placement.h"
+#include "gallery/gallery_files.h"
 #include "picture/picture_file.h"
 #include "support/error.h"
 #include "support/files.h"
@@ -28,9 +29,7 @@ void TMainZorna::Upraviobrzok2Click(QObject* sender) {
     return;
   }
   const int o = SizeOf(ComboBox1);
-  const std::string file = (FindPathIgnoringCase(std::filesystem::path(AdresarProgramu) / "Data") /
-                            "upravuje sa obrázok.bmp")
-                               .string();
+  const std::string file = (GalleryFolder(AdresarProgramu) / "upravuje sa obrázok.bmp").string();
   try {
     WriteBmpFile(file, Image2->Picture());
     if (!EditInPaintProgram(paint, QString::fromStdString(file))) {
@@ -38,8 +37,7 @@ void TMainZorna::Upraviobrzok2Click(QObject* sender) {
       ShowErrorMessage(CannotStartMessage(paint));
       return;
     }
-    PaintBlank(bitmapa->MutablePicture(), kPlacementSlot, backgrounds_.list2, o, PracovnyObrazok);
-    bitmapa->Changed();
+    PaintSlotBlank();
     // A picture the paint program left unreadable stops the edit here; the file stays.
     PracovnyObrazok = ReadPictureFile(file);
     PastePicture(bitmapa->MutablePicture(), kSmallPictureX, kSmallPictureY, PracovnyObrazok, o);

@@ -56,8 +56,4 @@ void TMainZorna::ImportGalleryUpdate() {
   }
 }
 
-void TMainZorna::RemoveLeftoverGalleryStaging() {
-  RemoveGalleryUpdateLeftovers(AdresarProgramu);
-}
-
 }  // namespace zorna::app

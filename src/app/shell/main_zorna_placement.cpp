@@ -2,7 +2,6 @@
 // and the result itself (left for the user to pick). Both go into the placement slot.
 #include "app/platform/messages.h"
 #include "app/platform/picture_filters.h"
-#include "app/platform/user_folders.h"
 #include "app/shell/main_zorna.h"
 #include "app/shell/settings_access.h"
 #include "composition/placement.h"
@@ -12,14 +11,9 @@ namespace zorna::app {
 
 // A file dialog costs noticeably at start-up; it is made when first needed.
 QFileDialog* TMainZorna::OpenPictureDialog1() {
-  if (open_picture_dialog_) return open_picture_dialog_;
-  open_picture_dialog_ = new QFileDialog(this);
-  open_picture_dialog_->setObjectName("OpenPictureDialog1");
-  open_picture_dialog_->setOption(QFileDialog::HideNameFilterDetails, true);
-  open_picture_dialog_->setAcceptMode(QFileDialog::AcceptOpen);
-  open_picture_dialog_->setFileMode(QFileDialog::ExistingFile);
-  PrepareFileDialog(open_picture_dialog_);
-  open_picture_dialog_->setNameFilters(QtNameFilters(kPlacePictureOpenFilter));
+  if (!open_picture_dialog_) {
+    open_picture_dialog_ = MakeOpenPictureDialog(this, QString(), kPlacePictureOpenFilter);
+  }
   return open_picture_dialog_;
 }
 

@@ -112,43 +112,29 @@ void TMainZorna::SetUpSearchBar() {
   new Edit2Events(this, Edit2);
 }
 
-void TMainZorna::SpeedButton13Click(QObject*) {
-  if (Edit2->isHidden()) {
-    MoveX(SpeedButton13, kModeButtonX);
-    Edit2->show();
-    SpeedButton8->show();
-    SpeedButton14->hide();
-    SpeedButton16->hide();
+// A mode button turns its mode on (the box and the go button in place of the other buttons,
+// the mode button at the bar's left end) or back off.
+void TMainZorna::ToggleBarMode(QToolButton* mode, int home_x, QToolButton* other) {
+  const bool on = Edit2->isHidden();
+  MoveX(mode, on ? kModeButtonX : home_x);
+  Edit2->setVisible(on);
+  SpeedButton8->setVisible(on);
+  other->setVisible(!on);
+  SpeedButton16->setVisible(!on);
+  if (on) {
     Edit2->setFocus();
   } else {
-    MoveX(SpeedButton13, kSearchButtonX);
-    Edit2->hide();
-    SpeedButton8->hide();
-    SpeedButton14->show();
-    SpeedButton16->show();
-    Action("PlLeft")->setEnabled(true);
-    Action("PlRight")->setEnabled(true);
+    Edit2Exit(mode);
   }
 }
 
+void TMainZorna::SpeedButton13Click(QObject*) {
+  ToggleBarMode(SpeedButton13, kSearchButtonX, SpeedButton14);
+}
+
 void TMainZorna::SpeedButton14Click(QObject*) {
-  if (Edit2->isHidden()) {
-    MoveX(SpeedButton14, kModeButtonX);
-    Edit2->show();
-    SpeedButton8->show();
-    SpeedButton13->hide();
-    SpeedButton16->hide();
-    Edit2->setFocus();
-  } else {
-    Action("PlLeft")->setEnabled(true);
-    Action("PlRight")->setEnabled(true);
-    SpeedButton15->hide();
-    MoveX(SpeedButton14, kTextButtonX);
-    Edit2->hide();
-    SpeedButton8->hide();
-    SpeedButton13->show();
-    SpeedButton16->show();
-  }
+  if (!Edit2->isHidden()) SpeedButton15->hide();
+  ToggleBarMode(SpeedButton14, kTextButtonX, SpeedButton13);
 }
 
 void TMainZorna::Edit2Change(QObject* sender) {
