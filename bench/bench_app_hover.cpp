@@ -11,12 +11,11 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <vector>
 
 #include "app/shell/forms.h"
 #include "app/shell/main_zorna.h"
-#include "picture/picture_file.h"
+#include "app_bench_folders.h"
 #include "private_x_server.h"
 
 namespace fs = std::filesystem;
@@ -26,21 +25,13 @@ namespace {
 constexpr int kLargestWidth = 3840;
 constexpr int kLargestHeight = 2160;
 
-struct Scratch {
-  fs::path root = fs::temp_directory_path() / ("zorna-hover-" + std::to_string(getpid()));
-  Scratch() {
-    fs::create_directories(root / "home" / "Skin");
-    fs::create_directories(root / "config");
+// Every hint used up: no message box comes between the moves. The small screen picture stands
+// in only until each benchmark lays its own copy.
+struct Scratch : AppBenchFolders {
+  Scratch() : AppBenchFolders("hover", "1=2\r\n2=2\r\n5=2\r\n", 64, 64) {
+    fs::create_directories(home / "Skin");
     fs::create_directories(root / "runtime");
     fs::permissions(root / "runtime", fs::perms::owner_all, fs::perm_options::replace);
-    // Every hint used up: no message box comes between the moves.
-    std::ofstream(root / "config" / "Zorna.ini", std::ios::binary)
-        << "[Dial\xF3g]\r\n1=2\r\n2=2\r\n5=2\r\n";
-    zorna::WriteBmpFile(root / "screen.bmp", zorna::Bitmap(64, 64, zorna::Rgb(40, 90, 160)));
-  }
-  ~Scratch() {
-    std::error_code ec;
-    fs::remove_all(root, ec);
   }
 };
 
@@ -104,9 +95,6 @@ int main(int argc, char** argv) {
   setenv("DISPLAY", (":" + server.Display()).c_str(), 1);
   setenv("QT_QPA_PLATFORM", "xcb", 1);
   setenv("XDG_RUNTIME_DIR", (scratch.root / "runtime").c_str(), 1);
-  setenv("ZORNA_HOME", (scratch.root / "home").c_str(), 1);
-  setenv("ZORNA_CONFIG_DIR", (scratch.root / "config").c_str(), 1);
-  setenv("ZORNA_SCREEN_IMAGE", (scratch.root / "screen.bmp").c_str(), 1);
   QApplication app(argc, argv);
   if (!zorna::app::CreateForms()) return 1;
   zorna::app::TMainZorna& main = *zorna::app::AllForms().MainZorna;

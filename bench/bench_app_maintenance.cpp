@@ -13,6 +13,7 @@
 #include "app_bench_folders.h"
 #include "gallery/gallery_files.h"
 #include "gallery/maintenance_list.h"
+#include "scratch_program.h"
 
 namespace fs = std::filesystem;
 
@@ -64,18 +65,10 @@ BENCHMARK(BM_ListGalleryFiles)
 }  // namespace
 
 int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 1);
   Scratch scratch;
-  QApplication app(argc, argv);
-  zorna::app::CreateForms();
-  zorna::app::TMainZorna& main = *zorna::app::AllForms().MainZorna;
-  main.resize(1920, 1080);
-  main.show();
-  main.Button666Click(nullptr);  // the panel is open, as when its button is clicked
-  QApplication::processEvents();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  zorna::app::DestroyForms();
-  return 0;
+  return RunWindowBenchmarks(argc, argv, zorna::app::DestroyForms, [] {
+    // The panel is open, as when its button is clicked.
+    ShowProgramWindows().Button666Click(nullptr);
+    QApplication::processEvents();
+  });
 }

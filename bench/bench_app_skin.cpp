@@ -13,6 +13,7 @@
 #include "app/shell/main_zorna.h"
 #include "app_bench_folders.h"
 #include "artwork/skin_art.h"
+#include "scratch_program.h"
 
 namespace fs = std::filesystem;
 
@@ -64,16 +65,9 @@ BENCHMARK(BM_ApplySkin)
 }  // namespace
 
 int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 1);
   Scratch scratch;
-  QApplication app(argc, argv);
-  zorna::app::CreateForms();
-  zorna::app::AllForms().MainZorna->resize(1920, 1080);
-  zorna::app::AllForms().MainZorna->show();
-  QApplication::processEvents();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  zorna::app::DestroyForms();
-  return 0;
+  return RunWindowBenchmarks(argc, argv, zorna::app::DestroyForms, [] {
+    ShowProgramWindows();
+    QApplication::processEvents();
+  });
 }

@@ -17,16 +17,29 @@
 #include "app/shell/main_zorna.h"
 #include "app_bench_folders.h"
 
-// A window benchmark's main: the offscreen application around the benchmarks; `done` lets the
+// A window benchmark's main: the offscreen application around the benchmarks; `ready` makes
+// what the benchmarks share once the application object is there, and `done` lets the
 // benchmark's windows go before the application object does.
-inline int RunWindowBenchmarks(int argc, char** argv, const std::function<void()>& done) {
+inline int RunWindowBenchmarks(int argc, char** argv, const std::function<void()>& done,
+                               const std::function<void()>& ready = {}) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  if (ready) ready();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   done();
   benchmark::Shutdown();
   return 0;
+}
+
+// The real program's windows over the folders that the environment names, the main window
+// shown at full HD, for a benchmark that makes its own scratch folders. Nothing is painted yet.
+inline zorna::app::TMainZorna& ShowProgramWindows() {
+  zorna::app::CreateForms();
+  zorna::app::TMainZorna& main = *zorna::app::AllForms().MainZorna;
+  main.resize(1920, 1080);
+  main.show();
+  return main;
 }
 
 class ScratchProgram {

@@ -192,33 +192,30 @@ void TUpravit::FormShow() {
   SpinEdit1Change(this);
 }
 
+void TUpravit::PressShadow(QToolButton* button, ShadowDirection direction, QObject* sender) {
+  PressOnly(button);
+  const ShadowOffset offset = OffsetOf(direction, SpinEdit1->value());
+  VykresliTien(sender, offset.dx, offset.dy);
+}
+
 void TUpravit::ToolButton1Click(QObject* sender) {
-  PressOnly(ToolButton1);
-  VykresliTien(sender, 0, 0);
+  PressShadow(ToolButton1, ShadowDirection::kNone, sender);
 }
 
 void TUpravit::ToolButton4Click(QObject* sender) {
-  PressOnly(ToolButton4);
-  const int s = SpinEdit1->value();
-  VykresliTien(sender, s, s);
+  PressShadow(ToolButton4, ShadowDirection::kLowerRight, sender);
 }
 
 void TUpravit::ToolButton6Click(QObject* sender) {
-  PressOnly(ToolButton6);
-  const int s = SpinEdit1->value();
-  VykresliTien(sender, -s, -s);
+  PressShadow(ToolButton6, ShadowDirection::kUpperLeft, sender);
 }
 
 void TUpravit::ToolButton8Click(QObject* sender) {
-  PressOnly(ToolButton8);
-  const int s = SpinEdit1->value();
-  VykresliTien(sender, s, -s);
+  PressShadow(ToolButton8, ShadowDirection::kUpperRight, sender);
 }
 
 void TUpravit::ToolButton13Click(QObject* sender) {
-  PressOnly(ToolButton13);
-  const int s = SpinEdit1->value();
-  VykresliTien(sender, -s, s);
+  PressShadow(ToolButton13, ShadowDirection::kLowerLeft, sender);
 }
 
 void TUpravit::VykresliTien(QObject* sender, int dx, int dy) {

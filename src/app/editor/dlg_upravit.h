@@ -9,6 +9,7 @@
 
 #include "app/widgets/color_grid.h"
 #include "app/widgets/image_control.h"
+#include "composition/shadow_frame.h"
 
 namespace zorna::app {
 
@@ -70,6 +71,8 @@ class TUpravit : public QDialog {
   QWidget* BuildPreview();
   // Makes the button down and the others of its toolbar up.
   void PressOnly(QToolButton* button);
+  // A shadow button: pressed, and the shadow drawn at the offset's distance its way.
+  void PressShadow(QToolButton* button, ShadowDirection direction, QObject* sender);
   ImageControl* VisiblePreview() const;
   int Side() const;
 

@@ -34,11 +34,12 @@ Bitmap FromQImage(const QImage& image) {
 }
 
 QImage ToQImageMasked(const Bitmap& picture, const Bitmap& mask) {
-  QImage image = ToQImage(picture).convertToFormat(QImage::Format_ARGB32);
-  for (int y = 0; y < image.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < image.width(); ++x) {
-      if (mask.Pixel(x, y) != kBlack) line[x] &= 0x00FFFFFFu;
+  QImage image(picture.Width(), picture.Height(), QImage::Format_ARGB32);
+  for (int y = 0; y < picture.Height(); ++y) {
+    const Colorref* from = picture.Row(y);
+    auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < picture.Width(); ++x) {
+      to[x] = mask.Pixel(x, y) == kBlack ? ToQRgb(from[x]) : qRgba(0, 0, 0, 0);
     }
   }
   return image;

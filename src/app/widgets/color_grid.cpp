@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "app/platform/qt_bitmap.h"
 #include "picture/standard_colors.h"
 
 namespace zorna::app {
@@ -10,10 +11,6 @@ namespace {
 
 constexpr int kColumns = 4;
 constexpr int kCell = 14;
-
-QColor ToQColor(Colorref c) {
-  return QColor(RedOf(c), GreenOf(c), BlueOf(c));
-}
 
 }  // namespace
 

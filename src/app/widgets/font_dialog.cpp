@@ -5,6 +5,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "app/platform/qt_bitmap.h"
 #include "app/widgets/dialog_buttons.h"
 #include "picture/standard_colors.h"
 
@@ -15,8 +16,7 @@ namespace {
 // until one is chosen (black is marked).
 int StandardIndexOf(const QColor& colour) {
   for (size_t i = 0; i < kStandardColors.size(); ++i) {
-    const Colorref c = kStandardColors[i];
-    if (QColor(RedOf(c), GreenOf(c), BlueOf(c)) == colour) return static_cast<int>(i);
+    if (ToQColor(kStandardColors[i]) == colour) return static_cast<int>(i);
   }
   return 0;
 }
@@ -34,10 +34,8 @@ TextFontDialog::TextFontDialog(const QString& name, const QFont& font, const QCo
   Font->setWindowFlags(Qt::Widget);
   Colour = new ColorGrid(name + "Colour", 0, this);
   SetSelection(font, colour);
-  connect(Colour, &ColorGrid::Changed, this, [this] {
-    const Colorref c = Colour->ForegroundColor();
-    colour_ = QColor(RedOf(c), GreenOf(c), BlueOf(c));
-  });
+  connect(Colour, &ColorGrid::Changed, this,
+          [this] { colour_ = ToQColor(Colour->ForegroundColor()); });
 
   const OkCancelButtons buttons = MakeOkCancelButtons(this);
   auto* colour_row = new QHBoxLayout;

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QPixmap>
 
+#include "app/platform/qt_bitmap.h"
+
 namespace zorna::app {
 namespace {
 
@@ -12,7 +14,7 @@ QPixmap Cell(const Bitmap& glyph, int left, int width, Colorref transparent) {
     auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
     for (int x = 0; x < width; ++x) {
       const Colorref c = glyph.Pixel(left + x, y);
-      row[x] = c == transparent ? qRgba(0, 0, 0, 0) : qRgb(RedOf(c), GreenOf(c), BlueOf(c));
+      row[x] = c == transparent ? qRgba(0, 0, 0, 0) : ToQRgb(c);
     }
   }
   return QPixmap::fromImage(image);

@@ -1,10 +1,10 @@
 #pragma once
 #include <QWidget>
-
-class QMouseEvent;
 #include <optional>
 
 #include "picture/bitmap.h"
+
+class QMouseEvent;
 
 namespace zorna::app {
 

@@ -5,24 +5,14 @@
 #include <QPixmap>
 #include <algorithm>
 
+#include "app/platform/qt_bitmap.h"
+
 namespace zorna::app {
 namespace {
 
 // The list's picture with its mask as transparency.
 QPixmap MaskedPixmap(const ImageList& list, int index) {
-  const Bitmap& picture = list.Picture(index);
-  const Bitmap& mask = list.Mask(index);
-  QImage image(picture.Width(), picture.Height(), QImage::Format_ARGB32);
-  for (int y = 0; y < picture.Height(); ++y) {
-    const Colorref* from = picture.Row(y);
-    const Colorref* hole = mask.Row(y);
-    auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < picture.Width(); ++x) {
-      const Colorref c = from[x];
-      to[x] = hole[x] == kBlack ? qRgb(RedOf(c), GreenOf(c), BlueOf(c)) : qRgba(0, 0, 0, 0);
-    }
-  }
-  return QPixmap::fromImage(image);
+  return QPixmap::fromImage(ToQImageMasked(list.Picture(index), list.Mask(index)));
 }
 
 }  // namespace
