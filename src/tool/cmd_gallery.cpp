@@ -44,26 +44,26 @@ void RequireCategory(const std::filesystem::path& home, int category, int root_s
   }
 }
 
-void AddRangeOptions(CLI::App* sub, CategoryRange& range) {
-  sub->add_option("--from", range.from, "first category of the range (default 0)")
+void AddListOptions(CLI::App* sub, ListOptions& options) {
+  sub->add_option("--from", options.from, "first category of the range (default 0)")
       ->check(CLI::NonNegativeNumber);
-  sub->add_option("--to", range.to, "last category of the range (default 200)")
+  sub->add_option("--to", options.to, "last category of the range (default 200)")
       ->check(CLI::NonNegativeNumber);
+  AddHomeOption(sub, options.home);
 }
 
-std::vector<zorna::GalleryFileEntry> ListRange(const std::filesystem::path& home,
-                                               const CategoryRange& range, bool required) {
-  const std::filesystem::path data = zorna::GalleryFolder(home);
+std::vector<zorna::GalleryFileEntry> ListRange(const ListOptions& options, bool required) {
+  const std::filesystem::path data = zorna::GalleryFolder(options.home);
   std::error_code ec;
   if (!std::filesystem::is_directory(data, ec)) {
     throw CommandFailure{kExitFileError, data.string() + " is not a folder"};
   }
   std::vector<zorna::GalleryFileEntry> entries =
-      zorna::ListGalleryFiles(data, range.from, range.to);
+      zorna::ListGalleryFiles(data, options.from, options.to);
   if (required && entries.empty()) {
     throw CommandFailure{kExitNothingFound, "no gallery files in categories " +
-                                                std::to_string(range.from) + " to " +
-                                                std::to_string(range.to)};
+                                                std::to_string(options.from) + " to " +
+                                                std::to_string(options.to)};
   }
   return entries;
 }

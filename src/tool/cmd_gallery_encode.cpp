@@ -12,21 +12,16 @@ namespace zornatool {
 namespace {
 
 const RegisterGalleryCommand encode_command([](CLI::App& group) -> std::function<int()> {
-  struct Options {
-    CategoryRange range;
-    std::string home = ".";
-  };
-  auto options = std::make_shared<Options>();
+  auto options = std::make_shared<ListOptions>();
   CLI::App* sub = group.add_subcommand(
       "encode",
       "For every file that gallery files lists, encode the bitmap of its number (5007.bmp) "
       "into the gallery picture 5007.iko and delete the bitmap; the bitmap of a picture that "
       "cannot be made stays. Prints the number encoded; status 1 when a bitmap could not be "
       "encoded, 3 when no files are listed");
-  AddRangeOptions(sub, options->range);
-  AddHomeOption(sub, options->home);
+  AddListOptions(sub, *options);
   return [options] {
-    const auto entries = ListRange(options->home, options->range, true);
+    const auto entries = ListRange(*options, true);
     const zorna::EncodeResult result =
         zorna::EncodeGalleryFiles(zorna::GalleryFolder(options->home), entries);
     std::cout << "encoded " << result.encoded << " pictures\n";

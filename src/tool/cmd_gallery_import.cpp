@@ -23,10 +23,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The buttons of the library panel: more pictures in a category would never be seen.
-constexpr size_t kSmallButtons = 135;
-constexpr size_t kLargeButtons = 40;
-
 // Each picture once: most theme names are links to another name's file, and some files are
 // copies of others.
 class SeenPictures {
@@ -79,13 +75,15 @@ std::vector<CategoryPictures> LoadPictures(const ThemeMap& map, const ThemeIcons
         ++repeated;
       }
     }
-    if (pictures[node].small.size() > kSmallButtons ||
-        pictures[node].large.size() > kLargeButtons) {
+    if (pictures[node].small.size() > zorna::kSmallPicturesShown ||
+        pictures[node].large.size() > zorna::kLargePicturesShown) {
       throw CommandFailure{kExitFileError,
                            map.tree[node].caption + " would hold " +
                                std::to_string(pictures[node].small.size()) + " small and " +
                                std::to_string(pictures[node].large.size()) +
-                               " large pictures; a category shows at most 135 and 40"};
+                               " large pictures; a category shows at most " +
+                               std::to_string(zorna::kSmallPicturesShown) + " and " +
+                               std::to_string(zorna::kLargePicturesShown)};
     }
   }
   return pictures;

@@ -12,21 +12,16 @@ namespace zornatool {
 namespace {
 
 const RegisterGalleryCommand info_command([](CLI::App& group) -> std::function<int()> {
-  struct Options {
-    CategoryRange range;
-    std::string home = ".";
-  };
-  auto options = std::make_shared<Options>();
+  auto options = std::make_shared<ListOptions>();
   CLI::App* sub = group.add_subcommand(
       "info",
       "Write Data/info.txt for the files that gallery files lists: five empty lines, their "
       "number, then for each its number (5007) and its file's date and time "
       "(7.3.2024 9:05:03), in CR LF lines. Prints the file's name and the count; also written "
       "when none are listed");
-  AddRangeOptions(sub, options->range);
-  AddHomeOption(sub, options->home);
+  AddListOptions(sub, *options);
   return [options] {
-    const auto entries = ListRange(options->home, options->range, false);
+    const auto entries = ListRange(*options, false);
     const std::filesystem::path written =
         zorna::WriteGalleryInfo(zorna::GalleryFolder(options->home), entries);
     std::cout << std::filesystem::relative(written, options->home).string() << '\t'

@@ -11,11 +11,7 @@ namespace zornatool {
 namespace {
 
 const RegisterGalleryCommand pack_command([](CLI::App& group) -> std::function<int()> {
-  struct Options {
-    CategoryRange range;
-    std::string home = ".";
-  };
-  auto options = std::make_shared<Options>();
+  auto options = std::make_shared<ListOptions>();
   CLI::App* sub = group.add_subcommand(
       "pack",
       "Pack the files that gallery files lists, under their own names, and strom.trv as "
@@ -23,10 +19,9 @@ const RegisterGalleryCommand pack_command([](CLI::App& group) -> std::function<i
       "program at start-up) installs in place of the whole gallery. The pack is made as "
       "Data/zorna.__ and renamed only once complete, so a failure keeps the old zorna.mk. "
       "Prints the pack's name and the number of files");
-  AddRangeOptions(sub, options->range);
-  AddHomeOption(sub, options->home);
+  AddListOptions(sub, *options);
   return [options] {
-    const auto entries = ListRange(options->home, options->range, false);
+    const auto entries = ListRange(*options, false);
     const zorna::GalleryPackResult result = zorna::PackGallery(options->home, entries);
     if (!result.pack.completed) throw CommandFailure{kExitFileError, result.pack.problem};
     std::cout << std::filesystem::relative(result.written, options->home).string() << '\t'

@@ -18,10 +18,8 @@ std::string NameList(const std::vector<std::string>& names) {
 }
 
 const RegisterGalleryCommand shift_command([](CLI::App& group) -> std::function<int()> {
-  struct Options {
-    CategoryRange range;
+  struct Options : ListOptions {
     int by = 0;
-    std::string home = ".";
   };
   auto options = std::make_shared<Options>();
   CLI::App* sub = group.add_subcommand(
@@ -33,10 +31,9 @@ const RegisterGalleryCommand shift_command([](CLI::App& group) -> std::function<
       "Prints the number moved; status 1 when some files were not moved, 3 when none are "
       "listed");
   sub->add_option("--by", options->by, "the shift D, added to each category")->required();
-  AddRangeOptions(sub, options->range);
-  AddHomeOption(sub, options->home);
+  AddListOptions(sub, *options);
   return [options] {
-    const auto entries = ListRange(options->home, options->range, true);
+    const auto entries = ListRange(*options, true);
     const zorna::ShiftResult result =
         zorna::ShiftGalleryFiles(zorna::GalleryFolder(options->home), entries, options->by);
     std::cout << "moved " << result.moved << " files\n";

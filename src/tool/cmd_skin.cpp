@@ -5,6 +5,7 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "artwork/skin_art.h"
 #include "command.h"
@@ -23,12 +24,14 @@ int PackSkinFolders(const std::string& home_text) {
     std::cerr << "zornatool: " << home_text << " is not a folder\n";
     return kExitFileError;
   }
-  if (zorna::ListSkinFolders(home).empty()) {
+  // One job a skin folder: no jobs, no skin folders.
+  const std::vector<zorna::SkinPackJob> jobs = zorna::PackSkins(home);
+  if (jobs.empty()) {
     std::cerr << "zornatool: no skin folders in " << zorna::SkinsFolder(home).string() << "\n";
     return kExitNothingFound;
   }
   int status = kExitOk;
-  for (const zorna::SkinPackJob& job : zorna::PackSkins(home)) {
+  for (const zorna::SkinPackJob& job : jobs) {
     if (!job.result.completed) {
       std::cerr << "zornatool: " << job.name << ": " << job.result.problem << "\n";
       status = kExitFileError;

@@ -42,18 +42,18 @@ void AddCategoryArgument(CLI::App* sub, int& category);
 // root_status). A tree that cannot be read throws zorna::Error.
 void RequireCategory(const std::filesystem::path& home, int category, int root_status);
 
-// "--from A --to B": the categories whose files the maintenance commands work on, 0 to 200 by
-// default as in the program's maintenance panel.
-struct CategoryRange {
+// "--from A --to B" and "-C HOME": the categories whose files the maintenance commands work
+// on, 0 to 200 by default as in the program's maintenance panel, and the program folder.
+struct ListOptions {
   int64_t from = 0;
   int64_t to = 200;
+  std::string home = ".";
 };
-void AddRangeOptions(CLI::App* sub, CategoryRange& range);
+void AddListOptions(CLI::App* sub, ListOptions& options);
 
 // The files of the home's gallery folder in the range, as the panel lists them. A gallery
 // folder that is missing or not a folder is a CommandFailure with kExitFileError; an empty list
 // one with kExitNothingFound when required is set.
-std::vector<zorna::GalleryFileEntry> ListRange(const std::filesystem::path& home,
-                                               const CategoryRange& range, bool required);
+std::vector<zorna::GalleryFileEntry> ListRange(const ListOptions& options, bool required);
 
 }  // namespace zornatool

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -21,6 +22,9 @@ inline constexpr int kFirstLargePicture = 500;
 inline constexpr int kLastPictureNumber = 999;
 inline constexpr int kSmallPictureSide = 32;
 inline constexpr int kLargePictureSide = 64;
+// The library panel's buttons: more pictures of a category than this are never seen.
+inline constexpr size_t kSmallPicturesShown = 135;
+inline constexpr size_t kLargePicturesShown = 40;
 
 // The program folder's "Data" and "strom.trv", found without regard to letter case ("data"
 // serves as well); the names as given when neither exists.

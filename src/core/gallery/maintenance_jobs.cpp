@@ -3,10 +3,12 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <map>
 
 #include "gallery/gallery_files.h"
 #include "gallery/gallery_picture.h"
 #include "gallery/gallery_update.h"
+#include "support/cp1250.h"
 #include "support/error.h"
 #include "support/files.h"
 #include "support/rename_no_replace.h"
@@ -27,6 +29,37 @@ bool IsLink(const fs::path& path) {
 std::string Line(std::string text) {
   return text + "\r\n";
 }
+
+// The gallery folder's names, read once for a whole job: looking up each listed file's bitmap
+// afresh would read the folder once per file, and most files have no bitmap to be found.
+class FolderNames {
+ public:
+  explicit FolderNames(const fs::path& folder) : folder_(folder) {
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+      const std::string name = it->path().filename().string();
+      names_.emplace(FoldCaseCp1250(name), name);  // twins stay in the folder's order
+    }
+  }
+
+  // As FindPathIgnoringCase(folder / name): the exact name when it exists, else the first
+  // entry that differs only in letter case and is still there, else the name as given.
+  fs::path Find(const std::string& name) const {
+    const fs::path exact = folder_ / name;
+    std::error_code ec;
+    if (fs::exists(fs::symlink_status(exact, ec))) return exact;
+    const auto [first, last] = names_.equal_range(FoldCaseCp1250(name));
+    for (auto it = first; it != last; ++it) {
+      const fs::path twin = folder_ / it->second;
+      if (fs::exists(fs::symlink_status(twin, ec))) return twin;
+    }
+    return exact;
+  }
+
+ private:
+  fs::path folder_;
+  std::multimap<std::u32string, std::string> names_;  // folded name -> name on disk
+};
 
 }  // namespace
 
@@ -76,13 +109,14 @@ EncodeResult EncodeGalleryFiles(const fs::path& data_folder,
                                 const std::vector<GalleryFileEntry>& entries,
                                 const std::function<void(size_t index)>& before_each) {
   EncodeResult result;
+  const FolderNames names(data_folder);
   for (size_t i = 0; i < entries.size(); ++i) {
     if (before_each) before_each(i);
     const std::string base = BezPripony(entries[i].file);
-    const fs::path bmp = FindPathIgnoringCase(data_folder / (base + ".bmp"));
+    const fs::path bmp = names.Find(base + ".bmp");
     std::error_code ec;
     if (!fs::is_regular_file(fs::symlink_status(bmp, ec))) continue;
-    const fs::path iko = FindPathIgnoringCase(data_folder / (base + ".iko"));
+    const fs::path iko = names.Find(base + ".iko");
     const std::string shown = bmp.filename().string();
     if (IsLink(iko)) {
       result.failed.push_back(shown + ": " + iko.filename().string() + " is a link");

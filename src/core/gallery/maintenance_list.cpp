@@ -11,17 +11,9 @@ namespace {
 // Beyond any category the panel reaches; more digits are not read, so no name overflows.
 constexpr size_t kMostDigits = 15;
 
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return lower;
-}
-
 bool ShownBefore(const GalleryFileEntry& a, const GalleryFileEntry& b) {
-  const std::string la = Lower(a.shown);
-  const std::string lb = Lower(b.shown);
+  const std::string la = LowerAscii(a.shown);
+  const std::string lb = LowerAscii(b.shown);
   if (la != lb) return la < lb;
   if (a.shown != b.shown) return a.shown < b.shown;
   return a.file < b.file;

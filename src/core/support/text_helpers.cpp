@@ -126,6 +126,14 @@ std::string UpperSlovak(std::string_view text) {
   return out;
 }
 
+std::string LowerAscii(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return lower;
+}
+
 std::string TrimDecimal(std::string text) {
   while (text.size() >= 2 && text[0] == '0' && text[1] != ',') text.erase(0, 1);
   const bool has_comma = text.find(',') != std::string::npos;

@@ -31,6 +31,8 @@ int CountOccurrences(std::string_view pattern, std::string_view text);
 // Czech letters (á, ä, č, ď, é, ě, í, ĺ, ľ, ň, ó, ô, ő, ŕ, ř, š, ť, ú, ů, ü, ý, ž); every other
 // character stays. The result has the same length in bytes.
 std::string UpperSlovak(std::string_view text);
+// A-Z made a-z; every other byte stays.
+std::string LowerAscii(std::string_view text);
 // Tidies a decimal number written with a comma: leading zeros go ("007,2500" -> "7,25"),
 // trailing zeros and blanks of the fraction go, and so does a comma left at the end
 // ("12,000" -> "12"). Numbers with an exponent ("E" or "10^") keep their end.

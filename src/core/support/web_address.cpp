@@ -1,20 +1,10 @@
 #include "support/web_address.h"
 
-#include <algorithm>
 #include <string>
 
+#include "support/text_helpers.h"
+
 namespace zorna {
-namespace {
-
-std::string LowerAscii(std::string_view text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) {
-    return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  });
-  return lower;
-}
-
-}  // namespace
 
 bool IsOpenableAddress(std::string_view address) {
   // Spaces, quotes and control characters have no place in an address; a desktop that splits
