@@ -36,7 +36,7 @@ const RegisterCommand encode_command([](CLI::App& app) -> std::function<int()> {
   return [options] {
     std::vector<uint8_t> bitmap = zorna::ReadWholeFile(options->input);
     if (bitmap.size() < 2 || bitmap[0] != 'B' || bitmap[1] != 'M') {
-      bitmap = zorna::EncodeBmp24(zorna::ReadPictureFile(options->input));
+      bitmap = zorna::EncodeBmp24(zorna::DecodePictureFile(bitmap, options->input));
     }
     // A bitmap the gallery cannot keep is refused with an error, which the tool reports.
     const std::vector<uint8_t> file = zorna::EncodeGalleryPictureBytes(bitmap, options->input);

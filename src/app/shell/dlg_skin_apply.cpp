@@ -4,6 +4,7 @@
 #include <QScreen>
 
 #include "app/platform/messages.h"
+#include "app/platform/qt_bitmap.h"
 #include "app/shell/dlg_skin.h"
 #include "app/shell/main_zorna.h"
 #include "app/widgets/glyph_icon.h"
@@ -29,10 +30,6 @@ constexpr const char* kSkinButtonStyle =
     " background: transparent; }"
     "QToolButton:hover { border-color: rgba(0, 0, 0, 70); background: rgba(255, 255, 255, 60); }"
     "QToolButton:pressed { border-color: rgba(0, 0, 0, 110); background: rgba(0, 0, 0, 40); }";
-
-QColor ToQColor(Colorref c) {
-  return QColor(RedOf(c), GreenOf(c), BlueOf(c));
-}
 
 // A panel takes the colour of its picture's bottom-left pixel where the picture does not reach.
 void TakeColourOf(QWidget* panel, const Bitmap& picture) {

@@ -58,8 +58,8 @@ void TMainZorna::SetUpLibrary() {
   Panel2 = new AlignPanel("Panel2");
   SetWhite(Panel2);
   Kniznica->AddAligned(Panel2, Align::Client);
-  ToolBar1 = new PictureGrid("ToolBar1", 135, QSize(39, 38), 21);
-  ToolBar2 = new PictureGrid("ToolBar2", 40, QSize(71, 70), 10);
+  ToolBar1 = new PictureGrid("ToolBar1", static_cast<int>(kSmallPicturesShown), QSize(39, 38), 21);
+  ToolBar2 = new PictureGrid("ToolBar2", static_cast<int>(kLargePicturesShown), QSize(71, 70), 10);
   ToolBar2->resize(ToolBar2->width(), 151);
   Panel2->AddAligned(ToolBar2, Align::Bottom);
   Panel2->AddAligned(ToolBar1, Align::Client);
@@ -151,8 +151,10 @@ void TMainZorna::FillCategory(QTreeWidgetItem* node) {
   if (category == 0) return;
   const QString number = QString::number(category);
   if (Label5->text() == number) return;
-  ImageList3 = ImageList(kSmallPictureSide, kSmallPictureSide, 135);
-  ImageList4 = ImageList(kLargePictureSide, kLargePictureSide, 40);
+  ImageList3 =
+      ImageList(kSmallPictureSide, kSmallPictureSide, static_cast<int>(kSmallPicturesShown));
+  ImageList4 =
+      ImageList(kLargePictureSide, kLargePictureSide, static_cast<int>(kLargePicturesShown));
   ToolBar1->SetImages(&ImageList3);
   ToolBar2->SetImages(&ImageList4);
   Label5->setText(number);

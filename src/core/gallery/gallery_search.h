@@ -42,7 +42,8 @@ struct SearchResult {
 SearchResult SearchGallery(std::string_view typed, std::span<const std::string> captions,
                            int current);
 
-// The number of characters of a UTF-8 text (a byte that starts no character counts as one).
+// The number of characters of a UTF-8 text: the bytes that start one (a stray continuation byte
+// adds nothing).
 int CharacterCount(std::string_view utf8);
 
 }  // namespace zorna

@@ -8,6 +8,7 @@
 #include "picture/png_file.h"
 #include "support/error.h"
 #include "support/files.h"
+#include "support/text_helpers.h"
 
 namespace zorna {
 
@@ -21,16 +22,13 @@ bool StartsWith(const std::vector<uint8_t>& bytes, std::initializer_list<uint8_t
   return true;
 }
 
-std::string LowerAscii(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return text;
-}
-
 }  // namespace
 
 Bitmap ReadPictureFile(const std::filesystem::path& path) {
-  const std::vector<uint8_t> bytes = ReadWholeFile(path);
+  return DecodePictureFile(ReadWholeFile(path), path);
+}
+
+Bitmap DecodePictureFile(const std::vector<uint8_t>& bytes, const std::filesystem::path& path) {
   if (StartsWith(bytes, {'B', 'M'})) return DecodeBmp(bytes.data(), bytes.size());
   if (StartsWith(bytes, {0xFF, 0xD8})) return DecodeJpeg(bytes.data(), bytes.size());
   if (LooksLikePng(bytes.data(), bytes.size())) return DecodePng(bytes.data(), bytes.size());

@@ -1,5 +1,7 @@
 #pragma once
+#include <cstdint>
 #include <filesystem>
+#include <vector>
 
 #include "picture/alpha_picture.h"
 #include "picture/bitmap.h"
@@ -12,6 +14,8 @@ namespace zorna {
 // an image if it contains a bitmap", anything else "Unknown picture file extension (.ext)".
 // A file that cannot be read gives "Cannot open file".
 Bitmap ReadPictureFile(const std::filesystem::path& path);
+// The same for a file's bytes already read; `path` gives the extension and nothing is read.
+Bitmap DecodePictureFile(const std::vector<uint8_t>& bytes, const std::filesystem::path& path);
 
 // Write a 24-bit BMP, a JPEG of the given quality or a 32-bit PNG with the picture's alpha;
 // the file is replaced only when complete.
