@@ -1,10 +1,12 @@
 // The search bar: its two modes, the search of the tree as the user types and the typed text
 // rendered onto the screen picture.
+#include <QApplication>
 #include <QTest>
 #include <QTreeWidgetItemIterator>
 #include <filesystem>
 
 #include "app/app_fixture.h"
+#include "app/platform/slovak_desktop.h"
 #include "composition/placement.h"
 #include "gallery/gallery_bitmap.h"
 #include "gallery/not_found_list.h"
@@ -170,6 +172,24 @@ TEST_F(SearchBarTest, TextIsRenderedOnEnterAndAgainInTheChosenFont) {
   m.Edit2Change(m.SpeedButton8);
   EXPECT_GT(DarkPixels(), 3 * small);
   EXPECT_EQ(m.bitmapa->Picture().Width(), before.Width());
+}
+
+// OK in the font dialog without a change keeps the text as it was: plain, not the first style of
+// the face's list. The program's Slovak catalogue names the plain style otherwise than the face.
+TEST_F(SearchBarTest, TheFontDialogOpensOnTheTextsOwnStyle) {
+  UseSlovakDesktop(*qApp);
+  Start();
+  TMainZorna& m = Main();
+  const QFont before = m.Label12->font();
+  answer_ = [](QDialog* dialog) {
+    dialog->show();
+    QApplication::processEvents();
+    return int(QDialog::Accepted);
+  };
+  m.SpeedButton15Click(m.SpeedButton15);
+  EXPECT_EQ(m.Label12->font().bold(), before.bold());
+  EXPECT_EQ(m.Label12->font().italic(), before.italic());
+  EXPECT_EQ(m.Label12->font().pointSize(), before.pointSize());
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "app/widgets/font_dialog.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -19,6 +21,23 @@ int StandardIndexOf(const QColor& colour) {
     if (ToQColor(kStandardColors[i]) == colour) return static_cast<int>(i);
   }
   return 0;
+}
+
+// The dialog finds a font's style in the face's list by its name, and a font given by weight and
+// slant alone is named by the translated "Normal", which no face lists: it would open on the
+// list's first style (often bold italic). The font is named here after the face's own style of
+// that weight and slant.
+QFont NamedAfterItsStyle(QFont font) {
+  if (!font.styleName().isEmpty()) return font;
+  const QString family = QFontInfo(font).family();
+  for (const QString& style : QFontDatabase::styles(family)) {
+    if (QFontDatabase::weight(family, style) == font.weight() &&
+        QFontDatabase::italic(family, style) == font.italic()) {
+      font.setStyleName(style);
+      break;
+    }
+  }
+  return font;
 }
 
 }  // namespace
@@ -50,7 +69,7 @@ TextFontDialog::TextFontDialog(const QString& name, const QFont& font, const QCo
 }
 
 void TextFontDialog::SetSelection(const QFont& font, const QColor& colour) {
-  Font->setCurrentFont(font);
+  Font->setCurrentFont(NamedAfterItsStyle(font));
   colour_ = colour;
   const QSignalBlocker quiet(Colour);
   Colour->SetForegroundIndex(StandardIndexOf(colour));
