@@ -4,15 +4,29 @@
 
 namespace zorna {
 
-// A failing file or picture operation. The window layer shows what() in a message box and
-// skips the rest of the handler; the command-line tool prints it on one line.
+// A failing file or picture operation. It carries two wordings of the same facts: what() in
+// English for the command-line tool, Slovak() for the window, which shows it in a message box
+// and skips the rest of the handler. An error made from one text uses it for both.
 class Error : public std::runtime_error {
  public:
-  explicit Error(const std::string& message) : std::runtime_error(message) {}
+  explicit Error(const std::string& message) : std::runtime_error(message), slovak_(message) {}
+  Error(const std::string& english, const std::string& slovak)
+      : std::runtime_error(english), slovak_(slovak) {}
+  const std::string& Slovak() const { return slovak_; }
+
+ private:
+  std::string slovak_;
 };
 
-// The framework's wording for the common file failures.
-Error CannotOpenFile(const std::string& path);
-Error CannotCreateFile(const std::string& path);
+// Why a system call failed, in words: errno's own text in English, and Slovak words for the
+// reasons a user meets (no such file, no permission, disk full, not a file, ...).
+std::string ReasonEnglish(int error_number);
+std::string ReasonSlovak(int error_number);
+
+// The common file failures, naming the file and, where error_number is not 0, the reason.
+Error CannotOpenFile(const std::string& path, int error_number = 0);
+Error CannotCreateFile(const std::string& path, int error_number = 0);
+Error CannotReadFile(const std::string& path, int error_number = 0);
+Error CannotWriteFile(const std::string& path, int error_number = 0);
 
 }  // namespace zorna
