@@ -1,8 +1,7 @@
 #include <QApplication>
 
-#include "app/platform/messages.h"
+#include "app/platform/handler_guard.h"
 #include "app/program.h"
-#include "support/error.h"
 
 namespace {
 
@@ -11,14 +10,9 @@ class Application : public QApplication {
  public:
   using QApplication::QApplication;
   bool notify(QObject* receiver, QEvent* event) override {
-    try {
-      return QApplication::notify(receiver, event);
-    } catch (const zorna::Error& e) {
-      zorna::app::ShowErrorMessage(QString::fromStdString(e.what()));
-    } catch (const std::exception& e) {
-      zorna::app::ShowErrorMessage(QString::fromStdString(e.what()));
-    }
-    return false;
+    bool handled = false;
+    zorna::app::RunGuarded([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
   }
 };
 

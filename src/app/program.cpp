@@ -10,6 +10,7 @@
 #include "app/output/o_programe.h"
 #include "app/output/save_result.h"
 #include "app/platform/clipboard_keeper.h"
+#include "app/platform/handler_guard.h"
 #include "app/platform/messages.h"
 #include "app/platform/screen_picture.h"
 #include "app/platform/slovak_desktop.h"
@@ -28,20 +29,6 @@ Forms& AllForms() {
   static Forms forms;
   return forms;
 }
-
-namespace {
-
-// A failing creation step is shown like any failing handler; the rest of that step is skipped.
-template <typename Step>
-void RunGuarded(Step step) {
-  try {
-    step();
-  } catch (const Error& e) {
-    ShowErrorMessage(QString::fromStdString(e.what()));
-  }
-}
-
-}  // namespace
 
 TMailList* MailListForm() {
   Forms& forms = AllForms();
@@ -67,12 +54,15 @@ bool CreateForms() {
   ForgetSettingsTrouble();  // a new run
   Forms& forms = AllForms();
   forms.MainZorna = new TMainZorna;
+  // A failing creation step is shown like any failing handler; the rest of that step is skipped.
   try {
-    RunGuarded([&] { forms.MainZorna->FormCreate(forms.MainZorna); });
+    forms.MainZorna->FormCreate(forms.MainZorna);
   } catch (const NoScreenCopy& e) {
     // Nothing to pick from: say why and end before anything is shown or written.
     ShowErrorMessage(QString::fromStdString(e.what()));
     return false;
+  } catch (const std::exception& e) {
+    ShowErrorOf(e);
   }
   forms.DlgRozmer = new TDlgRozmer(forms.MainZorna);
   forms.DlgIkona = new TDlgIkona(forms.MainZorna);

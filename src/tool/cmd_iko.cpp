@@ -34,7 +34,7 @@ const RegisterCommand encode_command([](CLI::App& app) -> std::function<int()> {
                  "stored as its 24-bit bitmap",
                  "gallery picture file to write");
   return [options] {
-    std::vector<uint8_t> bitmap = zorna::ReadWholeFile(options->input);
+    std::vector<uint8_t> bitmap = zorna::ReadWholeFile(options->input, zorna::kPictureFileLimit);
     if (bitmap.size() < 2 || bitmap[0] != 'B' || bitmap[1] != 'M') {
       bitmap = zorna::EncodeBmp24(zorna::DecodePictureFile(bitmap, options->input));
     }

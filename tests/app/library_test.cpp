@@ -216,6 +216,26 @@ TEST_F(LibraryTest, ADamagedPictureStopsTheFillingAndKeepsThePicturesBeforeIt) {
   EXPECT_EQ(m.ToolBar1->PicturesShown(), 2);
 }
 
+TEST_F(LibraryTest, AnErrorWhileAClickedCategoryFillsIsShownAndTheProgramGoesOn) {
+  WriteFileAtomically(home_ / "Data" / "1000.iko", std::string_view("\x09\x09\x09", 3));
+  AddPictures(2, 0, 2);
+  Start();
+  TMainZorna& m = Main();
+  m.BtnGalleryClick(m.BtnGallery);
+  messages_.clear();
+  const auto click = [&](int node) {
+    QTest::mouseClick(m.TreeView1->viewport(), Qt::LeftButton, {},
+                      m.TreeView1->visualItemRect(Node(node)).center());
+  };
+  click(1);
+  ASSERT_EQ(messages_.size(), 1);
+  EXPECT_TRUE(messages_[0].startsWith("Súbor ") && messages_[0].contains("1000.iko") &&
+              messages_[0].endsWith("obrázok BMP nie je platný"))
+      << messages_[0].toStdString();
+  click(2);
+  EXPECT_EQ(m.ImageList3.Count(), 2);
+}
+
 TEST_F(LibraryTest, TheResultIsAddedUnderTheNextNumberOfItsSizeAfterAQuestion) {
   AddPictures(1, 500, 4);
   Start();

@@ -88,4 +88,13 @@ expect 1 "$TOOL" iko-decode empty.iko -o empty.bmp
 printf '\1\7\7ab\7\7\0\377z' >big.iko
 expect 1 "$TOOL" iko-decode big.iko -o big.bmp
 [[ "$(cat big.bmp)" == "BM6ab" ]] || fail "overflowing record: $(od -c big.bmp | head -2)"
+# A folder, a device or a pipe where a file is read is refused by its name, never read.
+mkdir odd.bmp && mkfifo odd.iko && mkdir -p home/Data && printf 'G\r\n\tA\r\n' >home/strom.trv
+for odd in "odd.bmp iko-encode odd.bmp -o x.iko" "/dev/zero iko-encode /dev/zero -o x.iko" \
+           "odd.iko iko-decode odd.iko -o x.bmp" "odd.bmp gallery add 1 odd.bmp -C home" \
+           "odd.iko unpack odd.iko"; do
+  read -r name args <<<"$odd"
+  expect 1 timeout 10 "$TOOL" $args
+  grep -q "$name: " err.txt || fail "$args said: $(cat err.txt)"
+done
 echo "pack errors: ok"

@@ -7,6 +7,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/platform/handler_guard.h"
 #include "app/widgets/color_grid.h"
 #include "app/widgets/image_control.h"
 #include "composition/shadow_frame.h"
@@ -19,8 +20,9 @@ class TMainZorna;
 // edges, previewed on a copy of the main window's result and put into the result by OK. The
 // choices stay for the rest of the run. Handlers pass their sender on; a call with no sender
 // is an inner redraw and starts no further one.
-class TUpravit : public QDialog {
+class TUpravit : public QDialog, protected GuardedConnections {
   Q_OBJECT
+  using GuardedConnections::connect;  // every handler it connects runs guarded
  public:
   // The dialog reads the main window's result, output size and background list size, and
   // draws in its scratch picture.

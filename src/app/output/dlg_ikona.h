@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/platform/handler_guard.h"
 #include "app/widgets/image_control.h"
 #include "output/icon_file.h"
 #include "picture/image_list.h"
@@ -13,8 +14,9 @@ namespace zorna::app {
 
 // "Uloěnie obráku ako ikona": asks how the icon is to be transparent and previews each choice
 // over picture 9 of the 64 x 64 background list. The choice starts over on every show.
-class TDlgIkona : public QDialog {
+class TDlgIkona : public QDialog, protected GuardedConnections {
   Q_OBJECT
+  using GuardedConnections::connect;  // every handler it connects runs guarded
  public:
   explicit TDlgIkona(QWidget* parent = nullptr);
 

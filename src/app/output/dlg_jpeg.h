@@ -8,14 +8,16 @@
 #include <memory>
 #include <string>
 
+#include "app/platform/handler_guard.h"
 #include "app/widgets/image_control.h"
 
 namespace zorna::app {
 
 // "Uloěnie obrázku ako jpeg súbor": the JPEG quality, with the picture before and after
 // encoding and the encoded size. The quality stays from one save to the next during a run.
-class TDlgJpeg : public QDialog {
+class TDlgJpeg : public QDialog, protected GuardedConnections {
   Q_OBJECT
+  using GuardedConnections::connect;  // every handler it connects runs guarded
  public:
   explicit TDlgJpeg(QWidget* parent = nullptr);
 

@@ -4,12 +4,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/platform/handler_guard.h"
+
 namespace zorna::app {
 
 // "Pridanie do mailinglistu.": the address at which the user wants to hear of new versions. The
 // typed address stays for the rest of the run.
-class TMailList : public QDialog {
+class TMailList : public QDialog, protected GuardedConnections {
   Q_OBJECT
+  using GuardedConnections::connect;  // every handler it connects runs guarded
  public:
   explicit TMailList(QWidget* parent = nullptr);
 

@@ -5,6 +5,7 @@
 #include <QTextBrowser>
 #include <QToolButton>
 
+#include "app/platform/handler_guard.h"
 #include "app/widgets/link_label.h"
 
 namespace zorna::app {
@@ -14,8 +15,9 @@ class TMailList;
 
 // "O programe": the program's name and version, the author's web and mail links, the help
 // page, the number of pictures in the gallery and the link for news of new versions.
-class TOPrograme : public QDialog {
+class TOPrograme : public QDialog, protected GuardedConnections {
   Q_OBJECT
+  using GuardedConnections::connect;  // every handler it connects runs guarded
  public:
   // The box reads and empties the main window's not-found list; the new-versions link asks for
   // the address in the mailing-list form.

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "app/platform/handler_guard.h"
 #include "output/save_routing.h"
 #include "picture/bitmap.h"
 
@@ -18,8 +19,9 @@ class TDlgJpeg;
 // button strip, a bitmap, a JPEG, a PNG or an icon with alpha; the icon dialog (also asked for
 // PNG and the icon with alpha) and the JPEG dialog; the file write. Failing writes
 // throw zorna::Error ("Cannot create file %s") to the caller and remember nothing.
-class SaveResult : public QObject {
+class SaveResult : public QObject, protected GuardedConnections {
   Q_OBJECT
+  using GuardedConnections::connect;  // every handler it connects runs guarded
  public:
   // Called with "ico", "btn", "bmp", "png" or "ico32" after each successful save of that
   // kind; the caller writes it to "Obrázok"/"Uložiť ako".

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "app/platform/handler_guard.h"
 #include "app/platform/messages.h"
 #include "app/platform/picture_filters.h"
 #include "app/shell/main_zorna.h"
@@ -71,7 +72,7 @@ void TDlgPozadie::Button1Click() {
   try {
     LoadPicture(OpenPictureDialog1()->selectedFiles().first());
   } catch (const Error& e) {
-    ShowErrorMessage(QString::fromStdString(e.what()));
+    ShowErrorOf(e);
   }
 }
 

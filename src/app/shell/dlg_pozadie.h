@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QPushButton>
 
+#include "app/platform/handler_guard.h"
 #include "app/widgets/image_control.h"
 
 namespace zorna::app {
@@ -10,8 +11,9 @@ namespace zorna::app {
 class TMainZorna;
 
 // "Podklad obrázka": shows and changes the user's own background picture of the current size.
-class TDlgPozadie : public QDialog {
+class TDlgPozadie : public QDialog, protected GuardedConnections {
   Q_OBJECT
+  using GuardedConnections::connect;  // every handler it connects runs guarded
  public:
   // The dialog shows the main window's user slot of the background list in use.
   explicit TDlgPozadie(TMainZorna& main);

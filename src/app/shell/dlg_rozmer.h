@@ -3,11 +3,14 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "app/platform/handler_guard.h"
+
 namespace zorna::app {
 
 // "Vlastný rozmer": the custom side of the picking square and the result, 5 to 128.
-class TDlgRozmer : public QDialog {
+class TDlgRozmer : public QDialog, protected GuardedConnections {
   Q_OBJECT
+  using GuardedConnections::connect;  // every handler it connects runs guarded
  public:
   explicit TDlgRozmer(QWidget* parent = nullptr);
 

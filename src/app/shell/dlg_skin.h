@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <filesystem>
 
+#include "app/platform/handler_guard.h"
 #include "picture/bitmap.h"
 #include "shell/skin_layout.h"
 
@@ -14,8 +15,9 @@ class TMainZorna;
 // "Vzhľad": the list of skin folders; a click dresses the main window's container in the skin.
 // Created last at start-up, it applies the stored skin and restores the panel heights and the
 // container's side.
-class TDlgSkin : public QDialog {
+class TDlgSkin : public QDialog, protected GuardedConnections {
   Q_OBJECT
+  using GuardedConnections::connect;  // every handler it connects runs guarded
  public:
   // The dialog dresses the main window and restores its panels.
   explicit TDlgSkin(TMainZorna& main);

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "app/platform/handler_guard.h"
 #include "app/platform/messages.h"
 #include "app/platform/qt_bitmap.h"
 #include "app/shell/dlg_skin.h"
@@ -57,7 +58,7 @@ void TDlgSkin::ListBoxClick(QObject*) {
   try {
     ApplySelectedSkin();
   } catch (const Error& e) {
-    ShowErrorMessage(QString::fromStdString(e.what()));
+    ShowErrorOf(e);
   }
 }
 

@@ -20,6 +20,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/platform/handler_guard.h"
 #include "app/widgets/align_panel.h"
 #include "app/widgets/font_dialog.h"
 #include "app/widgets/image_control.h"
@@ -47,8 +48,9 @@ struct ToolPanel {
 // Controls keep the program's state; the handlers carry the logic. Each concern below lives in
 // its own file, main_zorna_<concern>.cpp, which builds its controls, connects them and holds
 // its handlers.
-class TMainZorna : public QWidget {
+class TMainZorna : public QWidget, protected GuardedConnections {
   Q_OBJECT
+  using GuardedConnections::connect;  // every handler it connects runs guarded
  public:
   TMainZorna();
   ~TMainZorna() override;

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "app/editor/dlg_upravit.h"
+#include "app/platform/handler_guard.h"
 #include "app/platform/messages.h"
 #include "app/platform/paint_program.h"
 #include "app/platform/program_folder.h"
@@ -43,7 +44,7 @@ void TMainZorna::Upraviobrzok2Click(QObject* sender) {
     PastePicture(bitmapa->MutablePicture(), kSmallPictureX, kSmallPictureY, PracovnyObrazok, o);
     bitmapa->Changed();
   } catch (const Error& e) {
-    ShowErrorMessage(QString::fromStdString(e.what()));
+    ShowErrorOf(e);
     return;
   }
   bitmapaMouseMove(sender, kSmallPictureX, kSmallPictureY);

@@ -172,7 +172,7 @@ void TMainZorna::Button12Click(QObject*) {
   const GalleryPackResult result = PackGallery(AdresarProgramu, entries, LetEventsThrough);
   ListBox1->clear();
   ProgressBar1->hide();
-  if (!result.pack.completed) ShowErrorMessage(QString::fromStdString(result.pack.problem));
+  if (!result.pack.completed) ShowErrorMessage(QString::fromStdString(result.pack.problem_slovak));
 }
 
 void TMainZorna::Button5Click(QObject*) {
@@ -181,7 +181,7 @@ void TMainZorna::Button5Click(QObject*) {
   ListBox1->clear();
   std::vector<std::string> problems;
   for (const SkinPackJob& job : PackSkins(AdresarProgramu, LetEventsThrough)) {
-    if (!job.result.completed) problems.push_back(job.name + ": " + job.result.problem);
+    if (!job.result.completed) problems.push_back(job.name + ": " + job.result.problem_slovak);
   }
   if (!problems.empty()) ShowErrorMessage(Lines(problems));
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "app/dialogs/localized_dialogs.h"
+#include "app/platform/handler_guard.h"
 #include "app/platform/messages.h"
 #include "app/platform/program_folder.h"
 #include "app/platform/screen_choice.h"
@@ -148,7 +149,7 @@ void TMainZorna::FormClose() {
   try {
     SaveNotFoundList();
   } catch (const Error& e) {
-    ShowErrorMessage(QString::fromStdString(e.what()));
+    ShowErrorOf(e);
   }
 }
 

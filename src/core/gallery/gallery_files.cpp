@@ -58,8 +58,9 @@ std::vector<int> CategoryPictureNumbers(const fs::path& data_folder, int categor
 
 int NextFreePictureNumber(const fs::path& data_folder, int category, int side) {
   if (side != kSmallPictureSide && side != kLargePictureSide) {
-    throw Error("The gallery keeps pictures of 32 x 32 or 64 x 64 pixels, not " +
-                std::to_string(side) + " x " + std::to_string(side));
+    const std::string size = std::to_string(side) + " x " + std::to_string(side);
+    throw Error("The gallery keeps pictures of 32 x 32 or 64 x 64 pixels, not " + size,
+                "Galéria uchováva obrázky s rozmerom 32 x 32 alebo 64 x 64 bodov, nie " + size);
   }
   const int first = side == kSmallPictureSide ? 0 : kFirstLargePicture;
   const int last = side == kSmallPictureSide ? kFirstLargePicture - 1 : kLastPictureNumber;
@@ -79,11 +80,16 @@ int NextFreePictureNumber(const fs::path& data_folder, int category, int side) {
     if (number >= first && number <= last) taken[static_cast<size_t>(number - first)] = true;
   }
   // A folder that cannot be read must not pass for an empty one.
-  if (ec && ec != std::errc::no_such_file_or_directory) throw CannotOpenFile(data_folder.string());
+  if (ec && ec != std::errc::no_such_file_or_directory) {
+    throw CannotOpenFile(data_folder.string(), ec.value());
+  }
   const auto free = std::find(taken.begin(), taken.end(), false);
   if (free == taken.end()) {
+    const bool small = side == kSmallPictureSide;
     throw Error("Category " + std::to_string(category) + " has no free number for another " +
-                (side == kSmallPictureSide ? "small" : "large") + " picture");
+                    (small ? "small" : "large") + " picture",
+                "Kategória " + std::to_string(category) + " nemá voľné číslo pre ďalší " +
+                    (small ? "malý" : "veľký") + " obrázok");
   }
   return first + static_cast<int>(free - taken.begin());
 }

@@ -21,12 +21,18 @@ std::vector<uint8_t> EncodeGalleryPictureBytes(std::span<const uint8_t> bitmap_f
   if (bitmap_file.size() < kDroppedStart.size() ||
       !std::equal(kDroppedStart.begin(), kDroppedStart.end(), bitmap_file.begin())) {
     throw Error(shown_name +
-                " does not start with \"BM6\" (a 24-bit bitmap of 32 x 32, 64 x 64 or "
-                "128 x 128 pixels), so the gallery cannot keep it");
+                    " does not start with \"BM6\" (a 24-bit bitmap of 32 x 32, 64 x 64 or "
+                    "128 x 128 pixels), so the gallery cannot keep it",
+                "Súbor " + shown_name +
+                    " nezačína „BM6“ (24-bitová bitmapa s rozmerom 32 x 32, 64 x 64 alebo "
+                    "128 x 128 bodov), preto ho galéria nemôže uchovať");
   }
   if (bitmap_file.size() > kBlockSize) {
-    throw Error(shown_name + " has " + std::to_string(bitmap_file.size()) +
-                " bytes; a gallery picture keeps at most " + std::to_string(kBlockSize));
+    const std::string size = std::to_string(bitmap_file.size());
+    throw Error(shown_name + " has " + size + " bytes; a gallery picture keeps at most " +
+                    std::to_string(kBlockSize),
+                "Súbor " + shown_name + " má " + size + " bajtov; obrázok galérie má najviac " +
+                    std::to_string(kBlockSize));
   }
   return EncodeBlockFile(bitmap_file.subspan(kDroppedStart.size()));
 }
@@ -44,7 +50,7 @@ GalleryPictureContents DecodeGalleryPictureBytes(std::span<const uint8_t> iko_fi
 
 void EncodeGalleryPicture(const std::filesystem::path& bmp_path,
                           const std::filesystem::path& iko_path) {
-  const std::vector<uint8_t> bitmap = ReadWholeFile(bmp_path);
+  const std::vector<uint8_t> bitmap = ReadWholeFile(bmp_path, kBlockSize);
   WriteFileAtomically(iko_path, EncodeGalleryPictureBytes(bitmap, bmp_path.string()));
   ZmazSubor(bmp_path.string());
 }

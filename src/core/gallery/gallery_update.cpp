@@ -71,7 +71,7 @@ std::vector<std::string> PictureFiles(const fs::path& folder) {
       names.push_back(name);
     }
   }
-  if (ec) throw CannotOpenFile(folder.string());
+  if (ec) throw CannotOpenFile(folder.string(), ec.value());
   std::sort(names.begin(), names.end());
   return names;
 }
@@ -89,19 +89,24 @@ Staged Unpack(const fs::path& pack, const fs::path& staging,
   Staged staged{root / kGalleryFolder, {}, std::nullopt};
   std::error_code ec;
   fs::create_directories(staged.data, ec);
-  if (ec) throw CannotCreateFile(staged.data.string());
+  if (ec) throw CannotCreateFile(staged.data.string(), ec.value());
   // The pack's folder stands for the program folder: entries start from its "Data", and none
   // may leave it.
   const PackResult unpacked = RozbalArchiv(pack.string(), staged.data, root, after_each_step);
-  if (!unpacked.completed) throw Error(unpacked.problem);
+  if (!unpacked.completed) throw Error(unpacked.problem, unpacked.problem_slovak);
   if (unpacked.damaged_blocks > 0) {
-    throw Error(pack.string() + " is damaged: " + std::to_string(unpacked.damaged_blocks) +
-                (unpacked.damaged_blocks == 1 ? " block" : " blocks") +
-                " could not be decoded whole");
+    const std::string count = std::to_string(unpacked.damaged_blocks);
+    throw Error(pack.string() + " is damaged: " + count +
+                    (unpacked.damaged_blocks == 1 ? " block" : " blocks") +
+                    " could not be decoded whole",
+                "Balík " + pack.string() +
+                    " je poškodený: blokov, ktoré sa nedali celé rozbaliť: " + count);
   }
   if (!unpacked.skipped.empty()) {
     result.skipped = unpacked.skipped;
-    throw Error(pack.string() + " holds entries that would leave the program folder");
+    throw Error(
+        pack.string() + " holds entries that would leave the program folder",
+        "Balík " + pack.string() + " obsahuje položky, ktoré by vyšli z priečinka programu");
   }
   staged.pictures = PictureFiles(staged.data);
   const fs::path tree = FindPathIgnoringCase(root / kTreeFile);
@@ -111,14 +116,16 @@ Staged Unpack(const fs::path& pack, const fs::path& staging,
   }
   if (staged.pictures.empty() && !staged.tree) {
     throw Error(pack.string() + " holds neither gallery pictures nor " + std::string(kTreeFile) +
-                "; it is not a gallery update");
+                    "; it is not a gallery update",
+                "Balík " + pack.string() + " neobsahuje obrázky galérie ani " +
+                    std::string(kTreeFile) + "; nie je to aktualizácia galérie");
   }
   return staged;
 }
 
 void Rename(const fs::path& from, const fs::path& to) {
   if (std::rename(from.c_str(), to.c_str()) != 0) {
-    throw Error("Cannot create file " + to.string() + ": " + std::strerror(errno));
+    throw CannotCreateFile(to.string(), errno);
   }
 }
 
@@ -131,7 +138,7 @@ void Install(const Staged& staged, const fs::path& data, const fs::path& program
   const fs::path aside = staging / "old";
   std::error_code ec;
   fs::create_directory(aside, ec);
-  if (ec) throw CannotCreateFile(aside.string());
+  if (ec) throw CannotCreateFile(aside.string(), ec.value());
   InstallProgress progress(staged.pictures.size());
   std::vector<std::string> moved_aside, moved_in;
   try {
@@ -147,7 +154,8 @@ void Install(const Staged& staged, const fs::path& data, const fs::path& program
     }
     if (staged.tree) {
       // Written rather than renamed: "Data" may be a link to another file system.
-      WriteFileAtomically(TreeFilePath(program_folder), ReadWholeFile(*staged.tree));
+      WriteFileAtomically(TreeFilePath(program_folder),
+                          ReadWholeFile(*staged.tree, kTreeFileLimit));
     }
   } catch (const std::exception&) {
     for (const std::string& name : moved_in) ::unlink((data / name).c_str());

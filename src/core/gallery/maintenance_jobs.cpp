@@ -195,6 +195,8 @@ GalleryPackResult PackGallery(const fs::path& program_folder,
   if (ec) {
     result.pack.completed = false;
     result.pack.problem = "Cannot rename " + making.string() + " to " + pack.string();
+    result.pack.problem_slovak = "Súbor " + making.string() + " sa nedá premenovať na " +
+                                 pack.string() + ": " + ReasonSlovak(ec.value());
     return result;
   }
   result.written = pack;

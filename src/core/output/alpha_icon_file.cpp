@@ -53,17 +53,22 @@ std::vector<uint8_t> BitmapEntry(const AlphaPicture& picture) {
 std::vector<uint8_t> EncodeAlphaIconFile(const AlphaPicture& picture, std::vector<int> sides) {
   const int side = picture.Width();
   if (picture.Height() != side || side < 1) {
-    throw Error("An icon needs a square picture, not " + std::to_string(side) + " x " +
-                std::to_string(picture.Height()) + " pixels");
+    const std::string size = std::to_string(side) + " x " + std::to_string(picture.Height());
+    throw Error("An icon needs a square picture, not " + size + " pixels",
+                "Ikona potrebuje štvorcový obrázok, nie " + size + " bodov");
   }
   std::sort(sides.begin(), sides.end(), std::greater<>());
   sides.erase(std::unique(sides.begin(), sides.end()), sides.end());
-  if (sides.empty()) throw Error("An icon needs at least one size");
+  if (sides.empty())
+    throw Error("An icon needs at least one size", "Ikona potrebuje aspoň jeden rozmer");
   for (int s : sides) {
     if (s < 1 || s > side || s > kMaxAlphaIconSide) {
-      throw Error("An icon of a " + std::to_string(side) + " x " + std::to_string(side) +
-                  " picture cannot hold the size " + std::to_string(s) + " (1 to " +
-                  std::to_string(std::min(side, kMaxAlphaIconSide)) + ")");
+      const std::string picture_size = std::to_string(side) + " x " + std::to_string(side);
+      const std::string largest = std::to_string(std::min(side, kMaxAlphaIconSide));
+      throw Error("An icon of a " + picture_size + " picture cannot hold the size " +
+                      std::to_string(s) + " (1 to " + largest + ")",
+                  "Ikona z obrázka " + picture_size + " nemôže mať rozmer " + std::to_string(s) +
+                      " (od 1 do " + largest + ")");
     }
   }
   std::vector<std::vector<uint8_t>> entries;

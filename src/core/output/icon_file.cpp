@@ -146,7 +146,8 @@ std::vector<uint8_t> EncodeIconFile(const Icon& icon) {
   const int s = icon.color.Width();
   if (s < kMinIconSide || s > kMaxIconSide || icon.color.Height() != s || icon.mask.Width() != s ||
       icon.mask.Height() != s) {
-    throw Error("An icon must be square with a side of 5 to 128 pixels");
+    throw Error("An icon must be square with a side of 5 to 128 pixels",
+                "Ikona musí byť štvorcová so stranou od 5 do 128 bodov");
   }
   const uint32_t color_row = RowBytes(s, 4), mask_row = RowBytes(s, 1);
   const uint32_t x = color_row * s, a = mask_row * s;

@@ -35,9 +35,10 @@ std::vector<std::vector<Share>> SharesAlong(int source, int target) {
 AlphaPicture ReduceByAreaAverage(const AlphaPicture& picture, int width, int height) {
   const int w = picture.Width(), h = picture.Height();
   if (width < 1 || height < 1 || width > w || height > h) {
-    throw Error("A picture of " + std::to_string(w) + " x " + std::to_string(h) +
-                " pixels cannot be reduced to " + std::to_string(width) + " x " +
-                std::to_string(height));
+    const std::string from = std::to_string(w) + " x " + std::to_string(h);
+    const std::string to = std::to_string(width) + " x " + std::to_string(height);
+    throw Error("A picture of " + from + " pixels cannot be reduced to " + to,
+                "Obrázok s rozmerom " + from + " bodov sa nedá zmenšiť na " + to);
   }
   if (width == w && height == h) return picture;
   const auto columns = SharesAlong(w, width), rows = SharesAlong(h, height);

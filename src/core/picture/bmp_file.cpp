@@ -17,7 +17,7 @@ constexpr size_t kCoreHeaderSize = 12;
 constexpr size_t kInfoHeaderSize = 40;
 
 [[noreturn]] void NotValid() {
-  throw Error("Bitmap image is not valid");
+  throw Error("Bitmap image is not valid", "Obrázok BMP nie je platný");
 }
 
 // Little-endian reads that never step outside the file.

@@ -81,7 +81,9 @@ void LimitScans(j_common_ptr common) {
 }
 
 Error JpegError(int code) {
-  return Error("JPEG error #" + std::to_string(code));
+  return Error(
+      "JPEG error #" + std::to_string(code),
+      "Obrázok JPEG nie je platný (chyba knižnice libjpeg č. " + std::to_string(code) + ")");
 }
 
 void ClearTopBytes(Colorref* row, int width) {

@@ -1,5 +1,6 @@
 #include "picture/picture_file.h"
 
+#include <new>
 #include <string>
 #include <vector>
 
@@ -22,13 +23,7 @@ bool StartsWith(const std::vector<uint8_t>& bytes, std::initializer_list<uint8_t
   return true;
 }
 
-}  // namespace
-
-Bitmap ReadPictureFile(const std::filesystem::path& path) {
-  return DecodePictureFile(ReadWholeFile(path), path);
-}
-
-Bitmap DecodePictureFile(const std::vector<uint8_t>& bytes, const std::filesystem::path& path) {
+Bitmap DecodeByKind(const std::vector<uint8_t>& bytes, const std::filesystem::path& path) {
   if (StartsWith(bytes, {'B', 'M'})) return DecodeBmp(bytes.data(), bytes.size());
   if (StartsWith(bytes, {0xFF, 0xD8})) return DecodeJpeg(bytes.data(), bytes.size());
   if (LooksLikePng(bytes.data(), bytes.size())) return DecodePng(bytes.data(), bytes.size());
@@ -40,8 +35,27 @@ Bitmap DecodePictureFile(const std::vector<uint8_t>& bytes, const std::filesyste
     return DecodeJpeg(bytes.data(), bytes.size());
   if (lower == "png") return DecodePng(bytes.data(), bytes.size());
   if (lower == "ico" || lower == "emf" || lower == "wmf")
-    throw Error("Can only modify an image if it contains a bitmap");
-  throw Error("Unknown picture file extension (." + extension + ")");
+    throw Error("Can only modify an image if it contains a bitmap",
+                "Obrázok sa dá upraviť, len ak je to bitmapa");
+  throw Error("Unknown picture file extension (." + extension + ")",
+              "Neznáma prípona súboru s obrázkom (." + extension + ")");
+}
+
+}  // namespace
+
+Bitmap ReadPictureFile(const std::filesystem::path& path) {
+  return DecodePictureFile(ReadWholeFile(path, kPictureFileLimit), path);
+}
+
+Bitmap DecodePictureFile(const std::vector<uint8_t>& bytes, const std::filesystem::path& path) {
+  try {
+    return DecodeByKind(bytes, path);
+  } catch (const Error& e) {
+    throw InFile(path.string(), e);
+  } catch (const std::bad_alloc&) {
+    throw InFile(path.string(), Error("There is not enough memory for the picture",
+                                      "Na obrázok nie je dosť pamäte"));
+  }
 }
 
 void WriteBmpFile(const std::filesystem::path& path, const Bitmap& picture) {

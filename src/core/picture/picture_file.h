@@ -8,11 +8,16 @@
 
 namespace zorna {
 
+// The largest picture file read: a picture is placed from its top-left corner (at most
+// 128 x 128 pixels), and a larger file would cost seconds and its own size in memory.
+inline constexpr uint64_t kPictureFileLimit = uint64_t{256} << 20;
+
 // Reads a BMP, JPEG or PNG file, told apart by its first bytes. A file that is none of them is
 // judged by its extension: ".bmp" gives "Bitmap image is not valid", ".jpg"/".jpeg" the JPEG
 // decoder's error, ".png" "PNG image is not valid: ...", an icon or metafile "Can only modify
-// an image if it contains a bitmap", anything else "Unknown picture file extension (.ext)".
-// A file that cannot be read gives "Cannot open file".
+// an image if it contains a bitmap", anything else "Unknown picture file extension (.ext)";
+// each after the file's name ("NAME: ..."). A file that cannot be read, is not a regular file
+// or is larger than kPictureFileLimit gives "Cannot open file" or "Cannot read file".
 Bitmap ReadPictureFile(const std::filesystem::path& path);
 // The same for a file's bytes already read; `path` gives the extension and nothing is read.
 Bitmap DecodePictureFile(const std::vector<uint8_t>& bytes, const std::filesystem::path& path);

@@ -166,7 +166,7 @@ bool DecodeInto(Reading& r) {
 }
 
 Error NotValid(const std::string& why) {
-  return Error("PNG image is not valid: " + why);
+  return Error("PNG image is not valid: " + why, "Obrázok PNG nie je platný (" + why + ")");
 }
 
 struct Writing {
@@ -256,11 +256,15 @@ Bitmap DecodePng(const uint8_t* data, size_t size) {
 std::vector<uint8_t> EncodePng(const AlphaPicture& picture) {
   if (picture.color.Empty() ||
       picture.alpha.size() != static_cast<size_t>(picture.Width()) * picture.Height()) {
-    throw Error("A PNG file needs a picture with an alpha value for each pixel");
+    throw Error("A PNG file needs a picture with an alpha value for each pixel",
+                "Súbor PNG potrebuje obrázok s priehľadnosťou pre každý bod");
   }
   Writing writing;
   writing.row.resize(static_cast<size_t>(picture.Width()) * 4);
-  if (!EncodeInto(picture, writing)) throw Error(std::string("PNG error: ") + writing.failure);
+  if (!EncodeInto(picture, writing)) {
+    throw Error(std::string("PNG error: ") + writing.failure,
+                std::string("Obrázok PNG sa nedá zapísať (") + writing.failure + ")");
+  }
   return std::move(writing.out);
 }
 

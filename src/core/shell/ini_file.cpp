@@ -69,8 +69,8 @@ IniFile::IniFile(fs::path path) : path_(std::move(path)) {
   }
   std::string text;
   try {
-    if (ec) throw CannotOpenFile(path_.string());
-    text = ReadWholeFileText(path_);
+    if (ec) throw CannotOpenFile(path_.string(), ec.value());
+    text = ReadWholeFileText(path_, kMaxSize);
   } catch (const Error&) {
     unreadable_ = true;
     return;

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -28,5 +29,18 @@ Error CannotOpenFile(const std::string& path, int error_number = 0);
 Error CannotCreateFile(const std::string& path, int error_number = 0);
 Error CannotReadFile(const std::string& path, int error_number = 0);
 Error CannotWriteFile(const std::string& path, int error_number = 0);
+// A folder, a device or a pipe where a file is to be read.
+Error NotARegularFile(const std::string& path, bool is_folder);
+// A file larger than its reader takes, refused before it is read.
+Error FileTooLarge(const std::string& path, uint64_t max_bytes);
+// A file that could not be deleted.
+Error CannotDeleteFile(const std::string& path, int error_number);
+
+// An error in a file's contents, told with the file's name in front in both wordings.
+Error InFile(const std::string& path, const Error& error);
+
+// The wording the window shows for anything a handler threw: Slovak() of our own errors; for a
+// library's (memory, a file system call) Slovak words and its own text.
+std::string SlovakMessage(const std::exception& error);
 
 }  // namespace zorna

@@ -6,8 +6,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
-#include <fstream>
 #include <random>
 
 #include "support/error.h"
@@ -16,39 +14,76 @@
 namespace zorna {
 namespace fs = std::filesystem;
 
-std::vector<uint8_t> ReadWholeFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw CannotOpenFile(path.string());
-  in.seekg(0, std::ios::end);
-  const std::streamoff size = in.tellg();
-  if (size < 0) throw CannotOpenFile(path.string());
-  in.seekg(0, std::ios::beg);
-  std::vector<uint8_t> bytes(static_cast<size_t>(size));
-  if (size > 0 && !in.read(reinterpret_cast<char*>(bytes.data()), size)) {
-    throw CannotOpenFile(path.string());
+int OpenRegularFile(const fs::path& path, uint64_t& size) {
+  // Without O_NONBLOCK a pipe with no writer would hold the program here for good.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0) throw CannotOpenFile(path.string(), errno);
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) {
+    const int error_number = errno;
+    ::close(fd);
+    throw CannotOpenFile(path.string(), error_number);
   }
+  if (!S_ISREG(st.st_mode)) {
+    ::close(fd);
+    throw NotARegularFile(path.string(), S_ISDIR(st.st_mode));
+  }
+  // Reads of a regular file never wait; the flag only served the opening.
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  size = static_cast<uint64_t>(st.st_size);
+  return fd;
+}
+
+namespace {
+
+// Up to max_bytes bytes from the start of an open file; fewer only at its end.
+std::vector<uint8_t> ReadUpTo(int fd, uint64_t expected, uint64_t max_bytes, const fs::path& path) {
+  std::vector<uint8_t> bytes;
+  bytes.reserve(static_cast<size_t>(std::min(expected, max_bytes)));
+  constexpr size_t kPiece = 64 * 1024;
+  while (bytes.size() < max_bytes) {
+    const size_t at = bytes.size();
+    bytes.resize(at + static_cast<size_t>(std::min<uint64_t>(kPiece, max_bytes - at)));
+    const ssize_t n = ::read(fd, bytes.data() + at, bytes.size() - at);
+    if (n < 0 && errno == EINTR) {
+      bytes.resize(at);
+      continue;
+    }
+    if (n < 0) {
+      const int error_number = errno;
+      ::close(fd);
+      throw CannotReadFile(path.string(), error_number);
+    }
+    bytes.resize(at + static_cast<size_t>(n));
+    if (n == 0) break;
+  }
+  ::close(fd);
+  return bytes;
+}
+
+}  // namespace
+
+std::vector<uint8_t> ReadWholeFile(const fs::path& path, uint64_t max_bytes) {
+  uint64_t size = 0;
+  const int fd = OpenRegularFile(path, size);
+  if (size > max_bytes) {
+    ::close(fd);
+    throw FileTooLarge(path.string(), max_bytes);
+  }
+  // One byte more than allowed tells a file that grew while it was read.
+  std::vector<uint8_t> bytes = ReadUpTo(fd, size, max_bytes + 1, path);
+  if (bytes.size() > max_bytes) throw FileTooLarge(path.string(), max_bytes);
   return bytes;
 }
 
 std::vector<uint8_t> ReadFileStart(const fs::path& path, size_t max_bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw CannotOpenFile(path.string());
-  std::vector<uint8_t> bytes;
-  constexpr size_t kPiece = 64 * 1024;
-  while (bytes.size() < max_bytes) {
-    const size_t at = bytes.size();
-    bytes.resize(at + std::min(kPiece, max_bytes - at));
-    in.read(reinterpret_cast<char*>(bytes.data() + at),
-            static_cast<std::streamsize>(bytes.size() - at));
-    bytes.resize(at + static_cast<size_t>(in.gcount()));
-    if (!in) break;
-  }
-  if (in.bad()) throw CannotOpenFile(path.string());
-  return bytes;
+  uint64_t size = 0;
+  const int fd = OpenRegularFile(path, size);
+  return ReadUpTo(fd, size, max_bytes, path);
 }
 
-std::string ReadWholeFileText(const fs::path& path) {
-  const auto bytes = ReadWholeFile(path);
+std::string ReadWholeFileText(const fs::path& path, uint64_t max_bytes) {
+  const auto bytes = ReadWholeFile(path, max_bytes);
   return std::string(bytes.begin(), bytes.end());
 }
 
@@ -200,7 +235,7 @@ bool ZmazSubor(const std::string& path) {
     if (::unlink(path.c_str()) != 0) {
       const int deletion_error = errno;  // putting the bit back may set errno again
       if (was_read_only) SetReadOnly(path, true);
-      throw Error("I/O error " + std::to_string(deletion_error));
+      throw CannotDeleteFile(path, deletion_error);
     }
     return true;
   }

@@ -8,13 +8,25 @@
 namespace zorna {
 
 // Whole-file reads and writes used by every reader and writer of the program's files.
-// ReadWholeFile throws CannotOpenFile; WriteFileAtomically writes a temporary file in the same
-// folder and renames it over the target only when complete, so a failed write keeps the file
-// that was there before; it throws CannotCreateFile.
-std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path);
-std::string ReadWholeFileText(const std::filesystem::path& path);
+// Only a regular file is read: a folder, a device or a pipe is refused with its name (a pipe is
+// opened without waiting for a writer), so a wrong name never blocks or reads without end.
+// Sizes are checked before anything is read. Every failure throws zorna::Error naming the file
+// and the reason. WriteFileAtomically writes a temporary file in the same folder and renames it
+// over the target only when complete, so a failed write keeps the file that was there before;
+// it throws CannotCreateFile.
+
+// The most a reader that has no limit of its own reads.
+inline constexpr uint64_t kDefaultReadLimit = uint64_t{256} << 20;
+
+// Opens a regular file for reading and gives its descriptor (the caller closes it) and size.
+int OpenRegularFile(const std::filesystem::path& path, uint64_t& size);
+// The whole file; a file larger than max_bytes is refused before it is read.
+std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path,
+                                   uint64_t max_bytes = kDefaultReadLimit);
+std::string ReadWholeFileText(const std::filesystem::path& path,
+                              uint64_t max_bytes = kDefaultReadLimit);
 // The first max_bytes bytes of a file (all of a shorter one), for readers that never need more:
-// a huge file costs them no more memory than a file of their own size. Throws CannotOpenFile.
+// a huge file costs them no more memory than a file of their own size.
 std::vector<uint8_t> ReadFileStart(const std::filesystem::path& path, size_t max_bytes);
 
 // Writes all bytes to an open file descriptor, retrying short writes; throws CannotCreateFile

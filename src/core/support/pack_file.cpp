@@ -50,12 +50,13 @@ using FilePointer = std::unique_ptr<std::FILE, FileCloser>;
 
 // A plain file opened for reading; folders and other kinds are refused as the desktop does.
 FilePointer OpenForReading(const std::string& path, uint64_t& size) {
-  FilePointer file(std::fopen(path.c_str(), "rb"));
-  struct stat st {};
-  if (!file || ::fstat(::fileno(file.get()), &st) != 0 || !S_ISREG(st.st_mode)) {
-    throw CannotOpenFile(path);
+  const int fd = OpenRegularFile(path, size);
+  FilePointer file(::fdopen(fd, "rb"));
+  if (!file) {
+    const int error_number = errno;
+    ::close(fd);
+    throw CannotOpenFile(path, error_number);
   }
-  size = static_cast<uint64_t>(st.st_size);
   return file;
 }
 
@@ -83,7 +84,7 @@ class PackInput {
 
  private:
   void CheckError() const {
-    if (std::ferror(file_.get())) throw Error("Cannot read file " + path_);
+    if (std::ferror(file_.get())) throw CannotReadFile(path_, errno);
   }
   std::string path_;
   uint64_t size_ = 0;
@@ -108,50 +109,65 @@ class PackReader {
   // False at the normal end of the pack. The very first entry is always read.
   bool NextEntry(std::string& stored_name, uint32_t& block_count) {
     if (!first_ && look_ahead_ < 0) return false;
-    if (first_ && input_.Size() == 0) throw Error(pack_path_ + " is empty, not a pack");
+    if (first_ && input_.Size() == 0) {
+      throw Error(pack_path_ + " is empty, not a pack",
+                  "Súbor " + pack_path_ + " je prázdny, nie je to balík");
+    }
     first_ = false;
     stored_name.clear();
     if (look_ahead_ >= 0) stored_name += static_cast<char>(look_ahead_);
     if (look_ahead_ != 0) {
       for (;;) {
         const int byte = input_.ReadByte();
-        if (byte < 0) Damaged("it ends inside an entry name");
+        if (byte < 0) Damaged("it ends inside an entry name", "končí sa uprostred názvu položky");
         if (byte == 0) break;
         stored_name += static_cast<char>(byte);
-        if (stored_name.size() > kMaxStoredName) Damaged("an entry name has no end");
+        if (stored_name.size() > kMaxStoredName)
+          Damaged("an entry name has no end", "názov položky nemá koniec");
       }
     }
     name_ = Cp1250ToUtf8(stored_name);
-    if (stored_name.empty() || stored_name[0] == '\0') Damaged("an entry has no name");
+    if (stored_name.empty() || stored_name[0] == '\0')
+      Damaged("an entry has no name", "položka nemá názov");
     uint8_t count[2];
-    if (!input_.ReadExact(count, 2)) Damaged("it ends inside the block count of " + name_);
+    if (!input_.ReadExact(count, 2))
+      Damaged("it ends inside the block count of " + name_,
+              "končí sa uprostred počtu blokov položky " + name_);
     block_count = ReadBase255(count[0], count[1]);
     look_ahead_ = input_.ReadByte();
     return true;
   }
 
   PackBlock NextBlock() {
-    if (look_ahead_ < 0) Damaged("it ends before the last block of " + name_);
+    if (look_ahead_ < 0)
+      Damaged("it ends before the last block of " + name_,
+              "končí sa pred posledným blokom položky " + name_);
     PackBlock block;
     block.method = static_cast<uint8_t>(look_ahead_);
     if (block.method > kLastMethod) {
-      Damaged("a block of " + name_ + " has the unknown method " + std::to_string(block.method));
+      const std::string method = std::to_string(block.method);
+      Damaged("a block of " + name_ + " has the unknown method " + method,
+              "blok položky " + name_ + " má neznámu metódu " + method);
     }
     uint8_t header[5];
     const size_t parameters = (MethodStoresEscapePair(block.method) ? 2 : 0) +
                               (MethodStoresEntryCount(block.method) ? 1 : 0);
     if (!input_.ReadExact(header, 2 + parameters)) {
-      Damaged("it ends inside a block header of " + name_);
+      Damaged("it ends inside a block header of " + name_,
+              "končí sa uprostred hlavičky bloku položky " + name_);
     }
     const size_t length = ReadBase255(header[0], header[1]);
-    if (length > kBlockSize) Damaged("a block of " + name_ + " is longer than 65025 bytes");
+    if (length > kBlockSize)
+      Damaged("a block of " + name_ + " is longer than 65025 bytes",
+              "blok položky " + name_ + " je dlhší ako 65025 bajtov");
     size_t at = 2;
     if (MethodStoresEscapePair(block.method)) {
       block.pair = {header[at], header[at + 1]};
       at += 2;
     }
     if (MethodStoresEntryCount(block.method)) block.entry_count = header[at];
-    if (!input_.ReadExact(data_.get(), length)) Damaged("it ends inside a block of " + name_);
+    if (!input_.ReadExact(data_.get(), length))
+      Damaged("it ends inside a block of " + name_, "končí sa uprostred bloku položky " + name_);
     block.data = {data_.get(), length};
     look_ahead_ = input_.ReadByte();
     return block;
@@ -160,8 +176,9 @@ class PackReader {
   const std::string& EntryName() const { return name_; }
 
  private:
-  [[noreturn]] void Damaged(const std::string& what) const {
-    throw Error(pack_path_ + " is damaged: " + what);
+  [[noreturn]] void Damaged(const std::string& what, const std::string& what_slovak) const {
+    throw Error(pack_path_ + " is damaged: " + what,
+                "Balík " + pack_path_ + " je poškodený: " + what_slovak);
   }
   PackInput& input_;
   std::string pack_path_;
@@ -179,6 +196,7 @@ PackResult RunSilently(Job job) {
   } catch (const std::exception& e) {
     result.completed = false;
     result.problem = e.what();
+    result.problem_slovak = SlovakMessage(e);
   }
   return result;
 }
@@ -213,7 +231,8 @@ PackResult ZbalSubory(const std::vector<std::string>& names, const std::string& 
       const std::string& name = names[i];
       const std::optional<std::string> stored = PathToStoredName(name);
       if (!stored || stored->empty()) {
-        throw Error("The name " + name + " cannot be stored in a pack (code page 1250)");
+        throw Error("The name " + name + " cannot be stored in a pack (code page 1250)",
+                    "Názov " + name + " sa nedá uložiť do balíka (kódová stránka 1250)");
       }
       uint64_t size = 0;
       const std::filesystem::path source =
@@ -222,7 +241,10 @@ PackResult ZbalSubory(const std::vector<std::string>& names, const std::string& 
               : std::filesystem::path(name);
       FilePointer input = OpenForReading(source.string(), size);
       const uint64_t block_count = (size + kBlockSize - 1) / kBlockSize;
-      if (block_count > kBase255Max) throw Error(name + " is too large for a pack");
+      if (block_count > kBase255Max) {
+        throw Error(name + " is too large for a pack",
+                    "Súbor " + name + " je príliš veľký na balík");
+      }
       uint8_t count[2];
       WriteBase255(count, static_cast<uint32_t>(block_count));
       output.Write(stored->data(), stored->size());
@@ -232,7 +254,7 @@ PackResult ZbalSubory(const std::vector<std::string>& names, const std::string& 
       for (uint64_t left = size; left > 0;) {
         const size_t piece = static_cast<size_t>(std::min<uint64_t>(left, kBlockSize));
         if (std::fread(block.data(), 1, piece, input.get()) != piece) {
-          throw Error("Cannot read file " + name);
+          throw CannotReadFile(name, std::ferror(input.get()) ? errno : 0);
         }
         left -= piece;
         const EncodedBlock encoded = EncodeBlock({block.data(), piece}, payload.data());
@@ -265,7 +287,7 @@ PackResult RozbalArchiv(const std::string& pack_path, const std::filesystem::pat
     const std::filesystem::path root_folder = NormalFolder(root);
     const std::filesystem::path current = NormalFolder(current_folder);
     const FileDescriptor root_fd(::open(root_folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!root_fd.IsOpen()) throw CannotOpenFile(root_folder.string());
+    if (!root_fd.IsOpen()) throw CannotOpenFile(root_folder.string(), errno);
 
     PackReader reader(input, pack_path);
     FolderListings listings;
@@ -306,8 +328,10 @@ PackResult RozbalArchiv(const std::string& pack_path, const std::filesystem::pat
               DecodeBlock(block.method, block.pair, block.entry_count, block.data, decoded.data());
           if (!result_block.complete) ++result.damaged_blocks;
           if (written + result_block.length > limits.max_total_bytes) {
-            throw Error(pack_path + " is damaged: it would write more than " +
-                        std::to_string(limits.max_total_bytes >> 20) + " MiB");
+            const std::string mebibytes = std::to_string(limits.max_total_bytes >> 20);
+            throw Error(
+                pack_path + " is damaged: it would write more than " + mebibytes + " MiB",
+                "Balík " + pack_path + " je poškodený: zapísal by viac ako " + mebibytes + " MiB");
           }
           WriteAll(output.Get(), decoded.data(), result_block.length,
                    JoinBelow(root_folder, *destination));

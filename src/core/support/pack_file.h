@@ -13,8 +13,9 @@
 namespace zorna {
 
 struct PackResult {
-  bool completed = true;  // false: the job stopped early, at `problem`
-  std::string problem;    // one line saying what went wrong
+  bool completed = true;       // false: the job stopped early, at `problem`
+  std::string problem;         // one line saying what went wrong
+  std::string problem_slovak;  // the same for the window
   // Unpacking: stored names (as UTF-8) not written because they would leave the root or pass a
   // symbolic link; their data was read and discarded.
   std::vector<std::string> skipped;

@@ -197,7 +197,7 @@ TEST_F(PackFile, FailedPackingKeepsThePreviousPack) {
   WriteFile("a", {5});
   PackResult result = ZbalSubory({"a", "missing"}, "old.mk");
   EXPECT_FALSE(result.completed);
-  EXPECT_EQ(result.problem, "Cannot open file missing");
+  EXPECT_EQ(result.problem, "Cannot open file missing: No such file or directory");
   EXPECT_EQ(ReadFile("old.mk"), Bytes({1, 2, 3}));
   EXPECT_EQ(FilesBelow(scratch.Path()), 2u);  // no half-written pack beside it
 

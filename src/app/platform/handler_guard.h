@@ -1,0 +1,56 @@
+#pragma once
+#include <QObject>
+#include <exception>
+#include <functional>
+#include <type_traits>
+#include <utility>
+
+namespace zorna::app {
+
+// The error box for anything a handler threw, in the Slovak wording (zorna::SlovakMessage).
+void ShowErrorOf(const std::exception& error);
+
+// Runs a handler as the window runs every handler: whatever it throws ends it and is shown in
+// the error box, and the program goes on. Nothing thrown by a handler reached through a signal
+// may unwind through Qt's own code, which is not written for it.
+void RunGuarded(const std::function<void()>& handler);
+
+// A slot for connect() that runs its handler guarded. It takes the signal's arguments that the
+// handler takes (Qt tries fewer until one fits), so any handler a plain connect takes fits.
+template <typename Handler>
+class GuardedSlot {
+ public:
+  explicit GuardedSlot(Handler handler) : handler_(std::move(handler)) {}
+  template <typename... Args>
+  auto operator()(Args&&... args) const
+      -> decltype(std::declval<const Handler&>()(std::forward<Args>(args)...), void()) {
+    RunGuarded([&] { handler_(std::forward<Args>(args)...); });
+  }
+
+ private:
+  Handler handler_;
+};
+
+template <typename Handler>
+GuardedSlot<Handler> Guarded(Handler handler) {
+  return GuardedSlot<Handler>(std::move(handler));
+}
+
+// The connect() of the program's windows: a handler given as a function object runs guarded; a
+// member function slot (a timer's tick, a tooltip setter) goes to Qt as it is. A window class
+// derives from it and says `using GuardedConnections::connect;`, which hides QObject::connect
+// in its own code, so that no connection it makes can forget the guard.
+class GuardedConnections {
+ protected:
+  template <typename Sender, typename Signal, typename Context, typename Handler>
+  static QMetaObject::Connection connect(const Sender* sender, Signal signal,
+                                         const Context* context, Handler handler) {
+    if constexpr (std::is_member_function_pointer_v<Handler>) {
+      return QObject::connect(sender, signal, context, handler);
+    } else {
+      return QObject::connect(sender, signal, context, Guarded(std::move(handler)));
+    }
+  }
+};
+
+}  // namespace zorna::app
