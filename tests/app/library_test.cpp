@@ -217,22 +217,24 @@ TEST_F(LibraryTest, ADamagedPictureStopsTheFillingAndKeepsThePicturesBeforeIt) {
 }
 
 TEST_F(LibraryTest, AnErrorWhileAClickedCategoryFillsIsShownAndTheProgramGoesOn) {
-  WriteFileAtomically(home_ / "Data" / "1000.iko", std::string_view("\x09\x09\x09", 3));
-  AddPictures(2, 0, 2);
+  WriteFileAtomically(home_ / "Data" / "2000.iko", std::string_view("\x09\x09\x09", 3));
+  AddPictures(4, 0, 2);
   Start();
   TMainZorna& m = Main();
+  m.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&m));
   m.BtnGalleryClick(m.BtnGallery);
   messages_.clear();
   const auto click = [&](int node) {
     QTest::mouseClick(m.TreeView1->viewport(), Qt::LeftButton, {},
                       m.TreeView1->visualItemRect(Node(node)).center());
   };
-  click(1);
+  click(2);
   ASSERT_EQ(messages_.size(), 1);
-  EXPECT_TRUE(messages_[0].startsWith("Súbor ") && messages_[0].contains("1000.iko") &&
+  EXPECT_TRUE(messages_[0].startsWith("Súbor ") && messages_[0].contains("2000.iko") &&
               messages_[0].endsWith("obrázok BMP nie je platný"))
       << messages_[0].toStdString();
-  click(2);
+  click(4);
   EXPECT_EQ(m.ImageList3.Count(), 2);
 }
 

@@ -113,15 +113,17 @@ TEST_F(PaintEditTest, APictureLeftUnreadableOrDeletedKeepsTheResult) {
     const char* error;
     bool file_stays;  // a broken picture is kept in "Data" for the user to look at
   };
-  for (const Case& c : {Case{"echo broken > \"$1\"", "Bitmap image is not valid", true},
-                        Case{"rm \"$1\"", "Cannot open file", false}}) {
+  for (const Case& c :
+       {Case{"echo broken > \"$1\"", "sa nedá prečítať: obrázok BMP nie je platný", true},
+        Case{"rm \"$1\"", "sa nedá otvoriť: taký súbor", false}}) {
     const std::string script = Script("paint", c.edit).string();
     const ScopedEnv paint("ZORNA_PAINT", &script);
     StartWithResult(before);
     Main().Upraviobrzok2Click(nullptr);
     EXPECT_EQ(Main().Image2->Picture(), before) << c.edit;
     ASSERT_EQ(messages_.size(), 1) << c.edit;
-    EXPECT_TRUE(messages_[0].startsWith(c.error)) << messages_[0].toStdString();
+    EXPECT_TRUE(messages_[0].contains("upravuje sa obrázok.bmp") && messages_[0].contains(c.error))
+        << messages_[0].toStdString();
     EXPECT_EQ(fs::exists(EditedFile()), c.file_stays) << c.edit;
     Close();
     messages_.clear();
@@ -163,7 +165,7 @@ TEST_F(PaintEditTest, AnUnwritableDataFolderStopsBeforeThePaintProgram) {
   Main().Upraviobrzok2Click(nullptr);
   EXPECT_FALSE(PaintProgramRan());
   ASSERT_EQ(messages_.size(), 1);
-  EXPECT_TRUE(messages_[0].startsWith("Cannot create file")) << messages_[0].toStdString();
+  EXPECT_TRUE(messages_[0].contains("sa nedá vytvoriť")) << messages_[0].toStdString();
   EXPECT_EQ(Main().Image2->Picture(), before);
 }
 

@@ -92,7 +92,7 @@ void WriteAll(int fd, const void* data, size_t size, const std::string& shown_na
   while (size > 0) {
     const ssize_t n = ::write(fd, bytes, size);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) throw CannotCreateFile(shown_name);
+    if (n <= 0) throw CannotCreateFile(shown_name, n < 0 ? errno : ENOSPC);
     bytes += n;
     size -= static_cast<size_t>(n);
   }
@@ -118,15 +118,15 @@ std::string TemporaryFileName() {
 AtomicFileWriter::AtomicFileWriter(const fs::path& target)
     : target_(target), destination_(FileBehindLinks(target)) {
   std::error_code ec;
-  if (fs::is_directory(destination_, ec) ||
-      (fs::exists(destination_, ec) && IsReadOnly(destination_))) {
-    throw CannotCreateFile(target.string());
+  if (fs::is_directory(destination_, ec)) throw CannotCreateFile(target.string(), EISDIR);
+  if (fs::exists(destination_, ec) && IsReadOnly(destination_)) {
+    throw CannotCreateFile(target.string(), EACCES);
   }
   const fs::path folder =
       destination_.has_parent_path() ? destination_.parent_path() : fs::path(".");
   temp_ = folder / TemporaryFileName();
   fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd_ < 0) throw CannotCreateFile(target.string());
+  if (fd_ < 0) throw CannotCreateFile(target.string(), errno);
   buffer_.reserve(kBufferSize);
 }
 
@@ -157,13 +157,14 @@ void AtomicFileWriter::Commit() {
   struct stat old_stat {};
   const bool replacing = ::stat(destination_.c_str(), &old_stat) == 0;
   const bool durable = !replacing || ::fdatasync(fd_) == 0;
+  const int sync_error = errno;
   const bool closed = ::close(fd_) == 0;
   fd_ = -1;
-  if (!durable || !closed) throw CannotCreateFile(target_.string());
+  if (!durable || !closed) throw CannotCreateFile(target_.string(), durable ? errno : sync_error);
   // Keep the permissions of the file being replaced.
   if (replacing) ::chmod(temp_.c_str(), old_stat.st_mode & 07777);
   if (::rename(temp_.c_str(), destination_.c_str()) != 0) {
-    throw CannotCreateFile(target_.string());
+    throw CannotCreateFile(target_.string(), errno);
   }
   committed_ = true;
 }

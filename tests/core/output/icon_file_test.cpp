@@ -189,7 +189,7 @@ TEST(IconFile, AFailedWriteReportsTheNameAndKeepsTheEarlierFile) {
     WriteIconFile(target, big);
     ADD_FAILURE() << "a write past the disk's end succeeded";
   } catch (const Error& e) {
-    EXPECT_EQ(std::string(e.what()), "Cannot create file " + target.string());
+    EXPECT_EQ(std::string(e.what()), "Cannot create file " + target.string() + ": File too large");
   }
   EXPECT_EQ(ReadWholeFileText(target), "old");
   // A folder that does not exist.

@@ -231,7 +231,9 @@ std::string ErrorReading(const fs::path& file) {
   try {
     ReadPictureFile(file);
   } catch (const std::exception& e) {
-    return e.what();
+    // What is wrong with the contents follows the file's name.
+    const std::string what = e.what(), named = file.string() + ": ";
+    return what.rfind(named, 0) == 0 ? what.substr(named.size()) : "unnamed: " + what;
   }
   return "read";
 }
@@ -258,7 +260,13 @@ TEST_F(PictureInterop, PictureFilesAreKnownByContentThenByExtension) {
   EXPECT_EQ(ReadPictureFile(In("palette.jpg")).Width(), 13);
   WriteFileAtomically(In("picture.gif"), std::string("GIF89a"));
   EXPECT_EQ(ErrorReading(In("picture.gif")), "Unknown picture file extension (.gif)");
-  EXPECT_EQ(ErrorReading(In("missing.bmp")), "Cannot open file " + In("missing.bmp").string());
+  try {
+    ReadPictureFile(In("missing.bmp"));
+    ADD_FAILURE() << "a missing file was read";
+  } catch (const std::exception& e) {
+    EXPECT_EQ(std::string(e.what()),
+              "Cannot open file " + In("missing.bmp").string() + ": No such file or directory");
+  }
 }
 
 TEST_F(PictureInterop, AFailedWriteKeepsThePreviousFile) {
