@@ -181,6 +181,10 @@ class TMainZorna : public QWidget {
   void Daobrzoknaplochu1Click(QObject* sender);
   // Paints the placement slot blank at the output side; the blank tile stays in PracovnyObrazok.
   void PaintSlotBlank();
+  // Paints the slot blank, then copies the top-left output-side corner of the picture file to
+  // the small picture's point; only that corner is read. A file that cannot be read throws, and
+  // the slot stays blank.
+  void PlacePictureFile(const std::string& file);
   QFileDialog* OpenPictureDialog1();  // made on first use
 
   // --- The library panel "Kniznica": category tree and picture toolbars (main_zorna_library.cpp)

@@ -28,7 +28,6 @@ void TMainZorna::Upraviobrzok2Click(QObject* sender) {
     ShowErrorMessage(paint.problem);
     return;
   }
-  const int o = SizeOf(ComboBox1);
   const std::string file = (GalleryFolder(AdresarProgramu) / "upravuje sa obrázok.bmp").string();
   try {
     WriteBmpFile(file, Image2->Picture());
@@ -37,11 +36,8 @@ void TMainZorna::Upraviobrzok2Click(QObject* sender) {
       ShowErrorMessage(CannotStartMessage(paint));
       return;
     }
-    PaintSlotBlank();
     // A picture the paint program left unreadable stops the edit here; the file stays.
-    PracovnyObrazok = ReadPictureFile(file);
-    PastePicture(bitmapa->MutablePicture(), kSmallPictureX, kSmallPictureY, PracovnyObrazok, o);
-    bitmapa->Changed();
+    PlacePictureFile(file);
   } catch (const Error& e) {
     ShowErrorMessage(QString::fromStdString(e.what()));
     return;
