@@ -152,7 +152,10 @@ TEST_F(SkinTest, DamagedPicturesAndNamesOutsideUtf8AreBorne) {
 
 TEST_F(SkinTest, TheAuthorsMarkOpensOnlyWebAndMailAddresses) {
   QList<QUrl> opened;
-  SetLinkOpener([&](const QUrl& url) { opened << url; });
+  SetLinkOpener([&](const QUrl& url) {
+    opened << url;
+    return true;
+  });
   WriteSkin("Modry", TestSkin(), "mailto:autor@example.org");
   WriteSkin("Zly", TestSkin(), "file:///usr/bin/xterm");
   Start();

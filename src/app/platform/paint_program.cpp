@@ -99,7 +99,7 @@ PaintProgram FindPaintProgram() {
   return paint;
 }
 
-bool EditInPaintProgram(const PaintProgram& paint, const QString& file) {
+QString EditInPaintProgram(const PaintProgram& paint, const QString& file) {
   QProcess process;
   process.setProgram(paint.program);
   process.setArguments(paint.arguments + QStringList{file});
@@ -107,17 +107,22 @@ bool EditInPaintProgram(const PaintProgram& paint, const QString& file) {
   process.setStandardInputFile(QProcess::nullDevice());
   const InputHold hold;
   process.start();
-  if (!process.waitForStarted(-1)) return false;
+  const QString named = QString::fromUtf8("Program na úpravu obrázkov „%1“ ").arg(paint.program);
+  if (!process.waitForStarted(-1)) {
+    return named + QString::fromUtf8("sa nepodarilo spustiť.\n") + HowToName();
+  }
   QEventLoop loop;
   QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
   if (process.state() != QProcess::NotRunning) loop.exec();
-  return true;
-}
-
-QString CannotStartMessage(const PaintProgram& paint) {
-  return QString::fromUtf8("Program na úpravu obrázkov „%1“ sa nepodarilo spustiť.\n")
-             .arg(paint.program) +
-         HowToName();
+  // A program that failed or was killed may have left half a picture: the result stays.
+  if (process.exitStatus() == QProcess::CrashExit) {
+    return named + QString::fromUtf8("bol násilne ukončený. Obrázok zostáva nezmenený.");
+  }
+  if (process.exitCode() != 0) {
+    return named + QString::fromUtf8("skončil s chybou (kód %1). Obrázok zostáva nezmenený.")
+                       .arg(process.exitCode());
+  }
+  return {};
 }
 
 }  // namespace zorna::app

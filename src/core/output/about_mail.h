@@ -3,8 +3,10 @@
 #include <string_view>
 #include <vector>
 
-// The two mails of the about box, as the "mailto:" texts handed to the mail program. The subject
-// names the version and the edition tag.
+// The two mails of the about box, as the "mailto:" addresses handed to the mail program. The
+// subject names the version and the edition tag. Every character of the address, the subject and
+// the body outside the unreserved set of web addresses is percent-encoded (UTF-8 bytes), so that
+// a typed apostrophe, blank or "&" reaches the mail as typed and the desktop accepts the address.
 namespace zorna {
 
 struct AuthorMail {
@@ -20,9 +22,10 @@ std::string NotFoundMailText(const AuthorMail& author, const std::vector<std::st
 // The mail asking to be told about new versions at the typed address.
 std::string NewVersionsMailText(const AuthorMail& author, std::string_view typed_address);
 
-// A typed text made safe inside a "mailto:" text: "%", "&" and "#" would start an escape, a new
-// header or the address's fragment and so cut or change the mail; they become "%25", "%26" and
-// "%23". Everything else stays as typed.
+// A text made safe inside a "mailto:" address: every byte but the ASCII letters and digits and
+// "-", ".", "_", "~" becomes "%" and two upper-case hex digits.
 std::string EscapeMailPart(std::string_view typed);
+// An e-mail address so encoded on both sides of its last "@", which stays.
+std::string EscapeMailAddress(std::string_view address);
 
 }  // namespace zorna
