@@ -17,10 +17,7 @@ class AboutTest : public AppTest {
  protected:
   void SetUp() override {
     AppTest::SetUp();
-    SetLinkOpener([this](const QUrl& url) {
-      opened_ << url;
-      return desktop_opens_;
-    });
+    SetLinkOpener([this](const QUrl& url) { return (opened_ << url, desktop_opens_); });
   }
   void TearDown() override {
     SetLinkOpener({});

@@ -127,7 +127,7 @@ void TOPrograme::Label4Click(QObject*) {
   const std::string text =
       NotFoundMailText({address, version, build_settings::kEditionTag}, main_.NotFoundLines());
   // The searches are forgotten only once the mail is in the mail program's hands.
-  if (OpenLink(QString::fromStdString(text))) main_.SetNotFoundLines({});
+  if (OpenMail(QString::fromStdString(text))) main_.SetNotFoundLines({});
 }
 
 void TOPrograme::Label9Click(QObject*) {
@@ -136,7 +136,7 @@ void TOPrograme::Label9Click(QObject*) {
   const std::string version = Label10->text().toStdString();
   const std::string text = NewVersionsMailText({address, version, build_settings::kEditionTag},
                                                mail_list_.Edit->text().toStdString());
-  OpenLink(QString::fromStdString(text));
+  OpenMail(QString::fromStdString(text));
 }
 
 void TOPrograme::SpeedButton1Click(QObject*) {

@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 
 #include "app/platform/messages.h"
+#include "output/about_mail.h"
 #include "support/web_address.h"
 
 namespace zorna::app {
@@ -38,6 +39,10 @@ bool OpenLink(const QString& address) {
   const bool opened = Opener() ? Opener()(url) : QDesktopServices::openUrl(url);
   if (!opened) ShowErrorMessage(NothingCouldOpen(url));
   return opened;
+}
+
+bool OpenMail(const QString& mail_text) {
+  return OpenLink(QString::fromStdString(MailAddress(mail_text.toStdString())));
 }
 
 void SetLinkOpener(LinkOpener opener) {

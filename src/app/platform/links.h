@@ -12,6 +12,11 @@ namespace zorna::app {
 // address.
 bool OpenLink(const QString& address);
 
+// Hands a "mailto:" text written as people read it (blanks and accented letters as they are) to
+// the desktop's mail program, encoded into an address first (MailAddress). Returns whether it
+// was handed on.
+bool OpenMail(const QString& mail_text);
+
 // Tests see the addresses instead of the desktop opening them; the opener answers whether a
 // program could be started for the address.
 using LinkOpener = std::function<bool(const QUrl& url)>;

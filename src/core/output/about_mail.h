@@ -3,10 +3,8 @@
 #include <string_view>
 #include <vector>
 
-// The two mails of the about box, as the "mailto:" addresses handed to the mail program. The
-// subject names the version and the edition tag. Every character of the address, the subject and
-// the body outside the unreserved set of web addresses is percent-encoded (UTF-8 bytes), so that
-// a typed apostrophe, blank or "&" reaches the mail as typed and the desktop accepts the address.
+// The two mails of the about box, as "mailto:" texts written as people read them, and the
+// address they become for the mail program. The subject names the version and the edition tag.
 namespace zorna {
 
 struct AuthorMail {
@@ -22,10 +20,16 @@ std::string NotFoundMailText(const AuthorMail& author, const std::vector<std::st
 // The mail asking to be told about new versions at the typed address.
 std::string NewVersionsMailText(const AuthorMail& author, std::string_view typed_address);
 
-// A text made safe inside a "mailto:" address: every byte but the ASCII letters and digits and
-// "-", ".", "_", "~" becomes "%" and two upper-case hex digits.
+// A typed text made safe inside a "mailto:" text: "%", "&" and "#" would start an escape, a new
+// header or the address's fragment and so cut or change the mail; they become "%25", "%26" and
+// "%23". Everything else stays as typed.
 std::string EscapeMailPart(std::string_view typed);
-// An e-mail address so encoded on both sides of its last "@", which stays.
-std::string EscapeMailAddress(std::string_view address);
+
+// A "mailto:" text made the address handed to the desktop: in the recipient (around its last
+// "@") and in every value of the fields after "?" (split at "&" and the first "="), every byte
+// outside the unreserved set of web addresses (ASCII letters and digits, "-", ".", "_", "~")
+// becomes "%" and two upper-case hex digits; an escape already there ("%26") is kept as it is.
+// A quote, an apostrophe or a blank typed in a mail so never reaches the desktop's command line.
+std::string MailAddress(std::string_view mail_text);
 
 }  // namespace zorna

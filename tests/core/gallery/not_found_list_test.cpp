@@ -27,13 +27,11 @@ TEST(NotFoundList, LinesItDoesNotUnderstandAreWrittenBackUnchanged) {
   const NotFoundList list =
       ParseNotFoundList(odd[0] + "\n" + odd[1] + "\r\nok\n" + odd[2] + "\n\n" + odd[3]);
   EXPECT_EQ(list, (NotFoundList{{"ok"}, odd}));
-  EXPECT_EQ(FormatNotFoundList({{"čaj"}, odd}), odd[0] + "\r\n" + odd[1] + "\r\n" + odd[2] +
-                                                    "\r\n" + odd[3] +
-                                                    "\r\n\xE8"
-                                                    "aj\r\n");
+  EXPECT_EQ(FormatNotFoundList(list),
+            odd[0] + "\r\n" + odd[1] + "\r\n" + odd[2] + "\r\n" + odd[3] + "\r\nok\r\n");
 }
 
-TEST(NotFoundList, ATooLargeOrUnreadableFileIsNotAnEmptyList) {
+TEST(NotFoundList, FileIsBoundedAndAnUnreadableOneIsNotAnEmptyList) {
   testing::TestFolder dir;
   const fs::path file = dir / std::string(kNotFoundListFile);
   EXPECT_EQ(ReadNotFoundList(file), NotFoundList{});
@@ -42,9 +40,6 @@ TEST(NotFoundList, ATooLargeOrUnreadableFileIsNotAnEmptyList) {
   while (huge.size() < kNotFoundListLimit + 100) huge += "hladany text\r\n";
   WriteFileAtomically(file, huge);
   EXPECT_THROW(ReadNotFoundList(file), Error);  // nothing read, so nothing written shorter
-  huge.resize(kNotFoundListLimit);
-  WriteFileAtomically(file, huge);
-  EXPECT_EQ(ReadNotFoundList(file).texts.size(), kNotFoundListLimit / 14 + 1);
 
   WriteNotFoundList(file, {{"strom"}, {}});
   EXPECT_EQ(ReadWholeFileText(file), "strom\r\n");
