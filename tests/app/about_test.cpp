@@ -9,6 +9,7 @@
 #include "app/output/o_programe.h"
 #include "app/platform/links.h"
 #include "app/shell/dlg_skin.h"
+#include "output/about_mail.h"
 
 namespace zorna::app::testing {
 namespace {
@@ -71,6 +72,11 @@ TEST_F(AboutTest, WhenNothingCanOpenALinkTheUserIsToldAndTheSearchesStay) {
   EXPECT_TRUE(said[0].contains(QString::fromUtf8("program na elektronickú poštu")));
   EXPECT_TRUE(said[2].contains(QString::fromUtf8("webový prehliadač")));
   EXPECT_EQ(Main().NotFoundLines(), std::vector<std::string>{"ROCK'N'ROLL"});
+  desktop_opens_ = true;
+  Main().SetNotFoundLines(std::vector<std::string>(20000, "ŽIRAFA"));  // too long for one mail
+  About().Label4Click(About().Label4);
+  EXPECT_LE(opened_.last().toEncoded().size(), qsizetype(kMailAddressLimit));
+  EXPECT_FALSE(Main().NotFoundLines().empty());
 }
 
 TEST_F(AboutTest, TheNewsLinkAsksForAnAddressThatNeedsAnAtSignAndADot) {

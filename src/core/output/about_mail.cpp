@@ -111,4 +111,17 @@ std::string MailAddress(std::string_view mail_text) {
   }
 }
 
+size_t NotFoundTermsThatFit(const AuthorMail& author, const std::vector<std::string>& terms) {
+  // Each byte is encoded by itself, so the address grows by each term's encoding.
+  size_t length = MailAddress(NotFoundMailText(author, {""})).size();
+  const size_t separator = Encoded(", ").size();
+  size_t fit = 0;
+  for (const std::string& term : terms) {
+    length += Encoded(EscapeMailPart(term)).size() + (fit > 0 ? separator : 0);
+    if (fit > 0 && length > kMailAddressLimit) break;
+    ++fit;
+  }
+  return fit;
+}
+
 }  // namespace zorna

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,5 +32,12 @@ std::string EscapeMailPart(std::string_view typed);
 // becomes "%" and two upper-case hex digits; an escape already there ("%26") is kept as it is.
 // A quote, an apostrophe or a blank typed in a mail so never reaches the desktop's command line.
 std::string MailAddress(std::string_view mail_text);
+
+// The longest address handed to the desktop: mail programs, and the command line that starts one
+// (an argument holds at most 128 KiB on Linux), refuse longer ones.
+inline constexpr size_t kMailAddressLimit = 32 * 1024;
+// How many of the terms, from the first, the not-found mail carries within kMailAddressLimit
+// once it is made an address; at least one, so that a long list goes out in several mails.
+size_t NotFoundTermsThatFit(const AuthorMail& author, const std::vector<std::string>& terms);
 
 }  // namespace zorna
