@@ -16,6 +16,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,7 @@
 #include "app/widgets/picture_grid.h"
 #include "app/widgets/square_marker.h"
 #include "artwork/background_tiles.h"
+#include "gallery/not_found_list.h"
 #include "picture/bitmap.h"
 #include "picture/image_list.h"
 
@@ -318,7 +320,7 @@ class TMainZorna : public QWidget {
   QFileDialog* open_picture_dialog_ = nullptr;
   TextFontDialog* font_dialog_ = nullptr;
   bool closing_done_ = false;
-  bool not_found_list_loaded_ = false;
+  std::optional<NotFoundList> not_found_file_;  // the list as start-up read it
   bool painted_ = false;
   bool loading_tree_ = false;  // the tree's own selection reports during a load are ignored
   unsigned filling_ = 0;       // counts the fillings of the toolbars: the latest one adds

@@ -79,7 +79,7 @@ TEST(GallerySearch, AnyTextIsSafeAndTheFileNeverGetsALineItCannotHold) {
     RecordNotFound(lines, r.key);
   }
   EXPECT_EQ(lines, (std::vector<std::string>{UpperSlovak(long_text)}));
-  EXPECT_EQ(ParseNotFoundList(FormatNotFoundList(lines)), lines);
+  EXPECT_EQ(ParseNotFoundList(FormatNotFoundList({lines, {}})).texts, lines);
 }
 
 }  // namespace
