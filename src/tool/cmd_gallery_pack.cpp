@@ -23,7 +23,7 @@ const RegisterGalleryCommand pack_command([](CLI::App& group) -> std::function<i
       "program does not install itself; placed as Data/zorna.mk of a program folder, it "
       "replaces that whole gallery at its next start. The pack is written under a "
       "temporary name and renamed only once complete, so a failure keeps the old one. Prints "
-      "where the pack is (relative to the program folder when inside it), a tab and the number "
+      "where the pack is (relative to the program folder, or -o as given), a tab and the number "
       "of files");
   AddListOptions(sub, *options);
   sub->add_option("-o,--output", options->output,
@@ -33,8 +33,10 @@ const RegisterGalleryCommand pack_command([](CLI::App& group) -> std::function<i
     const zorna::GalleryPackResult result =
         zorna::PackGallery(options->home, entries, {}, options->output);
     if (!result.pack.completed) throw CommandFailure{kExitFileError, result.pack.problem};
-    std::cout << zorna::ShownPackPath(result.written, options->home).string() << '\t'
-              << result.files << " files\n";
+    const std::filesystem::path shown = options->output.empty()
+                                            ? zorna::ShownPackPath(result.written, options->home)
+                                            : std::filesystem::path(options->output);
+    std::cout << shown.string() << '\t' << result.files << " files\n";
     return kExitOk;
   };
 });

@@ -44,7 +44,9 @@ int PackSkinFolders(const std::string& home_text, const std::string& output) {
       continue;
     }
     if (job.pack.empty()) continue;
-    std::cout << zorna::ShownPackPath(job.pack, home).string() << '\t' << job.files << " files\n";
+    const fs::path shown = output.empty() ? zorna::ShownPackPath(job.pack, home)
+                                          : fs::path(output) / job.pack.filename();
+    std::cout << shown.string() << '\t' << job.files << " files\n";
   }
   return status;
 }
@@ -73,7 +75,8 @@ const RegisterCommand skin_command([](CLI::App& app) -> std::function<int()> {
       "left out, symbolic links never followed (each is named on stderr); a pack is replaced "
       "only once it is complete. Dropped into Skin/ of a program folder, a pack is installed "
       "(and deleted) when the program starts. Prints where each pack is (relative to the "
-      "program folder when inside it), a tab and the number of files. Exit 0 when every skin "
+      "program folder, or in the -o folder as given), a tab and the number of files. Exit 0 when "
+      "every skin "
       "was packed, 1 when one could not be, 3 when there are no skin folders");
   pack->add_option("-C,--directory", options->home, "program folder (default: the current folder)");
   pack->add_option("-o,--output", options->output,

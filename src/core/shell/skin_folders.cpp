@@ -92,8 +92,7 @@ std::vector<SkinPackJob> PackSkins(const fs::path& program_folder,
     SkinFiles found = SkinPackFiles(program_folder, name);
     job.links = std::move(found.links);
     try {
-      job.pack =
-          (packs_folder.empty() ? PacksFolder(program_folder) : packs_folder) / (name + ".mk");
+      job.pack = PacksFolder(program_folder, packs_folder) / (name + ".mk");
     } catch (const Error& e) {
       job.result = {false, e.what()};
       continue;
@@ -141,7 +140,7 @@ std::string SkippedSkinEntriesSlovak(const std::vector<InstalledPack>& installed
     if (names.empty()) continue;
     if (!text.empty()) text += "\n\n";
     text += "Balík vzhľadu " + pack.name +
-            " chcel zapísať mimo priečinka Skin alebo cez symbolický odkaz; tieto súbory sa "
+            " by zapísal mimo priečinka Skin alebo cez symbolický odkaz; tieto súbory sa "
             "preto nerozbalili:";
     for (size_t i = 0; i < names.size() && i < kMostNamesShown; ++i) text += "\n" + names[i];
     if (names.size() > kMostNamesShown) {

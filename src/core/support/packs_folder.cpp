@@ -8,8 +8,9 @@
 namespace zorna {
 namespace fs = std::filesystem;
 
-fs::path PacksFolder(const fs::path& program_folder) {
-  const fs::path folder = FindPathIgnoringCase(program_folder / fs::path(kPacksFolder));
+fs::path PacksFolder(const fs::path& program_folder, const fs::path& chosen) {
+  const fs::path folder =
+      chosen.empty() ? FindPathIgnoringCase(program_folder / fs::path(kPacksFolder)) : chosen;
   std::error_code ec;
   fs::create_directories(folder, ec);
   if (ec) throw CannotCreateFile(folder.string(), ec.value());

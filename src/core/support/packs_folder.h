@@ -9,9 +9,10 @@ namespace zorna {
 
 inline constexpr std::string_view kPacksFolder = "Balíky";
 
-// That folder, its name found without regard to letter case, created when it is missing;
-// throws CannotCreateFile.
-std::filesystem::path PacksFolder(const std::filesystem::path& program_folder);
+// That folder, its name found without regard to letter case, or the folder the user chose
+// instead; created when it is missing. Throws CannotCreateFile.
+std::filesystem::path PacksFolder(const std::filesystem::path& program_folder,
+                                  const std::filesystem::path& chosen = {});
 
 // How a pack's place is shown: relative to the program folder when it lies inside it
 // ("Balíky/zorna.mk"), else as it is.
