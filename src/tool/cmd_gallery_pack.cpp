@@ -27,7 +27,8 @@ const RegisterGalleryCommand pack_command([](CLI::App& group) -> std::function<i
       "of files");
   AddListOptions(sub, *options);
   sub->add_option("-o,--output", options->output,
-                  "pack file to write (default: Balíky/zorna.mk of the program folder)");
+                  "pack file to write (default: Balíky/zorna.mk of the program folder)")
+      ->type_name("FILE");
   return [options] {
     const auto entries = ListRange(*options, false);
     const zorna::GalleryPackResult result =

@@ -80,7 +80,8 @@ const RegisterCommand skin_command([](CLI::App& app) -> std::function<int()> {
       "was packed, 1 when one could not be, 3 when there are no skin folders");
   pack->add_option("-C,--directory", options->home, "program folder (default: the current folder)");
   pack->add_option("-o,--output", options->output,
-                   "folder for the packs (default: Balíky/ of the program folder)");
+                   "folder for the packs (default: Balíky/ of the program folder)")
+      ->type_name("FOLDER");
   CLI::App* draw = skin->add_subcommand("draw", "Write the program's own skins into Skin/");
   draw->group("");  // hidden: the build lays out the program folder with it
   draw->add_option("-C,--directory", options->home, "program folder");
