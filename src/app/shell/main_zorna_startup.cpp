@@ -41,7 +41,9 @@ void TMainZorna::SetUpStartup() {
 void TMainZorna::FormCreate(QObject* sender) {
   using namespace settings;
   if (const QString problem = EnterProgramFolder(); !problem.isEmpty()) DlgPozor(problem);
-  InstallSkinPacks(AdresarProgramu, [] { QCoreApplication::processEvents(); });
+  const std::string skipped = SkippedSkinEntriesSlovak(
+      InstallSkinPacks(AdresarProgramu, [] { QCoreApplication::processEvents(); }));
+  if (!skipped.empty()) ShowErrorMessage(QString::fromStdString(skipped));
   RemoveGalleryUpdateLeftovers(AdresarProgramu);
   {
     IniFile ini = OpenSettings();
