@@ -25,6 +25,7 @@
 #include "app/widgets/font_dialog.h"
 #include "app/widgets/image_control.h"
 #include "app/widgets/picture_grid.h"
+#include "app/widgets/picture_pane.h"
 #include "app/widgets/square_marker.h"
 #include "artwork/background_tiles.h"
 #include "gallery/not_found_list.h"
@@ -201,7 +202,8 @@ class TMainZorna : public QWidget {
   AlignPanel* Panel5 = nullptr;  // the search bar
   QToolButton* SpeedButton16 = nullptr;
   QTreeWidget* TreeView1 = nullptr;
-  AlignPanel* Panel2 = nullptr;  // the picture toolbars
+  PicturePane* PictureArea = nullptr;  // right of the tree; scrolls Panel2 where it must
+  AlignPanel* Panel2 = nullptr;        // the picture toolbars
   PictureGrid* ToolBar1 = nullptr;
   PictureGrid* ToolBar2 = nullptr;
   ImageList ImageList3{32, 32, 135};  // small pictures of the current category
@@ -298,8 +300,10 @@ class TMainZorna : public QWidget {
   void ToggleBarMode(QToolButton* mode, int home_x, QToolButton* other);
   void SearchTree();
   void RenderTypedText();
-  // The library panel along the bottom edge, as wide as the window, keeping its height.
+  // The library panel along the bottom edge, as wide as the window and as tall as its pictures
+  // need there.
   void DockLibrary();
+  int LibraryRoom() const;  // the most the library panel may be tall
   // The list holding the picture last clicked and its index there; nullptr when the lists no
   // longer hold it.
   const ImageList* SelectedLibraryList(int& index) const;
@@ -307,6 +311,7 @@ class TMainZorna : public QWidget {
   // painted) when the lists no longer hold it.
   bool PlaceSelectedLibraryPicture(QPoint& at);
   void EnableLibraryBackgroundItem();
+  QPoint LibraryMenuPoint(const QObject* button, int below) const;
   void ClearInputView();
   void LoadTree();
   void Nudge(int dx, int dy);
