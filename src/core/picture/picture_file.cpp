@@ -1,5 +1,11 @@
 #include "picture/picture_file.h"
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <memory>
 #include <new>
 #include <string>
 #include <vector>
@@ -41,21 +47,52 @@ Bitmap DecodeByKind(const std::vector<uint8_t>& bytes, const std::filesystem::pa
               "Neznáma prípona súboru s obrázkom (." + extension + ")");
 }
 
-}  // namespace
-
-Bitmap ReadPictureFile(const std::filesystem::path& path) {
-  return DecodePictureFile(ReadWholeFile(path, kPictureFileLimit), path);
-}
-
-Bitmap DecodePictureFile(const std::vector<uint8_t>& bytes, const std::filesystem::path& path) {
+// Errors of the contents, and a picture too large for memory, name the file.
+template <typename Read>
+Bitmap NamingTheFile(const std::filesystem::path& path, Read read) {
   try {
-    return DecodeByKind(bytes, path);
+    return read();
   } catch (const Error& e) {
     throw InFile(path.string(), e);
   } catch (const std::bad_alloc&) {
     throw InFile(path.string(), Error("There is not enough memory for the picture",
                                       "Na obrázok nie je dosť pamäte"));
   }
+}
+
+}  // namespace
+
+Bitmap ReadPictureFile(const std::filesystem::path& path) {
+  return DecodePictureFile(ReadWholeFile(path, kPictureFileLimit), path);
+}
+
+Bitmap ReadPictureRegion(const std::filesystem::path& path, int max_width, int max_height) {
+  uint64_t size = 0;
+  const int fd = OpenRegularFile(path, size);
+  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(::fdopen(fd, "rb"), &std::fclose);
+  if (!file) {
+    const int error_number = errno;
+    ::close(fd);
+    throw CannotOpenFile(path.string(), error_number);
+  }
+  std::vector<uint8_t> start(8);
+  start.resize(std::fread(start.data(), 1, start.size(), file.get()));
+  std::rewind(file.get());
+  // PNG and JPEG files are read as far as the corner needs; a bitmap is read whole.
+  if (LooksLikePng(start.data(), start.size())) {
+    return NamingTheFile(path, [&] { return ReadPngRegion(file.get(), max_width, max_height); });
+  }
+  if (StartsWith(start, {0xFF, 0xD8})) {
+    return NamingTheFile(path, [&] { return ReadJpegRegion(file.get(), max_width, max_height); });
+  }
+  Bitmap picture = DecodePictureFile(ReadWholeFile(path, kPictureFileLimit), path);
+  picture.SetSize(std::min(picture.Width(), std::max(1, max_width)),
+                  std::min(picture.Height(), std::max(1, max_height)));
+  return picture;
+}
+
+Bitmap DecodePictureFile(const std::vector<uint8_t>& bytes, const std::filesystem::path& path) {
+  return NamingTheFile(path, [&] { return DecodeByKind(bytes, path); });
 }
 
 void WriteBmpFile(const std::filesystem::path& path, const Bitmap& picture) {

@@ -39,6 +39,7 @@ TEST(OddFiles, EveryReaderRefusesThemByName) {
   ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
   const std::vector<std::pair<std::string, std::function<void(const std::string&)>>> readers = {
       {"picture", [](const std::string& f) { ReadPictureFile(f); }},
+      {"picture corner", [](const std::string& f) { ReadPictureRegion(f, 128, 128); }},
       {"tree", [](const std::string& f) { ReadCategoryTree(f); }},
       {"gallery picture", [](const std::string& f) { ReadGalleryPicture(f, 32); }},
       {"settings", [](const std::string& f) { ReadWholeFileText(f); }},
