@@ -182,7 +182,8 @@ TEST_F(PlacementTest, APictureFileIsPastedUnscaledAndPicked) {
     m.Vloiobrzokzosboru1Click(nullptr);
     ADD_FAILURE() << "no error";
   } catch (const Error& e) {
-    EXPECT_STREQ(e.what(), "Unknown picture file extension (.txt)");
+    EXPECT_EQ(e.Slovak(), "Súbor " + text.string() +
+                              " sa nedá prečítať: neznáma prípona súboru s obrázkom (.txt)");
   }
   EXPECT_EQ(screen.Pixel(362, 52), kWhite);
   EXPECT_EQ(m.Image2->Picture(), result);

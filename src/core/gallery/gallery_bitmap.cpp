@@ -48,22 +48,20 @@ Bitmap DecodeGalleryBitmap(std::span<const uint8_t> iko_file, int side) {
   const GalleryPictureContents contents = DecodeGalleryPictureBytes(iko_file);
   // What a damaged file decodes to is a cut or garbled bitmap; it is refused as the bitmap
   // reader refuses one, even where its header would still read.
-  if (!contents.complete) {
-    throw Error("Bitmap image is not valid",
-                "Súbor " + shown_name + " sa nedá prečítať: obrázok BMP nie je platný");
-  }
-  Bitmap picture;
-  try {
-    picture = DecodeBmp(contents.bitmap_file.data(), contents.bitmap_file.size());
-  } catch (const Error& e) {
-    throw Error(e.what(), InFile(shown_name, e).Slovak());
-  }
+  if (!contents.complete) throw Error("Bitmap image is not valid", "Obrázok BMP nie je platný");
+  Bitmap picture = DecodeBmp(contents.bitmap_file.data(), contents.bitmap_file.size());
   if (picture.Width() == side && picture.Height() == side) return picture;
   return FitToSide(picture, side);
 }
 
 Bitmap ReadGalleryPicture(const fs::path& iko_path, int side) {
-  return DecodeGalleryBitmap(ReadFileStart(iko_path, kGalleryPictureFileLimit), side);
+  const std::vector<uint8_t> bytes = ReadFileStart(iko_path, kGalleryPictureFileLimit);
+  try {
+    return DecodeGalleryBitmap(bytes, side);
+  } catch (const Error& e) {
+    // The bitmap reader's own words stay for the tool; the window is told which file it was.
+    throw Error(e.what(), InFile(iko_path.string(), e).Slovak());
+  }
 }
 
 fs::path WriteGalleryPicture(const fs::path& data_folder, int category, int picture,
