@@ -177,6 +177,23 @@ TEST_F(SaveTest, EachKindWritesItsFileAndRemembersItsTypeButJpegRemembersNothing
   EXPECT_EQ(shown_, QStringList({"DlgIkona", "DlgJpeg", "DlgIkona", "DlgIkona"}));
 }
 
+// Each save that asks how the picture is to be transparent is titled by what it writes.
+TEST_F(SaveTest, TheTransparencyDialogIsTitledByTheSaveThatAsks) {
+  auto save = Make("jpg");
+  QStringList titles;
+  answer_ = [&](QDialog* dialog) {
+    titles << dialog->windowTitle();
+    return int(QDialog::Rejected);
+  };
+  save->SaveChosen(result_, File("a.ico"), 1);
+  save->SaveChosen(result_, File("a.png"), 1);
+  save->SaveChosen(result_, File("a.ico"), IndexOf(*save, "Ikona s priehľadnosťou (*.ico)"));
+  save->SaveChosen(result_, File("b.ico"), 1);
+  EXPECT_EQ(titles, QStringList({"Uloěnie obráku ako ikona", "Uloženie obrázku ako PNG súbor",
+                                 "Uloženie obrázku ako ikona s priehľadnosťou",
+                                 "Uloěnie obráku ako ikona"}));
+}
+
 TEST_F(SaveTest, CancellingTheIconOrJpegDialogSavesNothing) {
   auto save = Make("jpg");
   answer_ = [](QDialog*) { return int(QDialog::Rejected); };

@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QTest>
 
 #include "app/app_fixture.h"
 #include "app/shell/dlg_pozadie.h"
@@ -80,19 +81,37 @@ TEST_F(SelectionSizesTest, CancelInTheCustomDialog) {
   EXPECT_EQ(m.Image1->Picture().Width(), 0);  // an output size of 0 until another entry
 }
 
-TEST_F(SelectionSizesTest, CustomSizeTextIsForcedIntoRange) {
+// Real keys into the field: what is typed stays while it is edited, the side is forced into
+// 5..128 when it is taken, the arrows stay in the range and Escape keeps the side there was.
+TEST_F(SelectionSizesTest, CustomSizeIsTypedFreelyAndForcedIntoRangeWhenTaken) {
   Start();
-  TDlgRozmer* d = AllForms().DlgRozmer;
-  QLineEdit* edit = d->SpinEdit1->findChild<QLineEdit*>();
-  edit->setText("3");
-  d->SpinEdit1Change();
-  EXPECT_EQ(edit->text(), "5");
-  edit->setText("");
-  d->SpinEdit1Change();
-  EXPECT_EQ(edit->text(), "5");
-  edit->setText("129");
-  d->SpinEdit1Change();
-  EXPECT_EQ(edit->text(), "128");
+  TMainZorna& m = Main();
+  QSpinBox* field = AllForms().DlgRozmer->SpinEdit1;
+  struct Case {
+    const char* typed;
+    Qt::Key then;  // before Enter; Escape cancels
+    const char* list;
+  };
+  for (const Case& c :
+       {Case{"40", Qt::Key_Enter, "40 x 40"}, Case{"12", Qt::Key_Return, "12 x 12"},
+        Case{"3", Qt::Key_Return, "5 x 5"}, Case{"200", Qt::Key_Return, "128 x 128"},
+        Case{"\b\b", Qt::Key_Return, "5 x 5"}, Case{"127", Qt::Key_Up, "128 x 128"},
+        Case{"128", Qt::Key_Up, "128 x 128"}, Case{"6", Qt::Key_Down, "5 x 5"},
+        Case{"90", Qt::Key_Escape, "5 x 5"}}) {
+    answer_ = [&](QDialog* dialog) {
+      dialog->setWindowModality(Qt::ApplicationModal);
+      dialog->show();
+      QTest::keyClicks(field, c.typed);
+      EXPECT_EQ(field->findChild<QLineEdit*>()->text(), QString(c.typed).remove('\b')) << c.typed;
+      QTest::keyClick(field, c.then);
+      if (dialog->isVisible()) QTest::keyClick(field, Qt::Key_Return);
+      return dialog->result();
+    };
+    m.ComboBox1->setCurrentIndex(5);
+    m.ComboBox1Change(m.ComboBox1);
+    EXPECT_EQ(m.ComboBox1->currentText(), c.list) << c.typed;
+    EXPECT_EQ(field->text() + " x " + field->text(), c.list) << c.typed;
+  }
 }
 
 TEST_F(SelectionSizesTest, TakeExpandsTheResultPanelAndShowsHintsInTurn) {
