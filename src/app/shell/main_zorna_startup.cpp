@@ -15,7 +15,6 @@
 #include "app/shell/main_zorna.h"
 #include "app/shell/settings_access.h"
 #include "app/widgets/device_pixels.h"
-#include "gallery/gallery_update.h"
 #include "gallery/not_found_list.h"
 #include "shell/settings.h"
 #include "shell/skin_folders.h"
@@ -42,7 +41,7 @@ void TMainZorna::FormCreate(QObject* sender) {
   using namespace settings;
   if (const QString problem = EnterProgramFolder(); !problem.isEmpty()) DlgPozor(problem);
   InstallSkinPacks(AdresarProgramu, [] { QCoreApplication::processEvents(); });
-  RemoveGalleryUpdateLeftovers(AdresarProgramu);
+  RecoverGalleryUpdateAtStart();
   {
     IniFile ini = OpenSettings();
     SetItemIndex(ComboBox4,

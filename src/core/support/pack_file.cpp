@@ -91,6 +91,12 @@ class PackInput {
   uint64_t position_ = 0;
 };
 
+// The pack itself is at fault, not the files around it.
+class DamagedPack : public Error {
+ public:
+  using Error::Error;
+};
+
 struct PackBlock {
   uint8_t method = 0;
   EscapePair pair;
@@ -108,7 +114,10 @@ class PackReader {
   // False at the normal end of the pack. The very first entry is always read.
   bool NextEntry(std::string& stored_name, uint32_t& block_count) {
     if (!first_ && look_ahead_ < 0) return false;
-    if (first_ && input_.Size() == 0) throw Error(pack_path_ + " is empty, not a pack");
+    if (first_ && input_.Size() == 0) {
+      throw DamagedPack(pack_path_ + " is empty, not a pack",
+                        "Balík " + pack_path_ + " je prázdny.");
+    }
     first_ = false;
     stored_name.clear();
     if (look_ahead_ >= 0) stored_name += static_cast<char>(look_ahead_);
@@ -159,10 +168,12 @@ class PackReader {
 
   const std::string& EntryName() const { return name_; }
 
- private:
   [[noreturn]] void Damaged(const std::string& what) const {
-    throw Error(pack_path_ + " is damaged: " + what);
+    throw DamagedPack(pack_path_ + " is damaged: " + what,
+                      "Balík " + pack_path_ + " je poškodený.");
   }
+
+ private:
   PackInput& input_;
   std::string pack_path_;
   std::unique_ptr<uint8_t[]> data_;
@@ -179,8 +190,18 @@ PackResult RunSilently(Job job) {
   } catch (const std::exception& e) {
     result.completed = false;
     result.problem = e.what();
+    const auto* error = dynamic_cast<const Error*>(&e);
+    result.problem_slovak = error ? error->Slovak() : result.problem;
+    result.damaged = dynamic_cast<const DamagedPack*>(&e) != nullptr;
   }
   return result;
+}
+
+void CountDamaged(PackResult& result, const std::string& entry) {
+  ++result.damaged_blocks;
+  if (result.damaged_entries.empty() || result.damaged_entries.back() != entry) {
+    result.damaged_entries.push_back(entry);
+  }
 }
 
 std::filesystem::path NormalFolder(const std::filesystem::path& folder) {
@@ -304,10 +325,10 @@ PackResult RozbalArchiv(const std::string& pack_path, const std::filesystem::pat
         if (!skip) {
           const DecodedBlock result_block =
               DecodeBlock(block.method, block.pair, block.entry_count, block.data, decoded.data());
-          if (!result_block.complete) ++result.damaged_blocks;
+          if (!result_block.complete) CountDamaged(result, reader.EntryName());
           if (written + result_block.length > limits.max_total_bytes) {
-            throw Error(pack_path + " is damaged: it would write more than " +
-                        std::to_string(limits.max_total_bytes >> 20) + " MiB");
+            reader.Damaged("it would write more than " +
+                           std::to_string(limits.max_total_bytes >> 20) + " MiB");
           }
           WriteAll(output.Get(), decoded.data(), result_block.length,
                    JoinBelow(root_folder, *destination));
@@ -337,7 +358,7 @@ PackListing ListPack(const std::string& pack_path) {
         const PackBlock block = reader.NextBlock();
         const DecodedBlock result_block =
             DecodeBlock(block.method, block.pair, block.entry_count, block.data, decoded.data());
-        if (!result_block.complete) ++result.damaged_blocks;
+        if (!result_block.complete) CountDamaged(result, entry.name);
         entry.size += result_block.length;
         if (std::find(entry.methods.begin(), entry.methods.end(), block.method) ==
             entry.methods.end()) {
