@@ -16,8 +16,8 @@ struct PackResult {
   bool completed = true;       // false: the job stopped early, at `problem`
   std::string problem;         // one line saying what went wrong
   std::string problem_slovak;  // the same for the window
-  // The job stopped because the pack itself is damaged (cut, undecodable, not a pack), not
-  // because a file could not be read or written.
+  // The job stopped because the pack itself is damaged (cut, not a pack, declaring too much),
+  // not because a file could not be read or written.
   bool damaged = false;
   // Unpacking: stored names (as UTF-8) not written because they would leave the root or pass a
   // symbolic link; their data was read and discarded.
