@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <fstream>
 #include <optional>
 #include <system_error>
 
@@ -59,8 +60,34 @@ struct Staged {
   bool tree = false;
 };
 
+bool Readable(const fs::path& pack) {
+  std::error_code ec;
+  return fs::is_regular_file(pack, ec) && std::ifstream(pack, std::ios::binary).good();
+}
+
+// Reads the whole pack first, writing nothing: what fails then is the pack's fault, and what
+// fails while it is unpacked after that is the disk's.
+void CheckPack(const fs::path& pack) {
+  const PackListing listing = ListPack(pack.string());
+  if (!listing.result.completed) {
+    if (!Readable(pack)) throw Error(listing.result.problem, listing.result.problem_slovak);
+    throw DamagedUpdate(listing.result.problem);
+  }
+  if (!listing.result.damaged_entries.empty()) {
+    throw DamagedUpdate(pack.string() + " is damaged: a block of " +
+                        listing.result.damaged_entries.front() + " could not be decoded whole");
+  }
+  uint64_t total = 0;
+  for (const PackEntryInfo& entry : listing.entries) total += entry.size;
+  if (total > UnpackLimits{}.max_total_bytes) {
+    throw DamagedUpdate(pack.string() + " is damaged: it would write more than " +
+                        std::to_string(UnpackLimits{}.max_total_bytes >> 20) + " MiB");
+  }
+}
+
 Staged Unpack(const fs::path& pack, const GalleryInstallPaths& paths,
               const std::function<void()>& after_each_step, GalleryUpdateResult& result) {
+  CheckPack(pack);
   std::error_code ec;
   fs::create_directories(paths.new_pictures, ec);
   if (ec) throw CannotCreateFile(paths.new_pictures.string(), ec.value());
@@ -69,12 +96,7 @@ Staged Unpack(const fs::path& pack, const GalleryInstallPaths& paths,
   GalleryInstallFileOperation();
   const PackResult unpacked =
       RozbalArchiv(pack.string(), paths.new_pictures, paths.pack_root, after_each_step);
-  if (!unpacked.completed && unpacked.damaged) throw DamagedUpdate(unpacked.problem);
   if (!unpacked.completed) throw Error(unpacked.problem, unpacked.problem_slovak);
-  if (!unpacked.damaged_entries.empty()) {
-    throw DamagedUpdate(pack.string() + " is damaged: a block of " +
-                        unpacked.damaged_entries.front() + " could not be decoded whole");
-  }
   if (!unpacked.skipped.empty()) {
     result.skipped = unpacked.skipped;
     throw DamagedUpdate(pack.string() + " holds entries that would leave the program folder");

@@ -91,12 +91,6 @@ class PackInput {
   uint64_t position_ = 0;
 };
 
-// The pack itself is at fault, not the files around it.
-class DamagedPack : public Error {
- public:
-  using Error::Error;
-};
-
 struct PackBlock {
   uint8_t method = 0;
   EscapePair pair;
@@ -114,10 +108,7 @@ class PackReader {
   // False at the normal end of the pack. The very first entry is always read.
   bool NextEntry(std::string& stored_name, uint32_t& block_count) {
     if (!first_ && look_ahead_ < 0) return false;
-    if (first_ && input_.Size() == 0) {
-      throw DamagedPack(pack_path_ + " is empty, not a pack",
-                        "Balík " + pack_path_ + " je prázdny.");
-    }
+    if (first_ && input_.Size() == 0) throw Error(pack_path_ + " is empty, not a pack");
     first_ = false;
     stored_name.clear();
     if (look_ahead_ >= 0) stored_name += static_cast<char>(look_ahead_);
@@ -168,12 +159,10 @@ class PackReader {
 
   const std::string& EntryName() const { return name_; }
 
-  [[noreturn]] void Damaged(const std::string& what) const {
-    throw DamagedPack(pack_path_ + " is damaged: " + what,
-                      "Balík " + pack_path_ + " je poškodený.");
-  }
-
  private:
+  [[noreturn]] void Damaged(const std::string& what) const {
+    throw Error(pack_path_ + " is damaged: " + what);
+  }
   PackInput& input_;
   std::string pack_path_;
   std::unique_ptr<uint8_t[]> data_;
@@ -192,16 +181,13 @@ PackResult RunSilently(Job job) {
     result.problem = e.what();
     const auto* error = dynamic_cast<const Error*>(&e);
     result.problem_slovak = error ? error->Slovak() : result.problem;
-    result.damaged = dynamic_cast<const DamagedPack*>(&e) != nullptr;
   }
   return result;
 }
 
-void CountDamaged(PackResult& result, const std::string& entry) {
-  ++result.damaged_blocks;
-  if (result.damaged_entries.empty() || result.damaged_entries.back() != entry) {
-    result.damaged_entries.push_back(entry);
-  }
+// Names the entry when one of its blocks was damaged since `damaged_before` was counted.
+void NoteDamagedEntry(PackResult& result, size_t damaged_before, const std::string& entry) {
+  if (result.damaged_blocks > damaged_before) result.damaged_entries.push_back(entry);
 }
 
 std::filesystem::path NormalFolder(const std::filesystem::path& folder) {
@@ -319,16 +305,17 @@ PackResult RozbalArchiv(const std::string& pack_path, const std::filesystem::pat
         output = std::move(created.file);
       };
       if (block_count == 0) create_output();
+      const size_t damaged_before = result.damaged_blocks;
       for (uint32_t b = 0; b < block_count; ++b) {
         const PackBlock block = reader.NextBlock();
         create_output();
         if (!skip) {
           const DecodedBlock result_block =
               DecodeBlock(block.method, block.pair, block.entry_count, block.data, decoded.data());
-          if (!result_block.complete) CountDamaged(result, reader.EntryName());
+          if (!result_block.complete) ++result.damaged_blocks;
           if (written + result_block.length > limits.max_total_bytes) {
-            reader.Damaged("it would write more than " +
-                           std::to_string(limits.max_total_bytes >> 20) + " MiB");
+            throw Error(pack_path + " is damaged: it would write more than " +
+                        std::to_string(limits.max_total_bytes >> 20) + " MiB");
           }
           WriteAll(output.Get(), decoded.data(), result_block.length,
                    JoinBelow(root_folder, *destination));
@@ -337,6 +324,7 @@ PackResult RozbalArchiv(const std::string& pack_path, const std::filesystem::pat
         PostupPozicia = ProgressValue(input.Position());
         LetMessagesThrough(after_each_block);
       }
+      NoteDamagedEntry(result, damaged_before, reader.EntryName());
       if (!skip && !output.Commit()) throw CannotCreateFile(JoinBelow(root_folder, *destination));
     }
   });
@@ -354,11 +342,12 @@ PackListing ListPack(const std::string& pack_path) {
       PackEntryInfo& entry = listing.entries.emplace_back();
       entry.name = reader.EntryName();
       entry.blocks = block_count;
+      const size_t damaged_before = result.damaged_blocks;
       for (uint32_t b = 0; b < block_count; ++b) {
         const PackBlock block = reader.NextBlock();
         const DecodedBlock result_block =
             DecodeBlock(block.method, block.pair, block.entry_count, block.data, decoded.data());
-        if (!result_block.complete) CountDamaged(result, entry.name);
+        if (!result_block.complete) ++result.damaged_blocks;
         entry.size += result_block.length;
         if (std::find(entry.methods.begin(), entry.methods.end(), block.method) ==
             entry.methods.end()) {
@@ -367,6 +356,7 @@ PackListing ListPack(const std::string& pack_path) {
               block.method);
         }
       }
+      NoteDamagedEntry(result, damaged_before, entry.name);
     }
   });
   return listing;

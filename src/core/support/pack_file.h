@@ -16,15 +16,12 @@ struct PackResult {
   bool completed = true;       // false: the job stopped early, at `problem`
   std::string problem;         // one line saying what went wrong
   std::string problem_slovak;  // the same for the window
-  // The job stopped because the pack itself is damaged (cut, not a pack, declaring too much),
-  // not because a file could not be read or written.
-  bool damaged = false;
   // Unpacking: stored names (as UTF-8) not written because they would leave the root or pass a
   // symbolic link; their data was read and discarded.
   std::vector<std::string> skipped;
-  // Blocks whose data was damaged; unpacking wrote them as far as they decoded. The entries
-  // holding them are named (UTF-8, backslashes kept), each once.
+  // Unpacking: blocks whose data was damaged; they were written as far as they decoded.
   size_t damaged_blocks = 0;
+  // The entries that hold them (UTF-8, backslashes kept), each once.
   std::vector<std::string> damaged_entries;
 };
 
