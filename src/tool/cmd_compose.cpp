@@ -85,7 +85,9 @@ int Run(const ComposeOptions& options) {
   pick.shrink_mode1 = options.shrink_mode == 1;
   std::tie(pick.x, pick.y) = *ParsePoint(options.at);
 
-  const zorna::Bitmap screen = zorna::ReadPictureFile(options.source);
+  // The pick reads nothing right of or below its square: the picture is read only that far.
+  const zorna::Bitmap screen =
+      zorna::ReadPictureRegion(options.source, pick.x + pick.input, pick.y + pick.input);
   const zorna::ImageList tiles =
       pick.output <= 32 ? zorna::MakeImageList1() : zorna::MakeImageList2();
   zorna::Bitmap preview(pick.output, pick.output);  // a fresh preview is white

@@ -8,6 +8,8 @@
 #include "app/output/mail_list.h"
 #include "app/output/o_programe.h"
 #include "app/platform/links.h"
+#include "app/shell/dlg_skin.h"
+#include "output/about_mail.h"
 
 namespace zorna::app::testing {
 namespace {
@@ -16,7 +18,7 @@ class AboutTest : public AppTest {
  protected:
   void SetUp() override {
     AppTest::SetUp();
-    SetLinkOpener([this](const QUrl& url) { opened_ << url; });
+    SetLinkOpener([this](const QUrl& url) { return (opened_ << url, desktop_opens_); });
   }
   void TearDown() override {
     SetLinkOpener({});
@@ -34,6 +36,7 @@ class AboutTest : public AppTest {
   void Touch(const std::string& name) { std::ofstream(home_ / "Data" / name) << "x"; }
 
   QList<QUrl> opened_;
+  bool desktop_opens_ = true;
 };
 
 TEST_F(AboutTest, TheMailToTheAuthorCarriesTheSearchesNotFoundAndEmptiesTheList) {
@@ -52,6 +55,28 @@ TEST_F(AboutTest, TheMailToTheAuthorCarriesTheSearchesNotFoundAndEmptiesTheList)
   EXPECT_TRUE(Body(1).endsWith("Heslá: KVETINÁČ, R&B #1 100%.")) << Body(1).toStdString();
   EXPECT_TRUE(Main().NotFoundLines().empty());
   EXPECT_TRUE(Main().NenajdeneVGalerii->toPlainText().isEmpty());
+}
+
+// No browser, no mail program, no xdg-open: every link says so, and the searches stay.
+TEST_F(AboutTest, WhenNothingCanOpenALinkTheUserIsToldAndTheSearchesStay) {
+  Start();
+  desktop_opens_ = false;
+  Main().SetNotFoundLines({"ROCK'N'ROLL"});
+  About().Label4Click(About().Label4);
+  About().Label9Click(About().Label9);
+  About().Label14Click(About().Label14);
+  AllForms().DlgSkin->BitBtn2Click(nullptr);
+  EXPECT_EQ(opened_.size(), 4);
+  const QStringList said = messages_.filter("xdg-open");
+  ASSERT_EQ(said.size(), 4) << messages_.join("\n").toStdString();
+  EXPECT_TRUE(said[0].contains(QString::fromUtf8("program na elektronickú poštu")));
+  EXPECT_TRUE(said[2].contains(QString::fromUtf8("webový prehliadač")));
+  EXPECT_EQ(Main().NotFoundLines(), std::vector<std::string>{"ROCK'N'ROLL"});
+  desktop_opens_ = true;
+  Main().SetNotFoundLines(std::vector<std::string>(20000, "ŽIRAFA"));  // too long for one mail
+  About().Label4Click(About().Label4);
+  EXPECT_LE(opened_.last().toEncoded().size(), qsizetype(kMailAddressLimit));
+  EXPECT_FALSE(Main().NotFoundLines().empty());
 }
 
 TEST_F(AboutTest, TheNewsLinkAsksForAnAddressThatNeedsAnAtSignAndADot) {

@@ -85,13 +85,14 @@ TEST_F(MaintenanceTest, JobsRunOverTheListedFiles) {
   EXPECT_FALSE(fs::exists(home_ / "Data" / "zorna.mk"));
   std::ofstream(home_ / "strom.trv") << "A\r\n";
   m.Button12Click(nullptr);
-  EXPECT_EQ(messages_.size(), shown + 1);
-  EXPECT_TRUE(fs::exists(home_ / "Data" / "zorna.mk"));
+  EXPECT_EQ(messages_.last(), "Obrázky boli skomprimované do súboru Balíky/zorna.mk.");
+  EXPECT_FALSE(fs::exists(home_ / "Data" / "zorna.mk"));
   EXPECT_TRUE(Listed().isEmpty());
   EXPECT_TRUE(m.ProgressBar1->isHidden());
 
   m.Button5Click(nullptr);
-  EXPECT_TRUE(fs::exists(home_ / "Skin" / "Modry.mk"));
+  EXPECT_TRUE(messages_.last().startsWith("Skiny boli skomprimované do súborov:\nBalíky/"));
+  EXPECT_TRUE(fs::exists(home_ / "Balíky" / "Modry.mk"));
   m.Label17->setText("7 minút");
   m.Button1Click(nullptr);
   EXPECT_EQ(m.SpinEdit1->value(), 7);

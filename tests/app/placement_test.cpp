@@ -105,15 +105,16 @@ TEST_F(PlacementTest, APictureClickOpensTheMenuBelowItAndClearsThePreview) {
   m.bitmapaMouseMove(m.bitmapa, 100, 100);
   ASSERT_NE(m.Image1->Picture().Pixel(40, 40), kWhite);
   m.ToolButton1Click(m.ToolBar1->Button(22));  // row 2, column 2
-  const QPoint expected(39 + m.Panel2->x(), 38 + m.Kniznica->y() + 10);
+  const QPoint expected(39 + m.PictureArea->x(), 38 + m.Kniznica->y() + 10);
   EXPECT_EQ(m.PopupMenu1->pos(), m.mapToGlobal(expected));
   m.PopupMenu1->hide();
   // Painted white across the input side only.
   EXPECT_EQ(m.Image1->Picture().Pixel(20, 20), kWhite);
   EXPECT_EQ(m.Image1->Picture().Pixel(31, 31), kWhite);
   EXPECT_NE(m.Image1->Picture().Pixel(40, 40), kWhite);
-  m.ToolButton27Click(m.ToolBar2->Button(11));
-  const QPoint large(71 + m.Panel2->x(), 70 + m.ToolBar2->y() + m.Kniznica->y() + 20);
+  QToolButton* b = m.ToolBar2->Button(11);
+  m.ToolButton27Click(b);
+  const QPoint large(b->x() + m.PictureArea->x(), b->y() + m.ToolBar2->y() + m.Kniznica->y() + 20);
   EXPECT_EQ(m.PopupMenu1->pos(), m.mapToGlobal(large));
   m.PopupMenu1->hide();
 }

@@ -135,7 +135,7 @@ TEST_F(SearchBarTest, MissesOfFourCharactersOrMoreAreRememberedAndWrittenAtClose
   m.Edit2->setText("zl\x01ta");
   EXPECT_EQ(m.NotFoundLines(), std::vector<std::string>{"XYZČQ"});
   Close();
-  EXPECT_EQ(ReadNotFoundList(home_ / std::string(kNotFoundListFile)),
+  EXPECT_EQ(ReadNotFoundList(home_ / std::string(kNotFoundListFile)).texts,
             std::vector<std::string>{"XYZČQ"});
 }
 

@@ -152,7 +152,7 @@ TEST_F(SkinTest, DamagedPicturesAndNamesOutsideUtf8AreBorne) {
 
 TEST_F(SkinTest, TheAuthorsMarkOpensOnlyWebAndMailAddresses) {
   QList<QUrl> opened;
-  SetLinkOpener([&](const QUrl& url) { opened << url; });
+  SetLinkOpener([&](const QUrl& url) { return (opened << url, true); });
   WriteSkin("Modry", TestSkin(), "mailto:autor@example.org");
   WriteSkin("Zly", TestSkin(), "file:///usr/bin/xterm");
   Start();

@@ -16,7 +16,7 @@ export ZORNA_SCREEN_IMAGE="$WORK/screen.bmp"
 seed_settings "3=2" "4=2" "10=2"
 start_zorna
 open_gallery
-xdotool mousemove --sync 44 263 click 1  # "Vyhľadať obrázok", at the top of the panel
+xdotool mousemove --sync 44 $((LIBRARY_TOP + 23)) click 1  # "Vyhľadať obrázok", at the top of the panel
 sleep 0.3
 xdotool type --delay 60 mobil
 
@@ -24,7 +24,7 @@ xdotool type --delay 60 mobil
 # row in the tree.
 category_shown() {
   import -window root "$WORK/shot.png"
-  /usr/bin/python3 - "$WORK/shot.png" "$WORK/first.bmp" <<'PY'
+  /usr/bin/python3 - "$WORK/shot.png" "$WORK/first.bmp" "$LIBRARY_TOP" <<'PY'
 import sys
 from PIL import Image
 shot = Image.open(sys.argv[1]).convert("RGB")
@@ -34,10 +34,11 @@ px, pic = shot.load(), first.load()
 inked = [(i, j) for j in range(32) for i in range(32) if pic[i, j] != (255, 255, 255)]
 def at(x, y):
     return all(px[x + i, y + j] == pic[i, j] for i, j in inked)
-found = [(x, y) for y in range(243, 300) for x in range(180, 240) if at(x, y)]
+top = int(sys.argv[3])
+found = [(x, y) for y in range(top + 3, top + 60) for x in range(180, 240) if at(x, y)]
 assert found, "the category's first picture is not in the toolbar"
 white = (255, 255, 255)
-marked = sum(1 for y in range(283, 700) for x in range(10, 170)
+marked = sum(1 for y in range(top + 43, shot.height) for x in range(10, 170)
              if px[x, y][2] > px[x, y][0] + 60 and px[x, y] != white)
 assert marked > 100, "no highlighted row in the tree"
 print("the first picture of the category at", found[0])

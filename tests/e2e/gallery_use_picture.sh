@@ -17,14 +17,15 @@ xdotool key ctrl+g
 
 row=$(eventually 20 gallery_tree_row 1) || { echo "the gallery did not open: $row"; exit 1; }
 xdotool mousemove --sync 80 "$row" click 1
+y=$(($(library_top) + 22))
 
 # The first small picture's button, top left of the picture area right of the tree.
 picture_shown() {
   import -window root "$WORK/shot.png"
-  [ "$(pixel_at "$WORK/shot.png" 200 262)" = "#FF0000" ] && [ "$(pixel_at "$WORK/shot.png" 210 262)" = "#0000FF" ]
+  [ "$(pixel_at "$WORK/shot.png" 200 "$y")" = "#FF0000" ] && [ "$(pixel_at "$WORK/shot.png" 210 "$y")" = "#0000FF" ]
 }
 eventually 20 picture_shown >/dev/null || { echo "the category's picture did not appear"; exit 1; }
-xdotool mousemove --sync 205 262 click 1
+xdotool mousemove --sync 205 "$y" click 1
 sleep 0.5
 xdotool key Down Return  # "Použiť obrázok", the menu's first command
 xdotool key ctrl+g       # the panel closes; the result panel is under it

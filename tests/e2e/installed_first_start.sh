@@ -35,7 +35,7 @@ xdotool key ctrl+g
 row=$(eventually 20 gallery_tree_row 1) || { echo "the gallery did not open: $row"; exit 1; }
 xdotool mousemove --sync 80 "$row" click 1
 ls "$user/Data" >"$WORK/data.before"
-xdotool mousemove --sync 141 262 click 1  # "Pridať vytvorený obrázok do galérie"
+xdotool mousemove --sync 141 $(($(library_top) + 22)) click 1  # "Pridať vytvorený obrázok do galérie"
 wait_focus_moved_from "Zorna"
 xdotool key Return
 added() { ls "$user/Data" | comm -13 "$WORK/data.before" - | grep .; }

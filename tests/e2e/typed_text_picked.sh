@@ -9,7 +9,7 @@ printf 'GAL\xc9RIA\r\n\tTEXT\r\n' >"$ZORNA_HOME/strom.trv"
 seed_settings "3=2" "4=2" "10=2"
 start_zorna
 open_gallery
-xdotool mousemove --sync 92 263 click 1  # "Snímať napísaný text"
+xdotool mousemove --sync 92 $((LIBRARY_TOP + 23)) click 1  # "Snímať napísaný text"
 sleep 0.3
 xdotool type --delay 60 Zorna
 sleep 0.5

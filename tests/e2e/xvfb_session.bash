@@ -97,14 +97,19 @@ start_zorna() {
   eventually 30 zorna_painted || { echo "the window did not appear painted"; exit 1; }
 }
 
-# Ctrl+G, then waits until the library panel, which leaves the top 240 pixels free, covers the
-# screen picture.
-gallery_covers_screen() {
-  [ "$(pixel_at x:root 100 300)" != "$(pixel_at "$ZORNA_SCREEN_IMAGE" 100 300)" ]
+# The open library panel's top: just below the lowest screen-picture pixel at the right edge.
+library_top() {
+  import -window root "$WORK/top.png"
+  /usr/bin/python3 -c 'import sys; from PIL import Image
+shot, screen = (Image.open(f).convert("RGB") for f in sys.argv[1:])
+x, h = shot.width - 10, shot.height
+y = max(y for y in range(h) if shot.getpixel((x, y)) == screen.getpixel((x, y)))
+assert y < h - 1, "the library panel is not open"; print(y + 1)' "$WORK/top.png" "$ZORNA_SCREEN_IMAGE"
 }
+# Ctrl+G, then waits until the library panel covers the screen picture; sets LIBRARY_TOP.
 open_gallery() {
   xdotool key ctrl+g
-  eventually 20 gallery_covers_screen >/dev/null || { echo "the gallery did not open"; exit 1; }
+  LIBRARY_TOP=$(eventually 20 library_top) || { echo "the gallery did not open"; exit 1; }
 }
 
 wait_zorna_exit() {
@@ -118,13 +123,13 @@ wait_zorna_exit() {
 # shows at least three: prints the middle of row $1 (0 is the tree's caption, 1 the first
 # category).
 gallery_tree_row() {
-  import -window root "$WORK/shot.png"
-  /usr/bin/python3 - "$WORK/shot.png" "$1" <<'PY'
+  LIBRARY_TOP=$(library_top) || return 1
+  /usr/bin/python3 - "$WORK/top.png" "$1" "$LIBRARY_TOP" <<'PY'
 import sys
 from PIL import Image
 shot = Image.open(sys.argv[1]).convert("RGB")
 px = shot.load()
-top = 240 + 40  # the panel leaves the top 240 pixels free; the search bar is 40 high
+top = int(sys.argv[3]) + 40  # below the search bar
 def dark(y):
     return any(sum(px[x, y]) < 200 for x in range(20, 170))
 rows, start = [], None

@@ -43,12 +43,19 @@ expect 0 gallery info -C home
 [[ "$(tr -d '\r' <home/Data/info.txt | sed -n '6p;7p;9p' | tr '\n' ' ')" == "4 1001 2000 " ]] ||
   fail "info.txt: $(cat -A home/Data/info.txt)"
 
+# A pack is one to hand on: the author's gallery keeps every picture.
+before="$(pictures home)"
+expect 0 gallery pack --from 2 --to 2 -C home -o part.mk
+[[ "$(cat out.txt)" == $'part.mk\t4 files' ]] || fail "pack -o: $(cat out.txt)"
+expect 0 gallery pack --from 2 --to 2 -C home
+expect 3 gallery update -C home
+[[ "$(pictures home)" == "$before" && -s home/Balíky/zorna.mk ]] || fail "after pack: $(ls home/*)"
 # The pack installs into an empty program folder as the same gallery.
 expect 0 gallery pack -C home
-[[ "$(cat out.txt)" == $'Data/zorna.mk\t5 files' ]] || fail "pack: $(cat out.txt)"
-[[ ! -e home/Data/zorna.__ ]] || fail "the pack in making was left"
+[[ "$(cat out.txt)" == $'Balíky/zorna.mk\t5 files' ]] || fail "pack: $(cat out.txt)"
+[[ "$(ls -A home/Balíky)" == zorna.mk ]] || fail "beside the pack: $(ls -A home/Balíky)"
 mkdir -p fresh/Data
-cp home/Data/zorna.mk fresh/Data/
+cp home/Balíky/zorna.mk fresh/Data/
 expect 0 gallery update -C fresh
 [[ "$(pictures fresh)" == "$(pictures home)" ]] || fail "installed: $(pictures fresh)"
 expect 0 gallery tree -C fresh

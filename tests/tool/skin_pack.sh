@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The shipped skins are complete and read by ImageMagick; zornatool skin pack packs every skin
-# folder depth first into Skin/NAME.mk, which unpacks to the same files, leaves dot folders
-# out, keeps the old pack when a new one cannot be made, and gives the shared exit statuses.
+# folder depth first into Balíky/NAME.mk, which unpacks to the same files, leaves dot folders
+# and links out, keeps the old pack when a new one cannot be made, and gives the shared exit
+# statuses.
 set -euo pipefail
 
 TOOL="${ZORNA_PROGRAM_DIR:?}/zornatool"
@@ -35,17 +36,20 @@ cp -r "$ZORNA_PROGRAM_DIR/Skin" home/Skin
 mkdir -p home/Skin/Jazero/.git home/Skin/.skryty
 printf 'x' >home/Skin/Jazero/.git/config
 printf 'x' >home/Skin/.skryty/a.bmp
-"$TOOL" skin pack -C home >out.txt || fail "skin pack: $(cat out.txt)"
-grep -qP '^Skin/Jazero.mk\t37 files$' out.txt || fail "the report: $(cat out.txt)"
-[[ "$(ls home/Skin)" == "$(printf 'Bridlica\nBridlica.mk\nJazero\nJazero.mk')" ]] ||
-  fail "packs made: $(ls home/Skin)"
-"$TOOL" list home/Skin/Jazero.mk | cut -f1 >names.txt
+ln -s /etc/hostname home/Skin/Jazero/host.bmp
+"$TOOL" skin pack -C home >out.txt 2>err.txt || fail "skin pack: $(cat out.txt)"
+grep -qP '^Balíky/Jazero.mk\t37 files$' out.txt || fail "the report: $(cat out.txt)"
+grep -qx 'zornatool: skipped Skin/Jazero/host.bmp (a symbolic link)' err.txt || fail "the link: $(cat err.txt)"
+[[ "$(cd home && echo Skin/* Balíky/*)" == "Skin/Bridlica Skin/Jazero Balíky/Bridlica.mk Balíky/Jazero.mk" ]] ||
+  fail "packs made: $(ls home/*)"
+rm home/Skin/Jazero/host.bmp
+"$TOOL" list home/Balíky/Jazero.mk | cut -f1 >names.txt
 [[ "$(head -1 names.txt)" == 'Skin\Jazero\buttons\Close.bmp' ]] || fail "first: $(head -1 names.txt)"
 [[ "$(sed -n 16p names.txt)" == 'Skin\Jazero\okno\Lupa\hlavička.bmp' ]] || fail "16th: $(sed -n 16p names.txt)"
 [[ "$(tail -1 names.txt)" == 'Skin\Jazero\spodok_end.bmp' ]] || fail "last: $(tail -1 names.txt)"
 grep -q '\.git' names.txt && fail "a dot folder was packed"
 mkdir elsewhere
-"$TOOL" unpack home/Skin/Jazero.mk -C elsewhere
+"$TOOL" unpack home/Balíky/Jazero.mk -C elsewhere
 rm -r home/Skin/Jazero/.git
 diff -r home/Skin/Jazero elsewhere/Skin/Jazero || fail "the pack does not give the skin back"
 
@@ -58,13 +62,13 @@ expect() {
 }
 # A name that code page 1250 cannot hold: that skin fails and keeps its old pack, the next is
 # still packed.
-cp home/Skin/Jazero.mk before.mk
+cp home/Balíky/Jazero.mk before.mk
 printf 'x' >"home/Skin/Jazero/日本.bmp"
-rm home/Skin/Bridlica.mk
-expect 1 "$TOOL" skin pack -C home
-cmp -s before.mk home/Skin/Jazero.mk || fail "the old pack was not kept"
-[[ -s home/Skin/Bridlica.mk ]] || fail "the other skin was not packed"
-ls -A home/Skin | grep -q '\.tmp$' && fail "a temporary file was left"
+mkdir packs && cp before.mk packs/Jazero.mk
+expect 1 "$TOOL" skin pack -C home -o packs
+cmp -s before.mk packs/Jazero.mk || fail "the old pack was not kept"
+[[ -s packs/Bridlica.mk ]] || fail "the other skin was not packed into -o"
+ls -A home/Balíky packs | grep -q '\.tmp$' && fail "a temporary file was left"
 mkdir empty
 expect 3 "$TOOL" skin pack -C empty
 expect 1 "$TOOL" skin pack -C missing

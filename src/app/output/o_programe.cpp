@@ -124,10 +124,14 @@ void TOPrograme::Label14Click(QObject*) {
 void TOPrograme::Label4Click(QObject*) {
   const std::string address = Label4->text().toStdString();
   const std::string version = Label10->text().toStdString();
-  const std::string text =
-      NotFoundMailText({address, version, build_settings::kEditionTag}, main_.NotFoundLines());
-  main_.SetNotFoundLines({});
-  OpenMail(QString::fromStdString(text));
+  const AuthorMail author{address, version, build_settings::kEditionTag};
+  const std::vector<std::string> terms = main_.NotFoundLines();
+  const auto carried = terms.begin() + std::ptrdiff_t(NotFoundTermsThatFit(author, terms));
+  // The searches are forgotten only once the mail is in the mail program's hands; what did not
+  // fit in it waits for the next one.
+  if (OpenMail(QString::fromStdString(NotFoundMailText(author, {terms.begin(), carried})))) {
+    main_.SetNotFoundLines({carried, terms.end()});
+  }
 }
 
 void TOPrograme::Label9Click(QObject*) {

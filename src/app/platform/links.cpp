@@ -2,6 +2,8 @@
 
 #include <QDesktopServices>
 
+#include "app/platform/messages.h"
+#include "output/about_mail.h"
 #include "support/web_address.h"
 
 namespace zorna::app {
@@ -12,6 +14,21 @@ LinkOpener& Opener() {
   return opener;
 }
 
+// Qt finds no browser nor xdg-open, or cannot start what it found.
+QString NothingCouldOpen(const QUrl& url) {
+  if (url.scheme() == "mailto") {
+    return QString::fromUtf8(
+               "Správu pre „%1“ sa nepodarilo napísať: nedá sa spustiť žiadny program na "
+               "elektronickú poštu ani program xdg-open. Nainštalujte program na poštu a balík "
+               "xdg-utils.")
+        .arg(url.path(QUrl::FullyDecoded));
+  }
+  return QString::fromUtf8(
+             "Stránku „%1“ sa nepodarilo otvoriť: nedá sa spustiť žiadny webový prehliadač ani "
+             "program xdg-open. Nainštalujte webový prehliadač a balík xdg-utils.")
+      .arg(url.toDisplayString());
+}
+
 }  // namespace
 
 bool OpenLink(const QString& address) {
@@ -19,18 +36,13 @@ bool OpenLink(const QString& address) {
   if (!IsOpenableAddress(text.toStdString())) return false;
   const QUrl url(text, QUrl::StrictMode);
   if (!url.isValid()) return false;
-  if (Opener()) {
-    Opener()(url);
-  } else {
-    QDesktopServices::openUrl(url);
-  }
-  return true;
+  const bool opened = Opener() ? Opener()(url) : QDesktopServices::openUrl(url);
+  if (!opened) ShowErrorMessage(NothingCouldOpen(url));
+  return opened;
 }
 
 bool OpenMail(const QString& mail_text) {
-  const QUrl url(mail_text, QUrl::TolerantMode);
-  if (!url.isValid() || url.scheme() != "mailto") return false;
-  return OpenLink(url.toString(QUrl::FullyEncoded));
+  return OpenLink(QString::fromStdString(MailAddress(mail_text.toStdString())));
 }
 
 void SetLinkOpener(LinkOpener opener) {

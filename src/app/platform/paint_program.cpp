@@ -99,7 +99,7 @@ PaintProgram FindPaintProgram() {
   return paint;
 }
 
-bool EditInPaintProgram(const PaintProgram& paint, const QString& file) {
+QString EditInPaintProgram(const PaintProgram& paint, const QString& file) {
   QProcess process;
   process.setProgram(paint.program);
   process.setArguments(paint.arguments + QStringList{file});
@@ -107,17 +107,16 @@ bool EditInPaintProgram(const PaintProgram& paint, const QString& file) {
   process.setStandardInputFile(QProcess::nullDevice());
   const InputHold hold;
   process.start();
-  if (!process.waitForStarted(-1)) return false;
+  if (!process.waitForStarted(-1)) {
+    return QString::fromUtf8("Program na úpravu obrázkov „%1“ sa nepodarilo spustiť.\n")
+               .arg(paint.program) +
+           HowToName();
+  }
   QEventLoop loop;
   QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
   if (process.state() != QProcess::NotRunning) loop.exec();
-  return true;
-}
-
-QString CannotStartMessage(const PaintProgram& paint) {
-  return QString::fromUtf8("Program na úpravu obrázkov „%1“ sa nepodarilo spustiť.\n")
-             .arg(paint.program) +
-         HowToName();
+  // How it ended says nothing: the picture it left decides, and reading it tells.
+  return {};
 }
 
 }  // namespace zorna::app

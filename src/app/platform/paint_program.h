@@ -16,9 +16,8 @@ PaintProgram FindPaintProgram();
 
 // Starts the program on the file and waits until it has ended. Meanwhile the program's
 // windows keep repainting, while the user's input to them is dropped: the edit holds the
-// program until the picture comes back. False when the program could not be started.
-bool EditInPaintProgram(const PaintProgram& paint, const QString& file);
-// What the user is told when the program could not be started.
-QString CannotStartMessage(const PaintProgram& paint);
+// program until the picture comes back. Empty once the program has ended, however it ended (the
+// picture it left tells whether the edit took); else what the user is told: it could not start.
+QString EditInPaintProgram(const PaintProgram& paint, const QString& file);
 
 }  // namespace zorna::app

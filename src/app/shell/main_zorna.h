@@ -16,6 +16,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,8 +25,10 @@
 #include "app/widgets/font_dialog.h"
 #include "app/widgets/image_control.h"
 #include "app/widgets/picture_grid.h"
+#include "app/widgets/picture_pane.h"
 #include "app/widgets/square_marker.h"
 #include "artwork/background_tiles.h"
+#include "gallery/not_found_list.h"
 #include "picture/bitmap.h"
 #include "picture/image_list.h"
 
@@ -181,6 +184,10 @@ class TMainZorna : public QWidget {
   void Daobrzoknaplochu1Click(QObject* sender);
   // Paints the placement slot blank at the output side; the blank tile stays in PracovnyObrazok.
   void PaintSlotBlank();
+  // Paints the slot blank, then copies the top-left output-side corner of the picture file to
+  // the small picture's point; only that corner is read. A file that cannot be read throws, and
+  // the slot stays blank.
+  void PlacePictureFile(const std::string& file);
   QFileDialog* OpenPictureDialog1();  // made on first use
 
   // --- The library panel "Kniznica": category tree and picture toolbars (main_zorna_library.cpp)
@@ -195,7 +202,8 @@ class TMainZorna : public QWidget {
   AlignPanel* Panel5 = nullptr;  // the search bar
   QToolButton* SpeedButton16 = nullptr;
   QTreeWidget* TreeView1 = nullptr;
-  AlignPanel* Panel2 = nullptr;  // the picture toolbars
+  PicturePane* PictureArea = nullptr;  // right of the tree; scrolls Panel2 where it must
+  AlignPanel* Panel2 = nullptr;        // the picture toolbars
   PictureGrid* ToolBar1 = nullptr;
   PictureGrid* ToolBar2 = nullptr;
   ImageList ImageList3{32, 32, 135};  // small pictures of the current category
@@ -293,8 +301,10 @@ class TMainZorna : public QWidget {
   void ToggleBarMode(QToolButton* mode, int home_x, QToolButton* other);
   void SearchTree();
   void RenderTypedText();
-  // The library panel along the bottom edge, as wide as the window, keeping its height.
+  // The library panel along the bottom edge, as wide as the window and as tall as its pictures
+  // need there.
   void DockLibrary();
+  int LibraryRoom() const;  // the most the library panel may be tall
   // The list holding the picture last clicked and its index there; nullptr when the lists no
   // longer hold it.
   const ImageList* SelectedLibraryList(int& index) const;
@@ -302,6 +312,7 @@ class TMainZorna : public QWidget {
   // painted) when the lists no longer hold it.
   bool PlaceSelectedLibraryPicture(QPoint& at);
   void EnableLibraryBackgroundItem();
+  QPoint LibraryMenuPoint(const QObject* button, int below) const;
   void ClearInputView();
   void LoadTree();
   void Nudge(int dx, int dy);
@@ -315,7 +326,7 @@ class TMainZorna : public QWidget {
   QFileDialog* open_picture_dialog_ = nullptr;
   TextFontDialog* font_dialog_ = nullptr;
   bool closing_done_ = false;
-  bool not_found_list_loaded_ = false;
+  std::optional<NotFoundList> not_found_file_;  // the list as start-up read it
   bool painted_ = false;
   bool loading_tree_ = false;  // the tree's own selection reports during a load are ignored
   unsigned filling_ = 0;       // counts the fillings of the toolbars: the latest one adds

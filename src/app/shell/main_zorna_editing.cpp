@@ -16,6 +16,29 @@
 #include "support/files.h"
 
 namespace zorna::app {
+namespace {
+
+// The bitmap handed to the paint program is the program's own scratch file in "Data": it goes
+// however the edit ends.
+class ScratchFile {
+ public:
+  explicit ScratchFile(std::string path) : path_(std::move(path)) {}
+  ScratchFile(const ScratchFile&) = delete;
+  ScratchFile& operator=(const ScratchFile&) = delete;
+  ~ScratchFile() {
+    try {
+      ZmazSubor(path_);
+    } catch (const Error&) {
+      // Nothing more can be done about a file that cannot be deleted.
+    }
+  }
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+}  // namespace
 
 void TMainZorna::Upraviobrzok1Click(QObject*) {
   if (TUpravit* dialog = UpravitForm()) RunModal(dialog);
@@ -28,27 +51,22 @@ void TMainZorna::Upraviobrzok2Click(QObject* sender) {
     ShowErrorMessage(paint.problem);
     return;
   }
-  const int o = SizeOf(ComboBox1);
-  const std::string file = (GalleryFolder(AdresarProgramu) / "upravuje sa obrázok.bmp").string();
+  const ScratchFile file((GalleryFolder(AdresarProgramu) / "upravuje sa obrázok.bmp").string());
   try {
-    WriteBmpFile(file, Image2->Picture());
-    if (!EditInPaintProgram(paint, QString::fromStdString(file))) {
-      ZmazSubor(file);
-      ShowErrorMessage(CannotStartMessage(paint));
+    WriteBmpFile(file.Path(), Image2->Picture());
+    if (const QString problem = EditInPaintProgram(paint, QString::fromStdString(file.Path()));
+        !problem.isEmpty()) {
+      ShowErrorMessage(problem);
       return;
     }
-    PaintSlotBlank();
-    // A picture the paint program left unreadable stops the edit here; the file stays.
-    PracovnyObrazok = ReadPictureFile(file);
-    PastePicture(bitmapa->MutablePicture(), kSmallPictureX, kSmallPictureY, PracovnyObrazok, o);
-    bitmapa->Changed();
+    // A picture the paint program left unreadable stops the edit here.
+    PlacePictureFile(file.Path());
   } catch (const Error& e) {
     ShowErrorMessage(QString::fromStdString(e.what()));
     return;
   }
   bitmapaMouseMove(sender, kSmallPictureX, kSmallPictureY);
   bitmapaMouseDown(sender);
-  ZmazSubor(file);
 }
 
 }  // namespace zorna::app

@@ -2,6 +2,7 @@
 // gallery pictures filled from the chosen category, and adding the result to the gallery.
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "app/dialogs/localized_dialogs.h"
 #include "app/platform/messages.h"
@@ -19,7 +20,10 @@ namespace zorna::app {
 namespace {
 
 constexpr int kCategoryRole = Qt::UserRole;  // a node's category number
-constexpr int kToolBar2Height = 158;         // beside the small pictures' toolbar
+// The least height of the panel, its room on a screen 600 pixels high: the tree keeps some two
+// dozen categories in view however few rows the pictures need. A lower screen is told that not
+// every picture may be seen.
+constexpr int kLeastLibraryRoom = 360;
 
 void SetWhite(QWidget* w) {
   QPalette white = w->palette();
@@ -57,12 +61,13 @@ void TMainZorna::SetUpLibrary() {
   Panel4->AddAligned(TreeView1, Align::Client);
   Panel2 = new AlignPanel("Panel2");
   SetWhite(Panel2);
-  Kniznica->AddAligned(Panel2, Align::Client);
-  ToolBar1 = new PictureGrid("ToolBar1", static_cast<int>(kSmallPicturesShown), QSize(39, 38), 21);
-  ToolBar2 = new PictureGrid("ToolBar2", static_cast<int>(kLargePicturesShown), QSize(71, 70), 10);
-  ToolBar2->resize(ToolBar2->width(), 151);
+  ToolBar1 = new PictureGrid("ToolBar1", static_cast<int>(kSmallPicturesShown), QSize(39, 38));
+  ToolBar2 = new PictureGrid("ToolBar2", static_cast<int>(kLargePicturesShown), QSize(71, 70));
   Panel2->AddAligned(ToolBar2, Align::Bottom);
   Panel2->AddAligned(ToolBar1, Align::Client);
+  PictureArea = new PicturePane("PictureArea", Panel2, ToolBar1, ToolBar2);
+  SetWhite(PictureArea->viewport());
+  Kniznica->AddAligned(PictureArea, Align::Client);
   ToolBar1->SetImages(&ImageList3);
   ToolBar2->SetImages(&ImageList4);
 
@@ -74,8 +79,22 @@ void TMainZorna::SetUpLibrary() {
           [this] { SpeedButton16Click(SpeedButton16); });
 }
 
+// The panel is as tall as every row of pictures needs at the window's width, and leaves the top
+// 240 pixels free whatever that needs (the rest is then scrolled to); it keeps at least the
+// room the tree and its search bar had at the smallest screen the program is made for.
 void TMainZorna::DockLibrary() {
-  Kniznica->setGeometry(0, height() - Kniznica->height(), width(), Kniznica->height());
+  const QRect inside = Kniznica->contentsRect();
+  const QSize chrome = Kniznica->size() - inside.size();
+  const int pictures_width = width() - chrome.width() - Panel4->width();
+  const int wanted = PictureArea->HeightFor(pictures_width) + chrome.height();
+  const int height_now = std::min(std::max(wanted, kLeastLibraryRoom), LibraryRoom());
+  Kniznica->setGeometry(0, height() - height_now, width(), height_now);
+  Kniznica->Realign();
+  PictureArea->Arrange();
+}
+
+int TMainZorna::LibraryRoom() const {
+  return height() - 240;
 }
 
 int TMainZorna::CategoryOf(const QTreeWidgetItem* node) {
@@ -121,9 +140,8 @@ void TMainZorna::BtnGalleryClick(QObject*) {
       TreeView1->setCurrentItem(tree_nodes_[static_cast<size_t>(current)]);
     }
   }
-  SetHeight(Kniznica, height() - 240);
   DockLibrary();
-  if (opening && Kniznica->height() < 360 && !UzZobrazene(10)) {
+  if (opening && LibraryRoom() < kLeastLibraryRoom && !UzZobrazene(10)) {
     DlgPozor(QString::fromUtf8(
         "Máte nastavenú oblasť obrazovky menšiu ako 800 x 600. Odporúča sa používať minimálne "
         "takúto veľkosť, aby boli všetky obrázky v galérii viditeľné."));
@@ -197,8 +215,8 @@ void TMainZorna::FillCategory(QTreeWidgetItem* node) {
   } else {
     ToolBar1->show();
     Panel2->SetAlign(ToolBar2, Align::Bottom);
-    SetHeight(ToolBar2, kToolBar2Height);
   }
+  PictureArea->Arrange();
   fill_run(kFirstLargePicture, kLastPictureNumber, kLargePictureSide, ImageList4, ToolBar2,
            [this] { ToolBar2->show(); });
 }

@@ -54,20 +54,24 @@ void TMainZorna::EnableLibraryBackgroundItem() {
   MenuItem(PopupMenu1, "Nastaviakopodklad1")->setEnabled(large != BackgroundListIsSmall());
 }
 
+// The menu opens at the button's left edge, a little below the top of the button as the
+// picture area shows it (scrolled or not): its top in the area plus the panel's top plus `below`.
+QPoint TMainZorna::LibraryMenuPoint(const QObject* button, int below) const {
+  const QPoint in_area = static_cast<const QWidget*>(button)->mapTo(PictureArea, QPoint(0, 0));
+  return mapToGlobal(QPoint(in_area.x() + PictureArea->x(), in_area.y() + Kniznica->y() + below));
+}
+
 void TMainZorna::ToolButton1Click(QObject* sender) {
   SelectedLibraryPicture = ToolBar1->IndexOf(sender);
   EnableLibraryBackgroundItem();
-  const auto* b = static_cast<const QWidget*>(sender);
-  PopupMenu1->popup(mapToGlobal(QPoint(b->x() + Panel2->x(), b->y() + Kniznica->y() + 10)));
+  PopupMenu1->popup(LibraryMenuPoint(sender, 10));
   ClearInputView();
 }
 
 void TMainZorna::ToolButton27Click(QObject* sender) {
   SelectedLibraryPicture = ToolBar2->IndexOf(sender) + kLargePicture;
   EnableLibraryBackgroundItem();
-  const auto* b = static_cast<const QWidget*>(sender);
-  PopupMenu1->popup(
-      mapToGlobal(QPoint(b->x() + Panel2->x(), b->y() + ToolBar2->y() + Kniznica->y() + 20)));
+  PopupMenu1->popup(LibraryMenuPoint(sender, 20));
   ClearInputView();
 }
 

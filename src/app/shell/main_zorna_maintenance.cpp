@@ -12,6 +12,7 @@
 #include "gallery/gallery_files.h"
 #include "gallery/maintenance_jobs.h"
 #include "shell/skin_folders.h"
+#include "support/packs_folder.h"
 #include "support/text_helpers.h"
 #include "support/time_wording.h"
 
@@ -172,7 +173,13 @@ void TMainZorna::Button12Click(QObject*) {
   const GalleryPackResult result = PackGallery(AdresarProgramu, entries, LetEventsThrough);
   ListBox1->clear();
   ProgressBar1->hide();
-  if (!result.pack.completed) ShowErrorMessage(QString::fromStdString(result.pack.problem));
+  if (!result.pack.completed) {
+    ShowErrorMessage(QString::fromStdString(result.pack.problem));
+    return;
+  }
+  ShowPlainMessage(QString::fromStdString("Obrázky boli skomprimované do súboru " +
+                                          ShownPackPath(result.written, AdresarProgramu).string() +
+                                          "."));
 }
 
 void TMainZorna::Button5Click(QObject*) {
@@ -180,10 +187,22 @@ void TMainZorna::Button5Click(QObject*) {
   if (!busy.Entered()) return;
   ListBox1->clear();
   std::vector<std::string> problems;
+  std::vector<std::string> packs;
+  std::vector<std::string> links;
   for (const SkinPackJob& job : PackSkins(AdresarProgramu, LetEventsThrough)) {
-    if (!job.result.completed) problems.push_back(job.name + ": " + job.result.problem);
+    links.insert(links.end(), job.links.begin(), job.links.end());
+    if (!job.result.completed) {
+      problems.push_back(job.name + ": " + job.result.problem);
+    } else if (!job.pack.empty()) {
+      packs.push_back(ShownPackPath(job.pack, AdresarProgramu).string());
+    }
   }
   if (!problems.empty()) ShowErrorMessage(Lines(problems));
+  if (packs.empty() && links.empty()) return;
+  QString said = packs.empty() ? QString("Žiadny skin nebol skomprimovaný.")
+                               : "Skiny boli skomprimované do súborov:\n" + Lines(packs);
+  if (!links.empty()) said += "\n\nSymbolické odkazy sa nezbalili:\n" + Lines(links);
+  ShowPlainMessage(said);
 }
 
 void TMainZorna::Button1Click(QObject*) {

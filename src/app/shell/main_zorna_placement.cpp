@@ -23,6 +23,15 @@ void TMainZorna::PaintSlotBlank() {
   bitmapa->Changed();
 }
 
+void TMainZorna::PlacePictureFile(const std::string& file) {
+  const int side = SizeOf(ComboBox1);
+  PaintSlotBlank();
+  // A huge photograph costs no more than its corner: the rest is never decoded.
+  PracovnyObrazok = ReadPictureRegion(file, side, side);
+  PastePicture(bitmapa->MutablePicture(), kSmallPictureX, kSmallPictureY, PracovnyObrazok, side);
+  bitmapa->Changed();
+}
+
 void TMainZorna::ShowPlaceHint() {
   if (!UzZobrazene(4)) ShowPlainMessage("Teraz umiestnite kurzor myši na obrázok a kliknite naň.");
 }
@@ -31,12 +40,8 @@ void TMainZorna::Vloiobrzokzosboru1Click(QObject*) {
   if (RunModal(OpenPictureDialog1()) != QDialog::Accepted) return;
   const QStringList files = OpenPictureDialog1()->selectedFiles();
   if (files.isEmpty()) return;
-  PaintSlotBlank();
   // A file that cannot be read throws here: the slot stays blank and nothing is picked.
-  PracovnyObrazok = ReadPictureFile(files.front().toStdString());
-  PastePicture(bitmapa->MutablePicture(), kSmallPictureX, kSmallPictureY, PracovnyObrazok,
-               SizeOf(ComboBox1));
-  bitmapa->Changed();
+  PlacePictureFile(files.front().toStdString());
   bitmapaMouseMove(nullptr, kSmallPictureX, kSmallPictureY);
   bitmapaMouseDown(nullptr);
 }

@@ -40,7 +40,9 @@ void TMainZorna::SetUpStartup() {
 void TMainZorna::FormCreate(QObject* sender) {
   using namespace settings;
   if (const QString problem = EnterProgramFolder(); !problem.isEmpty()) DlgPozor(problem);
-  InstallSkinPacks(AdresarProgramu, [] { QCoreApplication::processEvents(); });
+  const std::string skipped = SkippedSkinEntriesSlovak(
+      InstallSkinPacks(AdresarProgramu, [] { QCoreApplication::processEvents(); }));
+  if (!skipped.empty()) ShowErrorMessage(QString::fromStdString(skipped));
   RecoverGalleryUpdateAtStart();
   {
     IniFile ini = OpenSettings();
@@ -103,17 +105,22 @@ void TMainZorna::SetNotFoundLines(const std::vector<std::string>& lines) {
   NenajdeneVGalerii->setPlainText(shown.join('\n'));
 }
 
-// A missing file is an empty list; a file that cannot be read throws and stays unloaded.
+// A missing file is an empty list; a file that cannot be read (or is too large) throws and stays
+// unloaded.
 void TMainZorna::LoadNotFoundList() {
-  SetNotFoundLines(ReadNotFoundList(NotFoundListPath()));
-  not_found_list_loaded_ = true;
+  NotFoundList list = ReadNotFoundList(NotFoundListPath());
+  SetNotFoundLines(list.texts);
+  not_found_file_ = std::move(list);
 }
 
 // Only a list that start-up loaded is written back: when a start-up step failed before it, the
-// user's file must stay as it is. An empty list deletes the file.
+// user's file must stay as it is; so does a list no search changed. The lines the program did
+// not understand go back as they were. An empty list deletes the file.
 void TMainZorna::SaveNotFoundList() {
-  if (!not_found_list_loaded_) return;
-  WriteNotFoundList(NotFoundListPath(), NotFoundLines());
+  if (!not_found_file_) return;
+  const NotFoundList list{NotFoundLines(), not_found_file_->foreign};
+  if (list == *not_found_file_) return;
+  WriteNotFoundList(NotFoundListPath(), list);
 }
 
 void TMainZorna::FormClose() {

@@ -17,22 +17,42 @@ QPixmap MaskedPixmap(const ImageList& list, int index) {
 
 }  // namespace
 
-PictureGrid::PictureGrid(const QString& name, int count, QSize button_size, int per_row,
-                         QWidget* parent)
-    : QWidget(parent) {
+PictureGrid::PictureGrid(const QString& name, int count, QSize button_size, QWidget* parent)
+    : QWidget(parent), button_size_(button_size) {
   setObjectName(name);
-  per_row = std::max(per_row, 1);
   for (int i = 0; i < count; ++i) {
     auto* b = new QToolButton(this);
     b->setObjectName(name + "Button" + QString::number(i));
     b->setAutoRaise(true);
     b->setFocusPolicy(Qt::NoFocus);
     b->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    b->setGeometry((i % per_row) * button_size.width(), (i / per_row) * button_size.height(),
-                   button_size.width(), button_size.height());
+    b->resize(button_size);
     connect(b, &QToolButton::clicked, this, [this, b] { emit ButtonClicked(b); });
     buttons_.push_back(b);
   }
+  PlaceButtons();
+}
+
+int PictureGrid::PerRow(int width) const {
+  return std::max(width / std::max(button_size_.width(), 1), 1);
+}
+
+int PictureGrid::HeightFor(int width) const {
+  const int per_row = PerRow(width);
+  return (ButtonCount() + per_row - 1) / per_row * button_size_.height();
+}
+
+void PictureGrid::PlaceButtons() {
+  const int per_row = PerRow(width());
+  for (int i = 0; i < ButtonCount(); ++i) {
+    buttons_[static_cast<size_t>(i)]->move((i % per_row) * button_size_.width(),
+                                           (i / per_row) * button_size_.height());
+  }
+}
+
+void PictureGrid::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  PlaceButtons();
 }
 
 void PictureGrid::SetImages(const ImageList* list) {

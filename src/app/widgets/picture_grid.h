@@ -7,15 +7,15 @@
 
 namespace zorna::app {
 
-// A toolbar of flat picture buttons laid out from a fixed table: `count` buttons of one size,
-// `per_row` to a row, in index order. Button i shows picture i of the attached image list, its
+// A toolbar of a fixed number of flat picture buttons of one size, in index order from the top
+// left, as many to a row as its width holds whole (at least one), so that the rows wrap within
+// whatever width the toolbar is given. Button i shows picture i of the attached image list, its
 // masked (white) pixels letting the toolbar show through; where the list is shorter, or no list
 // is attached, a button shows no picture but still takes clicks.
 class PictureGrid : public QWidget {
   Q_OBJECT
  public:
-  PictureGrid(const QString& name, int count, QSize button_size, int per_row,
-              QWidget* parent = nullptr);
+  PictureGrid(const QString& name, int count, QSize button_size, QWidget* parent = nullptr);
 
   // Attaches a list (nullptr detaches) and shows it as it is now. A list that was cleared is
   // attached again, so that none of its old pictures stays on a button.
@@ -32,12 +32,23 @@ class PictureGrid : public QWidget {
   // How many buttons show a picture.
   int PicturesShown() const { return shown_; }
 
+  // The buttons to a row, and the height of all the rows, at a width.
+  int PerRow(int width) const;
+  int HeightFor(int width) const;
+  // Places the buttons in rows at the toolbar's width. A resize does it; a toolbar resized
+  // while its window is hidden gets its resize event only when shown, and is placed this way.
+  void PlaceButtons();
+
  signals:
   void ButtonClicked(QToolButton* button);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void ShowPicture(int index);
 
+  QSize button_size_;
   std::vector<QToolButton*> buttons_;
   const ImageList* images_ = nullptr;
   int shown_ = 0;

@@ -10,12 +10,12 @@
 // into the program folder), and the result picture added as a new gallery file.
 namespace zorna {
 
-// The picture of a gallery file's bytes, which must be a bitmap of side x side pixels.
-// A damaged file (one the block codec cannot decode whole) or bytes that are not a valid bitmap
-// throw Error("Bitmap image is not valid"), as loading the picture would; a valid bitmap of
-// another size throws Error naming shown_name and both sizes.
-Bitmap DecodeGalleryBitmap(std::span<const uint8_t> iko_file, int side,
-                           const std::string& shown_name);
+// The picture of a gallery file's bytes as a side x side picture for its button. A bitmap of
+// another size (a large picture stored among the small ones, one made elsewhere) is fitted to
+// the square keeping its proportions, centred on white, which the picture lists show as
+// transparent. A damaged file (one the block codec cannot decode whole) or bytes that are not a
+// valid bitmap throw Error("Bitmap image is not valid"), as loading the picture would.
+Bitmap DecodeGalleryBitmap(std::span<const uint8_t> iko_file, int side);
 
 // Reads and decodes a gallery file; at most one block is read, however long the file is.
 // A file that cannot be read throws CannotOpenFile; the rest as DecodeGalleryBitmap.

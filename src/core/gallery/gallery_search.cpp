@@ -88,7 +88,8 @@ std::optional<int> FindCategory(std::string_view key, std::span<const std::strin
   int start = current >= 0 && current < count - 1 ? current + 2 : 1;
   int node = start;
   do {
-    if (CaptionMatches(key, captions[node - 1])) return node - 1;
+    // Node 0 is the tree's caption, no category: selecting it would load nothing.
+    if (node > 1 && CaptionMatches(key, captions[node - 1])) return node - 1;
     node = CyclicNext(node, 1, count);
   } while (node != start);
   return std::nullopt;

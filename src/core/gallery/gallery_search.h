@@ -28,7 +28,7 @@ bool CaptionMatches(std::string_view key, std::string_view caption);
 // index is the category number); current is the current category number. The search starts at
 // the node after the current one, wraps from the last node to the first and tries the current
 // one last. A current number outside the tree starts at the first node; a tree without nodes
-// finds nothing.
+// finds nothing. Node 0, the tree's caption, is never found: it holds no pictures.
 std::optional<int> FindCategory(std::string_view key, std::span<const std::string> captions,
                                 int current);
 

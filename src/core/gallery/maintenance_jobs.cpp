@@ -11,6 +11,7 @@
 #include "support/cp1250.h"
 #include "support/error.h"
 #include "support/files.h"
+#include "support/packs_folder.h"
 #include "support/rename_no_replace.h"
 #include "support/text_helpers.h"
 
@@ -182,23 +183,22 @@ std::vector<std::string> GalleryPackNames(const fs::path& program_folder,
 
 GalleryPackResult PackGallery(const fs::path& program_folder,
                               const std::vector<GalleryFileEntry>& entries,
-                              const std::function<void()>& after_each_block) {
-  const fs::path data = GalleryFolder(program_folder);
+                              const std::function<void()>& after_each_block,
+                              const fs::path& target) {
   const std::vector<std::string> names = GalleryPackNames(program_folder, entries);
   GalleryPackResult result;
-  const fs::path making = data / kGalleryPackInMaking;
-  result.pack = ZbalSubory(names, making.string(), after_each_block, data);
-  if (!result.pack.completed) return result;
-  const fs::path pack = FindPathIgnoringCase(data / kGalleryUpdatePack);
-  std::error_code ec;
-  fs::rename(making, pack, ec);  // one step: the old pack or the new one, never a part
-  if (ec) {
-    result.pack.completed = false;
-    result.pack.problem = "Cannot rename " + making.string() + " to " + pack.string();
+  try {
+    result.written =
+        target.empty() ? PacksFolder(program_folder) / kGalleryUpdatePack : fs::absolute(target);
+  } catch (const Error& e) {
+    result.pack = {false, e.what()};
     return result;
   }
-  result.written = pack;
-  result.files = names.size();
+  // The pack takes its name only once it is complete.
+  result.pack =
+      ZbalSubory(names, result.written.string(), after_each_block, GalleryFolder(program_folder));
+  if (!result.pack.completed) result.written.clear();
+  result.files = result.pack.completed ? names.size() : 0;
   return result;
 }
 

@@ -80,23 +80,21 @@ std::filesystem::path WriteGalleryInfo(const std::filesystem::path& data_folder,
 
 // --- The gallery update pack ---
 
-// The pack is made under this name and renamed to "zorna.mk" once complete, so that a program
-// starting meanwhile never takes a pack in the making for an update.
-inline constexpr std::string_view kGalleryPackInMaking = "zorna.__";
-
 // The names stored in the pack, relative to the gallery folder: the listed files and the tree
 // as "../strom.trv", where the update import puts it back.
 std::vector<std::string> GalleryPackNames(const std::filesystem::path& program_folder,
                                           const std::vector<GalleryFileEntry>& entries);
 struct GalleryPackResult {
   PackResult pack;
-  std::filesystem::path written;  // the update pack, when complete
+  std::filesystem::path written;  // the pack, when complete
   size_t files = 0;               // names stored
 };
-// Packs GalleryPackNames into the gallery folder's "zorna.mk". A job that fails leaves the
-// "zorna.mk" that was there before, whole.
+// Packs GalleryPackNames into target, by default "zorna.mk" of the packs folder (PacksFolder):
+// a pack for others, which the program does not install itself. A job that fails leaves the
+// pack that was there before, whole.
 GalleryPackResult PackGallery(const std::filesystem::path& program_folder,
                               const std::vector<GalleryFileEntry>& entries,
-                              const std::function<void()>& after_each_block = {});
+                              const std::function<void()>& after_each_block = {},
+                              const std::filesystem::path& target = {});
 
 }  // namespace zorna

@@ -25,21 +25,27 @@ bool IsSearchText(std::string_view cp1250_line) {
 
 }  // namespace
 
-std::vector<std::string> ParseNotFoundList(std::string_view cp1250_text) {
-  std::vector<std::string> lines;
+NotFoundList ParseNotFoundList(std::string_view cp1250_text) {
+  NotFoundList list;
   while (!cp1250_text.empty()) {
     const size_t end = cp1250_text.find('\n');
     std::string_view line = cp1250_text.substr(0, end);
     cp1250_text.remove_prefix(end == std::string_view::npos ? cp1250_text.size() : end + 1);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (IsSearchText(line)) lines.push_back(Cp1250ToUtf8(line));
+    if (line.empty()) continue;
+    if (IsSearchText(line)) {
+      list.texts.push_back(Cp1250ToUtf8(line));
+    } else {
+      list.foreign.emplace_back(line);
+    }
   }
-  return lines;
+  return list;
 }
 
-std::string FormatNotFoundList(const std::vector<std::string>& lines) {
+std::string FormatNotFoundList(const NotFoundList& list) {
   std::string text;
-  for (const std::string& line : lines) {
+  for (const std::string& line : list.foreign) text += line + "\r\n";
+  for (const std::string& line : list.texts) {
     const std::string stored = Utf8ToCp1250(line);
     if (!IsSearchText(stored)) continue;
     text += stored;
@@ -71,23 +77,26 @@ bool RecordNotFound(std::vector<std::string>& lines, const std::string& key) {
   return true;
 }
 
-std::vector<std::string> ReadNotFoundList(const std::filesystem::path& path) {
+NotFoundList ReadNotFoundList(const std::filesystem::path& path) {
   std::error_code ec;
   const std::filesystem::file_status status = std::filesystem::status(path, ec);
   if (status.type() == std::filesystem::file_type::not_found) return {};
   // A folder of that name, or one that cannot even be looked at, is not an empty list.
   if (ec || !std::filesystem::is_regular_file(status)) throw CannotOpenFile(path.string());
   const std::vector<uint8_t> bytes = ReadFileStart(path, kNotFoundListLimit + 1);
-  std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
   if (bytes.size() > kNotFoundListLimit) {
-    text = text.substr(0, kNotFoundListLimit);
-    text = text.substr(0, text.rfind('\n') + 1);  // npos + 1 is 0: no whole line at all
+    throw Error("The list of searches not found " + path.string() +
+                    " is larger than 1 MiB; it is left as it is and searches are not kept",
+                "Zoznam nenájdených hesiel „" + path.string() +
+                    "“ je väčší ako 1 MiB; program ho nechá tak, ako je, a nové heslá doň "
+                    "neuloží.");
   }
-  return ParseNotFoundList(text);
+  return ParseNotFoundList(
+      std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
-void WriteNotFoundList(const std::filesystem::path& path, const std::vector<std::string>& lines) {
-  const std::string text = FormatNotFoundList(lines);
+void WriteNotFoundList(const std::filesystem::path& path, const NotFoundList& list) {
+  const std::string text = FormatNotFoundList(list);
   if (text.empty()) {
     ZmazSubor(path.string());
     return;

@@ -12,18 +12,25 @@ namespace zorna {
 
 inline constexpr std::string_view kNotFoundListFile = "nenájdené v galérii.txt";
 
-// A list is a few thousand short texts at most; a longer file is not one the program wrote, so
-// only its first MiB is read and the line that the limit cuts is dropped.
+// A list is a few thousand short texts at most; a longer file is not one the program wrote, and
+// it is neither read nor rewritten.
 inline constexpr size_t kNotFoundListLimit = 1024 * 1024;
 
-// The lines of the file's bytes. Lines end in CR LF or LF. A line that no search could have left
-// (an empty one, or one holding a control character or a byte that code page 1250 does not
-// assign) is dropped, so a damaged or binary file gives few lines or none, and every line read
-// is written back unchanged.
-std::vector<std::string> ParseNotFoundList(std::string_view cp1250_text);
-// The file's bytes: every line ended by CR LF, in code page 1250 (a character it lacks becomes
-// "?"). Lines that ParseNotFoundList would drop are left out.
-std::string FormatNotFoundList(const std::vector<std::string>& lines);
+// The file's lines: the search texts (UTF-8), and the lines that no search could have left (one
+// holding a control character or a byte that code page 1250 does not assign), kept as their
+// bytes so that writing the list back keeps them unchanged.
+struct NotFoundList {
+  std::vector<std::string> texts;
+  std::vector<std::string> foreign;
+  bool operator==(const NotFoundList&) const = default;
+};
+
+// The lines of the file's bytes. Lines end in CR LF or LF; empty lines are dropped.
+NotFoundList ParseNotFoundList(std::string_view cp1250_text);
+// The file's bytes: the foreign lines as they were, then the texts in code page 1250 (a
+// character it lacks becomes "?"), every line ended by CR LF. A text that would not read back as
+// one text (an empty one, one with a line break) is left out.
+std::string FormatNotFoundList(const NotFoundList& list);
 
 // Remembers a search key that found nothing. Keys of fewer than four characters are not
 // remembered, nor are those the file cannot hold as one line (a control character, a character
@@ -34,11 +41,11 @@ std::string FormatNotFoundList(const std::vector<std::string>& lines);
 bool RecordNotFound(std::vector<std::string>& lines, const std::string& key);
 
 // Reads the list from its file; a missing file is an empty list. A file that exists but cannot
-// be read (or a folder of that name) throws CannotOpenFile, so that the caller can keep it from
-// being overwritten.
-std::vector<std::string> ReadNotFoundList(const std::filesystem::path& path);
+// be read (or a folder of that name) throws CannotOpenFile, and one larger than
+// kNotFoundListLimit throws too, so that the caller can keep it from being overwritten.
+NotFoundList ReadNotFoundList(const std::filesystem::path& path);
 // Replaces the file in one step (a failed write keeps the old one) and throws CannotCreateFile
 // when it cannot be written; an empty list deletes the file (with ZmazSubor).
-void WriteNotFoundList(const std::filesystem::path& path, const std::vector<std::string>& lines);
+void WriteNotFoundList(const std::filesystem::path& path, const NotFoundList& list);
 
 }  // namespace zorna

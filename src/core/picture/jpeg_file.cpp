@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <bit>
+#include <climits>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 // jpeglib.h needs FILE and size_t declared before it.
 // clang-format off
@@ -99,13 +102,30 @@ void CmykRowToColorref(const uint8_t* cmyk, Colorref* row, int width, bool inver
   }
 }
 
+// Where the compressed bytes come from: memory, or the file when it is set.
+struct Source {
+  const uint8_t* data = nullptr;
+  size_t size = 0;
+  std::FILE* file = nullptr;
+};
+
+// What is kept of the picture: its top-left corner of at most this size.
+struct Corner {
+  int max_width = INT_MAX;
+  int max_height = INT_MAX;
+};
+
+// Columns right of the corner are left undecoded, but a margin past it is still decoded:
+// smoothing the colour planes at a crop's edge would take the edge for the picture's own.
+constexpr int kCropMargin = 32;
+
 // Returns 0 on success or libjpeg's message code. Only trivially destructible objects and the
 // ones declared before setjmp live in this frame, so the jump back skips no destructor.
-int DecodeInto(const uint8_t* data, size_t size, int64_t max_pixels, Bitmap& out) {
+int DecodeInto(const Source& source, int64_t max_pixels, Corner corner, Bitmap& out) {
   jpeg_decompress_struct cinfo;
   jpeg_progress_mgr progress{};
   ErrorTrap trap;
-  std::vector<uint8_t> cmyk_line;
+  std::vector<uint8_t> line;
   InstallTrap(trap, cinfo.err);
   if (setjmp(trap.jump)) {
     jpeg_destroy_decompress(&cinfo);
@@ -115,7 +135,11 @@ int DecodeInto(const uint8_t* data, size_t size, int64_t max_pixels, Bitmap& out
   cinfo.mem->max_memory_to_use = kMaxLibjpegMemory;
   progress.progress_monitor = LimitScans;
   cinfo.progress = &progress;
-  jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
+  if (source.file != nullptr) {
+    jpeg_stdio_src(&cinfo, source.file);
+  } else {
+    jpeg_mem_src(&cinfo, source.data, static_cast<unsigned long>(source.size));
+  }
   jpeg_read_header(&cinfo, TRUE);
   const int64_t width = cinfo.image_width, height = cinfo.image_height;
   if (width > kMaxPictureSide || height > kMaxPictureSide || width * height > max_pixels) {
@@ -125,17 +149,23 @@ int DecodeInto(const uint8_t* data, size_t size, int64_t max_pixels, Bitmap& out
   const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
   cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_RGBX;
   jpeg_start_decompress(&cinfo);
-  const int w = static_cast<int>(cinfo.output_width);
-  const int h = static_cast<int>(cinfo.output_height);
+  const int w = std::min(static_cast<int>(cinfo.output_width), corner.max_width);
+  const int h = std::min(static_cast<int>(cinfo.output_height), corner.max_height);
+  if (w + kCropMargin < static_cast<int>(cinfo.output_width)) {
+    JDIMENSION left = 0, crop_width = static_cast<JDIMENSION>(w + kCropMargin);
+    jpeg_crop_scanline(&cinfo, &left, &crop_width);
+  }
+  // Rows are decoded straight into the picture when it keeps them whole.
+  const bool direct = !cmyk && w == static_cast<int>(cinfo.output_width);
   int rows_taken = static_cast<int>(std::min<int64_t>(h, std::max<int64_t>(1, kEagerPixels / w)));
   try {
     out = Bitmap(w, rows_taken, kWhite);
-    if (cmyk) cmyk_line.resize(static_cast<size_t>(w) * 4);
+    if (!direct) line.resize(size_t{cinfo.output_width} * 4);
   } catch (...) {
     jpeg_destroy_decompress(&cinfo);
     throw;
   }
-  while (cinfo.output_scanline < cinfo.output_height) {
+  while (static_cast<int>(cinfo.output_scanline) < h) {
     const int y = static_cast<int>(cinfo.output_scanline);
     if (y == rows_taken) {
       rows_taken = std::min(h, rows_taken * 2);
@@ -146,15 +176,18 @@ int DecodeInto(const uint8_t* data, size_t size, int64_t max_pixels, Bitmap& out
         throw;
       }
     }
-    JSAMPROW row = cmyk ? cmyk_line.data() : reinterpret_cast<JSAMPROW>(out.Row(y));
+    JSAMPROW row = direct ? reinterpret_cast<JSAMPROW>(out.Row(y)) : line.data();
     jpeg_read_scanlines(&cinfo, &row, 1);
     if (cmyk) {
-      CmykRowToColorref(cmyk_line.data(), out.Row(y), w, cinfo.saw_Adobe_marker);
+      CmykRowToColorref(line.data(), out.Row(y), w, cinfo.saw_Adobe_marker);
     } else {
+      if (!direct) std::memcpy(out.Row(y), line.data(), size_t(w) * 4);
       ClearTopBytes(out.Row(y), w);
     }
   }
-  jpeg_finish_decompress(&cinfo);
+  // A picture read to its last row is read to its end, where a cut file shows; one of which
+  // only the top rows are kept is left unread past them.
+  if (h == static_cast<int>(cinfo.output_height)) jpeg_finish_decompress(&cinfo);
   jpeg_destroy_decompress(&cinfo);
   return 0;
 }
@@ -202,7 +235,15 @@ std::vector<uint8_t> EncodeJpeg(const Bitmap& picture, int quality) {
 
 Bitmap DecodeJpeg(const uint8_t* data, size_t size, int64_t max_pixels) {
   Bitmap picture;
-  const int code = DecodeInto(data, size, max_pixels, picture);
+  const int code = DecodeInto(Source{data, size}, max_pixels, Corner{}, picture);
+  if (code != 0) throw JpegError(code);
+  return picture;
+}
+
+Bitmap ReadJpegRegion(std::FILE* file, int max_width, int max_height) {
+  Bitmap picture;
+  const int code = DecodeInto(Source{nullptr, 0, file}, int64_t{kMaxPictureSide} * kMaxPictureSide,
+                              Corner{std::max(1, max_width), std::max(1, max_height)}, picture);
   if (code != 0) throw JpegError(code);
   return picture;
 }

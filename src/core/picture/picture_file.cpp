@@ -1,5 +1,9 @@
 #include "picture/picture_file.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,6 +30,23 @@ bool StartsWith(const std::vector<uint8_t>& bytes, std::initializer_list<uint8_t
 
 Bitmap ReadPictureFile(const std::filesystem::path& path) {
   return DecodePictureFile(ReadWholeFile(path), path);
+}
+
+Bitmap ReadPictureRegion(const std::filesystem::path& path, int max_width, int max_height) {
+  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                             &std::fclose);
+  if (!file) throw CannotOpenFile(path.string(), errno);
+  std::vector<uint8_t> start(8);
+  start.resize(std::fread(start.data(), 1, start.size(), file.get()));
+  std::rewind(file.get());
+  // PNG and JPEG files are read as far as the corner needs; a bitmap is read whole.
+  if (LooksLikePng(start.data(), start.size()))
+    return ReadPngRegion(file.get(), max_width, max_height);
+  if (StartsWith(start, {0xFF, 0xD8})) return ReadJpegRegion(file.get(), max_width, max_height);
+  Bitmap picture = DecodePictureFile(ReadWholeFile(path), path);
+  picture.SetSize(std::min(picture.Width(), std::max(1, max_width)),
+                  std::min(picture.Height(), std::max(1, max_height)));
+  return picture;
 }
 
 Bitmap DecodePictureFile(const std::vector<uint8_t>& bytes, const std::filesystem::path& path) {

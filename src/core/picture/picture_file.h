@@ -16,6 +16,10 @@ namespace zorna {
 Bitmap ReadPictureFile(const std::filesystem::path& path);
 // The same for a file's bytes already read; `path` gives the extension and nothing is read.
 Bitmap DecodePictureFile(const std::vector<uint8_t>& bytes, const std::filesystem::path& path);
+// The top-left corner of the picture file, at most max_width x max_height pixels (at least
+// 1 x 1): the pixels ReadPictureFile gives there, with its errors. Only the corner is held, and
+// a PNG or JPEG file is decoded and read only as far as the corner needs.
+Bitmap ReadPictureRegion(const std::filesystem::path& path, int max_width, int max_height);
 
 // Write a 24-bit BMP, a JPEG of the given quality or a 32-bit PNG with the picture's alpha;
 // the file is replaced only when complete.

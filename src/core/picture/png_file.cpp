@@ -1,9 +1,11 @@
 #include "picture/png_file.h"
 
 #include <png.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <bit>
+#include <climits>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -38,13 +40,19 @@ constexpr png_byte kSkippedChunks[] =
     "bKGD\0cHRM\0eXIf\0gAMA\0hIST\0iCCP\0iTXt\0oFFs\0pCAL\0pHYs\0"
     "sBIT\0sCAL\0sPLT\0sRGB\0tEXt\0tIME\0zTXt";
 
+// The bytes come from memory or, when file is set, from the file.
 struct Reading {
   const uint8_t* data;
   size_t size;
+  std::FILE* file = nullptr;
   size_t at = 0;
-  int64_t max_pixels;
+  uint64_t source_size = size;  // of the whole file, for the check against lying headers
+  int64_t max_pixels = int64_t{kMaxPictureSide} * kMaxPictureSide;
+  // Only the top-left max_width x max_height corner is kept.
+  int max_width = INT_MAX;
+  int max_height = INT_MAX;
   Bitmap picture;
-  std::vector<png_bytep> rows;  // the whole picture, for interlaced files
+  std::vector<Colorref> line;  // a whole row, of which only the kept part goes into the picture
   char failure[200] = {};
 };
 
@@ -58,6 +66,10 @@ void IgnoreWarning(png_structp, png_const_charp) {}
 
 void ReadBytes(png_structp png, png_bytep out, png_size_t count) {
   Reading* reading = static_cast<Reading*>(png_get_io_ptr(png));
+  if (reading->file != nullptr) {
+    if (std::fread(out, 1, count, reading->file) != count) png_error(png, "the file is cut short");
+    return;
+  }
   if (reading->size - reading->at < count) png_error(png, "the file is cut short");
   std::memcpy(out, reading->data + reading->at, count);
   reading->at += count;
@@ -93,27 +105,42 @@ void FlattenOverWhite(Colorref* row, int width) {
   }
 }
 
-void ReadRows(png_structp png, Reading& r, int width, int height, bool interlaced) {
-  if (interlaced) {
-    // The passes fill the whole picture in turn; the size was checked against the data.
-    r.picture = Bitmap(width, height, kWhite);
-    r.rows.resize(static_cast<size_t>(height));
-    for (int y = 0; y < height; ++y) r.rows[y] = reinterpret_cast<png_bytep>(r.picture.Row(y));
-    png_read_image(png, r.rows.data());
-    for (int y = 0; y < height; ++y) FlattenOverWhite(r.picture.Row(y), width);
-    return;
-  }
-  int rows_taken =
-      static_cast<int>(std::min<int64_t>(height, std::max<int64_t>(1, kEagerPixels / width)));
-  r.picture = Bitmap(width, rows_taken, kWhite);
-  for (int y = 0; y < height; ++y) {
-    if (y == rows_taken) {
-      rows_taken = std::min(height, rows_taken * 2);
-      r.picture.SetSize(width, rows_taken);
+// Every pass of an interlaced file adds pixels all over the picture, so each is read through;
+// only the last can stop after the rows kept. Rows below them pass through one scratch row.
+void ReadInterlacedRows(png_structp png, Reading& r, int width, int height, int passes) {
+  const int kept = std::min(height, r.max_height);
+  // The size was checked against the data.
+  r.picture = Bitmap(width, kept, kWhite);
+  if (kept < height) r.line.assign(static_cast<size_t>(width), kWhite);
+  for (int pass = 0; pass < passes; ++pass) {
+    for (int y = 0; y < height && (pass + 1 < passes || y < kept); ++y) {
+      Colorref* row = y < kept ? r.picture.Row(y) : r.line.data();
+      png_read_row(png, reinterpret_cast<png_bytep>(row), nullptr);
     }
-    png_read_row(png, reinterpret_cast<png_bytep>(r.picture.Row(y)), nullptr);
-    FlattenOverWhite(r.picture.Row(y), width);
   }
+  r.picture.SetSize(std::min(width, r.max_width), kept);
+}
+
+void ReadRows(png_structp png, Reading& r, int width, int height, int passes) {
+  if (passes > 1) {
+    ReadInterlacedRows(png, r, width, height, passes);
+  } else {
+    const int w = std::min(width, r.max_width), h = std::min(height, r.max_height);
+    if (w < width) r.line.resize(static_cast<size_t>(width));
+    int rows_taken = static_cast<int>(std::min<int64_t>(h, std::max<int64_t>(1, kEagerPixels / w)));
+    r.picture = Bitmap(w, rows_taken, kWhite);
+    for (int y = 0; y < h; ++y) {
+      if (y == rows_taken) {
+        rows_taken = std::min(h, rows_taken * 2);
+        r.picture.SetSize(w, rows_taken);
+      }
+      Colorref* row = w < width ? r.line.data() : r.picture.Row(y);
+      png_read_row(png, reinterpret_cast<png_bytep>(row), nullptr);
+      if (w < width) std::copy_n(row, w, r.picture.Row(y));
+    }
+  }
+  for (int y = 0; y < r.picture.Height(); ++y)
+    FlattenOverWhite(r.picture.Row(y), r.picture.Width());
 }
 
 // Returns false with r.failure set. Only trivially destructible locals live in this frame, so
@@ -143,24 +170,25 @@ bool DecodeInto(Reading& r) {
   const uint64_t pixel_bytes =
       (uint64_t{width} * png_get_channels(png, info) * bit_depth + 7) / 8 * height;
   if (int64_t{width} * height > r.max_pixels) png_error(png, "the picture is too large");
-  if (pixel_bytes / kMostInflation > r.size) {
+  if (pixel_bytes / kMostInflation > r.source_size) {
     png_error(png, "the header claims more pixels than the file holds");
   }
   png_set_expand(png);
   png_set_strip_16(png);
   png_set_gray_to_rgb(png);
   png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
-  const bool interlaced = png_set_interlace_handling(png) > 1;
+  const int passes = png_set_interlace_handling(png);
   png_read_update_info(png, info);
   if (png_get_rowbytes(png, info) != size_t{width} * 4) png_error(png, "unexpected row layout");
   try {
-    ReadRows(png, r, static_cast<int>(width), static_cast<int>(height), interlaced);
+    ReadRows(png, r, static_cast<int>(width), static_cast<int>(height), passes);
   } catch (...) {
     png_destroy_read_struct(&png, &info, nullptr);
     throw;
   }
-  // The chunks after the pixels up to IEND, with their checksums: a file cut there is cut.
-  png_read_end(png, nullptr);
+  // The chunks after the pixels up to IEND, with their checksums: a file cut there is cut. A
+  // reading that kept only the top rows leaves the rest of the file unread.
+  if (height <= static_cast<png_uint_32>(r.max_height)) png_read_end(png, nullptr);
   png_destroy_read_struct(&png, &info, nullptr);
   return true;
 }
@@ -245,6 +273,22 @@ Bitmap DecodePng(const uint8_t* data, size_t size, int64_t max_pixels) {
   if (const std::string fault = HeaderFault(data, size); !fault.empty()) throw NotValid(fault);
   Reading reading{data, size};
   reading.max_pixels = max_pixels;
+  if (!DecodeInto(reading)) throw NotValid(reading.failure);
+  return std::move(reading.picture);
+}
+
+Bitmap ReadPngRegion(std::FILE* file, int max_width, int max_height) {
+  uint8_t start[24];
+  const size_t got = std::fread(start, 1, sizeof start, file);
+  if (!LooksLikePng(start, got)) throw NotValid("no PNG signature");
+  if (const std::string fault = HeaderFault(start, got); !fault.empty()) throw NotValid(fault);
+  std::rewind(file);
+  struct stat status {};
+  Reading reading{nullptr, 0, file};
+  reading.source_size =
+      fstat(fileno(file), &status) == 0 ? static_cast<uint64_t>(status.st_size) : 0;
+  reading.max_width = std::max(1, max_width);
+  reading.max_height = std::max(1, max_height);
   if (!DecodeInto(reading)) throw NotValid(reading.failure);
   return std::move(reading.picture);
 }

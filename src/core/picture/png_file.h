@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <vector>
 
 #include "picture/alpha_picture.h"
@@ -19,6 +20,12 @@ namespace zorna {
 Bitmap DecodePng(const uint8_t* data, size_t size);
 // The same with a cap on width x height (the fuzz targets use it to keep memory small).
 Bitmap DecodePng(const uint8_t* data, size_t size, int64_t max_pixels);
+
+// The top-left corner, at most max_width x max_height pixels (at least 1 x 1), of the PNG file
+// read from its start: the pixels DecodePng gives there, with its refusals. Only the corner is
+// held and the file is read no further than its last row (an interlaced file spreads every row
+// over all its passes: all but the last are read through). Faults past the rows read go unseen.
+Bitmap ReadPngRegion(std::FILE* file, int max_width, int max_height);
 
 // Whether the bytes start with the PNG signature.
 bool LooksLikePng(const uint8_t* data, size_t size);

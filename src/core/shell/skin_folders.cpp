@@ -5,16 +5,11 @@
 #include "support/error.h"
 #include "support/file_names.h"
 #include "support/files.h"
+#include "support/packs_folder.h"
 
 namespace zorna {
 namespace fs = std::filesystem;
 namespace {
-
-// A link to a folder inside a skin could lead back to the skin itself.
-bool IsFolderNotLink(const fs::directory_entry& entry) {
-  std::error_code ec;
-  return entry.is_directory(ec) && !entry.is_symlink(ec);
-}
 
 bool StartsWithDot(const std::string& name) {
   return !name.empty() && name.front() == '.';
@@ -32,20 +27,31 @@ std::vector<fs::directory_entry> SortedEntries(const fs::path& folder) {
   return entries;
 }
 
-void CollectDepthFirst(const fs::path& folder, const std::string& named,
-                       std::vector<std::string>& files) {
+bool IsLink(const fs::directory_entry& entry) {
+  std::error_code ec;
+  return entry.is_symlink(ec);
+}
+
+void CollectDepthFirst(const fs::path& folder, const std::string& named, SkinFiles& found) {
   const std::vector<fs::directory_entry> entries = SortedEntries(folder);
-  for (const fs::directory_entry& entry : entries) {
-    const std::string name = entry.path().filename().string();
-    if (IsFolderNotLink(entry) && !StartsWithDot(name)) {
-      CollectDepthFirst(entry.path(), named + "/" + name, files);
-    }
-  }
   std::error_code ec;
   for (const fs::directory_entry& entry : entries) {
-    if (entry.is_regular_file(ec)) files.push_back(named + "/" + entry.path().filename().string());
+    const std::string name = entry.path().filename().string();
+    if (IsLink(entry)) {
+      found.links.push_back(named + "/" + name);
+    } else if (entry.is_directory(ec) && !StartsWithDot(name)) {
+      CollectDepthFirst(entry.path(), named + "/" + name, found);
+    }
+  }
+  for (const fs::directory_entry& entry : entries) {
+    if (!IsLink(entry) && entry.is_regular_file(ec)) {
+      found.files.push_back(named + "/" + entry.path().filename().string());
+    }
   }
 }
+
+// So many names in one box would hide its end; the rest are counted.
+constexpr size_t kMostNamesShown = 20;
 
 }  // namespace
 
@@ -63,26 +69,36 @@ std::vector<std::string> ListSkinFolders(const fs::path& program_folder) {
   return names;
 }
 
-std::vector<std::string> SkinPackFiles(const fs::path& program_folder,
-                                       const std::string& skin_name) {
+SkinFiles SkinPackFiles(const fs::path& program_folder, const std::string& skin_name) {
   const fs::path skins = SkinsFolder(program_folder);
-  std::vector<std::string> files;
-  CollectDepthFirst(skins / skin_name, skins.filename().string() + "/" + skin_name, files);
-  return files;
-}
-
-fs::path SkinPackPath(const fs::path& program_folder, const std::string& skin_name) {
-  return SkinsFolder(program_folder) / (skin_name + ".mk");
+  SkinFiles found;
+  CollectDepthFirst(skins / skin_name, skins.filename().string() + "/" + skin_name, found);
+  return found;
 }
 
 std::vector<SkinPackJob> PackSkins(const fs::path& program_folder,
-                                   const std::function<void()>& after_each_block) {
+                                   const std::function<void()>& after_each_block,
+                                   const fs::path& packs_folder) {
   std::vector<SkinPackJob> jobs;
+  const fs::path skins = SkinsFolder(program_folder);
   for (const std::string& name : ListSkinFolders(program_folder)) {
-    const std::vector<std::string> files = SkinPackFiles(program_folder, name);
-    jobs.push_back({name, files.size(),
-                    ZbalSubory(files, SkinPackPath(program_folder, name).string(), after_each_block,
-                               program_folder)});
+    SkinPackJob& job = jobs.emplace_back();
+    job.name = name;
+    std::error_code ec;
+    if (fs::is_symlink(fs::symlink_status(skins / name, ec))) {
+      job.links.push_back(skins.filename().string() + "/" + name);
+      continue;
+    }
+    SkinFiles found = SkinPackFiles(program_folder, name);
+    job.links = std::move(found.links);
+    try {
+      job.pack = PacksFolder(program_folder, packs_folder) / (name + ".mk");
+    } catch (const Error& e) {
+      job.result = {false, e.what()};
+      continue;
+    }
+    job.result = ZbalSubory(found.files, job.pack.string(), after_each_block, program_folder);
+    job.files = found.files.size();
   }
   return jobs;
 }
@@ -100,8 +116,10 @@ std::vector<InstalledPack> InstallSkinPacks(const fs::path& program_folder,
   for (const std::string& name : packs) {
     const fs::path pack = folder / name;
     if (!fs::exists(fs::symlink_status(pack, ec))) continue;
-    InstalledPack done{
-        name, RozbalArchiv(pack.string(), program_folder, program_folder, after_each_block)};
+    UnpackLimits limits;
+    limits.only_inside = SkinsFolder(program_folder).filename().string();
+    InstalledPack done{name, RozbalArchiv(pack.string(), program_folder, program_folder,
+                                          after_each_block, limits)};
     try {
       done.deleted = ZmazSubor(pack.string());
     } catch (const Error&) {
@@ -110,6 +128,26 @@ std::vector<InstalledPack> InstallSkinPacks(const fs::path& program_folder,
     installed.push_back(std::move(done));
   }
   return installed;
+}
+
+std::string SkippedSkinEntriesSlovak(const std::vector<InstalledPack>& installed) {
+  std::string text;
+  for (const InstalledPack& pack : installed) {
+    std::vector<std::string> names;
+    for (const std::string& name : pack.result.skipped_names) {
+      if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+    }
+    if (names.empty()) continue;
+    if (!text.empty()) text += "\n\n";
+    text += "Balík vzhľadu " + pack.name +
+            " by zapísal mimo priečinka Skin alebo cez symbolický odkaz; tieto súbory sa "
+            "preto nerozbalili:";
+    for (size_t i = 0; i < names.size() && i < kMostNamesShown; ++i) text += "\n" + names[i];
+    if (names.size() > kMostNamesShown) {
+      text += "\n... a ďalšie (" + std::to_string(names.size() - kMostNamesShown) + ")";
+    }
+  }
+  return text;
 }
 
 }  // namespace zorna

@@ -20,27 +20,34 @@ std::vector<std::string> ListSkinFolders(const std::filesystem::path& program_fo
 
 // Every file of a skin, named relative to the program folder ("Skin/Modrý/okno.bmp"), depth
 // first: each folder's subfolders (by name) before its own files (by name); folders whose name
-// starts with "." are left out, and links to folders are not followed.
-std::vector<std::string> SkinPackFiles(const std::filesystem::path& program_folder,
-                                       const std::string& skin_name);
-// Where the pack of a skin goes: "Skin/" + name + ".mk".
-std::filesystem::path SkinPackPath(const std::filesystem::path& program_folder,
-                                   const std::string& skin_name);
+// starts with "." are left out. Symbolic links are never followed, to files or to folders: a
+// pack handed on would carry whatever they point at. They are named in `links` instead.
+struct SkinFiles {
+  std::vector<std::string> files;
+  std::vector<std::string> links;
+};
+SkinFiles SkinPackFiles(const std::filesystem::path& program_folder, const std::string& skin_name);
 
-// Packs every skin folder into its pack, in name order, each file stored under its name
-// relative to the program folder, where the program unpacks it. A pack is replaced only once
-// the new one is complete.
+// Packs every skin folder into its own pack to hand on, NAME.mk in the packs folder (by default
+// PacksFolder's "Balíky"), in name order, each file stored under its name relative to the
+// program folder ("Skin\NAME\..."), where the program unpacks it. A pack is replaced only once
+// the new one is complete. A skin folder that is itself a link is not packed (`pack` stays
+// empty) and is named in `links`.
 struct SkinPackJob {
   std::string name;
+  std::filesystem::path pack;
   size_t files = 0;
+  std::vector<std::string> links;
   PackResult result;
 };
 std::vector<SkinPackJob> PackSkins(const std::filesystem::path& program_folder,
-                                   const std::function<void()>& after_each_block = {});
+                                   const std::function<void()>& after_each_block = {},
+                                   const std::filesystem::path& packs_folder = {});
 
 // Installs the skin packs dropped into "skin/": each "*.mk" there, in name order, is unpacked
-// with the program folder as the current folder and as the root that no entry may leave, and is
-// then deleted whether or not it unpacked whole.
+// with the program folder as the current folder, and is then deleted whether or not it unpacked
+// whole. A pack comes from elsewhere: an entry that would land anywhere but inside "Skin" (the
+// gallery's "Data", the tree, the program itself) is skipped.
 struct InstalledPack {
   std::string name;
   PackResult result;
@@ -48,5 +55,8 @@ struct InstalledPack {
 };
 std::vector<InstalledPack> InstallSkinPacks(const std::filesystem::path& program_folder,
                                             const std::function<void()>& after_each_block = {});
+// The Slovak text naming, once each, the entries that the installed packs had to skip; empty
+// when none did.
+std::string SkippedSkinEntriesSlovak(const std::vector<InstalledPack>& installed);
 
 }  // namespace zorna

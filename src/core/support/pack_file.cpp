@@ -270,6 +270,8 @@ PackResult RozbalArchiv(const std::string& pack_path, const std::filesystem::pat
     PostupMaximum = ProgressValue(input.Size());
     LetMessagesThrough(after_each_block);
     const std::filesystem::path root_folder = NormalFolder(root);
+    const std::filesystem::path allowed =
+        limits.only_inside.empty() ? root_folder : root_folder / limits.only_inside;
     const std::filesystem::path current = NormalFolder(current_folder);
     const FileDescriptor root_fd(::open(root_folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!root_fd.IsOpen()) throw CannotOpenFile(root_folder.string());
@@ -282,11 +284,14 @@ PackResult RozbalArchiv(const std::string& pack_path, const std::filesystem::pat
     uint32_t block_count = 0;
     while (reader.NextEntry(stored_name, block_count)) {
       const std::optional<std::vector<std::string>> destination =
-          PackEntryDestination(stored_name, current, root_folder);
+          PackEntryDestination(stored_name, current, root_folder, limits.only_inside);
       bool skip = !destination;
-      if (skip)
-        result.skipped.push_back(reader.EntryName() + " (it would leave " + root_folder.string() +
-                                 ")");
+      auto skipped = [&](const std::string& why) {
+        skip = true;
+        result.skipped.push_back(reader.EntryName() + " (" + why + ")");
+        result.skipped_names.push_back(reader.EntryName());
+      };
+      if (skip) skipped("it would leave " + allowed.string());
       PendingFile output;
       // Created once its first block has been read whole, so that a file that is not a pack
       // leaves no stray file behind; put in place once its last block is written, so that a cut
@@ -297,11 +302,7 @@ PackResult RozbalArchiv(const std::string& pack_path, const std::filesystem::pat
         if (created.outcome == CreatedFile::Outcome::kFailed) {
           throw CannotCreateFile(JoinBelow(root_folder, *destination));
         }
-        if (created.outcome == CreatedFile::Outcome::kSkipped) {
-          skip = true;
-          result.skipped.push_back(reader.EntryName() + " (" + created.reason + ")");
-          return;
-        }
+        if (created.outcome == CreatedFile::Outcome::kSkipped) return skipped(created.reason);
         output = std::move(created.file);
       };
       if (block_count == 0) create_output();

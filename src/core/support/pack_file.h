@@ -19,6 +19,7 @@ struct PackResult {
   // Unpacking: stored names (as UTF-8) not written because they would leave the root or pass a
   // symbolic link; their data was read and discarded.
   std::vector<std::string> skipped;
+  std::vector<std::string> skipped_names;  // the same entries' stored names alone
   // Unpacking: blocks whose data was damaged; they were written as far as they decoded.
   size_t damaged_blocks = 0;
   // The entries that hold them (UTF-8, backslashes kept), each once.
@@ -37,6 +38,9 @@ struct UnpackLimits {
   // A pack of a few hundred kilobytes can declare gigabytes; unpacking stops as for a damaged
   // pack once this much has been written.
   uint64_t max_total_bytes = uint64_t{256} << 20;
+  // When not empty: the one folder of the root (a name, matched without regard to letter case)
+  // that entries may be written into; every other entry is skipped. Skin packs keep to "Skin".
+  std::string only_inside;
 };
 
 // Unpacks every entry of the pack. Relative names resolve against current_folder; no entry is

@@ -108,7 +108,7 @@ std::optional<std::string> PathToStoredName(std::string_view path) {
 
 std::optional<std::vector<std::string>> PackEntryDestination(
     std::string_view stored_name, const std::filesystem::path& current_folder,
-    const std::filesystem::path& root) {
+    const std::filesystem::path& root, std::string_view only_inside) {
   const std::string name = StoredNameToPath(stored_name);
   std::string_view rest = name;
   bool absolute = false;
@@ -141,7 +141,11 @@ std::optional<std::vector<std::string>> PackEntryDestination(
     full = SplitPath(current_folder.generic_string());
     Walk(full, names, 0);
   }
-  return BelowRoot(full, root_parts);
+  std::optional<std::vector<std::string>> below = BelowRoot(full, root_parts);
+  if (!below || only_inside.empty()) return below;
+  if (below->size() < 2 || !SameFileName((*below)[0], only_inside)) return std::nullopt;
+  (*below)[0] = only_inside;
+  return below;
 }
 
 FileDescriptor& FileDescriptor::operator=(FileDescriptor&& other) noexcept {

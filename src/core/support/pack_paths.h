@@ -24,10 +24,12 @@ std::optional<std::string> PathToStoredName(std::string_view path);
 // "Data" reaches the program folder). An absolute name (drive letter or leading backslash) that
 // passes through a "Skin" folder goes below the root's "Skin" from that folder on, since packs
 // made on another computer store full paths; any other name that leaves the root is skipped.
-// current_folder and root are absolute and free of "." and "..".
+// current_folder and root are absolute and free of "." and "..". With only_inside, a name must
+// also land inside that folder of the root (matched without regard to letter case, and then
+// spelled as only_inside is).
 std::optional<std::vector<std::string>> PackEntryDestination(
     std::string_view stored_name, const std::filesystem::path& current_folder,
-    const std::filesystem::path& root);
+    const std::filesystem::path& root, std::string_view only_inside = {});
 
 // An open folder or file, closed when it goes.
 class FileDescriptor {

@@ -40,7 +40,8 @@ TEST(GallerySearch, SynonymsLeadCommonWordsToTheGallerysCategories) {
 TEST(GallerySearch, StartsAfterTheCurrentCategoryWrapsAndTriesItLast) {
   const Captions all(8, "KVETY");
   EXPECT_EQ(FindCategory("KVET", all, 5), 6);
-  EXPECT_EQ(FindCategory("KVET", all, 7), 0);  // from the last node back to the first
+  EXPECT_EQ(FindCategory("KVET", all, 7), 1);  // from the last node past the root caption
+  EXPECT_EQ(SearchGallery("gala", Captions{"GALAXIA", "TEXT", "SYSTÉM"}, 2).found, std::nullopt);
   Captions only_current(8, "STROM");
   only_current[5] = "KVETY";
   EXPECT_EQ(FindCategory("KVET", only_current, 5), 5);
@@ -79,7 +80,7 @@ TEST(GallerySearch, AnyTextIsSafeAndTheFileNeverGetsALineItCannotHold) {
     RecordNotFound(lines, r.key);
   }
   EXPECT_EQ(lines, (std::vector<std::string>{UpperSlovak(long_text)}));
-  EXPECT_EQ(ParseNotFoundList(FormatNotFoundList(lines)), lines);
+  EXPECT_EQ(ParseNotFoundList(FormatNotFoundList({lines, {}})).texts, lines);
 }
 
 }  // namespace

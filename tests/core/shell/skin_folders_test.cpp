@@ -39,12 +39,15 @@ TEST_F(SkinFolders, APackHoldsEachFoldersSubfoldersBeforeItsOwnFiles) {
     Touch(std::string("Skin/") + file);
   }
   fs::create_directory_symlink(home / "Skin" / "Modrý", home / "Skin" / "Modrý" / "slucka");
+  fs::create_symlink("/etc/hostname", home / "Skin" / "Modrý" / "okno" / "host.bmp");
+  EXPECT_EQ(SkinPackFiles(home, "Modrý").links,
+            (std::vector<std::string>{"Skin/Modrý/okno/host.bmp", "Skin/Modrý/slucka"}));
   EXPECT_EQ(
-      SkinPackFiles(home, "Modrý"),
+      SkinPackFiles(home, "Modrý").files,
       (std::vector<std::string>{"Skin/Modrý/buttons/Save.bmp", "Skin/Modrý/okno/Lupa/hlavička.bmp",
                                 "Skin/Modrý/okno/Vstup/okno.bmp", "Skin/Modrý/okno/a.txt",
                                 "Skin/Modrý/Skin_Vyrobil.txt", "Skin/Modrý/okno.bmp"}));
-  EXPECT_EQ(SkinPackPath(home, "Modrý"), home / "Skin" / "Modrý.mk");
+  EXPECT_EQ(PackSkins(home).at(0).pack, home / "Balíky" / "Modrý.mk");
 }
 
 // A later pack that brings the same file wins, so the order shows.
@@ -67,25 +70,30 @@ TEST_F(SkinFolders, DroppedPacksAreAllUnpackedInNameOrderAndDeleted) {
   for (const char* pack : {"a.mk", "b.mk", "c.MK"}) EXPECT_FALSE(fs::exists(home / "Skin" / pack));
 }
 
-TEST_F(SkinFolders, AHostilePackWritesNothingOutsideTheProgramFolder) {
+TEST_F(SkinFolders, AHostilePackWritesNothingOutsideSkin) {
   fs::create_directories(home / "skin");
   const std::string outside = (scratch.Path() / "mimo.txt").string();
-  WriteFile(home / "skin" / "zly.mk", PackBuilder()
-                                          .Stored("..\\mimo.txt", {'1'})
-                                          .Stored(outside, {'2'})
-                                          .Stored("C:\\Windows\\mimo.txt", {'3'})
-                                          .Stored("C:\\Zorna\\Skin\\Dobry\\okno.bmp", {'4'})
+  PackBuilder pack;  // each twice: named once
+  for (const std::string name : {"..\\mimo.txt", outside.c_str(), "C:\\Windows\\mimo.txt",
+                                 "Data\\zorna.mk", "strom.trv", "Skin\\..\\zorna"}) {
+    pack.Stored(name, {'1'}).Stored(name, {'1'});
+  }
+  WriteFile(home / "skin" / "zly.mk", pack.Stored("C:\\Zorna\\Skin\\Dobry\\okno.bmp", {'4'})
                                           .Stored("Skin\\Zl\x81\\okno.bmp", {'5'})
                                           .Build());
   const std::vector<InstalledPack> installed = InstallSkinPacks(home);
   ASSERT_EQ(installed.size(), 1u);
-  EXPECT_EQ(installed[0].result.skipped.size(), 3u);
-  EXPECT_FALSE(fs::exists(scratch.Path() / "mimo.txt"));
+  EXPECT_EQ(installed[0].result.skipped.size(), 12u);
+  EXPECT_EQ(std::distance(fs::directory_iterator(scratch.Path()), {}), 1);  // home alone
+  EXPECT_EQ(std::distance(fs::directory_iterator(home), {}), 1);            // skin alone
   // A full path from another computer's program folder lands in this one's skins.
   EXPECT_EQ(ReadFile(home / "skin" / "Dobry" / "okno.bmp"), testing::Bytes{'4'});
   // A byte that code page 1250 does not define still names a skin of its own.
   EXPECT_EQ(ListSkinFolders(home), (std::vector<std::string>{"Dobry", "Zl\uFFFD"}));
   EXPECT_TRUE(installed[0].deleted);
+  const std::string said = SkippedSkinEntriesSlovak(installed);
+  EXPECT_EQ(said.find("\nstrom.trv\n"), said.rfind("\nstrom.trv\n"));
+  EXPECT_NE(said.find("\nData\\zorna.mk\n"), std::string::npos);
 }
 
 }  // namespace
