@@ -13,14 +13,17 @@
 namespace zorna {
 
 struct PackResult {
-  bool completed = true;  // false: the job stopped early, at `problem`
-  std::string problem;    // one line saying what went wrong
+  bool completed = true;       // false: the job stopped early, at `problem`
+  std::string problem;         // one line saying what went wrong
+  std::string problem_slovak;  // the same for the window
   // Unpacking: stored names (as UTF-8) not written because they would leave the root or pass a
   // symbolic link; their data was read and discarded.
   std::vector<std::string> skipped;
   std::vector<std::string> skipped_names;  // the same entries' stored names alone
   // Unpacking: blocks whose data was damaged; they were written as far as they decoded.
   size_t damaged_blocks = 0;
+  // The entries that hold them (UTF-8, backslashes kept), each once.
+  std::vector<std::string> damaged_entries;
 };
 
 // Packs the files into pack_path (replaced only once the new pack is complete). Each name is
