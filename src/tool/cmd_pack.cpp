@@ -17,9 +17,8 @@ int Report(const zorna::PackResult& result, const std::string& pack) {
   for (const std::string& skipped : result.skipped) {
     std::cerr << "zornatool: skipped " << skipped << "\n";
   }
-  if (result.damaged_blocks > 0) {
-    std::cerr << "zornatool: " << pack << " is damaged: " << result.damaged_blocks
-              << (result.damaged_blocks == 1 ? " block" : " blocks")
+  for (const std::string& entry : result.damaged_entries) {
+    std::cerr << "zornatool: " << pack << " is damaged: a block of " << entry
               << " could not be decoded whole\n";
   }
   if (!result.completed) std::cerr << "zornatool: " << result.problem << "\n";

@@ -48,9 +48,10 @@ TEST_F(AboutTest, TheMailToTheAuthorCarriesTheSearchesNotFoundAndEmptiesTheList)
   ASSERT_EQ(opened_.size(), 2);
   EXPECT_EQ(opened_[0].scheme(), "mailto");
   EXPECT_EQ(opened_[0].path(), build_settings::kAuthorMailAddress);
-  EXPECT_EQ(Subject(0), "Aplikácia Zorna v. 6 (" + edition + ")");
+  EXPECT_EQ(Subject(0),
+            QString("Aplikácia Zorna v. %1 (%2)").arg(build_settings::kVersion, edition));
   EXPECT_FALSE(QUrlQuery(opened_[0]).hasQueryItem("body"));
-  EXPECT_EQ(Subject(1), "Aplikácia Zorna v. 6 (" + edition + ")");
+  EXPECT_EQ(Subject(1), Subject(0));
   EXPECT_TRUE(Body(1).startsWith("Mimo iné Vás chcem upozorniť, že som pod dolu napísanými"));
   EXPECT_TRUE(Body(1).endsWith("Heslá: KVETINÁČ, R&B #1 100%.")) << Body(1).toStdString();
   EXPECT_TRUE(Main().NotFoundLines().empty());
@@ -143,11 +144,16 @@ TEST_F(AboutTest, HelpFillsTheBoxAndAMissingPageShowsTheBrowsersOwnText) {
   Main().HELPClick(nullptr);
   EXPECT_EQ(dialogs_shown_, QStringList{"OPrograme"});
   EXPECT_TRUE(About().ShowsHelpPage());
+  EXPECT_GT(About().width(), 2 * 296);  // grown to be read, and resizable while it shows
+  About().show();
+  About().resize(500, 400);
   EXPECT_EQ(About().WebBrowser1->geometry(), About().rect());
   EXPECT_EQ(About().WebBrowser1->toPlainText().trimmed(), "Pomoc");
   std::filesystem::remove_all(home_ / "pomoc");
   About().SpeedButton1Click(nullptr);
   EXPECT_TRUE(About().WebBrowser1->toPlainText().contains("nenašla"));
+  About().hide();
+  EXPECT_EQ(About().maximumSize(), QSize(296, 211));
 }
 
 }  // namespace

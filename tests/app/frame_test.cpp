@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QTest>
+#include <fstream>
 
 #include "app/app_fixture.h"
 
@@ -48,7 +49,12 @@ TEST_F(FrameTest, ControlsAreFoundInTheirOwnWindowOnly) {
   EXPECT_THROW(m.Action("Nothing"), std::logic_error);
 }
 
-TEST_F(FrameTest, AnOpenListTakesEscapeAndArrowsBeforeTheWindowsKeys) {
+// Keys go to an open list first, else to the window, also once the panel that held them
+// closes; on the way, every button that shows only a picture says what it does.
+TEST_F(FrameTest, KeysGoToAnOpenListOrTheWindowAndPictureButtonsHaveTooltips) {
+  std::ofstream(home_ / "strom.trv") << "GALAXIA\n";
+  Seed("Obrázok", "Zámok", 0);  // unlocked, the input smaller: the enlargement switch shows
+  Seed("Obrázok", "Vstup", 1);
   Start();
   TMainZorna& m = Main();
   m.show();
@@ -65,6 +71,21 @@ TEST_F(FrameTest, AnOpenListTakesEscapeAndArrowsBeforeTheWindowsKeys) {
   QTest::keyClick(list, Qt::Key_Escape);
   EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
   EXPECT_TRUE(m.isVisible());  // the program goes on
+  m.ComboBox1->showPopup();    // Enter chooses in the result size list
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(m.Image1->Picture().Width(), 128);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::ControlModifier);  // the gallery
+  QTest::mouseClick(m.SpeedButton13, Qt::LeftButton);  // its search bar's magnifier
+  for (QAbstractButton* b : m.findChildren<QAbstractButton*>()) {
+    const bool picture_only = b->text().isEmpty() || qobject_cast<QToolButton*>(b);
+    if (b->isVisible() && !b->icon().isNull() && picture_only) {
+      EXPECT_FALSE(b->toolTip().isEmpty()) << b->objectName().toStdString();
+    }
+  }
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::ControlModifier);  // closed again
+  QTest::keyClicks(QApplication::focusWidget(), "ab");  // the window has the keys, not the box
+  EXPECT_EQ(m.Edit2->text(), "");
   QTest::keyClick(&m, Qt::Key_Escape);
   EXPECT_FALSE(m.isVisible());  // with no popup open, Escape ends it
 }

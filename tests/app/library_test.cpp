@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QMessageBox>
 #include <QSignalBlocker>
 #include <QTest>
@@ -399,7 +400,12 @@ TEST_F(LibraryTest, AResizeDuringTheImportStartsNoSecondOne) {
   EXPECT_TRUE(fs::exists(home_ / "Data" / "2000.iko"));
   EXPECT_FALSE(fs::exists(home_ / "Data" / "1000.iko"));
   EXPECT_FALSE(fs::exists(home_ / "Data" / "zorna.mk"));
-  EXPECT_TRUE(m.Working->isHidden());
+  // The panel's end names the backup of the replaced picture.
+  const QString end = m.Working->findChild<QLabel*>("WorkingLabel")->text();
+  EXPECT_TRUE(end.contains(QString::fromUtf8("Predošlé sú uložené v Záloha/galéria-")) &&
+              fs::exists(home_ / end.section(' ', -1).toStdString()))
+      << end.toStdString();
+  EXPECT_FALSE(m.Working->isHidden());
 }
 
 // The first resize comes before the window is on the screen; the user is to see the progress.
@@ -411,7 +417,23 @@ TEST_F(LibraryTest, AnUpdateWaitsForTheWindowsFirstPaint) {
   EXPECT_TRUE(fs::exists(home_ / "Data" / "zorna.mk"));
   EXPECT_TRUE(QTest::qWaitFor([&] { return !fs::exists(home_ / "Data" / "zorna.mk"); }, 10000));
   EXPECT_TRUE(fs::exists(home_ / "Data" / "2000.iko"));
-  EXPECT_TRUE(m.Working->isHidden());
+  EXPECT_TRUE(m.ProgressBar2->isHidden());  // the end message instead
+}
+
+TEST_F(LibraryTest, AnUpdateThatCannotBeWrittenSaysWhyOnceAndKeepsThePack) {
+  AddPictures(1, 0, 1);
+  DeliverUpdate(root_, home_);
+  WriteFileAtomically(home_ / "Záloha", std::string_view("a file, not a folder"));
+  Start();
+  TMainZorna& m = Main();
+  m.FormResize();
+  m.FormResize();
+  ASSERT_EQ(boxes_.size(), 1);
+  EXPECT_TRUE(
+      boxes_[0].contains(QString::fromUtf8("Záloha sa nedá vytvoriť: časť cesty nie je priečinok")))
+      << boxes_[0].toStdString();
+  EXPECT_TRUE(fs::exists(home_ / "Data" / "zorna.mk"));
+  EXPECT_TRUE(fs::exists(home_ / "Data" / "1000.iko"));
 }
 
 }  // namespace

@@ -156,8 +156,10 @@ TEST_F(SaveTest, EachKindWritesItsFileAndRemembersItsTypeButJpegRemembersNothing
 
   // A .png name, under the bitmap type too, is a real PNG with the icon dialog's choice; the
   // type with alpha and a bare name is the icon with alpha.
-  answer_ = [this](QDialog* dialog) {
+  QStringList titles;
+  answer_ = [this, &titles](QDialog* dialog) {
     if (dialog == &dlg_ikona_) {
+      titles << dialog->windowTitle();
       dlg_ikona_.FormShow();
       dlg_ikona_.RadioButton4->setChecked(true);
       dlg_ikona_.RadioButton4Click();
@@ -174,6 +176,8 @@ TEST_F(SaveTest, EachKindWritesItsFileAndRemembersItsTypeButJpegRemembersNothing
             EncodeAlphaIconFile(TransparentResult(result_, IconTransparency::kBottomRight),
                                 {32, 24, 16}));
   EXPECT_EQ(Remembered(), "ico32");
+  EXPECT_EQ(titles, QStringList({"Uloženie obrázku ako PNG súbor",
+                                 "Uloženie obrázku ako ikona s priehľadnosťou"}));
   EXPECT_EQ(shown_, QStringList({"DlgIkona", "DlgJpeg", "DlgIkona", "DlgIkona"}));
 }
 

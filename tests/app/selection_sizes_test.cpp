@@ -2,8 +2,10 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QTest>
 
 #include "app/app_fixture.h"
+#include "app/shell/custom_size.h"
 #include "app/shell/dlg_pozadie.h"
 #include "app/shell/dlg_rozmer.h"
 
@@ -80,19 +82,24 @@ TEST_F(SelectionSizesTest, CancelInTheCustomDialog) {
   EXPECT_EQ(m.Image1->Picture().Width(), 0);  // an output size of 0 until another entry
 }
 
-TEST_F(SelectionSizesTest, CustomSizeTextIsForcedIntoRange) {
+// Real keys: typed freely, forced into 5..128 when taken; Up stays in range; Escape keeps it.
+TEST_F(SelectionSizesTest, CustomSizeIsTypedFreelyAndForcedIntoRangeWhenTaken) {
   Start();
-  TDlgRozmer* d = AllForms().DlgRozmer;
-  QLineEdit* edit = d->SpinEdit1->findChild<QLineEdit*>();
-  edit->setText("3");
-  d->SpinEdit1Change();
-  EXPECT_EQ(edit->text(), "5");
-  edit->setText("");
-  d->SpinEdit1Change();
-  EXPECT_EQ(edit->text(), "5");
-  edit->setText("129");
-  d->SpinEdit1Change();
-  EXPECT_EQ(edit->text(), "128");
+  QSpinBox* field = AllForms().DlgRozmer->SpinEdit1;
+  for (auto [keys, side] :
+       {std::pair{"40\r", 40}, std::pair{"12\r", 12}, std::pair{"200\r", 128},
+        std::pair{"\b\b\r", 5}, std::pair{"128", 128}, std::pair{"9\x1b", 128}}) {
+    answer_ = [&](QDialog* dialog) {
+      dialog->setWindowModality(Qt::ApplicationModal);
+      dialog->show();
+      QTest::keyClicks(field, keys);
+      if (dialog->isVisible()) QTest::keyClick(field, Qt::Key_Up);
+      if (dialog->isVisible()) QTest::keyClick(field, Qt::Key_Return);
+      return dialog->result();
+    };
+    AskCustomSize(Main().ComboBox1);
+    EXPECT_EQ(field->value(), side) << keys;
+  }
 }
 
 TEST_F(SelectionSizesTest, TakeExpandsTheResultPanelAndShowsHintsInTurn) {

@@ -716,6 +716,12 @@ def make_pack():
         'pack-first-entry-without-name.mk': (b'\0\1\0', []),
         'pack-empty-name-after-first-entry.mk': (b'x\0\0\0\0', [('x', b'')]),
         'pack-random-bytes.mk': (bytes(random.Random(8).randrange(256) for _ in range(5000)), []),
+        # Whole in its layout, but the run record of damaged.bin would grow its block past
+        # 65 025 bytes: it is written as far as it decodes, and the entries around it stay.
+        'pack-block-of-second-entry-does-not-decode.mk': (
+            first + pack_entry(b'damaged.bin', [pack_block(1, (5, 6), None, b'a\x05\x06\x00\xffx')])
+            + pack_entry(b'third.txt', stored_blocks(b'three')),
+            [('first.txt', b'one'), ('damaged.bin', b'a'), ('third.txt', b'three')]),
     }
     for name, (data, stays) in invalid.items():
         f.write('invalid', name, data)

@@ -68,12 +68,25 @@ head -c 20 good.mk >home/Data/zorna.mk
 expect 1 gallery update -C home
 [[ "$(cd home && find . -type f | sort | xargs md5sum)" == "$before" ]] || fail "a cut update changed the gallery"
 expect 3 gallery update -C home
+# A backup that cannot be written stops the update before anything changes; the pack stays.
 cp good.mk home/Data/zorna.mk
+: >home/Záloha
+expect 1 gallery update -C home
+grep -q 'the pack are kept: .*Záloha' err.txt || fail "failed backup: $(cat err.txt)"
+rm home/Záloha
+[[ "$(cd home && find . -type f -not -name zorna.mk | sort | xargs md5sum)" == "$before" ]] || fail "a failed backup changed the gallery"
 expect 0 gallery update -C home
-[[ "$(cd home && find . -type f | sort)" == $'./Data/7000.iko\n./strom.trv' ]] ||
+backup="$(sed -n 's/^backup\t//p' out.txt)"
+[[ "$(head -1 out.txt)" == "installed 1 pictures and strom.trv" && "$backup" == Záloha/galéria-*.mk ]] ||
+  fail "update said: $(cat out.txt)"
+[[ "$(cd home && find . -type f -not -path './Záloha/*' | sort)" == $'./Data/7000.iko\n./strom.trv' ]] ||
   fail "after the update: $(cd home && find . | sort)"
 expect 0 gallery tree -C home
 [[ "$(cat out.txt)" == $'0\t0\tNOVÁ\n1\t1\tA' ]] || fail "new tree: $(cat out.txt)"
+# The backup brings the old gallery back byte for byte, and stays.
+expect 0 gallery update -C home --pack "home/$backup"
+[[ "$(cd home && find . -type f -not -path './Záloha/*' | sort | xargs md5sum)" == "$before" && -e "home/$backup" ]] ||
+  fail "restored from the backup: $(cd home && find . | sort)"
 
 printf 'A\r\n\t\t\tB\r\n' >home/strom.trv
 expect 1 gallery tree -C home

@@ -64,6 +64,10 @@ printf 'a\0\1\0\11\3\0abc' >method.mk
 expect 1 "$TOOL" unpack method.mk -C root/Data --root root
 grep -q 'method 9' err.txt || fail "unknown method: $(cat err.txt)"
 
+# A pack whose layout is whole but one of whose blocks does not decode names that entry.
+expect 1 "$TOOL" unpack "${ZORNA_SOURCE_DIR:?}/tests/data/pack/invalid/pack-block-of-second-entry-does-not-decode.mk" -C root/Data --root root
+grep -q 'damaged: a block of damaged.bin' err.txt || fail "damaged block: $(cat err.txt)"
+
 # Hostile names: climbing out, absolute paths, a link planted in the root.
 mkdir -p outside
 ln -s "$WORK/outside" root/Skin

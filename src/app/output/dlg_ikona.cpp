@@ -9,6 +9,8 @@ namespace zorna::app {
 
 namespace {
 
+constexpr const char* kIconTitle = "Uloěnie obráku ako ikona";
+
 QRadioButton* MakeRadio(QWidget* parent, const char* name, const char* text, int y, int width) {
   auto* radio = new QRadioButton(QString::fromUtf8(text), parent);
   radio->setObjectName(name);
@@ -21,12 +23,12 @@ QRadioButton* MakeRadio(QWidget* parent, const char* name, const char* text, int
 }  // namespace
 
 TDlgIkona::TDlgIkona(QWidget* parent) : QDialog(parent) {
-  const SaveDialogFrame frame = MakeSaveDialogFrame(this, "DlgIkona", "Uloěnie obráku ako ikona");
+  const SaveDialogFrame frame = MakeSaveDialogFrame(this, "DlgIkona", kIconTitle);
   Bevel1 = frame.bevel;
   OKBtn = frame.ok;
   CancelBtn = frame.cancel;
 
-  Label1 = new QLabel(QString::fromUtf8("Ikonu uložiť ako"), this);
+  Label1 = new QLabel(this);
   Label1->setObjectName("Label1");
   QFont bold;
   bold.setFamilies({"MS Sans Serif", "Arial"});
@@ -34,7 +36,7 @@ TDlgIkona::TDlgIkona(QWidget* parent) : QDialog(parent) {
   bold.setBold(true);
   Label1->setFont(bold);
   Label1->move(32, 40);
-  Label1->adjustSize();
+  AskFor(SaveKind::kIcon);
 
   RadioButton2 = MakeRadio(this, "RadioButton2", "priehľadnú (biela farba)", 72, 153);
   RadioButton3 = MakeRadio(this, "RadioButton3", "priehľadnú (farba pixlu 0,0)", 88, 153);
@@ -50,6 +52,20 @@ TDlgIkona::TDlgIkona(QWidget* parent) : QDialog(parent) {
   Image1->setGeometry(216, 56, 73, 73);
   setTabOrder(RadioButton1, OKBtn);
   setTabOrder(OKBtn, CancelBtn);
+}
+
+void TDlgIkona::AskFor(SaveKind kind) {
+  const char* title = kIconTitle;
+  const char* label = "Ikonu uložiť ako";
+  if (kind == SaveKind::kPng) {
+    title = "Uloženie obrázku ako PNG súbor";
+    label = "Obrázok uložiť ako";
+  } else if (kind == SaveKind::kAlphaIcon) {
+    title = "Uloženie obrázku ako ikona s priehľadnosťou";
+  }
+  setWindowTitle(QString::fromUtf8(title));
+  Label1->setText(QString::fromUtf8(label));
+  Label1->adjustSize();
 }
 
 void TDlgIkona::showEvent(QShowEvent* event) {

@@ -8,12 +8,14 @@
 #include "app/platform/handler_guard.h"
 #include "app/widgets/image_control.h"
 #include "output/icon_file.h"
+#include "output/save_routing.h"
 #include "picture/image_list.h"
 
 namespace zorna::app {
 
 // "Uloěnie obráku ako ikona": asks how the icon is to be transparent and previews each choice
-// over picture 9 of the 64 x 64 background list. The choice starts over on every show.
+// over picture 9 of the 64 x 64 background list. The choice starts over on every show. The PNG
+// and the icon with alpha ask the same, under titles of their own.
 class TDlgIkona : public QDialog, protected GuardedConnections {
   Q_OBJECT
   using GuardedConnections::connect;  // every handler it connects runs guarded
@@ -24,6 +26,9 @@ class TDlgIkona : public QDialog, protected GuardedConnections {
   void SetImageList2(const ImageList* image_list2) { image_list2_ = image_list2; }
   // The result picture the next show previews (the main window's Image2).
   void SetResultPicture(const Bitmap& result) { result_ = result; }
+
+  // Titles the dialog by the save that asks: the icon, the PNG or the icon with alpha.
+  void AskFor(SaveKind kind);
 
   // Loads the preview background, selects RadioButton2 and runs its click step.
   void FormShow();

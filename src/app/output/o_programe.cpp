@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <filesystem>
 
 #include "app/build_settings.h"
@@ -22,7 +24,10 @@
 namespace zorna::app {
 namespace {
 
-constexpr const char* kVersion = "6";
+// The box as it is laid out, and the size it grows to while it shows the help page, which
+// needs room to be read.
+constexpr QSize kBoxSize(296, 211);
+constexpr QSize kHelpSize(760, 560);
 // Where the help page lies in the program folder.
 constexpr const char* kHelpPage = "pomoc/pomoc.htm";
 // While the gallery is counted the box answers the user at least this often.
@@ -62,14 +67,14 @@ QFont TitleFont() {
 
 TOPrograme::TOPrograme(TMainZorna& main, TMailList& mail_list)
     : QDialog(&main), main_(main), mail_list_(mail_list) {
-  MakeFixedDialog(this, "OPrograme", "O programe", QSize(296, 211));
+  MakeFixedDialog(this, "OPrograme", "O programe", kBoxSize);
   QPalette black = palette();
   black.setColor(QPalette::Window, Qt::black);
   setPalette(black);
   setAutoFillBackground(true);
 
   Label2 = MakeLabel(this, "Label2", "Zorna", 16, 8, Qt::white);
-  Label10 = MakeLabel(this, "Label10", kVersion, 120, 8, Qt::white);
+  Label10 = MakeLabel(this, "Label10", build_settings::kVersion, 120, 8, Qt::white);
   for (QLabel* title : {Label2, Label10}) {
     title->setFont(TitleFont());
     title->setAttribute(Qt::WA_TranslucentBackground);
@@ -89,6 +94,7 @@ TOPrograme::TOPrograme(TMainZorna& main, TMailList& mail_list)
   SpeedButton1->setIcon(GlyphIcon(DrawHelpGlyph(), 1));
   SpeedButton1->setIconSize(QSize(16, 16));
   SpeedButton1->setGeometry(248, 120, 23, 22);
+  SpeedButton1->setToolTip(QString::fromUtf8("Zobraziť pomoc"));
 
   Bevel1 = new QFrame(this);
   Bevel1->setObjectName("Bevel1");
@@ -143,7 +149,16 @@ void TOPrograme::Label9Click(QObject*) {
   OpenMail(QString::fromStdString(text));
 }
 
+// The box grows, and can be resized, while it shows the page; closing it makes it the small
+// fixed box again.
 void TOPrograme::SpeedButton1Click(QObject*) {
+  help_shown_ = true;
+  setMinimumSize(kBoxSize);
+  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  resize(screen ? kHelpSize.boundedTo(screen->availableSize() * 9 / 10).expandedTo(kBoxSize)
+                : kHelpSize);
+  if (isVisible()) MoveToScreenCentre(this);
   WebBrowser1->setGeometry(rect());
   WebBrowser1->raise();
   const std::filesystem::path page =
@@ -159,7 +174,7 @@ void TOPrograme::SpeedButton1Click(QObject*) {
 }
 
 bool TOPrograme::ShowsHelpPage() const {
-  return WebBrowser1->geometry() == rect();
+  return help_shown_;
 }
 
 // Links to other pages of the help stay in the box; web and mail addresses go to the desktop.
@@ -208,8 +223,15 @@ void TOPrograme::showEvent(QShowEvent* event) {
   MoveToScreenCentre(this);
 }
 
+void TOPrograme::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  if (help_shown_) WebBrowser1->setGeometry(rect());
+}
+
 void TOPrograme::hideEvent(QHideEvent* event) {
   QDialog::hideEvent(event);
+  help_shown_ = false;
+  setFixedSize(kBoxSize);
   WebBrowser1->setGeometry(kBrowserAside);
   closed_while_counting_ = counting_;
 }

@@ -26,7 +26,7 @@ class TOPrograme : public QDialog, protected GuardedConnections {
   void Label14Click(QObject* sender);  // the web page
   void Label4Click(QObject* sender);   // a mail to the author, with the searches not found
   void Label9Click(QObject* sender);   // news of new versions
-  // The help page, filling the box.
+  // The help page, filling the box, which grows for it.
   void SpeedButton1Click(QObject* sender);
   // Counts the gallery's pictures into Label16, each time the box becomes the active window,
   // unless it shows the help page.
@@ -50,6 +50,7 @@ class TOPrograme : public QDialog, protected GuardedConnections {
  protected:
   void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
  private:
@@ -57,6 +58,7 @@ class TOPrograme : public QDialog, protected GuardedConnections {
 
   TMainZorna& main_;
   TMailList& mail_list_;
+  bool help_shown_ = false;
   bool counting_ = false;
   bool closed_while_counting_ = false;
 };

@@ -96,6 +96,7 @@ std::optional<SaveKind> SaveResult::SaveChosen(const Bitmap& result, const std::
   const SaveKind kind = RouteSave(name, filter_, filter_index);
   // The icon dialog asks how the icon, or the PNG, is to be transparent.
   auto transparency = [&]() -> std::optional<IconTransparency> {
+    dlg_ikona_->AskFor(kind);
     dlg_ikona_->SetResultPicture(result);
     if (RunModal(dlg_ikona_) != QDialog::Accepted) return std::nullopt;
     return dlg_ikona_->Transparency();

@@ -11,7 +11,7 @@ namespace zorna::app {
 bool AskCustomSize(QComboBox* list) {
   TDlgRozmer* dialog = AllForms().DlgRozmer;
   if (!dialog || RunModal(dialog) != QDialog::Accepted) return false;
-  const QString n = dialog->SpinEdit1->text();
+  const QString n = QString::number(dialog->SpinEdit1->value());
   list->setItemText(kCustomSizeEntry, n + " x " + n);
   list->setCurrentIndex(kCustomSizeEntry);
   return true;

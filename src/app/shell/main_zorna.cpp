@@ -10,6 +10,7 @@
 
 #include "app/platform/picture_filters.h"
 #include "app/platform/user_folders.h"
+#include "app/shell/hidden_focus.h"
 #include "app/shell/popup_keys.h"
 #include "support/text_helpers.h"
 
@@ -53,9 +54,12 @@ TMainZorna::TMainZorna() {
   SetUpMaintenance();
   SetUpStartup();
   new PopupKeysFirst(this);
+  new HiddenControlsLetGo(this);
 }
 
 TMainZorna::~TMainZorna() {
+  // Controls hidden while the window goes have no keyboard to give back.
+  delete findChild<HiddenControlsLetGo*>(QString(), Qt::FindDirectChildrenOnly);
   // The search box reports losing the keyboard to the window's handlers, which need the
   // window's actions: it goes while they are still there.
   delete Edit2;

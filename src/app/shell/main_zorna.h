@@ -242,7 +242,8 @@ class TMainZorna : public QWidget, protected GuardedConnections {
 
   // --- The gallery update delivered as "Data/zorna.mk" (main_zorna_gallery_update.cpp) ---
   void ImportGalleryUpdate();
-  QFrame* Working = nullptr;  // progress of a gallery update
+  void RecoverGalleryUpdateAtStart();
+  QFrame* Working = nullptr;  // progress of a gallery update, then where the old gallery went
   QProgressBar* ProgressBar2 = nullptr;
 
   // --- The maintenance panel (main_zorna_maintenance.cpp, built in
@@ -332,6 +333,7 @@ class TMainZorna : public QWidget, protected GuardedConnections {
   bool loading_tree_ = false;  // the tree's own selection reports during a load are ignored
   unsigned filling_ = 0;       // counts the fillings of the toolbars: the latest one adds
   bool importing_update_ = false;
+  bool update_kept_ = false;  // a pack kept after a failed install waits for the next start
   bool update_after_first_paint_ = false;
   std::vector<QTreeWidgetItem*> tree_nodes_;  // TreeView1's nodes by category number
   bool maintenance_busy_ = false;             // a maintenance job is letting events through

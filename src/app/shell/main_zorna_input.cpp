@@ -20,17 +20,19 @@ void TMainZorna::SetUpInputPanel() {
   Image1->setGeometry(89, 9, 32, 32);
   ComboBox2 = MakeDropDown(body, "ComboBox2", kSizeItems);
   ComboBox2->setGeometry(4, 9, 80, 21);
-  BtnZamknute = MakeToolButton(body, "BtnZamknute", "");
+  BtnZamknute = MakeToolButton(body, "BtnZamknute",
+                               QString::fromUtf8("Odomknúť: vstupná veľkosť sa nastaví zvlášť"));
   BtnZamknute->setIcon(PlainLockGlyph(true));
   BtnZamknute->setGeometry(4, 32, 17, 17);
-  BtnOdomknute = MakeToolButton(body, "BtnOdomknute", "");
+  BtnOdomknute = MakeToolButton(
+      body, "BtnOdomknute", QString::fromUtf8("Zamknúť: vstupná veľkosť sa bude riadiť výstupnou"));
   BtnOdomknute->setIcon(PlainLockGlyph(false));
   BtnOdomknute->setGeometry(4, 32, 17, 17);
   BtnOdomknute->hide();
-  Zvacs2 = MakeToolButton(body, "Zvacs2", "");
+  Zvacs2 = MakeToolButton(body, "Zvacs2", QString::fromUtf8("Zapnúť hladké zväčšovanie"));
   Zvacs2->setIcon(PlainEnlargeGlyph(false));
   Zvacs2->setGeometry(24, 32, 17, 17);
-  Zvacs1 = MakeToolButton(body, "Zvacs1", "");
+  Zvacs1 = MakeToolButton(body, "Zvacs1", QString::fromUtf8("Vypnúť hladké zväčšovanie"));
   Zvacs1->setIcon(PlainEnlargeGlyph(true));
   Zvacs1->setStyleSheet(kPressedSwitchStyle);
   Zvacs1->setCheckable(true);

@@ -122,6 +122,9 @@ void TMainZorna::ToggleBarMode(QToolButton* mode, int home_x, QToolButton* other
   other->setVisible(!on);
   SpeedButton16->setVisible(!on);
   if (on) {
+    // The go button searches on from the category found, or puts the typed text on the screen.
+    SpeedButton8->setToolTip(QString::fromUtf8(
+        mode == SpeedButton13 ? "Nájsť ďalšiu kategóriu" : "Nakresliť text na obrazovku"));
     Edit2->setFocus();
   } else {
     Edit2Exit(mode);

@@ -16,7 +16,6 @@
 #include "app/shell/main_zorna.h"
 #include "app/shell/settings_access.h"
 #include "app/widgets/device_pixels.h"
-#include "gallery/gallery_update.h"
 #include "gallery/not_found_list.h"
 #include "shell/settings.h"
 #include "shell/skin_folders.h"
@@ -45,7 +44,7 @@ void TMainZorna::FormCreate(QObject* sender) {
   const std::string skipped = SkippedSkinEntriesSlovak(
       InstallSkinPacks(AdresarProgramu, [] { QCoreApplication::processEvents(); }));
   if (!skipped.empty()) ShowErrorMessage(QString::fromStdString(skipped));
-  RemoveGalleryUpdateLeftovers(AdresarProgramu);
+  RecoverGalleryUpdateAtStart();
   {
     IniFile ini = OpenSettings();
     SetItemIndex(ComboBox4,

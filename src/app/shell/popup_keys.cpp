@@ -10,10 +10,12 @@ PopupKeysFirst::PopupKeysFirst(QObject* parent) : QObject(parent) {
 }
 
 // Accepting the override tells the shortcut map that the focused control wants the key itself.
+// The override still goes on to the popup: a drop-down list chooses its highlighted entry on
+// Enter and Return right there, and would never see them if the override stopped here.
 bool PopupKeysFirst::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::ShortcutOverride && QApplication::activePopupWidget()) {
     event->accept();
-    return true;
+    return false;
   }
   return QObject::eventFilter(watched, event);
 }

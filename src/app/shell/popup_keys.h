@@ -4,8 +4,8 @@
 namespace zorna::app {
 
 // The main window's keys work whichever control has the focus, but an open drop-down list,
-// menu or other popup takes its keys first: Escape closes it and the arrows move in it instead
-// of ending the program or nudging the pointer.
+// menu or other popup takes its keys first: Escape closes it, the arrows move in it and Enter
+// chooses in it instead of ending the program, nudging the pointer or running a command.
 class PopupKeysFirst : public QObject {
   Q_OBJECT
  public:

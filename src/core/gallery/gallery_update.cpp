@@ -1,19 +1,15 @@
 #include "gallery/gallery_update.h"
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
-#include <cstdio>
-#include <cstring>
+#include <fstream>
 #include <optional>
 #include <system_error>
 
 #include "gallery/category_tree.h"
+#include "gallery/gallery_backup.h"
 #include "gallery/gallery_files.h"
 #include "support/error.h"
-#include "support/file_names.h"
 #include "support/files.h"
 #include "support/pack_file.h"
 #include "support/progress.h"
@@ -48,124 +44,109 @@ class InstallProgress {
   }
 };
 
-void Pump(const std::function<void()>& after_each_step) {
-  if (after_each_step) after_each_step();
-}
+// The pack is at fault: it is no update to install, now or later.
+class DamagedUpdate : public Error {
+ public:
+  using Error::Error;
+};
 
-void RemoveFolder(const fs::path& folder) {
+bool Exists(const fs::path& path) {
   std::error_code ec;
-  fs::remove_all(folder, ec);
-}
-
-bool IsGalleryPictureName(const std::string& name) {
-  return name.front() != '.' && MatchesMask(name, "*.iko");
-}
-
-// The top-level ".iko" files of a folder, sorted.
-std::vector<std::string> PictureFiles(const fs::path& folder) {
-  std::vector<std::string> names;
-  std::error_code ec;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string name = it->path().filename().string();
-    if (IsGalleryPictureName(name) && it->is_regular_file(ec) && !it->is_symlink(ec)) {
-      names.push_back(name);
-    }
-  }
-  if (ec) throw CannotOpenFile(folder.string(), ec.value());
-  std::sort(names.begin(), names.end());
-  return names;
+  return fs::exists(fs::symlink_status(path, ec));
 }
 
 struct Staged {
-  fs::path data;  // the staging folder's "Data"
   std::vector<std::string> pictures;
-  std::optional<fs::path> tree;
+  bool tree = false;
 };
 
-Staged Unpack(const fs::path& pack, const fs::path& staging,
-              const std::function<void()>& after_each_step, GalleryUpdateResult& result) {
-  // The pack's own folder: no entry can reach the old pictures set aside beside it.
-  const fs::path root = staging / "pack";
-  Staged staged{root / kGalleryFolder, {}, std::nullopt};
+bool Readable(const fs::path& pack) {
   std::error_code ec;
-  fs::create_directories(staged.data, ec);
-  if (ec) throw CannotCreateFile(staged.data.string(), ec.value());
-  // The pack's folder stands for the program folder: entries start from its "Data", and none
-  // may leave it.
-  const PackResult unpacked = RozbalArchiv(pack.string(), staged.data, root, after_each_step);
-  if (!unpacked.completed) throw Error(unpacked.problem, unpacked.problem_slovak);
-  if (unpacked.damaged_blocks > 0) {
-    const std::string count = std::to_string(unpacked.damaged_blocks);
-    throw Error(pack.string() + " is damaged: " + count +
-                    (unpacked.damaged_blocks == 1 ? " block" : " blocks") +
-                    " could not be decoded whole",
-                "Balík " + pack.string() +
-                    " je poškodený: blokov, ktoré sa nedali celé rozbaliť: " + count);
+  return fs::is_regular_file(pack, ec) && std::ifstream(pack, std::ios::binary).good();
+}
+
+// Reads the whole pack first, writing nothing: what fails then is the pack's fault, and what
+// fails while it is unpacked after that is the disk's.
+void CheckPack(const fs::path& pack) {
+  const PackListing listing = ListPack(pack.string());
+  if (!listing.result.completed) {
+    if (!Readable(pack)) throw Error(listing.result.problem, listing.result.problem_slovak);
+    throw DamagedUpdate(listing.result.problem, listing.result.problem_slovak);
   }
+  if (!listing.result.damaged_entries.empty()) {
+    const std::string& entry = listing.result.damaged_entries.front();
+    throw DamagedUpdate(
+        pack.string() + " is damaged: a block of " + entry + " could not be decoded whole",
+        "Balík " + pack.string() + " je poškodený: blok položky " + entry +
+            " sa nedá celý rozbaliť");
+  }
+  uint64_t total = 0;
+  for (const PackEntryInfo& entry : listing.entries) total += entry.size;
+  if (total > UnpackLimits{}.max_total_bytes) {
+    const std::string mebibytes = std::to_string(UnpackLimits{}.max_total_bytes >> 20);
+    throw DamagedUpdate(
+        pack.string() + " is damaged: it would write more than " + mebibytes + " MiB",
+        "Balík " + pack.string() + " je poškodený: zapísal by viac ako " + mebibytes + " MiB");
+  }
+}
+
+Staged Unpack(const fs::path& pack, const GalleryInstallPaths& paths,
+              const std::function<void()>& after_each_step, GalleryUpdateResult& result) {
+  CheckPack(pack);
+  std::error_code ec;
+  fs::create_directories(paths.new_pictures, ec);
+  if (ec) throw CannotCreateFile(paths.new_pictures.string(), ec.value());
+  // The pack's folder stands for the program folder: entries start from its "Data", and none
+  // may leave it, nor reach the old pictures set aside beside it.
+  GalleryInstallFileOperation();
+  const PackResult unpacked =
+      RozbalArchiv(pack.string(), paths.new_pictures, paths.pack_root, after_each_step);
+  if (!unpacked.completed) throw Error(unpacked.problem, unpacked.problem_slovak);
   if (!unpacked.skipped.empty()) {
     result.skipped = unpacked.skipped;
-    throw Error(
+    throw DamagedUpdate(
         pack.string() + " holds entries that would leave the program folder",
         "Balík " + pack.string() + " obsahuje položky, ktoré by vyšli z priečinka programu");
   }
-  staged.pictures = PictureFiles(staged.data);
-  const fs::path tree = FindPathIgnoringCase(root / kTreeFile);
+  Staged staged{GalleryPictureFiles(paths.new_pictures), false};
+  const fs::path tree = FindPathIgnoringCase(paths.pack_root / kTreeFile);
   if (fs::is_regular_file(fs::symlink_status(tree, ec))) {
-    ReadCategoryTree(tree);  // a tree that the gallery cannot show is no update
-    staged.tree = tree;
+    try {
+      ReadCategoryTree(tree);  // a tree that the gallery cannot show is no update
+    } catch (const std::exception& e) {
+      throw DamagedUpdate(e.what(), SlovakMessage(e));
+    }
+    // Beside the old tree, so that putting it in place is one rename ("Data" may be a link to
+    // another file system).
+    GalleryInstallFileOperation();
+    WriteFileAtomically(paths.new_tree, ReadWholeFile(tree, kTreeFileLimit));
+    staged.tree = true;
   }
   if (staged.pictures.empty() && !staged.tree) {
-    throw Error(pack.string() + " holds neither gallery pictures nor " + std::string(kTreeFile) +
-                    "; it is not a gallery update",
-                "Balík " + pack.string() + " neobsahuje obrázky galérie ani " +
-                    std::string(kTreeFile) + "; nie je to aktualizácia galérie");
+    throw DamagedUpdate(pack.string() + " holds neither gallery pictures nor " +
+                            std::string(kTreeFile) + "; it is not a gallery update",
+                        "Balík " + pack.string() + " neobsahuje obrázky galérie ani " +
+                            std::string(kTreeFile) + "; nie je to aktualizácia galérie");
   }
   return staged;
 }
 
-void Rename(const fs::path& from, const fs::path& to) {
-  if (std::rename(from.c_str(), to.c_str()) != 0) {
-    throw CannotCreateFile(to.string(), errno);
-  }
-}
-
-// The old pictures are moved aside into the staging folder, the new ones moved in, and the tree
-// replaced; should any step fail, the old pictures are moved back, so that the old gallery stays
-// whole. Renames within one folder cost little: 2 000 pictures take milliseconds.
-void Install(const Staged& staged, const fs::path& data, const fs::path& program_folder,
-             const fs::path& staging, const std::function<void()>& after_each_step,
-             GalleryUpdateResult& result) {
-  const fs::path aside = staging / "old";
-  std::error_code ec;
-  fs::create_directory(aside, ec);
-  if (ec) throw CannotCreateFile(aside.string(), ec.value());
+void Install(const fs::path& program_folder, const fs::path& pack, const fs::path& given,
+             const std::function<void()>& after_each_step, GalleryUpdateResult& result) {
+  const GalleryInstallPaths paths = InstallPathsOf(program_folder);
+  const Staged staged = Unpack(pack, paths, after_each_step, result);
+  GalleryInstallFileOperation();
+  result.backup =
+      BackUpGallery(program_folder, GalleryPictureFiles(paths.data),
+                    staged.tree && fs::is_regular_file(paths.tree), given, after_each_step);
   InstallProgress progress(staged.pictures.size());
-  std::vector<std::string> moved_aside, moved_in;
-  try {
-    for (const std::string& name : PictureFiles(data)) {
-      Rename(data / name, aside / name);
-      moved_aside.push_back(name);
-    }
-    for (const std::string& name : staged.pictures) {
-      Rename(staged.data / name, data / name);
-      moved_in.push_back(name);
-      progress.Step();
-      Pump(after_each_step);
-    }
-    if (staged.tree) {
-      // Written rather than renamed: "Data" may be a link to another file system.
-      WriteFileAtomically(TreeFilePath(program_folder),
-                          ReadWholeFile(*staged.tree, kTreeFileLimit));
-    }
-  } catch (const std::exception&) {
-    for (const std::string& name : moved_in) ::unlink((data / name).c_str());
-    for (const std::string& name : moved_aside) {
-      std::rename((aside / name).c_str(), (data / name).c_str());
-    }
-    throw;
-  }
-  result.pictures = moved_in.size();
-  result.tree_replaced = staged.tree.has_value();
+  InstallStagedGallery(paths, given.empty() ? pack.filename().string() : std::string(), [&] {
+    progress.Step();
+    if (after_each_step) after_each_step();
+  });
+  result.outcome = GalleryUpdateOutcome::kInstalled;
+  result.pictures = staged.pictures.size();
+  result.tree_replaced = staged.tree;
 }
 
 }  // namespace
@@ -177,34 +158,43 @@ bool GalleryUpdatePending(const fs::path& program_folder) {
 }
 
 GalleryUpdateResult InstallGalleryUpdate(const fs::path& program_folder,
-                                         const std::function<void()>& after_each_step) {
+                                         const std::function<void()>& after_each_step,
+                                         const fs::path& given) {
   GalleryUpdateResult result;
   if (import_running) {
     result.outcome = GalleryUpdateOutcome::kBusy;
     return result;
   }
-  if (!GalleryUpdatePending(program_folder)) return result;
   RunningImport running;
-  const fs::path data = GalleryFolder(program_folder);
-  const fs::path pack = FindPathIgnoringCase(data / kGalleryUpdatePack);
-  const fs::path staging = data / kGalleryUpdateStaging;
-  RemoveFolder(staging);
+  const GalleryInstallPaths paths = InstallPathsOf(program_folder);
+  const fs::path pack =
+      given.empty() ? FindPathIgnoringCase(paths.data / kGalleryUpdatePack) : given;
   try {
-    const Staged staged = Unpack(pack, staging, after_each_step, result);
-    Install(staged, data, program_folder, staging, after_each_step, result);
-    result.outcome = GalleryUpdateOutcome::kInstalled;
-  } catch (const std::exception& e) {
-    result.outcome = GalleryUpdateOutcome::kNotInstalled;
+    // An install cut short earlier is made whole first; it may have been this very pack's.
+    RecoverGalleryInstall(program_folder);
+    if (given.empty() && !GalleryUpdatePending(program_folder)) return result;
+    Install(program_folder, pack, given, after_each_step, result);
+  } catch (const DamagedUpdate& e) {
+    result.outcome = GalleryUpdateOutcome::kDamaged;
     result.problem = e.what();
+    DiscardStagedGallery(paths);
+    if (given.empty()) result.pack_removed = ZmazSubor(pack.string()) || !Exists(pack);
+  } catch (const Error& e) {
+    result.outcome = GalleryUpdateOutcome::kNotWritten;
+    result.problem = e.what();
+    result.problem_slovak = e.Slovak();
+    // Left as it is when the old gallery could not be put back: the next start does it.
+    if (!Exists(paths.journal)) DiscardStagedGallery(paths);
   }
-  RemoveFolder(staging);
-  result.pack_removed = ZmazSubor(pack.string());
+  if (result.outcome == GalleryUpdateOutcome::kInstalled && given.empty()) {
+    result.pack_removed = !Exists(pack);
+  }
   return result;
 }
 
-void RemoveGalleryUpdateLeftovers(const fs::path& program_folder) {
-  if (import_running) return;
-  RemoveFolder(GalleryFolder(program_folder) / kGalleryUpdateStaging);
+GalleryRecovery RecoverGalleryUpdate(const fs::path& program_folder) {
+  if (import_running) return GalleryRecovery::kNothing;
+  return RecoverGalleryInstall(program_folder);
 }
 
 }  // namespace zorna

@@ -10,7 +10,7 @@ namespace zorna {
 
 struct AuthorMail {
   std::string_view address;  // the author's e-mail address
-  std::string_view version;  // "6"
+  std::string_view version;  // the program's version, "0.1.0"
   std::string_view edition;  // the edition tag of the subjects
 };
 

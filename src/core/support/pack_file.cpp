@@ -201,6 +201,11 @@ PackResult RunSilently(Job job) {
   return result;
 }
 
+// Names the entry when one of its blocks was damaged since `damaged_before` was counted.
+void NoteDamagedEntry(PackResult& result, size_t damaged_before, const std::string& entry) {
+  if (result.damaged_blocks > damaged_before) result.damaged_entries.push_back(entry);
+}
+
 std::filesystem::path NormalFolder(const std::filesystem::path& folder) {
   std::error_code ec;
   std::filesystem::path normal = std::filesystem::weakly_canonical(
@@ -321,6 +326,7 @@ PackResult RozbalArchiv(const std::string& pack_path, const std::filesystem::pat
         output = std::move(created.file);
       };
       if (block_count == 0) create_output();
+      const size_t damaged_before = result.damaged_blocks;
       for (uint32_t b = 0; b < block_count; ++b) {
         const PackBlock block = reader.NextBlock();
         create_output();
@@ -341,6 +347,7 @@ PackResult RozbalArchiv(const std::string& pack_path, const std::filesystem::pat
         PostupPozicia = ProgressValue(input.Position());
         LetMessagesThrough(after_each_block);
       }
+      NoteDamagedEntry(result, damaged_before, reader.EntryName());
       if (!skip && !output.Commit()) throw CannotCreateFile(JoinBelow(root_folder, *destination));
     }
   });
@@ -358,6 +365,7 @@ PackListing ListPack(const std::string& pack_path) {
       PackEntryInfo& entry = listing.entries.emplace_back();
       entry.name = reader.EntryName();
       entry.blocks = block_count;
+      const size_t damaged_before = result.damaged_blocks;
       for (uint32_t b = 0; b < block_count; ++b) {
         const PackBlock block = reader.NextBlock();
         const DecodedBlock result_block =
@@ -371,6 +379,7 @@ PackListing ListPack(const std::string& pack_path) {
               block.method);
         }
       }
+      NoteDamagedEntry(result, damaged_before, entry.name);
     }
   });
   return listing;

@@ -22,6 +22,8 @@ struct PackResult {
   std::vector<std::string> skipped_names;  // the same entries' stored names alone
   // Unpacking: blocks whose data was damaged; they were written as far as they decoded.
   size_t damaged_blocks = 0;
+  // The entries that hold them (UTF-8, backslashes kept), each once.
+  std::vector<std::string> damaged_entries;
 };
 
 // Packs the files into pack_path (replaced only once the new pack is complete). Each name is

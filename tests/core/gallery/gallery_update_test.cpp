@@ -1,11 +1,13 @@
-// The gallery update: a good pack replaces every picture and the tree; a damaged, hostile or
-// empty one leaves the old gallery exactly as it was; the pack is gone afterwards either way.
+// The gallery update: a good pack replaces every picture and the tree, and what it replaced is
+// in a backup that brings it back; a damaged, hostile or empty one leaves the old gallery exactly
+// as it was and is deleted; a failed write keeps both; a crash at any step leaves old or new.
 #include "gallery/gallery_update.h"
 
 #include <gtest/gtest.h>
 
 #include "core/support/pack_test_files.h"
 #include "core/test_folder.h"
+#include "gallery/gallery_backup.h"
 #include "support/progress.h"
 
 namespace zorna {
@@ -26,6 +28,11 @@ class GalleryUpdate : public ::testing::Test {
     return InstallGalleryUpdate(program_.Path(), pump);
   }
   std::map<std::string, Bytes> Files() const { return FilesWithContents(program_.Path()); }
+  std::map<std::string, Bytes> Gallery() const {  // without the backups
+    auto files = Files();
+    std::erase_if(files, [](const auto& file) { return file.first.starts_with("Záloha/"); });
+    return files;
+  }
 
   TestFolder program_;
 };
@@ -60,8 +67,25 @@ TEST_F(GalleryUpdate, ReplacesEveryPictureAndTheTreeAndDeletesThePack) {
       {"Data/1001.iko", {'n', 'e', 'w', '1'}},
       {"Data/info.txt", {'i'}},
       {"strom.trv", {'N', 'E', 'W', '\r', '\n', '\t', 'A', '\r', '\n'}}};
-  ExpectSameFiles(Files(), want, "installed");
+  ExpectSameFiles(Gallery(), want, "installed");
   EXPECT_EQ(Install().outcome, GalleryUpdateOutcome::kNoUpdate);
+}
+
+TEST_F(GalleryUpdate, TheBackupBringsTheOldGalleryBackAndTheLastThreeAreKept) {
+  const std::map<std::string, Bytes> old = Files();
+  Deliver(GoodPack().Build());
+  const fs::path first = Install().backup;
+  ASSERT_TRUE(first.string().starts_with("Záloha/galéria-")) << first;
+  const GalleryUpdateResult restored = InstallGalleryUpdate(program_.Path(), {}, program_ / first);
+  ASSERT_EQ(restored.outcome, GalleryUpdateOutcome::kInstalled) << restored.problem;
+  ExpectSameFiles(Gallery(), old, "restored");
+  EXPECT_TRUE(fs::exists(program_ / first));  // a given pack stays
+  for (int i = 0; i < 2; ++i) {
+    Deliver(GoodPack().Build());
+    Install();
+  }
+  EXPECT_FALSE(fs::exists(program_ / first));
+  EXPECT_EQ(Files().size(), Gallery().size() + kBackupsKept);
 }
 
 TEST_F(GalleryUpdate, ADamagedOrHostilePackKeepsTheOldGallery) {
@@ -80,21 +104,64 @@ TEST_F(GalleryUpdate, ADamagedOrHostilePackKeepsTheOldGallery) {
   bad.emplace_back("no gallery in it", PackBuilder().Stored("readme.txt", {'r'}).Build());
   bad.emplace_back("block damaged",
                    PackBuilder().Entry("1000.iko", 1).Block(1, {'a', 5, 6}, {5, 6}).Build());
+  bad.emplace_back("block of a whole pack damaged",
+                   ReadFile(fs::path(ZORNA_TEST_DATA) /
+                            "pack/invalid/pack-block-of-second-entry-does-not-decode.mk"));
   for (const auto& [what, pack] : bad) {
     Deliver(pack);
     const GalleryUpdateResult result = Install();
-    EXPECT_EQ(result.outcome, GalleryUpdateOutcome::kNotInstalled) << what;
+    EXPECT_EQ(result.outcome, GalleryUpdateOutcome::kDamaged) << what;
     EXPECT_FALSE(result.problem.empty()) << what;
     EXPECT_TRUE(result.pack_removed) << what;
     ExpectSameFiles(Files(), old, what);
   }
 }
 
-TEST_F(GalleryUpdate, ALeftoverStagingFolderIsRemoved) {
+TEST_F(GalleryUpdate, AFailedBackupChangesNothingAndKeepsThePack) {
+  WriteFile(program_ / "Záloha", {'f'});  // a file where the folder should be
+  Deliver(GoodPack().Build());
   const std::map<std::string, Bytes> old = Files();
-  WriteFile(program_ / "Data/.zorna-update/Data/1000.iko", {'h', 'a', 'l', 'f'});
-  RemoveGalleryUpdateLeftovers(program_.Path());
-  ExpectSameFiles(Files(), old, "after a crash");
+  const GalleryUpdateResult result = Install();
+  EXPECT_EQ(result.outcome, GalleryUpdateOutcome::kNotWritten);
+  EXPECT_TRUE(result.problem.find("Záloha: Not a directory") != std::string::npos)
+      << result.problem;
+  EXPECT_TRUE(result.problem_slovak.find("časť cesty nie je priečinok") != std::string::npos);
+  ExpectSameFiles(Files(), old, "failed backup");
+}
+
+// A crash or a failed file operation stopped the install at each of its file operations in
+// turn; a failure is undone at once, and what the next start finds after a crash is made whole:
+// the old gallery with its pack, or the new one without.
+TEST_F(GalleryUpdate, AnInstallStoppedAtAnyStepLeavesTheOldOrTheNewGallery) {
+  Deliver(GoodPack().Build());
+  const std::map<std::string, Bytes> old = Gallery();
+  Install();
+  const std::map<std::string, Bytes> updated = Gallery();
+  for (const GalleryInstallStop how : {GalleryInstallStop::kCrash, GalleryInstallStop::kFailure}) {
+    size_t olds = 0, news = 0;
+    for (size_t at = 0;; ++at) {
+      const std::string what =
+          (how == GalleryInstallStop::kCrash ? "crash at " : "failure at ") + std::to_string(at);
+      fs::remove_all(program_.Path());
+      SetUp();
+      Deliver(GoodPack().Build());
+      StopGalleryInstallAt(at, how);
+      bool stopped = true;
+      try {
+        stopped = Install().outcome != GalleryUpdateOutcome::kInstalled;
+        if (stopped) ExpectSameFiles(Gallery(), old, what);
+      } catch (const GalleryInstallCut&) {
+      }
+      StopGalleryInstallAt(std::nullopt);
+      RecoverGalleryUpdate(program_.Path());
+      const std::map<std::string, Bytes> now = Gallery();
+      ++(now == old ? olds : news);
+      if (now != old) ExpectSameFiles(now, updated, what);
+      if (!stopped) break;
+    }
+    EXPECT_GE(olds, 4u);
+    EXPECT_GE(news, 1u);
+  }
 }
 
 }  // namespace
