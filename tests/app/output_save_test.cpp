@@ -229,6 +229,9 @@ TEST_F(SaveTest, AFailedWriteRemembersNothingAndKeepsTheEarlierFile) {
     } catch (const Error& e) {
       EXPECT_EQ(std::string(e.what()),
                 "Cannot create file " + File("old.bmp") + ": File too large");
+      // The window shows the same facts in Slovak.
+      EXPECT_EQ(e.Slovak(),
+                "Súbor " + File("old.bmp") + " sa nedá vytvoriť: súbor je príliš veľký");
     }
   }
   EXPECT_EQ(ReadWholeFileText(File("old.bmp")), "earlier");
