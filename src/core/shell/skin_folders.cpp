@@ -94,7 +94,7 @@ std::vector<SkinPackJob> PackSkins(const fs::path& program_folder,
     try {
       job.pack = PacksFolder(program_folder, packs_folder) / (name + ".mk");
     } catch (const Error& e) {
-      job.result = {false, e.what()};
+      job.result = {false, e.what(), e.Slovak()};
       continue;
     }
     job.result = ZbalSubory(found.files, job.pack.string(), after_each_block, program_folder);
