@@ -55,6 +55,16 @@ bool Exists(const fs::path& path) {
   return fs::exists(fs::symlink_status(path, ec));
 }
 
+// A pack that cannot be deleted (a read-only "Data") is told in the result, not thrown: the
+// outcome must still reach the caller.
+bool Deleted(const fs::path& pack) {
+  try {
+    ZmazSubor(pack.string());
+  } catch (const Error&) {
+  }
+  return !Exists(pack);
+}
+
 struct Staged {
   std::vector<std::string> pictures;
   bool tree = false;
@@ -178,7 +188,7 @@ GalleryUpdateResult InstallGalleryUpdate(const fs::path& program_folder,
     result.outcome = GalleryUpdateOutcome::kDamaged;
     result.problem = e.what();
     DiscardStagedGallery(paths);
-    if (given.empty()) result.pack_removed = ZmazSubor(pack.string()) || !Exists(pack);
+    if (given.empty()) result.pack_removed = Deleted(pack);
   } catch (const Error& e) {
     result.outcome = GalleryUpdateOutcome::kNotWritten;
     result.problem = e.what();
