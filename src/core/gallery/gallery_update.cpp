@@ -146,9 +146,14 @@ void Install(const fs::path& program_folder, const fs::path& pack, const fs::pat
   const GalleryInstallPaths paths = InstallPathsOf(program_folder);
   const Staged staged = Unpack(pack, paths, after_each_step, result);
   GalleryInstallFileOperation();
-  result.backup =
-      BackUpGallery(program_folder, GalleryPictureFiles(paths.data),
-                    staged.tree && fs::is_regular_file(paths.tree), given, after_each_step);
+  // An old tree that cannot be looked at must not go unsaved: the update waits instead.
+  std::error_code ec;
+  const bool old_tree = fs::is_regular_file(paths.tree, ec);
+  if (ec && ec != std::errc::no_such_file_or_directory) {
+    throw CannotReadFile(paths.tree.string(), ec.value());
+  }
+  result.backup = BackUpGallery(program_folder, GalleryPictureFiles(paths.data),
+                                staged.tree && old_tree, given, after_each_step);
   InstallProgress progress(staged.pictures.size());
   InstallStagedGallery(paths, given.empty() ? pack.filename().string() : std::string(), [&] {
     progress.Step();
