@@ -24,9 +24,8 @@ const RegisterGalleryCommand search_command([](CLI::App& group) -> std::function
       "through the synonyms (\"mobil\" looks for TELEFÓN), a caption matching when it starts with "
       "it or, from four characters on, holds it anywhere; the search starts after the current "
       "category, wraps and tries the current one last; node 0, the tree's caption, holds no "
-      "pictures "
-      "and is never found. Prints the number and caption of the node found, separated by a tab; "
-      "exit status 3 when nothing matches or the text has fewer than three characters");
+      "pictures and is never found. Prints the number and caption of the node found, separated "
+      "by a tab; exit status 3 when nothing matches or the text has fewer than three characters");
   sub->add_option("TEXT", args->text, "the search text (UTF-8)")->required();
   sub->add_option("--from", args->from, "the current category number (default 0)")
       ->check(CLI::NonNegativeNumber);

@@ -1,7 +1,6 @@
 // skin pack: every skin folder of a program folder into its pack to hand on, Balíky/NAME.mk, as
-// the maintenance panel's
-// "Skomprimuj skiny" does; skin draw (not listed in the help): writes our own skins, for the
-// build's program folder.
+// the maintenance panel's "Skomprimuj skiny" does; skin draw (not listed in the help): writes
+// our own skins, for the build's program folder.
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -76,8 +75,7 @@ const RegisterCommand skin_command([](CLI::App& app) -> std::function<int()> {
       "only once it is complete. Dropped into Skin/ of a program folder, a pack is installed "
       "(and deleted) when the program starts. Prints where each pack is (relative to the "
       "program folder, or in the -o folder as given), a tab and the number of files. Exit 0 when "
-      "every skin "
-      "was packed, 1 when one could not be, 3 when there are no skin folders");
+      "every skin was packed, 1 when one could not be, 3 when there are no skin folders");
   pack->add_option("-C,--directory", options->home, "program folder (default: the current folder)");
   pack->add_option("-o,--output", options->output,
                    "folder for the packs (default: Balíky/ of the program folder)")
