@@ -60,11 +60,21 @@ std::string ReasonSlovak(int error_number) {
 
 namespace {
 
-Error FileFailure(const std::string& english, const std::string& slovak_before,
-                  const std::string& slovak_after, const std::string& path,
+// What was tried on a file, in both wordings; the Slovak one names the file inside it.
+struct Failure {
+  const char* english;
+  const char* slovak_before;
+  const char* slovak_after;
+};
+constexpr Failure kOpen{"Cannot open file", "Súbor ", " sa nedá otvoriť"};
+constexpr Failure kCreate{"Cannot create file", "Súbor ", " sa nedá vytvoriť"};
+constexpr Failure kRead{"Cannot read file", "Súbor ", " sa nedá prečítať"};
+constexpr Failure kWrite{"Cannot write file", "Do súboru ", " sa nedá zapisovať"};
+
+Error FileFailure(const Failure& failure, const std::string& path,
                   const std::string& reason_english, const std::string& reason_slovak) {
-  std::string en = english + " " + path;
-  std::string sk = slovak_before + path + slovak_after;
+  std::string en = std::string(failure.english) + " " + path;
+  std::string sk = failure.slovak_before + path + failure.slovak_after;
   if (!reason_english.empty()) {
     en += ": " + reason_english;
     sk += ": " + reason_slovak;
@@ -72,40 +82,36 @@ Error FileFailure(const std::string& english, const std::string& slovak_before,
   return Error(en, sk);
 }
 
-Error FileFailure(const std::string& english, const std::string& slovak_before,
-                  const std::string& slovak_after, const std::string& path, int error_number) {
-  if (error_number == 0) return FileFailure(english, slovak_before, slovak_after, path, "", "");
-  return FileFailure(english, slovak_before, slovak_after, path, ReasonEnglish(error_number),
-                     ReasonSlovak(error_number));
+Error FileFailure(const Failure& failure, const std::string& path, int error_number) {
+  if (error_number == 0) return FileFailure(failure, path, "", "");
+  return FileFailure(failure, path, ReasonEnglish(error_number), ReasonSlovak(error_number));
 }
 
 }  // namespace
 
 Error CannotOpenFile(const std::string& path, int error_number) {
-  return FileFailure("Cannot open file", "Súbor ", " sa nedá otvoriť", path, error_number);
+  return FileFailure(kOpen, path, error_number);
 }
 Error CannotCreateFile(const std::string& path, int error_number) {
-  return FileFailure("Cannot create file", "Súbor ", " sa nedá vytvoriť", path, error_number);
+  return FileFailure(kCreate, path, error_number);
 }
 Error CannotReadFile(const std::string& path, int error_number) {
-  return FileFailure("Cannot read file", "Súbor ", " sa nedá prečítať", path, error_number);
+  return FileFailure(kRead, path, error_number);
 }
 Error CannotWriteFile(const std::string& path, int error_number) {
-  return FileFailure("Cannot write file", "Do súboru ", " sa nedá zapisovať", path, error_number);
+  return FileFailure(kWrite, path, error_number);
 }
 
 Error NotARegularFile(const std::string& path, bool is_folder) {
   if (is_folder) return CannotOpenFile(path, EISDIR);
-  return FileFailure("Cannot open file", "Súbor ", " sa nedá otvoriť", path,
-                     "it is a device or a pipe, not a file",
+  return FileFailure(kOpen, path, "it is a device or a pipe, not a file",
                      "je to zariadenie alebo rúra, nie súbor");
 }
 
 Error FileTooLarge(const std::string& path, uint64_t max_bytes) {
   const bool mebibytes = max_bytes >= (uint64_t{1} << 20) && max_bytes % (uint64_t{1} << 20) == 0;
   const std::string amount = std::to_string(mebibytes ? max_bytes >> 20 : max_bytes);
-  return FileFailure("Cannot read file", "Súbor ", " sa nedá prečítať", path,
-                     "it holds more than " + amount + (mebibytes ? " MiB" : " bytes"),
+  return FileFailure(kRead, path, "it holds more than " + amount + (mebibytes ? " MiB" : " bytes"),
                      "má viac ako " + amount + (mebibytes ? " MiB" : " bajtov"));
 }
 
