@@ -88,7 +88,7 @@ CategoryTree ParseCategoryTree(std::string_view cp1250_text, const std::string& 
   return tree;
 }
 
-CategoryTree ReadCategoryTree(const std::filesystem::path& path) {
+std::string ReadCategoryTreeText(const std::filesystem::path& path) {
   const std::vector<uint8_t> bytes = ReadFileStart(path, kTreeFileLimit + 1);
   if (bytes.size() > kTreeFileLimit) {
     const std::string mebibytes = std::to_string(kTreeFileLimit >> 20);
@@ -96,8 +96,11 @@ CategoryTree ReadCategoryTree(const std::filesystem::path& path) {
         path.string() + " has more than " + mebibytes + " MiB; it is not a category tree",
         "Súbor " + path.string() + " má viac ako " + mebibytes + " MiB; nie je to strom kategórií");
   }
-  return ParseCategoryTree(
-      std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), path.string());
+  return std::string(bytes.begin(), bytes.end());
+}
+
+CategoryTree ReadCategoryTree(const std::filesystem::path& path) {
+  return ParseCategoryTree(ReadCategoryTreeText(path), path.string());
 }
 
 std::string FormatCategoryTree(const CategoryTree& tree) {

@@ -38,6 +38,9 @@ CategoryTree ParseCategoryTree(std::string_view cp1250_text, const std::string& 
 // Reads the tree file. A missing or unreadable file throws CannotOpenFile; a file larger than
 // kTreeFileLimit throws Error before more than the limit is read; the rest as ParseCategoryTree.
 CategoryTree ReadCategoryTree(const std::filesystem::path& path);
+// The tree file's bytes, unparsed, with the same refusals of a file that cannot be read or is
+// too large; for a caller that keeps the bytes as they are once ParseCategoryTree took them.
+std::string ReadCategoryTreeText(const std::filesystem::path& path);
 
 // The file's bytes: each node as depth tabs and its caption in code page 1250, ended by CR LF.
 // Throws Error for a tree that ParseCategoryTree would refuse or a caption that code page 1250

@@ -121,15 +121,17 @@ Staged Unpack(const fs::path& pack, const GalleryInstallPaths& paths,
   Staged staged{GalleryPictureFiles(paths.new_pictures), false};
   const fs::path tree = FindPathIgnoringCase(paths.pack_root / kTreeFile);
   if (fs::is_regular_file(fs::symlink_status(tree, ec))) {
+    std::string text;
     try {
-      ReadCategoryTree(tree);  // a tree that the gallery cannot show is no update
+      text = ReadCategoryTreeText(tree);
+      ParseCategoryTree(text, tree.string());  // a tree that the gallery cannot show is no update
     } catch (const std::exception& e) {
       throw DamagedUpdate(e.what(), SlovakMessage(e));
     }
     // Beside the old tree, so that putting it in place is one rename ("Data" may be a link to
     // another file system).
     GalleryInstallFileOperation();
-    WriteFileAtomically(paths.new_tree, ReadWholeFile(tree, kTreeFileLimit));
+    WriteFileAtomically(paths.new_tree, text);
     staged.tree = true;
   }
   if (staged.pictures.empty() && !staged.tree) {
