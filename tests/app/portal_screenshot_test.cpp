@@ -10,6 +10,7 @@
 #include <QDBusObjectPath>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
@@ -17,6 +18,8 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVariantMap>
+
+#include "app/platform/screen_picture.h"
 
 namespace zorna::app::testing {
 namespace {
@@ -133,6 +136,31 @@ TEST_F(PortalScreenshotTest, ARefusalOrSilenceOrNoPortalIsNoCopy) {
   EXPECT_GE(clock.elapsed(), 290);
   EXPECT_LT(clock.elapsed(), 3000);
   EXPECT_TRUE(silent.picture.isNull());
+}
+
+// Refused or unanswered within ZORNA_PORTAL_TIMEOUT seconds: the user is told what happened and
+// what to do, and there is no copy.
+TEST_F(PortalScreenshotTest, NoCopyTellsWhatHappenedAndWhatToDo) {
+  OfferPortal();
+  qputenv("ZORNA_PORTAL_TIMEOUT", "1");
+  for (const auto& [answer, told] : {std::pair{FakePortal::Answer::kRefuse, "odmietlo"},
+                                     std::pair{FakePortal::Answer::kSilence, "do 1 sekundy"}}) {
+    portal_->answer = answer;
+    QElapsedTimer clock;
+    clock.start();
+    const QString text = [&] {
+      try {
+        CopyScreenThroughPortal(QGuiApplication::primaryScreen(), *client_);
+      } catch (const NoScreenCopy& e) {
+        return QString::fromUtf8(e.what());
+      }
+      return QString();
+    }();
+    EXPECT_TRUE(text.contains(told) && text.contains("povoľte", Qt::CaseInsensitive))
+        << text.toStdString();
+    EXPECT_LT(clock.elapsed(), 3000);
+  }
+  qunsetenv("ZORNA_PORTAL_TIMEOUT");
 }
 
 }  // namespace
