@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVariantMap>
+#include <cstring>
 
 #include "app/platform/screen_picture.h"
 
@@ -138,27 +139,19 @@ TEST_F(PortalScreenshotTest, ARefusalOrSilenceOrNoPortalIsNoCopy) {
   EXPECT_TRUE(silent.picture.isNull());
 }
 
-// Refused or unanswered within ZORNA_PORTAL_TIMEOUT seconds: the user is told what happened and
-// what to do, and there is no copy.
-TEST_F(PortalScreenshotTest, NoCopyTellsWhatHappenedAndWhatToDo) {
+// Refused, or silent for ZORNA_PORTAL_TIMEOUT seconds: the user learns what happened and what to
+// do.
+TEST_F(PortalScreenshotTest, NoCopySaysWhatHappenedAndWhatToDo) {
   OfferPortal();
   qputenv("ZORNA_PORTAL_TIMEOUT", "1");
-  for (const auto& [answer, told] : {std::pair{FakePortal::Answer::kRefuse, "odmietlo"},
-                                     std::pair{FakePortal::Answer::kSilence, "do 1 sekundy"}}) {
-    portal_->answer = answer;
-    QElapsedTimer clock;
-    clock.start();
-    const QString text = [&] {
-      try {
-        CopyScreenThroughPortal(QGuiApplication::primaryScreen(), *client_);
-      } catch (const NoScreenCopy& e) {
-        return QString::fromUtf8(e.what());
-      }
-      return QString();
-    }();
-    EXPECT_TRUE(text.contains(told) && text.contains("povoľte", Qt::CaseInsensitive))
-        << text.toStdString();
-    EXPECT_LT(clock.elapsed(), 3000);
+  for (const char* told : {"odmietlo", "do 1 sekundy"}) {
+    portal_->answer = *told == 'o' ? FakePortal::Answer::kRefuse : FakePortal::Answer::kSilence;
+    try {
+      CopyScreenThroughPortal(QGuiApplication::primaryScreen(), *client_);
+      ADD_FAILURE() << "a copy";
+    } catch (const NoScreenCopy& e) {
+      EXPECT_TRUE(std::strstr(e.what(), told) && std::strstr(e.what(), "povoľte")) << e.what();
+    }
   }
   qunsetenv("ZORNA_PORTAL_TIMEOUT");
 }

@@ -34,7 +34,7 @@ QString PortalFailureText(const PortalScreenshot& shot, int seconds) {
       break;
     case PortalOutcome::kRefused:
       why = QString::fromUtf8(
-          "pracovné prostredie snímanie obrazovky odmietlo. Povoľte programu Zorna snímanie "
+          "pracovné prostredie snímanie obrazovky odmietlo; povoľte programu Zorna snímanie "
           "obrazovky v nastaveniach súkromia svojho prostredia (alebo na otázku, či smie "
           "snímať obrazovku, odpovedzte áno) a spustite ho znova.");
       break;
