@@ -16,15 +16,15 @@ seed_settings
 for scale in 1 2; do
   set_scale "$scale"
   start_zorna
-  eventually 60 same_outside 700 ||
+  eventually 10 same_outside 700 ||
     { echo "scale $scale: the screen copy is not shown one to one"; exit 1; }
   pointer click 861 401
-  eventually 60 square_shown 861 401 ||
+  eventually 10 square_shown 861 401 ||
     { echo "scale $scale: the click did not pick the square under the pointer"; exit 1; }
   key Right
   key Down
   pointer click 861 401  # a click where the pointer already is: no move, the nudged pick stays
-  eventually 60 square_shown 862 402 ||
+  eventually 10 square_shown 862 402 ||
     { echo "scale $scale: the arrow keys did not move the pick by one pixel"; exit 1; }
   key Escape
   wait_zorna_exit || { echo "scale $scale: the program failed"; cat "$WORK/logs/zorna.log"; exit 1; }
@@ -36,9 +36,9 @@ done
 if command -v wl-paste >/dev/null; then
   start_zorna
   pointer click 861 401
-  eventually 60 square_shown 861 401 || { echo "no square to copy"; exit 1; }
+  eventually 10 square_shown 861 401 || { echo "no square to copy"; exit 1; }
   wtype -M ctrl c -m ctrl
-  eventually 60 wl-paste --list-types >/dev/null || { echo "the copy did not reach the clipboard"; exit 1; }
+  eventually 10 wl-paste --list-types >/dev/null || { echo "the copy did not reach the clipboard"; exit 1; }
   key Escape
   wait_zorna_exit || { echo "the program failed"; cat "$WORK/logs/zorna.log"; exit 1; }
   for type in png bmp; do
@@ -72,7 +72,7 @@ DBUS_SESSION_BUS_ADDRESS=unix:path=$WORK/no-bus QT_QPA_PLATFORM=wayland \
   "$WORK/program/zorna" >"$WORK/logs/zorna.log" 2>&1 &
 ZORNA_PID=$!
 message_shown() { check differs 0 0 "$OUTPUT_W" "$OUTPUT_H"; }
-eventually 60 message_shown || { echo "no message about the missing portal"; exit 1; }
+eventually 20 message_shown || { echo "no message about the missing portal"; exit 1; }
 key Return
 status=0
 wait_zorna_exit || status=$?
