@@ -10,6 +10,7 @@
 #include <QDBusObjectPath>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
@@ -17,6 +18,9 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVariantMap>
+#include <cstring>
+
+#include "app/platform/screen_picture.h"
 
 namespace zorna::app::testing {
 namespace {
@@ -133,6 +137,23 @@ TEST_F(PortalScreenshotTest, ARefusalOrSilenceOrNoPortalIsNoCopy) {
   EXPECT_GE(clock.elapsed(), 290);
   EXPECT_LT(clock.elapsed(), 3000);
   EXPECT_TRUE(silent.picture.isNull());
+}
+
+// Refused, or silent for ZORNA_PORTAL_TIMEOUT seconds: the user learns what happened and what to
+// do.
+TEST_F(PortalScreenshotTest, NoCopySaysWhatHappenedAndWhatToDo) {
+  OfferPortal();
+  qputenv("ZORNA_PORTAL_TIMEOUT", "1");
+  for (const char* told : {"odmietlo", "do 1 sekundy"}) {
+    portal_->answer = *told == 'o' ? FakePortal::Answer::kRefuse : FakePortal::Answer::kSilence;
+    try {
+      CopyScreenThroughPortal(QGuiApplication::primaryScreen(), *client_);
+      ADD_FAILURE() << "a copy";
+    } catch (const NoScreenCopy& e) {
+      EXPECT_TRUE(std::strstr(e.what(), told) && std::strstr(e.what(), "povoľte")) << e.what();
+    }
+  }
+  qunsetenv("ZORNA_PORTAL_TIMEOUT");
 }
 
 }  // namespace

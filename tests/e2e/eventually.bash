@@ -4,7 +4,7 @@
 # Runs a command until it succeeds, at most $1 seconds, and shows the output of its last try.
 # Gives up at once when the program under test has ended.
 eventually() {
-  local deadline=$((SECONDS + $1))
+  local deadline=$((SECONDS + $1 * ${ZORNA_E2E_PATIENCE:-1}))  # a loaded machine waits longer
   shift
   until "$@" >"$WORK/eventually.log" 2>&1; do
     if [ -n "$ZORNA_PID" ] && ! kill -0 "$ZORNA_PID" 2>/dev/null; then

@@ -61,7 +61,7 @@ PY
   [ -n "$keeper" ] || { echo "no process keeps the clipboard"; exit 1; }
   wl-copy --foreground "other text" >/dev/null 2>&1 &
   PIDS+=($!)
-  for _ in $(seq 50); do kill -0 "$keeper" 2>/dev/null || break; sleep 0.1; done
+  for _ in $(seq 600); do kill -0 "$keeper" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$keeper" 2>/dev/null; then echo "the keeper did not end"; exit 1; fi
   echo "pasted after the end as PNG and BMP; the keeper ended when the clipboard was taken"
 fi

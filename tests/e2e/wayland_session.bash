@@ -87,7 +87,7 @@ CFG
 WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
   sway -c "$WORK/sway.config" >"$WORK/logs/sway.log" 2>&1 &
 PIDS+=($!)
-for _ in $(seq 100); do
+for _ in $(seq 600); do
   [ -S "$XDG_RUNTIME_DIR/wayland-1" ] && ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock >/dev/null 2>&1 && break
   sleep 0.1
 done
@@ -103,15 +103,15 @@ sed '/{ name = libpipewire-module-rt/,/^    }/d' /usr/share/pipewire/pipewire.co
   >"$HOME/.config/pipewire/pipewire.conf"
 pipewire >"$WORK/logs/pipewire.log" 2>&1 &
 PIDS+=($!)
-for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/pipewire-0" ] && break; sleep 0.05; done
+for _ in $(seq 600); do [ -S "$XDG_RUNTIME_DIR/pipewire-0" ] && break; sleep 0.1; done
 VNC_PORT=$(/usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 wayvnc 127.0.0.1 "$VNC_PORT" >"$WORK/logs/wayvnc.log" 2>&1 &
 PIDS+=($!)
 
 # The portal starts on its first call, with the backends it needs. Here that start now and then
 # takes some 25 seconds (the wlroots backend answers the portal's first question late); a first
-# call from the program would pay for it within its own 10-second limit.
-gdbus call --session --timeout 30 --dest org.freedesktop.portal.Desktop \
+# call from the program would pay for it within its own 30-second limit.
+gdbus call --session --timeout 90 --dest org.freedesktop.portal.Desktop \
   --object-path /org/freedesktop/portal/desktop \
   --method org.freedesktop.DBus.Introspectable.Introspect >"$WORK/logs/portal.log" 2>&1 ||
   { echo "the desktop portal did not start"; exit 1; }
@@ -119,6 +119,7 @@ grep -q org.freedesktop.portal.Screenshot "$WORK/logs/portal.log" ||
   { echo "the desktop portal has no Screenshot interface"; exit 1; }
 
 ZORNA_LOG="$WORK/logs/zorna.log"
+ZORNA_E2E_PATIENCE=6  # a loaded machine: every wait below is on a condition, bounded widely
 source "$WORK/scripts/eventually.bash"
 
 # The pointer: one VNC connection for the whole test.
@@ -184,7 +185,7 @@ start_zorna() {
 }
 
 wait_zorna_exit() {
-  for _ in $(seq 100); do kill -0 "$ZORNA_PID" 2>/dev/null || break; sleep 0.1; done
+  for _ in $(seq 600); do kill -0 "$ZORNA_PID" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$ZORNA_PID" 2>/dev/null; then echo "the program did not end"; exit 1; fi
   local status=0
   wait "$ZORNA_PID" || status=$?

@@ -14,10 +14,17 @@
 namespace zorna::app {
 namespace {
 
-// How long the portal may take: a desktop that has not answered by then will not.
-constexpr int kPortalTimeoutMs = 10000;
+// How long the portal may take. A desktop that keeps no permission for us (GNOME) first asks
+// the user whether programs may copy the screen; the wait leaves time for that answer.
+constexpr int kPortalTimeoutSeconds = 30;
 
-QString PortalFailureText(const PortalScreenshot& shot) {
+int PortalTimeoutSeconds() {
+  bool ok = false;
+  const int seconds = qEnvironmentVariableIntValue("ZORNA_PORTAL_TIMEOUT", &ok);
+  return ok && seconds > 0 ? seconds : kPortalTimeoutSeconds;
+}
+
+QString PortalFailureText(const PortalScreenshot& shot, int seconds) {
   QString why;
   switch (shot.outcome) {
     case PortalOutcome::kMissing:
@@ -26,10 +33,18 @@ QString PortalFailureText(const PortalScreenshot& shot) {
           "službou Screenshot). Nainštalujte xdg-desktop-portal a portál pre svoje prostredie.");
       break;
     case PortalOutcome::kRefused:
-      why = QString::fromUtf8("pracovné prostredie snímanie obrazovky odmietlo.");
+      why = QString::fromUtf8(
+          "pracovné prostredie snímanie obrazovky odmietlo; povoľte programu Zorna snímanie "
+          "obrazovky v nastaveniach súkromia svojho prostredia (alebo na otázku, či smie "
+          "snímať obrazovku, odpovedzte áno) a spustite ho znova.");
       break;
     case PortalOutcome::kTimedOut:
-      why = QString::fromUtf8("pracovné prostredie do 10 sekúnd neodpovedalo.");
+      why = QString::fromUtf8(
+                "pracovné prostredie do %1 %2 neodpovedalo. Ak sa pýtalo, či smie Zorna snímať "
+                "obrazovku, povoľte to a spustite ju znova; inak skúste prostredie znova "
+                "prihlásiť (služba xdg-desktop-portal neodpovedá).")
+                .arg(seconds)
+                .arg(QString::fromUtf8(seconds == 1 ? "sekundy" : "sekúnd"));
       break;
     case PortalOutcome::kUnreadable:
       why = QString::fromUtf8("súbor so snímkou sa nedá prečítať (%1).").arg(shot.detail);
@@ -43,16 +58,16 @@ QString PortalFailureText(const PortalScreenshot& shot) {
       .arg(why);
 }
 
-Bitmap ThroughPortal(const QScreen* screen) {
-  const PortalScreenshot shot =
-      TakePortalScreenshot(QDBusConnection::sessionBus(), kPortalTimeoutMs);
+}  // namespace
+
+Bitmap CopyScreenThroughPortal(const QScreen* screen, const QDBusConnection& bus) {
+  const int seconds = PortalTimeoutSeconds();
+  const PortalScreenshot shot = TakePortalScreenshot(bus, seconds * 1000);
   if (shot.outcome != PortalOutcome::kTaken)
-    throw NoScreenCopy(PortalFailureText(shot).toStdString());
+    throw NoScreenCopy(PortalFailureText(shot, seconds).toStdString());
   return FromQImage(CutOutScreen(shot.picture, screen->virtualGeometry(), screen->geometry(),
                                  ScreenSizeInPixels(screen)));
 }
-
-}  // namespace
 
 QSize ScreenSizeInPixels(const QScreen* screen) {
   if (!screen) return QSize(1024, 768);
@@ -84,7 +99,8 @@ Bitmap GrabScreenPicture(QScreen* screen) {
     return whole;
   }
   if (!screen) return Bitmap(size.width(), size.height());
-  if (QGuiApplication::platformName() == "wayland") return ThroughPortal(screen);
+  if (QGuiApplication::platformName() == "wayland")
+    return CopyScreenThroughPortal(screen, QDBusConnection::sessionBus());
   // X11 reads the screen itself; the copy comes in device pixels, relative to this screen.
   const QImage shot = screen->grabWindow(0).toImage();
   if (shot.isNull()) return Bitmap(size.width(), size.height());

@@ -5,6 +5,7 @@
 
 #include "picture/bitmap.h"
 
+class QDBusConnection;
 class QImage;
 class QScreen;
 
@@ -25,6 +26,10 @@ class NoScreenCopy : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
+
+// The screen's copy from the desktop portal on that bus; throws NoScreenCopy, saying why and
+// what the user can do, when the portal is missing, refuses or does not answer in time.
+Bitmap CopyScreenThroughPortal(const QScreen* screen, const QDBusConnection& bus);
 
 // The part of a picture of the whole desktop that shows one screen, in that screen's device
 // pixels. The portal's picture spans every screen (`desktop`, in logical pixels) at a scale of
