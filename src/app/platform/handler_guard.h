@@ -42,11 +42,6 @@ class GuardedSlot {
   Handler handler_;
 };
 
-template <typename Handler>
-GuardedSlot<Handler> Guarded(Handler handler) {
-  return GuardedSlot<Handler>(std::move(handler));
-}
-
 // The connect() of the program's windows: a handler given as a function object runs guarded; a
 // member function slot (a timer's tick, a tooltip setter) goes to Qt as it is. A window class
 // derives from it and says `using GuardedConnections::connect;`, which hides QObject::connect
@@ -59,7 +54,7 @@ class GuardedConnections {
     if constexpr (std::is_member_function_pointer_v<Handler>) {
       return QObject::connect(sender, signal, context, handler);
     } else {
-      return QObject::connect(sender, signal, context, Guarded(std::move(handler)));
+      return QObject::connect(sender, signal, context, GuardedSlot<Handler>(std::move(handler)));
     }
   }
 };
