@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QScreen>
 #include <filesystem>
 
@@ -155,7 +154,7 @@ void TOPrograme::SpeedButton1Click(QObject*) {
   help_shown_ = true;
   setMinimumSize(kBoxSize);
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  const QScreen* screen = this->screen();  // the primary one while the box is not yet shown
   resize(screen ? kHelpSize.boundedTo(screen->availableSize() * 9 / 10).expandedTo(kBoxSize)
                 : kHelpSize);
   if (isVisible()) MoveToScreenCentre(this);

@@ -11,14 +11,8 @@ void ShowErrorOf(const std::exception& error) {
   ShowErrorMessage(QString::fromStdString(SlovakMessage(error)));
 }
 
-void RunGuarded(const std::function<void()>& handler) {
-  try {
-    handler();
-  } catch (const std::exception& e) {
-    ShowErrorOf(e);
-  } catch (...) {
-    ShowErrorMessage(QString::fromUtf8("Nastala neznáma chyba."));
-  }
+void ShowUnknownError() {
+  ShowErrorMessage(QString::fromUtf8("Nastala neznáma chyba."));
 }
 
 }  // namespace zorna::app

@@ -1,7 +1,6 @@
 #pragma once
 #include <QObject>
 #include <exception>
-#include <functional>
 #include <type_traits>
 #include <utility>
 
@@ -9,11 +8,23 @@ namespace zorna::app {
 
 // The error box for anything a handler threw, in the Slovak wording (zorna::SlovakMessage).
 void ShowErrorOf(const std::exception& error);
+// The error box for something thrown that is no exception.
+void ShowUnknownError();
 
 // Runs a handler as the window runs every handler: whatever it throws ends it and is shown in
 // the error box, and the program goes on. Nothing thrown by a handler reached through a signal
-// may unwind through Qt's own code, which is not written for it.
-void RunGuarded(const std::function<void()>& handler);
+// may unwind through Qt's own code, which is not written for it. Every event passes through it,
+// so the handler is called as it is, never wrapped in anything that allocates.
+template <typename Handler>
+void RunGuarded(Handler&& handler) {
+  try {
+    std::forward<Handler>(handler)();
+  } catch (const std::exception& e) {
+    ShowErrorOf(e);
+  } catch (...) {
+    ShowUnknownError();
+  }
+}
 
 // A slot for connect() that runs its handler guarded. It takes the signal's arguments that the
 // handler takes (Qt tries fewer until one fits), so any handler a plain connect takes fits.
@@ -31,11 +42,6 @@ class GuardedSlot {
   Handler handler_;
 };
 
-template <typename Handler>
-GuardedSlot<Handler> Guarded(Handler handler) {
-  return GuardedSlot<Handler>(std::move(handler));
-}
-
 // The connect() of the program's windows: a handler given as a function object runs guarded; a
 // member function slot (a timer's tick, a tooltip setter) goes to Qt as it is. A window class
 // derives from it and says `using GuardedConnections::connect;`, which hides QObject::connect
@@ -48,7 +54,7 @@ class GuardedConnections {
     if constexpr (std::is_member_function_pointer_v<Handler>) {
       return QObject::connect(sender, signal, context, handler);
     } else {
-      return QObject::connect(sender, signal, context, Guarded(std::move(handler)));
+      return QObject::connect(sender, signal, context, GuardedSlot<Handler>(std::move(handler)));
     }
   }
 };

@@ -4,7 +4,6 @@
 #include <QScreen>
 
 #include "app/platform/handler_guard.h"
-#include "app/platform/messages.h"
 #include "app/platform/qt_bitmap.h"
 #include "app/shell/dlg_skin.h"
 #include "app/shell/main_zorna.h"

@@ -28,6 +28,14 @@ void ShowProgressLook(QFrame* working, QLabel* label, QProgressBar* bar) {
   bar->show();
 }
 
+// The panel over the middle of the window's bottom edge.
+void ShowAtBottom(const QWidget* window, QFrame* working) {
+  working->move((window->width() - working->width()) / 2,
+                window->height() - working->height() - 10);
+  working->show();
+  working->raise();
+}
+
 QString EndMessage(const GalleryUpdateResult& result) {
   const QString done = QString::fromUtf8("Nové obrázky sú v galérii.");
   if (result.backup.empty()) return done;
@@ -78,9 +86,7 @@ void TMainZorna::ImportGalleryUpdate() {
   BtnGallery->hide();
   auto* label = Working->findChild<QLabel*>("WorkingLabel");
   ShowProgressLook(Working, label, ProgressBar2);
-  Working->move((width() - Working->width()) / 2, height() - Working->height() - 10);
-  Working->show();
-  Working->raise();
+  ShowAtBottom(this, Working);
   Working->repaint();
   QCoreApplication::processEvents();
   const GalleryUpdateResult result =
@@ -96,9 +102,7 @@ void TMainZorna::ImportGalleryUpdate() {
       label->adjustSize();
       Working->resize(std::max(kWorkingWidth, label->width() + 16), kWorkingHeight - 16);
       label->move(8, (Working->height() - label->height()) / 2);
-      Working->move((width() - Working->width()) / 2, height() - Working->height() - 10);
-      Working->show();
-      Working->raise();
+      ShowAtBottom(this, Working);
       QTimer::singleShot(kEndMessageMilliseconds, Working, [this] {
         if (!importing_update_) Working->hide();
       });

@@ -32,8 +32,7 @@ class PictureGrid : public QWidget {
   // How many buttons show a picture.
   int PicturesShown() const { return shown_; }
 
-  // The buttons to a row, and the height of all the rows, at a width.
-  int PerRow(int width) const;
+  // The height of all the rows at a width.
   int HeightFor(int width) const;
   // Places the buttons in rows at the toolbar's width. A resize does it; a toolbar resized
   // while its window is hidden gets its resize event only when shown, and is placed this way.
@@ -47,6 +46,7 @@ class PictureGrid : public QWidget {
 
  private:
   void ShowPicture(int index);
+  int PerRow(int width) const;  // the buttons to a row at a width
 
   QSize button_size_;
   std::vector<QToolButton*> buttons_;
