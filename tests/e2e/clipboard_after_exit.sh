@@ -29,8 +29,12 @@ keeper_pid() {
     tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "DISPLAY=$DISPLAY" && echo "$pid"
   done
 }
-xclip -selection clipboard -t TARGETS -o >"$WORK/targets" 2>&1 || true
-grep -qx image/png "$WORK/targets" && grep -qx image/bmp "$WORK/targets" ||
+# The keeper may still be taking over the clipboard when the program's process is gone.
+offers_png_and_bmp() {
+  xclip -selection clipboard -t TARGETS -o >"$WORK/targets" 2>&1 || true
+  grep -qx image/png "$WORK/targets" && grep -qx image/bmp "$WORK/targets"
+}
+eventually 10 offers_png_and_bmp >/dev/null ||
   { echo "after the end the clipboard offers: $(cat "$WORK/targets")"; exit 1; }
 xclip -selection clipboard -t image/png -o >"$WORK/pasted.png"
 xclip -selection clipboard -t image/bmp -o >"$WORK/pasted.bmp"
