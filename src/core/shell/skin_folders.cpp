@@ -1,6 +1,7 @@
 #include "shell/skin_folders.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "support/error.h"
 #include "support/file_names.h"
@@ -81,6 +82,9 @@ std::vector<SkinPackJob> PackSkins(const fs::path& program_folder,
                                    const fs::path& packs_folder) {
   std::vector<SkinPackJob> jobs;
   const fs::path skins = SkinsFolder(program_folder);
+  // The packs folder is found (and made) once, when the first skin is packed.
+  std::optional<fs::path> folder;
+  std::optional<Error> no_folder;
   for (const std::string& name : ListSkinFolders(program_folder)) {
     SkinPackJob& job = jobs.emplace_back();
     job.name = name;
@@ -91,12 +95,18 @@ std::vector<SkinPackJob> PackSkins(const fs::path& program_folder,
     }
     SkinFiles found = SkinPackFiles(program_folder, name);
     job.links = std::move(found.links);
-    try {
-      job.pack = PacksFolder(program_folder, packs_folder) / (name + ".mk");
-    } catch (const Error& e) {
-      job.result = {false, e.what(), e.Slovak()};
+    if (!folder && !no_folder) {
+      try {
+        folder = PacksFolder(program_folder, packs_folder);
+      } catch (const Error& e) {
+        no_folder = e;
+      }
+    }
+    if (no_folder) {
+      job.result = {false, no_folder->what(), no_folder->Slovak()};
       continue;
     }
+    job.pack = *folder / (name + ".mk");
     job.result = ZbalSubory(found.files, job.pack.string(), after_each_block, program_folder);
     job.files = found.files.size();
   }
