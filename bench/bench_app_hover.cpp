@@ -13,8 +13,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "app/shell/forms.h"
-#include "app/shell/main_zorna.h"
+#include "app/dialogs/forms.h"
+#include "app/main_window/main_zorna.h"
 #include "app_bench_folders.h"
 #include "private_x_server.h"
 

@@ -12,9 +12,9 @@
 
 #include "gallery/gallery_bitmap.h"
 #include "gallery/gallery_update.h"
+#include "pack/pack_file.h"
 #include "picture/picture_file.h"
 #include "scratch_program.h"
-#include "support/pack_file.h"
 
 namespace fs = std::filesystem;
 using namespace zorna;

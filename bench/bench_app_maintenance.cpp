@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/dialogs/forms.h"
+#include "app/main_window/main_zorna.h"
 #include "app/platform/program_folder.h"
-#include "app/shell/forms.h"
-#include "app/shell/main_zorna.h"
 #include "app_bench_folders.h"
 #include "gallery/gallery_files.h"
 #include "gallery/maintenance_list.h"

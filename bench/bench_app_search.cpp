@@ -8,7 +8,7 @@
 #include <string>
 
 #include "scratch_program.h"
-#include "support/cp1250.h"
+#include "text/cp1250.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/dialogs/dlg_skin.h"
+#include "app/dialogs/forms.h"
+#include "app/main_window/main_zorna.h"
 #include "app/platform/messages.h"
-#include "app/shell/dlg_skin.h"
-#include "app/shell/forms.h"
-#include "app/shell/main_zorna.h"
 #include "app_bench_folders.h"
 #include "artwork/skin_art.h"
 #include "scratch_program.h"

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "../tests/core/support/block_codec_samples.h"
-#include "support/block_codec.h"
+#include "../tests/core/pack/block_codec_samples.h"
+#include "pack/block_codec.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include <functional>
 #include <string>
 
+#include "app/dialogs/forms.h"
+#include "app/main_window/main_zorna.h"
 #include "app/platform/messages.h"
-#include "app/shell/forms.h"
-#include "app/shell/main_zorna.h"
 #include "app_bench_folders.h"
 
 // A window benchmark's main: the offscreen application around the benchmarks; `ready` makes

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <memory>
 
-#include "support/block_codec.h"
+#include "pack/block_codec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 4) return 0;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "scratch_folder.h"
-#include "shell/ini_file.h"
+#include "settings/ini_file.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "pack/block_codec.h"
+#include "pack/pack_file.h"
 #include "scratch_folder.h"
-#include "support/block_codec.h"
 #include "support/files.h"
-#include "support/pack_file.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "gallery/category_tree.h"
-#include "support/cp1250.h"
 #include "support/error.h"
+#include "text/cp1250.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "pack/pack_file.h"
 #include "scratch_folder.h"
-#include "support/pack_file.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "gallery/maintenance_jobs.h"
 #include "gallery_command.h"
-#include "support/packs_folder.h"
+#include "pack/packs_folder.h"
 
 namespace zornatool {
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "command.h"
-#include "support/pack_file.h"
+#include "pack/pack_file.h"
 
 namespace zornatool {
 namespace {

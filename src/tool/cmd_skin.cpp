@@ -9,9 +9,9 @@
 
 #include "artwork/skin_art.h"
 #include "command.h"
-#include "shell/skin_folders.h"
-#include "support/pack_file.h"
-#include "support/packs_folder.h"
+#include "pack/pack_file.h"
+#include "pack/packs_folder.h"
+#include "settings/skin_folders.h"
 
 namespace zornatool {
 namespace {

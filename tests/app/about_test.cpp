@@ -5,10 +5,10 @@
 
 #include "app/app_fixture.h"
 #include "app/build_settings.h"
-#include "app/output/mail_list.h"
-#include "app/output/o_programe.h"
+#include "app/dialogs/dlg_skin.h"
+#include "app/dialogs/mail_list.h"
+#include "app/dialogs/o_programe.h"
 #include "app/platform/links.h"
-#include "app/shell/dlg_skin.h"
 #include "output/about_mail.h"
 
 namespace zorna::app::testing {

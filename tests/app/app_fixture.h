@@ -7,10 +7,10 @@
 #include <functional>
 #include <string>
 
-#include "app/shell/forms.h"
-#include "app/shell/main_zorna.h"
+#include "app/dialogs/forms.h"
+#include "app/main_window/main_zorna.h"
 #include "artwork/skin_art.h"
-#include "shell/ini_file.h"
+#include "settings/ini_file.h"
 
 namespace zorna::app::testing {
 

@@ -16,9 +16,9 @@
 
 #include "app/app_fixture.h"
 #include "gallery/gallery_bitmap.h"
+#include "pack/pack_file.h"
 #include "support/error.h"
 #include "support/files.h"
-#include "support/pack_file.h"
 
 namespace zorna::app::testing {
 namespace {

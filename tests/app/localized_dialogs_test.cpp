@@ -1,4 +1,4 @@
-#include "app/dialogs/localized_dialogs.h"
+#include "app/platform/localized_dialogs.h"
 
 #include <gtest/gtest.h>
 

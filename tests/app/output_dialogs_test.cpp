@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/output/dlg_ikona.h"
-#include "app/output/dlg_jpeg.h"
-#include "app/output/save_result.h"
+#include "app/dialogs/dlg_ikona.h"
+#include "app/dialogs/dlg_jpeg.h"
+#include "app/dialogs/save_result.h"
 #include "picture/jpeg_file.h"
 #include "support/error.h"
 #include "support/files.h"

@@ -9,9 +9,9 @@
 #include <filesystem>
 
 #include "app/app_fixture.h"
-#include "app/output/dlg_ikona.h"
-#include "app/output/dlg_jpeg.h"
-#include "app/output/save_result.h"
+#include "app/dialogs/dlg_ikona.h"
+#include "app/dialogs/dlg_jpeg.h"
+#include "app/dialogs/save_result.h"
 #include "app/platform/messages.h"
 #include "core/file_size_limit.h"
 #include "output/alpha_icon_file.h"
@@ -21,7 +21,7 @@
 #include "picture/bmp_file.h"
 #include "picture/jpeg_file.h"
 #include "picture/png_file.h"
-#include "shell/ini_file.h"
+#include "settings/ini_file.h"
 #include "support/error.h"
 #include "support/files.h"
 

@@ -4,7 +4,7 @@
 #include <QFileDialog>
 
 #include "app/app_fixture.h"
-#include "app/shell/dlg_pozadie.h"
+#include "app/dialogs/dlg_pozadie.h"
 #include "gallery/gallery_bitmap.h"
 #include "picture/jpeg_file.h"
 #include "picture/picture_file.h"

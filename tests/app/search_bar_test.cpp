@@ -10,8 +10,8 @@
 #include "composition/placement.h"
 #include "gallery/gallery_bitmap.h"
 #include "gallery/not_found_list.h"
-#include "support/cp1250.h"
 #include "support/files.h"
+#include "text/cp1250.h"
 
 namespace zorna::app::testing {
 namespace {

@@ -1,7 +1,7 @@
 // The smooth-enlargement pair of the input panel as the user meets it: which of the two buttons
 // takes a click at their common place, and the pressed look of the "on" state.
 #include "app/app_fixture.h"
-#include "app/shell/dlg_rozmer.h"
+#include "app/dialogs/dlg_rozmer.h"
 
 namespace zorna::app::testing {
 namespace {

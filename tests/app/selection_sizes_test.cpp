@@ -5,9 +5,9 @@
 #include <QTest>
 
 #include "app/app_fixture.h"
-#include "app/shell/custom_size.h"
-#include "app/shell/dlg_pozadie.h"
-#include "app/shell/dlg_rozmer.h"
+#include "app/dialogs/dlg_pozadie.h"
+#include "app/dialogs/dlg_rozmer.h"
+#include "app/main_window/custom_size.h"
 
 namespace zorna::app::testing {
 namespace {

@@ -3,7 +3,7 @@
 #include <QProcess>
 
 #include "app/app_fixture.h"
-#include "app/editor/dlg_upravit.h"
+#include "app/dialogs/dlg_upravit.h"
 #include "composition/shadow_frame.h"
 #include "picture/picture_file.h"
 #include "picture/standard_colors.h"

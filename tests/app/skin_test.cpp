@@ -3,9 +3,9 @@
 #include <fstream>
 
 #include "app/app_fixture.h"
+#include "app/dialogs/dlg_skin.h"
 #include "app/platform/links.h"
 #include "app/platform/qt_bitmap.h"
-#include "app/shell/dlg_skin.h"
 #include "picture/picture_file.h"
 
 namespace zorna::app::testing {

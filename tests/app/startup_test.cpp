@@ -2,8 +2,8 @@
 #include <fstream>
 
 #include "app/app_fixture.h"
-#include "app/shell/dlg_rozmer.h"
-#include "app/shell/dlg_skin.h"
+#include "app/dialogs/dlg_rozmer.h"
+#include "app/dialogs/dlg_skin.h"
 #include "support/files.h"
 
 namespace zorna::app::testing {

@@ -8,15 +8,15 @@
 #include <sstream>
 
 #include "core/fixtures.h"
-#include "core/support/pack_test_files.h"
+#include "core/pack/pack_test_files.h"
 #include "gallery/category_tree.h"
 #include "gallery/maintenance_jobs.h"
 #include "output/alpha_icon_file.h"
 #include "output/icon_file.h"
 #include "output/transparent_result.h"
-#include "support/block_codec.h"
-#include "support/block_codec_file.h"
-#include "support/pack_file.h"
+#include "pack/block_codec.h"
+#include "pack/block_codec_file.h"
+#include "pack/pack_file.h"
 
 namespace zorna {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "app/platform/messages.h"
 #include "output/about_mail.h"
-#include "support/web_address.h"
+#include "text/web_address.h"
 
 namespace zorna::app {
 namespace {

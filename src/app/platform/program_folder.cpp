@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "app/build_settings.h"
-#include "shell/user_data_folder.h"
+#include "settings/user_data_folder.h"
 #include "support/files.h"
 
 namespace zorna::app {

@@ -8,7 +8,7 @@
 #include <map>
 #include <string_view>
 
-#include "support/dialog_wording.h"
+#include "text/dialog_wording.h"
 
 namespace zorna::app {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "artwork/glyph_table.h"
-#include "support/cp1250.h"
+#include "text/cp1250.h"
 
 namespace zorna {
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "artwork/glyph_table.h"
-#include "support/cp1250.h"
+#include "text/cp1250.h"
 
 namespace zorna {
 namespace {

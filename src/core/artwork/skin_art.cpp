@@ -8,8 +8,8 @@
 #include "artwork/caption_font.h"
 #include "artwork/skin_glyphs.h"
 #include "picture/picture_file.h"
-#include "support/cp1250.h"
 #include "support/files.h"
+#include "text/cp1250.h"
 
 namespace zorna {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "picture/bitmap.h"
-#include "shell/skin_layout.h"
+#include "settings/skin_layout.h"
 
 // The skins that ship with the program, drawn by code: every picture a skin needs, the glyphs of
 // all fifteen buttons, the layout file and the author's link.

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "shell/skin_files.h"
+#include "settings/skin_files.h"
 
 namespace zorna {
 namespace {

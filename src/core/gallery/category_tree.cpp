@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "support/cp1250.h"
 #include "support/error.h"
 #include "support/files.h"
+#include "text/cp1250.h"
 
 namespace zorna {
 namespace {

@@ -8,9 +8,9 @@
 #include <utility>
 
 #include "gallery/gallery_files.h"
+#include "pack/pack_file.h"
 #include "support/error.h"
 #include "support/files.h"
-#include "support/pack_file.h"
 
 namespace zorna {
 namespace fs = std::filesystem;

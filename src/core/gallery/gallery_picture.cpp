@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
-#include "support/block_codec.h"
-#include "support/block_codec_file.h"
+#include "pack/block_codec.h"
+#include "pack/block_codec_file.h"
 #include "support/error.h"
 #include "support/files.h"
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "support/text_helpers.h"
+#include "text/text_helpers.h"
 
 namespace zorna {
 namespace {

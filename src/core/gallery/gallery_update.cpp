@@ -9,9 +9,9 @@
 #include "gallery/category_tree.h"
 #include "gallery/gallery_backup.h"
 #include "gallery/gallery_files.h"
+#include "pack/pack_file.h"
 #include "support/error.h"
 #include "support/files.h"
-#include "support/pack_file.h"
 #include "support/progress.h"
 
 namespace zorna {

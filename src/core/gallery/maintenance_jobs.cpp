@@ -8,12 +8,12 @@
 #include "gallery/gallery_files.h"
 #include "gallery/gallery_picture.h"
 #include "gallery/gallery_update.h"
-#include "support/cp1250.h"
+#include "pack/packs_folder.h"
 #include "support/error.h"
 #include "support/files.h"
-#include "support/packs_folder.h"
 #include "support/rename_no_replace.h"
-#include "support/text_helpers.h"
+#include "text/cp1250.h"
+#include "text/text_helpers.h"
 
 namespace zorna {
 namespace fs = std::filesystem;

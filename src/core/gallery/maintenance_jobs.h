@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "gallery/maintenance_list.h"
-#include "support/pack_file.h"
+#include "pack/pack_file.h"
 
 // The maintenance panel's batch jobs over a list of gallery files (maintenance_list.h): moving
 // them to other categories, encoding bitmaps into gallery pictures, the list of pictures with

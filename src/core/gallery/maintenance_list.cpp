@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "support/text_helpers.h"
+#include "text/text_helpers.h"
 
 namespace zorna {
 namespace fs = std::filesystem;

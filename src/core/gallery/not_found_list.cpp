@@ -4,9 +4,9 @@
 #include <system_error>
 
 #include "gallery/gallery_search.h"
-#include "support/cp1250.h"
 #include "support/error.h"
 #include "support/files.h"
+#include "text/cp1250.h"
 
 namespace zorna {
 namespace {

@@ -5,7 +5,7 @@
 #include "picture/mimage.h"
 #include "support/error.h"
 #include "support/files.h"
-#include "support/text_helpers.h"
+#include "text/text_helpers.h"
 
 namespace zorna {
 

@@ -1,6 +1,6 @@
 #include "output/save_routing.h"
 
-#include "support/text_helpers.h"
+#include "text/text_helpers.h"
 
 namespace zorna {
 

@@ -15,7 +15,7 @@
 #include "picture/png_file.h"
 #include "support/error.h"
 #include "support/files.h"
-#include "support/text_helpers.h"
+#include "text/text_helpers.h"
 
 namespace zorna {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "support/cp1250.h"
+#include "text/cp1250.h"
 
 namespace zorna {
 

@@ -7,7 +7,7 @@
 
 #include "core/test_folder.h"
 #include "picture/picture_file.h"
-#include "shell/skin_folders.h"
+#include "settings/skin_folders.h"
 #include "support/files.h"
 
 namespace zorna {

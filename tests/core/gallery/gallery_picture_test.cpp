@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/support/block_codec_samples.h"
+#include "core/pack/block_codec_samples.h"
 #include "core/test_folder.h"
 #include "support/error.h"
 #include "support/files.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "gallery/not_found_list.h"
-#include "support/text_helpers.h"
+#include "text/text_helpers.h"
 
 namespace zorna {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/support/pack_test_files.h"
+#include "core/pack/pack_test_files.h"
 #include "core/test_folder.h"
 #include "gallery/gallery_backup.h"
 #include "support/progress.h"

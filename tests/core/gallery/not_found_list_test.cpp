@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "core/test_folder.h"
-#include "support/cp1250.h"
 #include "support/error.h"
 #include "support/files.h"
+#include "text/cp1250.h"
 
 namespace zorna {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/web_address.h"
+#include "text/web_address.h"
 
 namespace zorna {
 namespace {

@@ -10,8 +10,8 @@
 #include <fstream>
 
 #include "core/test_folder.h"
-#include "support/cp1250.h"
 #include "support/error.h"
+#include "text/cp1250.h"
 
 namespace zorna {
 namespace {

@@ -10,10 +10,10 @@
 #include "core/test_folder.h"
 #include "gallery/category_tree.h"
 #include "gallery/gallery_bitmap.h"
+#include "pack/pack_file.h"
 #include "picture/picture_file.h"
 #include "support/error.h"
 #include "support/files.h"
-#include "support/pack_file.h"
 
 namespace zorna {
 namespace {

@@ -1,0 +1,79 @@
+#include "app/dialogs/dlg_pozadie.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "app/main_window/main_zorna.h"
+#include "app/platform/handler_guard.h"
+#include "app/platform/messages.h"
+#include "app/platform/picture_filters.h"
+#include "app/widgets/dialog_buttons.h"
+#include "picture/picture_file.h"
+#include "support/error.h"
+
+namespace zorna::app {
+
+TDlgPozadie::TDlgPozadie(TMainZorna& main) : QDialog(&main), main_(main) {
+  setObjectName("DlgPozadie");
+  setWindowTitle("Podklad obrázka");
+  auto* frame = new QFrame(this);
+  frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  frame->setFixedSize(120, 100);
+  Image2 = new ImageControl("Image2", frame);
+  Image2->setGeometry(28, 18, 64, 64);
+  Image1 = new ImageControl("Image1", frame);
+  Image1->setGeometry(44, 34, 32, 32);
+  const OkCancelButtons ok_cancel = MakeOkCancelButtons(this);
+  OKBtn = ok_cancel.ok;
+  CancelBtn = ok_cancel.cancel;
+  Button1 = new QPushButton("Zmeniť obrázok", this);
+  Button1->setObjectName("Button1");
+  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+  auto* buttons = new QVBoxLayout;
+  buttons->addWidget(OKBtn);
+  buttons->addWidget(CancelBtn);
+  buttons->addWidget(Button1);
+  buttons->addStretch();
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(frame);
+  layout->addLayout(buttons);
+  setFixedSize(sizeHint());
+}
+
+QFileDialog* TDlgPozadie::OpenPictureDialog1() {
+  if (!open_dialog_) {
+    open_dialog_ = MakeOpenPictureDialog(this, "Zmeniť obrázok", kBackgroundOpenFilter);
+  }
+  return open_dialog_;
+}
+
+void TDlgPozadie::FormShow() {
+  Image1->SetPicture(main_.Backgrounds().list1.Picture(kUserBackground));
+  Image2->SetPicture(main_.Backgrounds().list2.Picture(kUserBackground));
+  Image1->setVisible(main_.BackgroundListIsSmall());
+  Image2->setVisible(!main_.BackgroundListIsSmall());
+}
+
+void TDlgPozadie::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  FormShow();
+}
+
+void TDlgPozadie::LoadPicture(const QString& path) {
+  ImageControl* target = Image1->isHidden() ? Image2 : Image1;
+  target->SetPicture(ReadPictureFile(path.toStdString()));
+}
+
+void TDlgPozadie::Button1Click() {
+  if (RunModal(OpenPictureDialog1()) != QDialog::Accepted ||
+      OpenPictureDialog1()->selectedFiles().isEmpty())
+    return;
+  try {
+    LoadPicture(OpenPictureDialog1()->selectedFiles().first());
+  } catch (const Error& e) {
+    ShowErrorOf(e);
+  }
+}
+
+}  // namespace zorna::app

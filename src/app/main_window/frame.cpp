@@ -1,0 +1,178 @@
+// The floating container and its column of four collapsible tool panels: collapsing and
+// expanding from the caption bars, the panel sizes, the two timers and the resize handler.
+#include <QApplication>
+#include <QWindow>
+#include <algorithm>
+
+#include "app/main_window/main_zorna.h"
+#include "app/main_window/plain_look.h"
+#include "app/platform/program_folder.h"
+#include "gallery/gallery_update.h"
+#include "support/progress.h"
+#include "text/text_helpers.h"
+
+namespace zorna::app {
+namespace {
+
+constexpr int kBodyWidth = 400;  // wide enough for every column width
+
+bool Collapsed(const ToolPanel& p) {
+  return p.panel->height() == p.hlavicka->height();
+}
+
+}  // namespace
+
+void TMainZorna::SetUpContainer() {
+  Panel1 = new AlignPanel("Panel1", this);
+  Panel1->setAutoFillBackground(true);
+  QPalette silver = Panel1->palette();
+  silver.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+  Panel1->setPalette(silver);
+  Panel1->setGeometry(8, 8, 300, 400);
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName("Timer1");
+  Timer1->setInterval(1000);
+  connect(Timer1, &QTimer::timeout, this, &TMainZorna::Timer1Timer);
+  Timer1->start();
+  Timer2 = new QTimer(this);
+  Timer2->setObjectName("Timer2");
+  Timer2->setInterval(1000);
+  connect(Timer2, &QTimer::timeout, this, &TMainZorna::Timer2Timer);
+  AddAction("ESC", "Esc", [this] { ESCExecute(nullptr); });
+}
+
+// The column goes in after the strip, so that it takes the container's room left of it.
+void TMainZorna::SetUpColumn() {
+  PanelOkna = new AlignPanel("PanelOkna");
+  PanelOkna->resize(170, 400);
+  Panel1->AddAligned(PanelOkna, Align::Left);
+  const QString words[4] = {"Vstup", "Lupa", "Podklad", "Vystup"};
+  const QString captions[4] = {"Vstup", "Lupa", "Podklad", "Výsledok"};
+  for (int i = 0; i < 4; ++i) BuildToolPanel(panels[i], words[i], captions[i]);
+  ImageSpodok_End = new ImageControl("ImageSpodok_End");
+  ImageSpodok_End->resize(16, 0);
+  ImageSpodok = new ImageControl("ImageSpodok");
+  PanelOkna->AddAligned(ImageSpodok_End, Align::Right);
+  PanelOkna->AddAligned(ImageSpodok, Align::Client);
+}
+
+void TMainZorna::BuildToolPanel(ToolPanel& p, const QString& word, const QString& caption) {
+  p.word = word;
+  p.panel = new AlignPanel("Panel" + word);
+  p.hlavicka = new AlignPanel("Panel" + word + "Hlavicka");
+  p.hlavicka->resize(kBodyWidth, kPlainCaptionHeight);
+  p.hlavicka_image = new ImageControl("Image" + word + "Hlavicka");
+  p.hlavicka_image->SetPicture(PlainCaptionPicture(caption, kBodyWidth));
+  p.right = new ImageControl("Image" + word + "HlavickaRight");
+  p.right->resize(16, kPlainCaptionHeight);
+  p.right->SetPicture(PlainCaptionEndPicture());
+  p.min = new ImageControl("Image" + word + "Min");
+  p.min->resize(16, kPlainCaptionHeight);
+  p.min->SetPicture(PlainCollapsePicture());
+  p.min->hide();
+  p.hlavicka->AddAligned(p.right, Align::Right);
+  p.hlavicka->AddAligned(p.min, Align::Right);
+  p.hlavicka->AddAligned(p.hlavicka_image, Align::Client);
+  p.okno = new AlignPanel("Panel" + word + "Okno");
+  p.okno_image = new ImageControl("Image" + word + "Okno");
+  p.okno_image->SetPicture(PlainBodyPicture(kBodyWidth, 300));
+  p.okno->AddAligned(p.okno_image, Align::Client);
+  p.panel->AddAligned(p.hlavicka, Align::Top);
+  p.panel->AddAligned(p.okno, Align::Client);
+  p.panel->resize(kBodyWidth, 100);
+  for (ImageControl* image : {p.hlavicka_image, p.right, p.min}) {
+    connect(image, &ImageControl::Clicked, this,
+            [this, image](Qt::MouseButton) { ImageVstupMinClick(image); });
+  }
+  connect(p.right, &ImageControl::MouseMoved, this,
+          [this, image = p.right](int, int) { ImageVstupHlavickaRightMouseMove(image); });
+  PanelOkna->AddAligned(p.panel, Align::Top);
+}
+
+void TMainZorna::ESCExecute(QObject*) {
+  close();
+}
+
+void TMainZorna::ImageVstupHlavickaRightMouseMove(QObject* sender) {
+  const QString name = sender ? sender->objectName() : QString();
+  for (ToolPanel& p : panels) {
+    if (name.contains(p.word)) {
+      p.min->show();
+      p.right->hide();
+    }
+  }
+  Timer2->start();
+}
+
+void TMainZorna::Timer2Timer() {
+  for (ToolPanel& p : panels) {
+    p.right->show();
+    p.min->hide();
+  }
+  Timer2->stop();
+}
+
+void TMainZorna::ImageVstupMinClick(QObject* sender) {
+  if (sender) {
+    QString word = sender->objectName();
+    for (const char* part : {"Min", "Right", "Image", "Hlavicka"}) {
+      word = QString::fromStdString(OdstranVsetky(part, word.toStdString()));
+    }
+    QWidget* panel = Control("Panel" + word);
+    QWidget* bar = Control("Panel" + word + "Hlavicka");
+    if (panel->height() == bar->height()) {
+      SetHeight(panel, 100);
+      NastavVelkosti();
+    } else {
+      if (word == "Vstup" && Collapsed(Panel("Lupa"))) ImageVstupMinClick(Panel("Lupa").min);
+      if (word == "Lupa" && Collapsed(Panel("Vstup"))) ImageVstupMinClick(Panel("Vstup").min);
+      SetHeight(panel, bar->height());
+    }
+  }
+  const ToolPanel& vystup = Panel("Vystup");
+  const int column = ImageSpodok->Picture().Height() + vystup.panel->y() + vystup.panel->height();
+  // A short column (small output, panels collapsed) must not cut the strip's lowest buttons.
+  SetHeight(Panel1, std::max(column, StripHeightNeeded()));
+}
+
+void TMainZorna::NastavVelkosti() {
+  const int n = SizeOf(ComboBox1);
+  ToolPanel& vstup = Panel("Vstup");
+  ToolPanel& vystup = Panel("Vystup");
+  ToolPanel& lupa = Panel("Lupa");
+  ToolPanel& podklad = Panel("Podklad");
+  if (!Collapsed(vstup)) SetHeight(vstup.panel, std::max(32, n) + vstup.hlavicka->height() + 18);
+  if (!Collapsed(vystup)) SetHeight(vystup.panel, std::max(32, n) + vystup.hlavicka->height() + 18);
+  // A small magnifier still leaves room for its size list below the caption bar.
+  const int lupa_body = std::max(Image3->width() + 18, ComboBox4->geometry().bottom() + 5);
+  if (!Collapsed(lupa)) SetHeight(lupa.panel, lupa.hlavicka->height() + lupa_body);
+  if (!Collapsed(podklad))
+    SetHeight(podklad.panel, podklad.hlavicka->height() + ComboBoxEx1->width() + 18);
+  SetWidth(PanelOkna, std::max(75, std::max(Image3->width(), n)) + 95);
+  SetWidth(Panel1, PanelOkna->width() + Panel6->width());
+}
+
+void TMainZorna::Timer1Timer() {
+  const int32_t position = zorna::PostupPozicia;
+  if (position == -1) return;
+  for (auto [overlay, bar] :
+       {std::pair{PanelTajneMenu, ProgressBar1}, std::pair{Working, ProgressBar2}}) {
+    if (overlay->isHidden()) continue;
+    bar->setMaximum(zorna::PostupMaximum);
+    bar->setValue(position);
+    bar->repaint();
+  }
+}
+
+void TMainZorna::FormResize() {
+  if (!BtnLeft || !Panel1) return;  // resizes while the controls are being built
+  if (!BtnLeft->isHidden()) BtnRightClick(nullptr);
+  if (Kniznica) DockLibrary();
+  if (!GalleryUpdatePending(AdresarProgramu)) return;
+  // The first resize comes before the window is on the screen: the update waits for its first
+  // paint, so that the user sees its progress and not a blank screen.
+  update_after_first_paint_ = windowHandle() != nullptr && !painted_;
+  if (!update_after_first_paint_) ImportGalleryUpdate();
+}
+
+}  // namespace zorna::app

@@ -1,0 +1,165 @@
+// The main window's shell: it runs each concern's set-up in order, finds controls and actions
+// by name and forwards the window's own events to the handlers.
+#include "app/main_window/main_zorna.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QTimer>
+#include <cstdio>
+#include <stdexcept>
+
+#include "app/main_window/hidden_focus.h"
+#include "app/main_window/popup_keys.h"
+#include "app/platform/picture_filters.h"
+#include "app/platform/user_folders.h"
+#include "text/text_helpers.h"
+
+namespace zorna::app {
+namespace {
+
+// Depth first through this window's own controls; a child window (a dialog) is another form.
+QWidget* FindOwnControl(const QWidget* parent, const QString& name) {
+  for (QObject* child : parent->children()) {
+    auto* widget = qobject_cast<QWidget*>(child);
+    if (!widget || widget->isWindow()) continue;
+    if (widget->objectName() == name) return widget;
+    if (QWidget* found = FindOwnControl(widget, name)) return found;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+TMainZorna::TMainZorna() {
+  setObjectName("MainZorna");
+  setWindowTitle("Zorna");
+  setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+  QFont font = this->font();
+  font.setPointSize(8);
+  setFont(font);
+  // Bottom to top: the screen picture, the container with the strip and the column, the
+  // panels' contents, then the overlays that lie above everything.
+  SetUpScreen();
+  SetUpContainer();
+  SetUpStrip();
+  SetUpColumn();
+  SetUpInputPanel();
+  SetUpMagnifierPanel();
+  SetUpBackgroundPanel();
+  SetUpResultPanel();
+  SetUpLibrary();
+  SetUpSearchBar();
+  SetUpLibraryMenu();
+  SetUpGalleryUpdate();
+  SetUpMaintenance();
+  SetUpStartup();
+  new PopupKeysFirst(this);
+  new HiddenControlsLetGo(this);
+}
+
+TMainZorna::~TMainZorna() {
+  // Controls hidden while the window goes have no keyboard to give back.
+  delete findChild<HiddenControlsLetGo*>(QString(), Qt::FindDirectChildrenOnly);
+  // The search box reports losing the keyboard to the window's handlers, which need the
+  // window's actions: it goes while they are still there.
+  delete Edit2;
+}
+
+QWidget* TMainZorna::Control(const QString& name) const {
+  if (objectName() == name) return const_cast<TMainZorna*>(this);
+  if (QWidget* found = FindOwnControl(this, name)) return found;
+  throw std::logic_error("the main window has no control named " + name.toStdString());
+}
+
+ToolPanel& TMainZorna::Panel(const QString& word) {
+  for (ToolPanel& p : panels) {
+    if (p.word == word) return p;
+  }
+  throw std::logic_error("the main window has no tool panel " + word.toStdString());
+}
+
+QShortcut* TMainZorna::Action(const QString& name) const {
+  if (QShortcut* action = actions_.value(name, nullptr)) return action;
+  throw std::logic_error("the main window has no action " + name.toStdString());
+}
+
+QShortcut* TMainZorna::AddAction(const char* name, const char* keys,
+                                 std::function<void()> handler) {
+  auto* shortcut = new QShortcut(QKeySequence(keys), this);
+  shortcut->setObjectName(name);
+  shortcut->setContext(Qt::ApplicationShortcut);
+  if (handler) connect(shortcut, &QShortcut::activated, this, std::move(handler));
+  actions_.insert(name, shortcut);
+  return shortcut;
+}
+
+QToolButton* MakeToolButton(QWidget* parent, const QString& name, const QString& hint) {
+  auto* b = new QToolButton(parent);
+  b->setObjectName(name);
+  b->setAutoRaise(true);
+  b->setFocusPolicy(Qt::NoFocus);
+  if (!hint.isEmpty()) b->setToolTip(hint);
+  return b;
+}
+
+QComboBox* MakeDropDown(QWidget* parent, const QString& name, const QStringList& items) {
+  auto* c = new QComboBox(parent);
+  c->setObjectName(name);
+  c->addItems(items);
+  c->setFocusPolicy(Qt::ClickFocus);
+  return c;
+}
+
+QFileDialog* MakeOpenPictureDialog(QWidget* parent, const QString& title, std::string_view filter) {
+  auto* dialog = new QFileDialog(parent, title);
+  dialog->setObjectName("OpenPictureDialog1");
+  dialog->setOption(QFileDialog::HideNameFilterDetails, true);
+  dialog->setFileMode(QFileDialog::ExistingFile);
+  PrepareFileDialog(dialog);
+  dialog->setNameFilters(QtNameFilters(filter));
+  return dialog;
+}
+
+int SizeOf(const QComboBox* list) {
+  return CisloNaZaciatku(list->currentText().toStdString());
+}
+
+bool TMainZorna::Docked() const {
+  return !BtnLeft->isHidden();
+}
+
+void TMainZorna::closeEvent(QCloseEvent* event) {
+  if (!closing_done_) {
+    closing_done_ = true;
+    FormClose();
+  }
+  event->accept();
+}
+
+void TMainZorna::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  FormResize();
+}
+
+void TMainZorna::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  ComboBox1Change(this);
+}
+
+// ZORNA_REPORT_FIRST_PAINT=1 makes the program say "painted" once its window has been drawn and
+// end at once: the start-up benchmark measures the time to that line.
+void TMainZorna::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  if (painted_) return;
+  painted_ = true;
+  if (update_after_first_paint_) QTimer::singleShot(0, this, [this] { FormResize(); });
+  if (qEnvironmentVariableIntValue("ZORNA_REPORT_FIRST_PAINT") == 1) {
+    QTimer::singleShot(0, this, [] {
+      std::fputs("painted\n", stdout);
+      std::fflush(stdout);
+      QCoreApplication::exit(0);
+    });
+  }
+}
+
+}  // namespace zorna::app

@@ -1,0 +1,225 @@
+// The hidden maintenance panel with the tools that prepare gallery files: the list of the
+// gallery folder's numbered files, moving them to other categories, encoding, the list for
+// downloading, the gallery and skin packs, and the stepped selection over the screen picture.
+// The jobs themselves are the core's (gallery/maintenance_jobs.h), shared with zornatool.
+#include <QCoreApplication>
+#include <QPushButton>
+#include <algorithm>
+
+#include "app/main_window/main_zorna.h"
+#include "app/platform/messages.h"
+#include "app/platform/program_folder.h"
+#include "gallery/gallery_files.h"
+#include "gallery/maintenance_jobs.h"
+#include "pack/packs_folder.h"
+#include "settings/skin_folders.h"
+#include "text/text_helpers.h"
+#include "text/time_wording.h"
+
+namespace zorna::app {
+namespace {
+
+// The panel's design top; after a stepped selection it stands lower, out of the way.
+constexpr int kPanelTop = 8;
+constexpr int kSteppedSelectionTop = 120;
+constexpr int kUnsetShift = 200;
+
+std::filesystem::path DataFolder() {
+  return GalleryFolder(AdresarProgramu);
+}
+
+void LetEventsThrough() {
+  QCoreApplication::processEvents();
+}
+
+// The jobs let events through; a second click meanwhile must not start another job over the
+// same files.
+class BusyScope {
+ public:
+  explicit BusyScope(bool& busy) : busy_(busy), entered_(!busy) { busy_ = true; }
+  ~BusyScope() {
+    if (entered_) busy_ = false;
+  }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+  bool Entered() const { return entered_; }
+
+ private:
+  bool& busy_;
+  bool entered_;
+};
+
+std::vector<GalleryFileEntry> FilesOf(const QListWidget* list) {
+  std::vector<GalleryFileEntry> entries;
+  for (int i = 0; i < list->count(); ++i) {
+    const QByteArray file = list->item(i)->data(Qt::UserRole).toByteArray();
+    if (auto entry = ReadGalleryFileName(file.toStdString())) entries.push_back(*entry);
+  }
+  return entries;
+}
+
+QString NotMovedMessage(size_t count) {
+  const QString n = QString::number(count);
+  if (count == 1) return "1 súbor nebol posunutý (nové meno je obsadené alebo neplatné).";
+  if (count < 5) return n + " súbory neboli posunuté (nové mená sú obsadené alebo neplatné).";
+  return n + " súborov nebolo posunutých (nové mená sú obsadené alebo neplatné).";
+}
+
+QString Lines(const std::vector<std::string>& lines) {
+  QStringList list;
+  for (const std::string& line : lines) list << QString::fromStdString(line);
+  return list.join('\n');
+}
+
+}  // namespace
+
+void TMainZorna::SetUpMaintenance() {
+  PanelTajneMenu = new QFrame(this);
+  PanelTajneMenu->setObjectName("PanelTajneMenu");
+  PanelTajneMenu->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  PanelTajneMenu->setAutoFillBackground(true);
+  PanelTajneMenu->setGeometry(kPanelTop, kPanelTop, 473, 313);
+  BuildMaintenancePanel();
+  PanelTajneMenu->hide();
+  for (auto [name, handler] : {std::pair{"Button4", &TMainZorna::Button666Click},
+                               std::pair{"Button8", &TMainZorna::Button8Click},
+                               std::pair{"Button3", &TMainZorna::Button3Click},
+                               std::pair{"Button2", &TMainZorna::Button2Click},
+                               std::pair{"Button6", &TMainZorna::Button6Click},
+                               std::pair{"Button12", &TMainZorna::Button12Click},
+                               std::pair{"Button5", &TMainZorna::Button5Click},
+                               std::pair{"Button1", &TMainZorna::Button1Click},
+                               std::pair{"Button11", &TMainZorna::Button11Click}}) {
+    auto* button = PanelTajneMenu->findChild<QPushButton*>(name);
+    connect(button, &QPushButton::clicked, this,
+            [this, button, handler = handler] { (this->*handler)(button); });
+  }
+  for (QSpinBox* spin : {SpinEdit4, SpinEdit5}) {
+    connect(spin, &QSpinBox::valueChanged, this, [this, spin] { SpinEdit4Change(spin); });
+  }
+  AddAction("Security", "Ctrl+M", [this] { Button666Click(nullptr); });
+}
+
+void TMainZorna::Button666Click(QObject*) {
+  PanelTajneMenu->move(PanelTajneMenu->y(), PanelTajneMenu->y());
+  PanelTajneMenu->setVisible(PanelTajneMenu->isHidden());
+  if (PanelTajneMenu->isVisible()) PanelTajneMenu->raise();
+}
+
+// The list shows the padded names and keeps each file's own name, which the padding alone
+// does not tell ("000007.iko" may be "0007.iko" or "007.iko").
+void TMainZorna::Button8Click(QObject*) {
+  ListBox1->clear();
+  for (const GalleryFileEntry& entry :
+       ListGalleryFiles(DataFolder(), SpinEdit1->value(), SpinEdit2->value())) {
+    auto* item = new QListWidgetItem(QString::fromStdString(entry.shown), ListBox1);
+    item->setData(Qt::UserRole, QByteArray::fromStdString(entry.file));
+  }
+}
+
+void TMainZorna::Button3Click(QObject*) {
+  const BusyScope busy(maintenance_busy_);
+  if (!busy.Entered()) return;
+  if (SpinEdit3->value() == kUnsetShift) {
+    ShowPlainMessage("Nastavte veľkosť posuvu!");
+    return;
+  }
+  const ShiftResult result = ShiftGalleryFiles(DataFolder(), FilesOf(ListBox1), SpinEdit3->value());
+  ListBox1->clear();
+  if (result.NotMoved() > 0) ShowPlainMessage(NotMovedMessage(result.NotMoved()));
+}
+
+void TMainZorna::Button2Click(QObject*) {
+  const BusyScope busy(maintenance_busy_);
+  if (!busy.Entered()) return;
+  if (ListBox1->count() == 0) Button8Click(nullptr);
+  const std::vector<GalleryFileEntry> entries = FilesOf(ListBox1);
+  const int maximum = std::max(0, static_cast<int>(entries.size()) - 1);
+  ProgressBar1->setMaximum(maximum);
+  ProgressBar1->show();
+  const int start = CastCasu("Hod") * 3600 + CastCasu("Min") * 60 + CastCasu("Sec");
+  Label17->setText("");
+  EncodeGalleryFiles(DataFolder(), entries, [&](size_t i) {
+    const int done = static_cast<int>(i);
+    ProgressBar1->setValue(done);
+    Label17->setText(QString::fromStdString(
+        ZostavajuciCas(Label17->text().toStdString(), start, maximum, done)));
+    Label17->repaint();
+    ProgressBar1->repaint();
+    LetEventsThrough();
+  });
+  ProgressBar1->hide();
+  ListBox1->clear();
+}
+
+void TMainZorna::Button6Click(QObject*) {
+  if (ListBox1->count() == 0) Button8Click(nullptr);
+  WriteGalleryInfo(DataFolder(), FilesOf(ListBox1));
+  ShowPlainMessage("Info.txt bol vytvorený v adresáry DATA");
+}
+
+void TMainZorna::Button12Click(QObject*) {
+  const BusyScope busy(maintenance_busy_);
+  if (!busy.Entered()) return;
+  if (ListBox1->count() == 0) Button8Click(nullptr);
+  const std::vector<GalleryFileEntry> entries = FilesOf(ListBox1);
+  // The list shows what goes into the pack while it is made.
+  ListBox1->clear();
+  for (const std::string& name : GalleryPackNames(AdresarProgramu, entries)) {
+    ListBox1->addItem(QString::fromStdString(ReplaceAll("/", "\\", name)));
+  }
+  ProgressBar1->setValue(0);  // the timer shows the pack's progress from its first tick on
+  ProgressBar1->show();
+  const GalleryPackResult result = PackGallery(AdresarProgramu, entries, LetEventsThrough);
+  ListBox1->clear();
+  ProgressBar1->hide();
+  if (!result.pack.completed) {
+    ShowErrorMessage(QString::fromStdString(result.pack.problem_slovak));
+    return;
+  }
+  ShowPlainMessage(QString::fromStdString("Obrázky boli skomprimované do súboru " +
+                                          ShownPackPath(result.written, AdresarProgramu).string() +
+                                          "."));
+}
+
+void TMainZorna::Button5Click(QObject*) {
+  const BusyScope busy(maintenance_busy_);
+  if (!busy.Entered()) return;
+  ListBox1->clear();
+  std::vector<std::string> problems;
+  std::vector<std::string> packs;
+  std::vector<std::string> links;
+  for (const SkinPackJob& job : PackSkins(AdresarProgramu, LetEventsThrough)) {
+    links.insert(links.end(), job.links.begin(), job.links.end());
+    if (!job.result.completed) {
+      problems.push_back(job.name + ": " + job.result.problem_slovak);
+    } else if (!job.pack.empty()) {
+      packs.push_back(ShownPackPath(job.pack, AdresarProgramu).string());
+    }
+  }
+  if (!problems.empty()) ShowErrorMessage(Lines(problems));
+  if (packs.empty() && links.empty()) return;
+  QString said = packs.empty() ? QString("Žiadny skin nebol skomprimovaný.")
+                               : "Skiny boli skomprimované do súborov:\n" + Lines(packs);
+  if (!links.empty()) said += "\n\nSymbolické odkazy sa nezbalili:\n" + Lines(links);
+  ShowPlainMessage(said);
+}
+
+void TMainZorna::Button1Click(QObject*) {
+  const int number = CisloNaZaciatku(Label17->text().toStdString());
+  SpinEdit1->setValue(number);
+  SpinEdit2->setValue(number);
+}
+
+void TMainZorna::SpinEdit4Change(QObject*) {
+  PanelTajneMenu->move(PanelTajneMenu->x(), kSteppedSelectionTop);
+  bitmapaMouseMove(nullptr, SpinEdit4->value(), SpinEdit5->value());
+  bitmapaMouseDown(nullptr);
+}
+
+void TMainZorna::Button11Click(QObject*) {
+  SpinEdit4->setValue(SpinEdit4->value() + SpinEdit6->value());
+  SpinEdit5->setValue(SpinEdit5->value() + SpinEdit7->value());
+}
+
+}  // namespace zorna::app

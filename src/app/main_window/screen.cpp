@@ -1,0 +1,94 @@
+// The screen picture: hovering composes the square under the pointer into the preview and the
+// magnifier, a click takes it into the result, and the arrow keys nudge the pick.
+#include "app/main_window/main_zorna.h"
+#include "app/main_window/settings_access.h"
+#include "app/platform/cursor.h"
+#include "app/platform/messages.h"
+#include "composition/preview.h"
+
+namespace zorna::app {
+
+void TMainZorna::SetUpScreen() {
+  bitmapa = new ImageControl("bitmapa", this);
+  bitmapa->SetDevicePixels(true);
+  bitmapa->move(0, 0);
+  Bevel1 = new SquareMarker("Bevel1", this);
+  connect(bitmapa, &ImageControl::MouseMoved, this,
+          [this](int x, int y) { bitmapaMouseMove(bitmapa, x, y); });
+  connect(bitmapa, &ImageControl::MousePressed, this,
+          [this](Qt::MouseButton, int, int) { bitmapaMouseDown(bitmapa); });
+  AddAction("PlLeft", "Left", [this] { PlLeftExecute(nullptr); });
+  AddAction("PlRight", "Right", [this] { PlRightExecute(nullptr); });
+  AddAction("PlUp", "Up", [this] { PlUpExecute(nullptr); });
+  AddAction("PlDown", "Down", [this] { PlDownExecute(nullptr); });
+}
+
+void TMainZorna::bitmapaMouseMove(QObject*, int x, int y) {
+  Bevel1->MoveTo(x + 1, y + 1);
+  ComposeAt(x, y);
+  Image3->SetPicture(Image1->Picture());
+}
+
+void TMainZorna::ComposeAt(int x, int y) {
+  PickSettings pick;
+  pick.input = SizeOf(ComboBox2);
+  pick.output = SizeOf(ComboBox1);
+  pick.mode = ComboBox3->currentIndex();
+  pick.background = ComboBoxEx1->currentIndex();
+  pick.smooth = Zvacs1->isEnabled();
+  pick.shrink_mode1 = BtnMod->text() == "mód 1";
+  pick.x = x;
+  pick.y = y;
+  ComposePreview(bitmapa->Picture(), Backgrounds().ForOutput(pick.output), pick,
+                 Image1->MutablePicture(), PracovnyObrazok);
+  Image1->Changed();
+}
+
+void TMainZorna::bitmapaMouseDown(QObject*) {
+  ToolPanel& vystup = Panel("Vystup");
+  if (vystup.panel->height() == vystup.hlavicka->height()) ImageVstupMinClick(vystup.right);
+  Image2->SetPicture(Image1->Picture());
+  BtnSave->setEnabled(true);
+  BtnCopy->setEnabled(true);
+  BtnOtocDoprava->show();
+  BtnOtocDolava->show();
+  BtnPreklopZvislo->show();
+  BtnPreklopVodorovne->show();
+  if (!UzZobrazene(2)) {
+    ShowPlainMessage(
+        "Kliknutím na ikonku z disketou obrázok uložíte.\rKliknutím na ikonku vedľa obrázok "
+        "skopírujete (do schránky).");
+  } else if (!UzZobrazene(5)) {
+    ShowPlainMessage("Výsledný obrázok môžete ešte ďalej upravovať kliknutím naň vo výsledku.");
+  }
+}
+
+void TMainZorna::PlLeftExecute(QObject*) {
+  Nudge(-1, 0);
+}
+void TMainZorna::PlRightExecute(QObject*) {
+  Nudge(1, 0);
+}
+void TMainZorna::PlUpExecute(QObject*) {
+  Nudge(0, -1);
+}
+void TMainZorna::PlDownExecute(QObject*) {
+  Nudge(0, 1);
+}
+
+// Moving the pointer by one pixel re-picks through the mouse move, but only where the pointer
+// can be moved and one of its pixels is one picture pixel. Elsewhere (Wayland, a scaled
+// desktop) the pick itself moves by one picture pixel and the pointer stays; the next real
+// move of the pointer picks where it is again. Either way nothing is re-picked while the
+// pointer is away from the screen picture (over a panel).
+void TMainZorna::Nudge(int dx, int dy) {
+  if (PointerPositionKnown() && bitmapa->devicePixelRatioF() == 1) {
+    SetCursorPos(GetCursorPos() + QPoint(dx, dy));
+    return;
+  }
+  if (childAt(mapFromGlobal(GetCursorPos())) != bitmapa) return;
+  const QPoint pick = Bevel1->Square().topLeft() - QPoint(1, 1);
+  bitmapaMouseMove(bitmapa, pick.x() + dx, pick.y() + dy);
+}
+
+}  // namespace zorna::app

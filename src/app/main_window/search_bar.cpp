@@ -1,0 +1,222 @@
+// The search bar above the category tree: a box that either searches the tree's captions (with
+// the gallery's synonyms) as the user types, or takes a line of text that is rendered in a
+// chosen font onto the screen picture, to be picked there like anything else.
+#include <QApplication>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QPainter>
+
+#include "app/main_window/main_zorna.h"
+#include "app/platform/messages.h"
+#include "app/platform/qt_bitmap.h"
+#include "app/widgets/glyph_icon.h"
+#include "artwork/bar_glyphs.h"
+#include "composition/placement.h"
+#include "gallery/gallery_search.h"
+#include "gallery/not_found_list.h"
+#include "text/text_helpers.h"
+
+namespace zorna::app {
+namespace {
+
+// The bar's buttons: at home, and moved to the bar's left end while their mode is on.
+constexpr int kSearchButtonX = 21;
+constexpr int kTextButtonX = 69;
+constexpr int kModeButtonX = 0;
+// Where the typed text is painted: inside the placement slot widened to the right.
+constexpr int kTextX = 368;
+constexpr int kTextY = 58;
+
+QToolButton* MakeGlyphButton(QWidget* parent, const char* name, const char* hint) {
+  QToolButton* b = MakeToolButton(parent, name, QString::fromUtf8(hint));
+  const Bitmap glyph = DrawSearchBarGlyph(name);
+  b->setIcon(GlyphIcon(glyph, 1));
+  b->setIconSize(QSize(glyph.Width(), glyph.Height()));
+  return b;
+}
+
+void MoveX(QWidget* w, int x) {
+  w->move(x, w->y());
+}
+
+// Edit2's focus and its Enter key, reported to the window's handlers.
+class Edit2Events : public QObject {
+ public:
+  Edit2Events(TMainZorna* window, QLineEdit* edit) : QObject(edit), window_(window), edit_(edit) {
+    edit->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == edit_) {
+      if (event->type() == QEvent::FocusIn) window_->Edit2Enter(edit_);
+      if (event->type() == QEvent::FocusOut) window_->Edit2Exit(edit_);
+      if (event->type() == QEvent::KeyRelease) {
+        window_->Edit2KeyUp(static_cast<QKeyEvent*>(event)->key());
+      }
+    }
+    return false;
+  }
+
+ private:
+  TMainZorna* window_;
+  QLineEdit* edit_;
+};
+
+}  // namespace
+
+void TMainZorna::SetUpSearchBar() {
+  Image6 = new ImageControl("Image6");
+  Image6->SetStretch(true);
+  Image6->SetPicture(DrawSearchBarBackground(178, 40));
+  Panel5->AddAligned(Image6, Align::Client);
+  Image6->lower();
+  SpeedButton13 = MakeGlyphButton(Panel5, "SpeedButton13", "Vyhľadať obrázok");
+  SpeedButton13->setGeometry(kSearchButtonX, 0, 40, 40);
+  SpeedButton14 = MakeGlyphButton(Panel5, "SpeedButton14", "Snímať napísaný text");
+  SpeedButton14->setGeometry(kTextButtonX, 0, 40, 40);
+  Edit2 = new QLineEdit(Panel5);
+  Edit2->setObjectName("Edit2");
+  Edit2->setGeometry(48, 8, 89, 23);
+  Edit2->hide();
+  SpeedButton8 = MakeGlyphButton(Panel5, "SpeedButton8", "");
+  SpeedButton8->setGeometry(136, 3, 41, 34);
+  SpeedButton8->hide();
+
+  SpeedButton15 = MakeGlyphButton(this, "SpeedButton15", "Zmeniť font textu");
+  SpeedButton15->setGeometry(kTextSlot.right + 6, kTextSlot.top, 40, 40);
+  SpeedButton15->hide();
+  QFont text_font;
+  text_font.setFamilies({"Liberation Sans", "Arial"});
+  text_font.setPointSize(8);
+  const QColor window_text = QApplication::palette().color(QPalette::WindowText);
+  Label12 = new QLabel(this);
+  Label12->setObjectName("Label12");
+  Label12->move(310, 56);
+  Label12->setFont(text_font);
+  QPalette colours = Label12->palette();
+  colours.setColor(QPalette::Window, Qt::white);
+  colours.setColor(QPalette::WindowText, window_text);
+  Label12->setPalette(colours);
+  Label12->setAutoFillBackground(true);
+  Label12->hide();
+
+  connect(SpeedButton13, &QToolButton::clicked, this,
+          [this] { SpeedButton13Click(SpeedButton13); });
+  connect(SpeedButton14, &QToolButton::clicked, this,
+          [this] { SpeedButton14Click(SpeedButton14); });
+  connect(SpeedButton8, &QToolButton::clicked, this, [this] { Edit2Change(SpeedButton8); });
+  connect(SpeedButton15, &QToolButton::clicked, this,
+          [this] { SpeedButton15Click(SpeedButton15); });
+  connect(Edit2, &QLineEdit::textChanged, this, [this] { Edit2Change(Edit2); });
+  new Edit2Events(this, Edit2);
+}
+
+// A mode button turns its mode on (the box and the go button in place of the other buttons,
+// the mode button at the bar's left end) or back off.
+void TMainZorna::ToggleBarMode(QToolButton* mode, int home_x, QToolButton* other) {
+  const bool on = Edit2->isHidden();
+  MoveX(mode, on ? kModeButtonX : home_x);
+  Edit2->setVisible(on);
+  SpeedButton8->setVisible(on);
+  other->setVisible(!on);
+  SpeedButton16->setVisible(!on);
+  if (on) {
+    // The go button searches on from the category found, or puts the typed text on the screen.
+    SpeedButton8->setToolTip(QString::fromUtf8(
+        mode == SpeedButton13 ? "Nájsť ďalšiu kategóriu" : "Nakresliť text na obrazovku"));
+    Edit2->setFocus();
+  } else {
+    Edit2Exit(mode);
+  }
+}
+
+void TMainZorna::SpeedButton13Click(QObject*) {
+  ToggleBarMode(SpeedButton13, kSearchButtonX, SpeedButton14);
+}
+
+void TMainZorna::SpeedButton14Click(QObject*) {
+  if (!Edit2->isHidden()) SpeedButton15->hide();
+  ToggleBarMode(SpeedButton14, kTextButtonX, SpeedButton13);
+}
+
+void TMainZorna::Edit2Change(QObject* sender) {
+  if (!SpeedButton14->isHidden()) {
+    if (sender != SpeedButton8) return;  // in text mode only the go step renders
+    RenderTypedText();
+    return;
+  }
+  SearchTree();
+}
+
+void TMainZorna::SearchTree() {
+  const int current = CisloNaZaciatku(Label5->text().toStdString());
+  const SearchResult result = SearchGallery(Edit2->text().toStdString(), tree_captions_, current);
+  if (!result.searched) return;
+  if (result.found) {
+    TreeView1->setCurrentItem(tree_nodes_[static_cast<size_t>(*result.found)]);
+    return;
+  }
+  std::vector<std::string> lines = NotFoundLines();
+  if (RecordNotFound(lines, result.key)) SetNotFoundLines(lines);
+}
+
+void TMainZorna::RenderTypedText() {
+  SpeedButton15->show();
+  PaintBlank(bitmapa->MutablePicture(), kTextSlot, Backgrounds().list2, SizeOf(ComboBox1),
+             PracovnyObrazok);
+  Label12->setText(Edit2->text());
+  Label12->adjustSize();
+  Label12->show();
+  // Only what can land on the screen picture is painted: a long text in a large font makes a
+  // label far wider than any picture.
+  Bitmap& screen = bitmapa->MutablePicture();
+  const int w = std::clamp(Label12->width(), 0, std::max(0, screen.Width() - kTextX));
+  const int h = std::clamp(Label12->height(), 0, std::max(0, screen.Height() - kTextY));
+  if (w > 0 && h > 0) {
+    QImage painted(w, h, QImage::Format_RGB32);
+    painted.fill(Qt::white);
+    Label12->render(&painted, QPoint(), QRegion(0, 0, w, h));
+    BitBlt(screen, kTextX, kTextY, w, h, FromQImage(painted), 0, 0, SRCCOPY);
+  }
+  bitmapa->Changed();
+  Label12->hide();
+  ShowPlaceHint();
+}
+
+void TMainZorna::Edit2KeyUp(int key) {
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) Edit2Change(SpeedButton8);
+}
+
+// While the box has the keyboard the plain arrows move its caret, not the pick.
+void TMainZorna::Edit2Enter(QObject*) {
+  Action("PlLeft")->setEnabled(false);
+  Action("PlRight")->setEnabled(false);
+}
+
+void TMainZorna::Edit2Exit(QObject*) {
+  Action("PlLeft")->setEnabled(true);
+  Action("PlRight")->setEnabled(true);
+}
+
+// Its list of the desktop's fonts takes a while to fill: it is made when first asked for.
+TextFontDialog* TMainZorna::FontDialog1() {
+  if (!font_dialog_) {
+    font_dialog_ = new TextFontDialog("FontDialog1", Label12->font(),
+                                      Label12->palette().color(QPalette::WindowText), this);
+  }
+  return font_dialog_;
+}
+
+void TMainZorna::SpeedButton15Click(QObject*) {
+  TextFontDialog* dialog = FontDialog1();
+  dialog->SetSelection(Label12->font(), Label12->palette().color(QPalette::WindowText));
+  if (RunModal(dialog) != QDialog::Accepted) return;
+  Label12->setFont(dialog->SelectedFont());
+  QPalette colours = Label12->palette();
+  colours.setColor(QPalette::WindowText, dialog->SelectedColour());
+  Label12->setPalette(colours);
+  Edit2Change(SpeedButton8);
+}
+
+}  // namespace zorna::app
