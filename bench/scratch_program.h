@@ -14,6 +14,7 @@
 
 #include "app/dialogs/forms.h"
 #include "app/main_window/main_zorna.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "app/platform/messages.h"
 #include "app_bench_folders.h"
 
@@ -62,7 +63,7 @@ class ScratchProgram {
   ~ScratchProgram() { zorna::app::DestroyForms(); }
   zorna::app::TMainZorna& Main() { return *zorna::app::AllForms().MainZorna; }
   QTreeWidgetItem* Node(int n) {
-    QTreeWidgetItemIterator it(Main().TreeView1);
+    QTreeWidgetItemIterator it(PartsOf(Main()).TreeView1);
     for (int i = 0; i < n && *it; ++i) ++it;
     return *it;
   }

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "app/main_window/main_zorna.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "app/platform/handler_guard.h"
 #include "app/platform/messages.h"
 #include "app/platform/picture_filters.h"

@@ -6,6 +6,7 @@
 
 #include "app/build_settings.h"
 #include "app/main_window/main_zorna.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "app/main_window/settings_access.h"
 #include "app/platform/links.h"
 #include "app/platform/program_folder.h"
@@ -84,19 +85,20 @@ void TDlgSkin::FormCreate() {
   FormShow();
   SelectRow(ini.ReadInteger(kSkinCislo.section, kSkinCislo.key, kDefaultSkinCislo));
   ListBoxClick(nullptr);
-  SetHeight(main->Panel("Vstup").panel,
+  SetHeight(PartsOf(*main).Panel("Vstup").panel,
             ini.ReadInteger(kOknoVstup.section, kOknoVstup.key, kDefaultPanelHeight));
-  SetHeight(main->Panel("Lupa").panel, ini.ReadInteger(kOknoLupa.section, kOknoLupa.key,
-                                                       main->Panel("Lupa").hlavicka->height()));
-  SetHeight(main->Panel("Podklad").panel,
+  SetHeight(PartsOf(*main).Panel("Lupa").panel,
+            ini.ReadInteger(kOknoLupa.section, kOknoLupa.key,
+                            PartsOf(*main).Panel("Lupa").hlavicka->height()));
+  SetHeight(PartsOf(*main).Panel("Podklad").panel,
             ini.ReadInteger(kOknoPodklad.section, kOknoPodklad.key,
-                            main->Panel("Podklad").hlavicka->height()));
-  SetHeight(main->Panel("Vystup").panel,
+                            PartsOf(*main).Panel("Podklad").hlavicka->height()));
+  SetHeight(PartsOf(*main).Panel("Vystup").panel,
             ini.ReadInteger(kOknoVystup.section, kOknoVystup.key, kDefaultPanelHeight));
   main->NastavVelkosti();
   main->ImageVstupMinClick(nullptr);
   if (ini.ReadBool(kPanelVPravo.section, kPanelVPravo.key, kDefaultPanelVPravo))
-    main->BtnLeft->show();
+    PartsOf(*main).BtnLeft->show();
 }
 
 }  // namespace zorna::app

@@ -5,6 +5,7 @@
 
 #include "app/dialogs/dlg_skin.h"
 #include "app/main_window/main_zorna.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "app/platform/handler_guard.h"
 #include "app/platform/qt_bitmap.h"
 #include "app/widgets/glyph_icon.h"
@@ -40,8 +41,8 @@ void TakeColourOf(QWidget* panel, const Bitmap& picture) {
   panel->setAutoFillBackground(true);
 }
 
-QSize ScreenSize(const TMainZorna& main) {
-  const Bitmap& screen = main.bitmapa->Picture();
+QSize ScreenSize(TMainZorna& main) {
+  const Bitmap& screen = PartsOf(main).bitmapa->Picture();
   if (!screen.Empty()) return {screen.Width(), screen.Height()};
   if (const QScreen* s = QGuiApplication::primaryScreen()) return s->size();
   return {1024, 768};
@@ -70,27 +71,29 @@ void TDlgSkin::ApplySelectedSkin() {
                                    std::max(0, screen.width() - kScreenMargin - kWidestColumn));
   for (const char* x : kSkinPanels) NastavPanelSkinu(x);
   for (const char* b : kSkinButtons) NastavTlacidloSkinu(b);
-  main_.ImageOkno->SetPicture(LoadSkinPicture(skin_file::kOkno));
-  TakeColourOf(main_.Panel6, main_.ImageOkno->Picture());
-  main_.ImageSkinVyrobil->SetPicture(LoadSkinPicture(skin_file::kSkinVyrobil));
-  SetHeight(main_.ImageSkinVyrobil, main_.ImageSkinVyrobil->Picture().Height());
-  main_.ImageSpodok->SetPicture(LoadSkinPicture(skin_file::kSpodok));
-  main_.ImageSpodok_End->SetPicture(LoadSkinPicture(skin_file::kSpodokEnd));
+  PartsOf(main_).ImageOkno->SetPicture(LoadSkinPicture(skin_file::kOkno));
+  TakeColourOf(PartsOf(main_).Panel6, PartsOf(main_).ImageOkno->Picture());
+  PartsOf(main_).ImageSkinVyrobil->SetPicture(LoadSkinPicture(skin_file::kSkinVyrobil));
+  SetHeight(PartsOf(main_).ImageSkinVyrobil, PartsOf(main_).ImageSkinVyrobil->Picture().Height());
+  PartsOf(main_).ImageSpodok->SetPicture(LoadSkinPicture(skin_file::kSpodok));
+  PartsOf(main_).ImageSpodok_End->SetPicture(LoadSkinPicture(skin_file::kSpodokEnd));
   // Never narrower than its widest button: the skin button must stay within reach.
   int widest = 0;
   for (const char* b : kSkinButtons) {
     if (IsStripButton(b)) widest = std::max(widest, main_.Control(QString("Btn") + b)->width());
   }
-  SetWidth(main_.Panel6, std::max(layout_.strip_width, widest));
-  main_.Panel1->SetAlign(main_.Panel6, layout_.strip_right ? Align::Right : Align::Left);
-  main_.Panel1->SetAlign(main_.PanelOkna, layout_.strip_right ? Align::Left : Align::Right);
+  SetWidth(PartsOf(main_).Panel6, std::max(layout_.strip_width, widest));
+  PartsOf(main_).Panel1->SetAlign(PartsOf(main_).Panel6,
+                                  layout_.strip_right ? Align::Right : Align::Left);
+  PartsOf(main_).Panel1->SetAlign(PartsOf(main_).PanelOkna,
+                                  layout_.strip_right ? Align::Left : Align::Right);
   main_.NastavVelkosti();
   main_.ImageVstupMinClick(nullptr);
 }
 
 void TDlgSkin::NastavPanelSkinu(const QString& x) {
   const std::string word = x.toStdString();
-  ToolPanel& p = main_.Panel(x);
+  ToolPanel& p = PartsOf(main_).Panel(x);
   p.hlavicka_image->SetPicture(LoadSkinPicture(SkinPanelFile(word, skin_file::kHlavicka)));
   const bool collapsed = p.panel->height() == p.hlavicka->height();
   SetHeight(p.hlavicka, p.hlavicka_image->Picture().Height());

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/main_window/main_zorna.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "app/platform/qt_bitmap.h"
 #include "app/widgets/dialog_buttons.h"
 #include "artwork/editor_glyphs.h"
@@ -168,7 +169,7 @@ void TUpravit::showEvent(QShowEvent* event) {
 }
 
 int TUpravit::Side() const {
-  return SizeOf(main_.ComboBox1);
+  return SizeOf(PartsOf(main_).ComboBox1);
 }
 
 ImageControl* TUpravit::VisiblePreview() const {
@@ -184,8 +185,8 @@ void TUpravit::PressOnly(QToolButton* button) {
 }
 
 void TUpravit::FormShow() {
-  Image1->SetPicture(main_.Image2->Picture());
-  Image2->SetPicture(main_.Image2->Picture());
+  Image1->SetPicture(PartsOf(main_).Image2->Picture());
+  Image2->SetPicture(PartsOf(main_).Image2->Picture());
   const bool small = main_.BackgroundListIsSmall();
   Image1->setVisible(small);
   Image2->setVisible(!small);
@@ -219,12 +220,12 @@ void TUpravit::ToolButton13Click(QObject* sender) {
 }
 
 void TUpravit::VykresliTien(QObject* sender, int dx, int dy) {
-  const Bitmap& result = main_.Image2->Picture();
-  main_.PracovnyObrazok = result;
-  PaintShadow(result, main_.PracovnyObrazok, Side(), ShadowOffset{dx, dy},
+  const Bitmap& result = PartsOf(main_).Image2->Picture();
+  PartsOf(main_).state.scratch = result;
+  PaintShadow(result, PartsOf(main_).state.scratch, Side(), ShadowOffset{dx, dy},
               ColorGrid2->ForegroundColor());
   if (sender) SpinEdit2Change(nullptr);
-  VisiblePreview()->SetPicture(main_.PracovnyObrazok);
+  VisiblePreview()->SetPicture(PartsOf(main_).state.scratch);
 }
 
 void TUpravit::ToolButton10Click(QObject* sender) {
@@ -235,11 +236,12 @@ void TUpravit::ToolButton10Click(QObject* sender) {
 void TUpravit::ToolButton12Click(QObject* sender) {
   PressOnly(ToolButton12);
   if (sender) {
-    main_.PracovnyObrazok = main_.Image2->Picture();
+    PartsOf(main_).state.scratch = PartsOf(main_).Image2->Picture();
     SpinEdit1Change(nullptr);
   }
-  PaintFrame(main_.PracovnyObrazok, Side(), SpinEdit2->value(), ColorGrid1->ForegroundColor());
-  VisiblePreview()->SetPicture(main_.PracovnyObrazok);
+  PaintFrame(PartsOf(main_).state.scratch, Side(), SpinEdit2->value(),
+             ColorGrid1->ForegroundColor());
+  VisiblePreview()->SetPicture(PartsOf(main_).state.scratch);
 }
 
 void TUpravit::SpinEdit1Change(QObject* sender) {
@@ -261,7 +263,7 @@ void TUpravit::SpinEdit2Change(QObject* sender) {
 }
 
 void TUpravit::OKBtnClick() {
-  main_.Image2->SetPicture(VisiblePreview()->Picture());
+  PartsOf(main_).Image2->SetPicture(VisiblePreview()->Picture());
 }
 
 }  // namespace zorna::app
