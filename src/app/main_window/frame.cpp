@@ -1,5 +1,6 @@
 // The floating container and its column of four collapsible tool panels: collapsing and
-// expanding from the caption bars, the panel sizes, the two timers and the resize handler.
+// expanding from the caption bars, the panel sizes, the caption timer, the progress of long jobs
+// and the resize handler.
 #include <QApplication>
 #include <QWindow>
 #include <algorithm>
@@ -29,11 +30,6 @@ void TMainZorna::SetUpContainer() {
   silver.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
   Panel1->setPalette(silver);
   Panel1->setGeometry(8, 8, 300, 400);
-  Timer1 = new QTimer(this);
-  Timer1->setObjectName("Timer1");
-  Timer1->setInterval(1000);
-  connect(Timer1, &QTimer::timeout, this, &TMainZorna::Timer1Timer);
-  Timer1->start();
   Timer2 = new QTimer(this);
   Timer2->setObjectName("Timer2");
   Timer2->setInterval(1000);
@@ -152,16 +148,17 @@ void TMainZorna::NastavVelkosti() {
   SetWidth(Panel1, PanelOkna->width() + Panel6->width());
 }
 
-void TMainZorna::Timer1Timer() {
-  const int32_t position = zorna::PostupPozicia;
-  if (position == -1) return;
+// Long jobs run inside an event handler and report after every block or step: the bar of the
+// overlay that is showing shows it at once, and the window's events go through meanwhile.
+void TMainZorna::ShowJobProgress(const Progress& progress) {
   for (auto [overlay, bar] :
        {std::pair{PanelTajneMenu, ProgressBar1}, std::pair{Working, ProgressBar2}}) {
     if (overlay->isHidden()) continue;
-    bar->setMaximum(zorna::PostupMaximum);
-    bar->setValue(position);
+    bar->setMaximum(progress.maximum);
+    bar->setValue(progress.position);
     bar->repaint();
   }
+  QCoreApplication::processEvents();
 }
 
 void TMainZorna::FormResize() {

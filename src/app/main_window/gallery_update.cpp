@@ -91,7 +91,7 @@ void TMainZorna::ImportGalleryUpdate() {
   Working->repaint();
   QCoreApplication::processEvents();
   const GalleryUpdateResult result =
-      InstallGalleryUpdate(AdresarProgramu, [] { QCoreApplication::processEvents(); });
+      InstallGalleryUpdate(AdresarProgramu, [this](const Progress& p) { ShowJobProgress(p); });
   Working->hide();
   BtnGallery->show();
   importing_update_ = false;

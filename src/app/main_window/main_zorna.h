@@ -32,6 +32,7 @@
 #include "gallery/not_found_list.h"
 #include "picture/bitmap.h"
 #include "picture/image_list.h"
+#include "support/progress.h"
 
 namespace zorna::app {
 
@@ -77,12 +78,12 @@ class TMainZorna : public QWidget, protected GuardedConnections {
   std::vector<std::string> NotFoundLines() const;
   void SetNotFoundLines(const std::vector<std::string>& lines);
 
-  // --- The frame: container, column of panels, timers (main_zorna_frame.cpp) ---
+  // --- The frame: container, column of panels, timer, job progress (main_zorna_frame.cpp) ---
   void ESCExecute(QObject* sender);
   void ImageVstupMinClick(QObject* sender);
   void ImageVstupHlavickaRightMouseMove(QObject* sender);
-  void Timer1Timer();
   void Timer2Timer();
+  void ShowJobProgress(const Progress& progress);  // given to the long jobs
   void FormResize();
   void NastavVelkosti();
   AlignPanel* Panel1 = nullptr;
@@ -90,7 +91,6 @@ class TMainZorna : public QWidget, protected GuardedConnections {
   ImageControl* ImageSpodok = nullptr;
   ImageControl* ImageSpodok_End = nullptr;
   std::array<ToolPanel, 4> panels;  // Vstup, Lupa, Podklad, Vystup, top to bottom
-  QTimer* Timer1 = nullptr;
   QTimer* Timer2 = nullptr;
 
   // --- The screen picture: picking, the marker, nudging (main_zorna_screen.cpp) ---
