@@ -86,7 +86,14 @@ TEST_F(MaintenanceTest, JobsRunOverTheListedFiles) {
   EXPECT_EQ(messages_.size(), shown + 1);
   EXPECT_FALSE(fs::exists(home_ / "Data" / "zorna.mk"));
   std::ofstream(home_ / "strom.trv") << "A\r\n";
+  // The open panel's bar shows the pack being made: as many steps as the names it takes.
+  m.Button666Click(nullptr);
+  std::pair<int, int> bar;
+  QTimer::singleShot(0, &m, [&] { bar = {PartsOf(m).ProgressBar1->maximum(), PartsOf(m).ListBox1->count()}; });
   m.Button12Click(nullptr);
+  m.Button666Click(nullptr);
+  EXPECT_EQ(bar.first, bar.second);
+  EXPECT_GT(bar.second, 0);
   EXPECT_EQ(messages_.last(), "Obrázky boli skomprimované do súboru Balíky/zorna.mk.");
   EXPECT_FALSE(fs::exists(home_ / "Data" / "zorna.mk"));
   EXPECT_TRUE(Listed().isEmpty());

@@ -1,5 +1,6 @@
 // The floating container and its column of four collapsible tool panels: collapsing and
-// expanding from the caption bars, the panel sizes, the two timers and the resize handler.
+// expanding from the caption bars, the panel sizes, the caption timer, the progress of long jobs
+// and the resize handler.
 #include <QApplication>
 #include <QWindow>
 #include <algorithm>
@@ -30,11 +31,6 @@ void TMainZorna::SetUpContainer() {
   silver.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
   d->Panel1->setPalette(silver);
   d->Panel1->setGeometry(8, 8, 300, 400);
-  d->Timer1 = new QTimer(this);
-  d->Timer1->setObjectName("Timer1");
-  d->Timer1->setInterval(1000);
-  connect(d->Timer1, &QTimer::timeout, this, &TMainZorna::Timer1Timer);
-  d->Timer1->start();
   d->Timer2 = new QTimer(this);
   d->Timer2->setObjectName("Timer2");
   d->Timer2->setInterval(1000);
@@ -154,16 +150,17 @@ void TMainZorna::NastavVelkosti() {
   SetWidth(d->Panel1, d->PanelOkna->width() + d->Panel6->width());
 }
 
-void TMainZorna::Timer1Timer() {
-  const int32_t position = zorna::PostupPozicia;
-  if (position == -1) return;
+// Long jobs run inside an event handler and report after every block or step: the bar of the
+// overlay that is showing shows it at once, and the window's events go through meanwhile.
+void TMainZorna::ShowJobProgress(const Progress& progress) {
   for (auto [overlay, bar] :
        {std::pair{d->PanelTajneMenu, d->ProgressBar1}, std::pair{d->Working, d->ProgressBar2}}) {
     if (overlay->isHidden()) continue;
-    bar->setMaximum(zorna::PostupMaximum);
-    bar->setValue(position);
+    bar->setMaximum(progress.maximum);
+    bar->setValue(progress.position);
     bar->repaint();
   }
+  QCoreApplication::processEvents();
 }
 
 void TMainZorna::FormResize() {

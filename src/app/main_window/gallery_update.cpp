@@ -92,7 +92,7 @@ void TMainZorna::ImportGalleryUpdate() {
   d->Working->repaint();
   QCoreApplication::processEvents();
   const GalleryUpdateResult result =
-      InstallGalleryUpdate(AdresarProgramu, [] { QCoreApplication::processEvents(); });
+      InstallGalleryUpdate(AdresarProgramu, [this](const Progress& p) { ShowJobProgress(p); });
   d->Working->hide();
   d->BtnGallery->show();
   d->importing_update = false;

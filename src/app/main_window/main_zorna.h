@@ -17,6 +17,7 @@ class QTreeWidgetItem;
 
 namespace zorna {
 struct BackgroundLists;
+struct Progress;
 class ImageList;
 }  // namespace zorna
 
@@ -54,12 +55,12 @@ class TMainZorna : public QWidget, protected GuardedConnections {
   std::vector<std::string> NotFoundLines() const;
   void SetNotFoundLines(const std::vector<std::string>& lines);
 
-  // --- The frame: container, column of panels, timers (frame.cpp) ---
+  // --- The frame: container, column of panels, timer, job progress (frame.cpp) ---
   void ESCExecute(QObject* sender);
   void ImageVstupMinClick(QObject* sender);
   void ImageVstupHlavickaRightMouseMove(QObject* sender);
-  void Timer1Timer();
   void Timer2Timer();
+  void ShowJobProgress(const Progress& progress);  // given to the long jobs
   void FormResize();
   void NastavVelkosti();
 

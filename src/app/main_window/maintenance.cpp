@@ -170,9 +170,10 @@ void TMainZorna::Button12Click(QObject*) {
   for (const std::string& name : GalleryPackNames(AdresarProgramu, entries)) {
     d->ListBox1->addItem(QString::fromStdString(ReplaceAll("/", "\\", name)));
   }
-  d->ProgressBar1->setValue(0);  // the timer shows the pack's progress from its first tick on
+  d->ProgressBar1->setValue(0);
   d->ProgressBar1->show();
-  const GalleryPackResult result = PackGallery(AdresarProgramu, entries, LetEventsThrough);
+  const GalleryPackResult result =
+      PackGallery(AdresarProgramu, entries, [this](const Progress& p) { ShowJobProgress(p); });
   d->ListBox1->clear();
   d->ProgressBar1->hide();
   if (!result.pack.completed) {
@@ -191,7 +192,8 @@ void TMainZorna::Button5Click(QObject*) {
   std::vector<std::string> problems;
   std::vector<std::string> packs;
   std::vector<std::string> links;
-  for (const SkinPackJob& job : PackSkins(AdresarProgramu, LetEventsThrough)) {
+  for (const SkinPackJob& job :
+       PackSkins(AdresarProgramu, [this](const Progress& p) { ShowJobProgress(p); })) {
     links.insert(links.end(), job.links.begin(), job.links.end());
     if (!job.result.completed) {
       problems.push_back(job.name + ": " + job.result.problem_slovak);

@@ -1,6 +1,5 @@
 // Start-up and closing of the main window: restoring and storing the user's choices, the
 // screen picture, the once-only hint and the list of searches that found nothing.
-#include <QCoreApplication>
 #include <QScreen>
 #include <filesystem>
 
@@ -43,7 +42,7 @@ void TMainZorna::FormCreate(QObject* sender) {
   using namespace settings;
   if (const QString problem = EnterProgramFolder(); !problem.isEmpty()) DlgPozor(problem);
   const std::string skipped = SkippedSkinEntriesSlovak(
-      InstallSkinPacks(AdresarProgramu, [] { QCoreApplication::processEvents(); }));
+      InstallSkinPacks(AdresarProgramu, [this](const Progress& p) { ShowJobProgress(p); }));
   if (!skipped.empty()) ShowErrorMessage(QString::fromStdString(skipped));
   RecoverGalleryUpdateAtStart();
   {

@@ -83,8 +83,7 @@ void RemoveOldBackups(const fs::path& folder, const fs::path& keep) {
 }  // namespace
 
 fs::path BackUpGallery(const fs::path& program_folder, const std::vector<std::string>& pictures,
-                       bool with_tree, const fs::path& keep,
-                       const std::function<void()>& after_each_block) {
+                       bool with_tree, const fs::path& keep, const ProgressStep& after_each_block) {
   std::vector<std::string> names = pictures;
   // Stored as "..\strom.trv": unpacked from "Data", as every gallery update is, it reaches the
   // program folder's tree.

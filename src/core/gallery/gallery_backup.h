@@ -1,9 +1,10 @@
 #pragma once
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "support/progress.h"
 
 // Before an update replaces the gallery, what it replaces is packed into a backup outside
 // "Data": "Záloha/galéria-YYYY-MM-DD-HHMMSS.mk" in the program folder, an ordinary gallery
@@ -22,6 +23,6 @@ inline constexpr size_t kBackupsKept = 3;
 std::filesystem::path BackUpGallery(const std::filesystem::path& program_folder,
                                     const std::vector<std::string>& pictures, bool with_tree,
                                     const std::filesystem::path& keep,
-                                    const std::function<void()>& after_each_block = {});
+                                    const ProgressStep& after_each_block = {});
 
 }  // namespace zorna

@@ -1,6 +1,5 @@
 #include "gallery/gallery_update.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <optional>
@@ -28,20 +27,6 @@ class RunningImport {
   ~RunningImport() { import_running = false; }
   RunningImport(const RunningImport&) = delete;
   RunningImport& operator=(const RunningImport&) = delete;
-};
-
-class InstallProgress {
- public:
-  explicit InstallProgress(size_t count) {
-    PostupMaximum = static_cast<int32_t>(std::min<size_t>(count, INT32_MAX));
-    PostupPozicia = 0;
-  }
-  ~InstallProgress() { PostupMaximum = PostupPozicia = -1; }
-  InstallProgress(const InstallProgress&) = delete;
-  InstallProgress& operator=(const InstallProgress&) = delete;
-  void Step() {
-    if (PostupPozicia < PostupMaximum) ++PostupPozicia;
-  }
 };
 
 // The pack is at fault: it is no update to install, now or later.
@@ -101,7 +86,7 @@ void CheckPack(const fs::path& pack) {
 }
 
 Staged Unpack(const fs::path& pack, const GalleryInstallPaths& paths,
-              const std::function<void()>& after_each_step, GalleryUpdateResult& result) {
+              const ProgressStep& after_each_step, GalleryUpdateResult& result) {
   CheckPack(pack);
   std::error_code ec;
   fs::create_directories(paths.new_pictures, ec);
@@ -144,7 +129,7 @@ Staged Unpack(const fs::path& pack, const GalleryInstallPaths& paths,
 }
 
 void Install(const fs::path& program_folder, const fs::path& pack, const fs::path& given,
-             const std::function<void()>& after_each_step, GalleryUpdateResult& result) {
+             const ProgressStep& after_each_step, GalleryUpdateResult& result) {
   const GalleryInstallPaths paths = InstallPathsOf(program_folder);
   const Staged staged = Unpack(pack, paths, after_each_step, result);
   GalleryInstallFileOperation();
@@ -156,10 +141,10 @@ void Install(const fs::path& program_folder, const fs::path& pack, const fs::pat
   }
   result.backup = BackUpGallery(program_folder, GalleryPictureFiles(paths.data),
                                 staged.tree && old_tree, given, after_each_step);
-  InstallProgress progress(staged.pictures.size());
+  Progress progress{0, ProgressValue(staged.pictures.size())};
   InstallStagedGallery(paths, given.empty() ? pack.filename().string() : std::string(), [&] {
-    progress.Step();
-    if (after_each_step) after_each_step();
+    if (progress.position < progress.maximum) ++progress.position;
+    if (after_each_step) after_each_step(progress);
   });
   result.outcome = GalleryUpdateOutcome::kInstalled;
   result.pictures = staged.pictures.size();
@@ -175,7 +160,7 @@ bool GalleryUpdatePending(const fs::path& program_folder) {
 }
 
 GalleryUpdateResult InstallGalleryUpdate(const fs::path& program_folder,
-                                         const std::function<void()>& after_each_step,
+                                         const ProgressStep& after_each_step,
                                          const fs::path& given) {
   GalleryUpdateResult result;
   if (import_running) {

@@ -1,12 +1,12 @@
 #pragma once
 #include <cstddef>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "gallery/gallery_install.h"
+#include "support/progress.h"
 
 // The gallery update: a pack "zorna.mk" delivered into the gallery folder ("Data") with new
 // pictures and usually the entry "..\strom.trv" (relative to "Data", so the program folder's
@@ -58,13 +58,12 @@ bool GalleryUpdatePending(const std::filesystem::path& program_folder);
 
 // Installs the delivered update as described above, or the given pack when `pack` is not empty
 // (a backup, to bring an old gallery back); a given pack is never deleted. after_each_step is
-// called once per pack block while unpacking and backing up and once per picture while
-// installing, so that the window can let its events through; PostupMaximum and PostupPozicia
-// (support/progress.h) show the progress meanwhile and are -1 again afterwards. An install
-// interrupted earlier is recovered first. A call made while another one runs (from inside
-// after_each_step) returns kBusy at once.
+// told the progress once per pack block while unpacking and backing up and once per picture
+// while installing (pictures installed of their count), so that the window can show it and let
+// its events through. An install interrupted earlier is recovered first. A call made while another
+// one runs (from inside after_each_step) returns kBusy at once.
 GalleryUpdateResult InstallGalleryUpdate(const std::filesystem::path& program_folder,
-                                         const std::function<void()>& after_each_step = {},
+                                         const ProgressStep& after_each_step = {},
                                          const std::filesystem::path& pack = {});
 
 // Finishes or undoes an install that a crash interrupted (RecoverGalleryInstall); the window

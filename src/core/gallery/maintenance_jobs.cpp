@@ -183,8 +183,7 @@ std::vector<std::string> GalleryPackNames(const fs::path& program_folder,
 
 GalleryPackResult PackGallery(const fs::path& program_folder,
                               const std::vector<GalleryFileEntry>& entries,
-                              const std::function<void()>& after_each_block,
-                              const fs::path& target) {
+                              const ProgressStep& after_each_block, const fs::path& target) {
   const std::vector<std::string> names = GalleryPackNames(program_folder, entries);
   GalleryPackResult result;
   try {

@@ -94,7 +94,7 @@ struct GalleryPackResult {
 // pack that was there before, whole.
 GalleryPackResult PackGallery(const std::filesystem::path& program_folder,
                               const std::vector<GalleryFileEntry>& entries,
-                              const std::function<void()>& after_each_block = {},
+                              const ProgressStep& after_each_block = {},
                               const std::filesystem::path& target = {});
 
 }  // namespace zorna

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <limits>
 #include <memory>
 
 #include "pack/base255.h"
@@ -23,24 +22,8 @@ namespace {
 // Longer than any path the desktop allows; a "name" this long means the file is not a pack.
 constexpr size_t kMaxStoredName = 4096;
 
-int32_t ProgressValue(uint64_t value) {
-  return static_cast<int32_t>(std::min<uint64_t>(value, std::numeric_limits<int32_t>::max()));
-}
-
-// Both progress values go back to idle however the job ends.
-class ProgressScope {
- public:
-  ProgressScope(uint64_t maximum) {
-    PostupMaximum = ProgressValue(maximum);
-    PostupPozicia = 0;
-  }
-  ~ProgressScope() { PostupMaximum = PostupPozicia = -1; }
-  ProgressScope(const ProgressScope&) = delete;
-  ProgressScope& operator=(const ProgressScope&) = delete;
-};
-
-void LetMessagesThrough(const std::function<void()>& after_each_block) {
-  if (after_each_block) after_each_block();
+void LetMessagesThrough(const ProgressStep& after_each_block, const Progress& progress) {
+  if (after_each_block) after_each_block(progress);
 }
 
 struct FileCloser {
@@ -223,16 +206,16 @@ std::string JoinBelow(const std::filesystem::path& root, const std::vector<std::
 }  // namespace
 
 PackResult ZbalSubory(const std::vector<std::string>& names, const std::string& pack_path,
-                      const std::function<void()>& after_each_block,
+                      const ProgressStep& after_each_block,
                       const std::filesystem::path& current_folder) {
-  ProgressScope progress(names.size());
+  Progress progress{0, ProgressValue(names.size())};
   return RunSilently([&](PackResult&) {
     // A failed job never leaves a cut pack under the target's name.
     AtomicFileWriter output(pack_path);
     std::vector<uint8_t> block(kBlockSize);
     std::vector<uint8_t> payload(kBlockSize);
     for (size_t i = 0; i < names.size(); ++i) {
-      PostupPozicia = ProgressValue(i);
+      progress.position = ProgressValue(i);
       const std::string& name = names[i];
       const std::optional<std::string> stored = PathToStoredName(name);
       if (!stored || stored->empty()) {
@@ -255,7 +238,7 @@ PackResult ZbalSubory(const std::vector<std::string>& names, const std::string& 
       output.Write(stored->data(), stored->size());
       output.Write("", 1);
       output.Write(count, 2);
-      LetMessagesThrough(after_each_block);
+      LetMessagesThrough(after_each_block, progress);
       for (uint64_t left = size; left > 0;) {
         const size_t piece = static_cast<size_t>(std::min<uint64_t>(left, kBlockSize));
         if (std::fread(block.data(), 1, piece, input.get()) != piece) {
@@ -274,7 +257,7 @@ PackResult ZbalSubory(const std::vector<std::string>& names, const std::string& 
         if (MethodStoresEntryCount(encoded.method)) header[header_length++] = 0;
         output.Write(header, header_length);
         output.Write(payload.data(), encoded.length);
-        LetMessagesThrough(after_each_block);
+        LetMessagesThrough(after_each_block, progress);
       }
     }
     output.Commit();
@@ -282,13 +265,12 @@ PackResult ZbalSubory(const std::vector<std::string>& names, const std::string& 
 }
 
 PackResult RozbalArchiv(const std::string& pack_path, const std::filesystem::path& current_folder,
-                        const std::filesystem::path& root,
-                        const std::function<void()>& after_each_block, const UnpackLimits& limits) {
-  ProgressScope progress(0);
+                        const std::filesystem::path& root, const ProgressStep& after_each_block,
+                        const UnpackLimits& limits) {
   return RunSilently([&](PackResult& result) {
     PackInput input(pack_path);
-    PostupMaximum = ProgressValue(input.Size());
-    LetMessagesThrough(after_each_block);
+    Progress progress{0, ProgressValue(input.Size())};
+    LetMessagesThrough(after_each_block, progress);
     const std::filesystem::path root_folder = NormalFolder(root);
     const std::filesystem::path allowed =
         limits.only_inside.empty() ? root_folder : root_folder / limits.only_inside;
@@ -344,8 +326,8 @@ PackResult RozbalArchiv(const std::string& pack_path, const std::filesystem::pat
                    JoinBelow(root_folder, *destination));
           written += result_block.length;
         }
-        PostupPozicia = ProgressValue(input.Position());
-        LetMessagesThrough(after_each_block);
+        progress.position = ProgressValue(input.Position());
+        LetMessagesThrough(after_each_block, progress);
       }
       NoteDamagedEntry(result, damaged_before, reader.EntryName());
       if (!skip && !output.Commit()) throw CannotCreateFile(JoinBelow(root_folder, *destination));

@@ -1,11 +1,10 @@
 #pragma once
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "support/progress.h"  // PostupMaximum, PostupPozicia: set while a job runs
+#include "support/progress.h"
 
 // Pack files (".mk"): skins and gallery updates. A pack is a plain sequence of entries: the
 // stored name (code page 1250, may hold backslashes) and a 0, a base-255 block count, and that
@@ -28,10 +27,11 @@ struct PackResult {
 
 // Packs the files into pack_path (replaced only once the new pack is complete). Each name is
 // opened as given (a relative one from current_folder when that is not empty) and its text
-// becomes the stored name, converted to code page 1250 with backslashes. after_each_block lets
-// the caller keep its window responsive.
+// becomes the stored name, converted to code page 1250 with backslashes. after_each_block is
+// told the index of the name being packed of the names' count, so that the caller can show it
+// and keep its window responsive.
 PackResult ZbalSubory(const std::vector<std::string>& names, const std::string& pack_path,
-                      const std::function<void()>& after_each_block = {},
+                      const ProgressStep& after_each_block = {},
                       const std::filesystem::path& current_folder = {});
 
 struct UnpackLimits {
@@ -47,11 +47,11 @@ struct UnpackLimits {
 // ever written outside root (for the program: the program folder), and no symbolic link inside
 // it is followed. Existing files are replaced once their entry is complete; missing folders
 // below the root are created. A damaged pack stops the job: the entries read whole so far stay,
-// and the entry it stopped in leaves no file, or the old one as it was.
+// and the entry it stopped in leaves no file, or the old one as it was. after_each_block is told
+// the bytes of the pack read so far of its size.
 PackResult RozbalArchiv(const std::string& pack_path, const std::filesystem::path& current_folder,
                         const std::filesystem::path& root,
-                        const std::function<void()>& after_each_block = {},
-                        const UnpackLimits& limits = {});
+                        const ProgressStep& after_each_block = {}, const UnpackLimits& limits = {});
 
 // What a pack holds, read without writing anything.
 struct PackEntryInfo {

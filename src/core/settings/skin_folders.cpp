@@ -78,7 +78,7 @@ SkinFiles SkinPackFiles(const fs::path& program_folder, const std::string& skin_
 }
 
 std::vector<SkinPackJob> PackSkins(const fs::path& program_folder,
-                                   const std::function<void()>& after_each_block,
+                                   const ProgressStep& after_each_block,
                                    const fs::path& packs_folder) {
   std::vector<SkinPackJob> jobs;
   const fs::path skins = SkinsFolder(program_folder);
@@ -114,7 +114,7 @@ std::vector<SkinPackJob> PackSkins(const fs::path& program_folder,
 }
 
 std::vector<InstalledPack> InstallSkinPacks(const fs::path& program_folder,
-                                            const std::function<void()>& after_each_block) {
+                                            const ProgressStep& after_each_block) {
   const fs::path folder = FindPathIgnoringCase(program_folder / "skin");
   std::vector<std::string> packs;
   std::error_code ec;

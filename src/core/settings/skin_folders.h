@@ -1,6 +1,5 @@
 #pragma once
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,7 +40,7 @@ struct SkinPackJob {
   PackResult result;
 };
 std::vector<SkinPackJob> PackSkins(const std::filesystem::path& program_folder,
-                                   const std::function<void()>& after_each_block = {},
+                                   const ProgressStep& after_each_block = {},
                                    const std::filesystem::path& packs_folder = {});
 
 // Installs the skin packs dropped into "skin/": each "*.mk" there, in name order, is unpacked
@@ -54,7 +53,7 @@ struct InstalledPack {
   bool deleted = false;
 };
 std::vector<InstalledPack> InstallSkinPacks(const std::filesystem::path& program_folder,
-                                            const std::function<void()>& after_each_block = {});
+                                            const ProgressStep& after_each_block = {});
 // The Slovak text naming, once each, the entries that the installed packs had to skip; empty
 // when none did.
 std::string SkippedSkinEntriesSlovak(const std::vector<InstalledPack>& installed);

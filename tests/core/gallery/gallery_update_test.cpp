@@ -8,7 +8,6 @@
 #include "core/pack/pack_test_files.h"
 #include "core/test_folder.h"
 #include "gallery/gallery_backup.h"
-#include "support/progress.h"
 
 namespace zorna {
 namespace {
@@ -24,7 +23,7 @@ class GalleryUpdate : public ::testing::Test {
     WriteFile(program_ / "strom.trv", {'O', 'L', 'D'});
   }
   void Deliver(const Bytes& pack) { WriteFile(program_ / "Data/zorna.mk", pack); }
-  GalleryUpdateResult Install(const std::function<void()>& pump = {}) {
+  GalleryUpdateResult Install(const ProgressStep& pump = {}) {
     return InstallGalleryUpdate(program_.Path(), pump);
   }
   std::map<std::string, Bytes> Files() const { return FilesWithContents(program_.Path()); }
@@ -50,9 +49,9 @@ TEST_F(GalleryUpdate, ReplacesEveryPictureAndTheTreeAndDeletesThePack) {
   Deliver(PackBuilder(GoodPack()).Stored("..\\old", {'x'}).Stored("..\\pack", {'y'}).Build());
   int pumped = 0;
   GalleryUpdateResult inner;
-  const GalleryUpdateResult result = Install([&] {
+  const GalleryUpdateResult result = Install([&](const Progress& p) {
     if (pumped++ == 0) inner = Install();  // a second resize while events are let through
-    EXPECT_GE(PostupMaximum, 0);
+    EXPECT_LE(p.position, p.maximum);
   });
   EXPECT_EQ(inner.outcome, GalleryUpdateOutcome::kBusy);
   ASSERT_EQ(result.outcome, GalleryUpdateOutcome::kInstalled) << result.problem;
@@ -60,8 +59,6 @@ TEST_F(GalleryUpdate, ReplacesEveryPictureAndTheTreeAndDeletesThePack) {
   EXPECT_TRUE(result.tree_replaced);
   EXPECT_TRUE(result.pack_removed);
   EXPECT_GE(pumped, 5);  // three blocks, two pictures
-  EXPECT_EQ(PostupMaximum, -1);
-  EXPECT_EQ(PostupPozicia, -1);
   const std::map<std::string, Bytes> want = {
       {"Data/1000.iko", {'n', 'e', 'w', '0'}},
       {"Data/1001.iko", {'n', 'e', 'w', '1'}},
