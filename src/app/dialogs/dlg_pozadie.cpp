@@ -9,6 +9,7 @@
 #include "app/platform/messages.h"
 #include "app/platform/picture_filters.h"
 #include "app/widgets/dialog_buttons.h"
+#include "app/widgets/tool_widgets.h"
 #include "picture/picture_file.h"
 #include "support/error.h"
 

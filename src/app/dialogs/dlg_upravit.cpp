@@ -11,6 +11,7 @@
 #include "app/main_window/main_zorna.h"
 #include "app/platform/qt_bitmap.h"
 #include "app/widgets/dialog_buttons.h"
+#include "app/widgets/tool_widgets.h"
 #include "artwork/editor_glyphs.h"
 #include "composition/shadow_frame.h"
 

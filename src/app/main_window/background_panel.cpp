@@ -10,6 +10,7 @@
 #include "app/main_window/main_zorna.h"
 #include "app/platform/messages.h"
 #include "app/platform/qt_bitmap.h"
+#include "app/widgets/tool_widgets.h"
 
 namespace zorna::app {
 

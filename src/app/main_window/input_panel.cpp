@@ -7,6 +7,7 @@
 #include "app/main_window/plain_look.h"
 #include "app/main_window/settings_access.h"
 #include "app/platform/messages.h"
+#include "app/widgets/tool_widgets.h"
 
 namespace zorna::app {
 

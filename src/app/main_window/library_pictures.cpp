@@ -4,6 +4,7 @@
 #include "app/dialogs/dlg_pozadie.h"
 #include "app/dialogs/forms.h"
 #include "app/main_window/main_zorna.h"
+#include "app/widgets/tool_widgets.h"
 #include "composition/placement.h"
 
 namespace zorna::app {

@@ -2,6 +2,7 @@
 // flips and turns of the result.
 #include "app/main_window/custom_size.h"
 #include "app/main_window/main_zorna.h"
+#include "app/widgets/tool_widgets.h"
 #include "composition/transforms.h"
 
 namespace zorna::app {

@@ -12,6 +12,7 @@
 #include "app/main_window/plain_look.h"
 #include "app/platform/links.h"
 #include "app/platform/messages.h"
+#include "app/widgets/tool_widgets.h"
 #include "settings/skin_files.h"
 #include "support/files.h"
 #include "text/cp1250.h"
