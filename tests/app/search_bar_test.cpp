@@ -44,7 +44,7 @@ class SearchBarTest : public AppTest {
     }
   }
   int Current() const {
-    QTreeWidgetItem* node = AllForms().MainZorna->TreeView1->currentItem();
+    QTreeWidgetItem* node = Main().TreeView1->currentItem();
     return TMainZorna::CategoryOf(node);
   }
   // Dark pixels of the text's place on the screen picture.

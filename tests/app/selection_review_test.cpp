@@ -124,7 +124,7 @@ using SelectionLockTest = AppTest;
 TEST_F(SelectionLockTest, SecondCustomOutputSizeAlsoReachesTheLockedInput) {
   Start();
   TMainZorna& m = Main();
-  TDlgRozmer* dialog = AllForms().DlgRozmer;
+  TDlgRozmer* dialog = AllDialogs().DlgRozmer;
   dialog->SpinEdit1->setValue(20);
   m.ComboBox1->setCurrentIndex(5);
   m.ComboBox1Change(m.ComboBox1);

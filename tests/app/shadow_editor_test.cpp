@@ -29,7 +29,7 @@ TUpravit& OpenWith(TMainZorna& m, int output_index, const Bitmap& result) {
   m.ComboBox1->setCurrentIndex(output_index);
   m.ComboBox1Change(m.ComboBox1);
   m.Image2->SetPicture(result);
-  return *UpravitForm();
+  return *m.UpravitForm();
 }
 
 TEST_F(ShadowEditorTest, CtrlTShowsTheEditorAndOkPutsThePreviewIntoTheResult) {

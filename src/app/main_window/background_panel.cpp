@@ -6,7 +6,6 @@
 #include <QPixmap>
 
 #include "app/dialogs/dlg_pozadie.h"
-#include "app/dialogs/forms.h"
 #include "app/main_window/main_zorna.h"
 #include "app/platform/messages.h"
 #include "app/platform/qt_bitmap.h"
@@ -59,7 +58,7 @@ void TMainZorna::FillBackgroundList(bool small) {
 
 void TMainZorna::ComboBoxEx1Change(QObject*) {
   if (ComboBoxEx1->currentIndex() != ComboBoxEx1->count() - 1) return;
-  TDlgPozadie* dialog = AllForms().DlgPozadie;
+  TDlgPozadie* dialog = dialogs_.DlgPozadie;
   if (!dialog || RunModal(dialog) != QDialog::Accepted) return;
   if (!dialog->Image1->isHidden()) {
     SetUserBackgroundOwnMask(backgrounds_.list1, dialog->Image1->Picture());

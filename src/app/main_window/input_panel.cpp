@@ -55,7 +55,8 @@ void TMainZorna::SetUpInputPanel() {
 
 void TMainZorna::ComboBox2Change(QObject* sender) {
   if (ComboBox2->currentIndex() == kCustomSizeEntry && !SenderNamed(sender, "ComboBox1")) {
-    if (!AskCustomSize(ComboBox2)) ComboBox2->setCurrentIndex(ComboBox1->currentIndex());
+    if (!AskCustomSize(dialogs_.DlgRozmer, ComboBox2))
+      ComboBox2->setCurrentIndex(ComboBox1->currentIndex());
   }
   const int o = SizeOf(ComboBox1);
   const int i = SizeOf(ComboBox2);

@@ -2,7 +2,6 @@
 // whose commands paint it into the placement slot (and pick it there) or make it the user's
 // background picture.
 #include "app/dialogs/dlg_pozadie.h"
-#include "app/dialogs/forms.h"
 #include "app/main_window/main_zorna.h"
 #include "app/widgets/tool_widgets.h"
 #include "composition/placement.h"
@@ -131,7 +130,7 @@ void TMainZorna::Nastaviakopodklad1Click(QObject*) {
   ComboBoxEx1->setCurrentIndex(ComboBoxEx1->count() - 1);
   PracovnyObrazok = Bitmap(list->Width(), list->Height(), kWhite);
   list->Draw(PracovnyObrazok, 0, 0, index);
-  if (TDlgPozadie* dialog = AllForms().DlgPozadie) {
+  if (TDlgPozadie* dialog = dialogs_.DlgPozadie) {
     (large ? dialog->Image2 : dialog->Image1)->SetPicture(PracovnyObrazok);
   }
   SetUserBackground(large ? Backgrounds().list2 : Backgrounds().list1, PracovnyObrazok);

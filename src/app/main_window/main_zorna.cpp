@@ -27,7 +27,7 @@ QWidget* FindOwnControl(const QWidget* parent, const QString& name) {
 
 }  // namespace
 
-TMainZorna::TMainZorna() {
+TMainZorna::TMainZorna(Dialogs& dialogs) : dialogs_(dialogs) {
   setObjectName("MainZorna");
   setWindowTitle("Zorna");
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);

@@ -15,12 +15,15 @@
 #include <QTreeWidget>
 #include <QWidget>
 #include <array>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/dialogs/dialogs.h"
+#include "app/dialogs/user_backgrounds.h"
 #include "app/platform/handler_guard.h"
 #include "app/widgets/align_panel.h"
 #include "app/widgets/font_dialog.h"
@@ -55,7 +58,21 @@ class TMainZorna : public QWidget, protected GuardedConnections {
   Q_OBJECT
   using GuardedConnections::connect;  // every handler it connects runs guarded
  public:
-  TMainZorna();
+  // --- Its dialogs and what they get of it (dialogs.cpp); the skin it wears (skin.cpp) ---
+  // The program records the dialogs it makes in `dialogs`, which outlives the window; the about
+  // box, its mailing-list form and the shadow editor are made here when first asked for.
+  explicit TMainZorna(Dialogs& dialogs);
+  TMailList* MailListForm();
+  TOPrograme* OProgrameForm();
+  TUpravit* UpravitForm();
+  // The user's background pictures, as the background dialog shows them.
+  UserBackgrounds UserBackgroundPictures() const;
+  // Dresses the container in the skin of that folder. A required picture that is missing or
+  // damaged throws zorna::Error there; what was not yet done keeps the previous look.
+  void DressInSkin(const std::filesystem::path& folder);
+  // At start-up, once the stored skin is on: the panels' stored heights and the column's side.
+  void RestorePanels();
+
   ~TMainZorna() override;
 
   // Finds a control of this window (not of its dialogs) by name, as the handlers that work
@@ -278,6 +295,8 @@ class TMainZorna : public QWidget, protected GuardedConnections {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  Dialogs& dialogs_;  // see the constructor
+
   // Each concern's build-and-connect step, in the order the constructor runs them.
   void SetUpScreen();
   void SetUpContainer();

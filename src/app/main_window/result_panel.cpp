@@ -82,7 +82,7 @@ void TMainZorna::SetUpResultPanel() {
 void TMainZorna::ComboBox1Change(QObject* sender) {
   if (sender == this) return;
   if (ComboBox1->currentIndex() == kCustomSizeEntry && !SenderNamed(sender, "ComboBox2"))
-    AskCustomSize(ComboBox1);
+    AskCustomSize(dialogs_.DlgRozmer, ComboBox1);
   const int o = SizeOf(ComboBox1);
   const int i = SizeOf(ComboBox2);
   BtnMod->setVisible(o < i);

@@ -6,7 +6,6 @@
 
 #include "app/dialogs/dlg_rozmer.h"
 #include "app/dialogs/dlg_skin.h"
-#include "app/dialogs/forms.h"
 #include "app/main_window/main_zorna.h"
 #include "app/main_window/settings_access.h"
 #include "app/platform/handler_guard.h"
@@ -138,7 +137,7 @@ void TMainZorna::FormClose() {
     ini.WriteInteger(kPozadieObrazok.section, kPozadieObrazok.key, ComboBoxEx1->currentIndex());
     ini.WriteBool(kZamok.section, kZamok.key, !BtnZamknute->isHidden());
     ini.WriteBool(kZvacsit.section, kZvacsit.key, Zvacs1->isEnabled());
-    if (TDlgRozmer* dlg = AllForms().DlgRozmer) {
+    if (TDlgRozmer* dlg = dialogs_.DlgRozmer) {
       ini.WriteInteger(kRozmer.section, kRozmer.key, dlg->SpinEdit1->value());
     }
     ini.WriteInteger(kOknoVstup.section, kOknoVstup.key, Panel("Vstup").panel->height());
@@ -146,7 +145,7 @@ void TMainZorna::FormClose() {
     ini.WriteInteger(kOknoPodklad.section, kOknoPodklad.key, Panel("Podklad").panel->height());
     ini.WriteInteger(kOknoVystup.section, kOknoVystup.key, Panel("Vystup").panel->height());
     ini.WriteInteger(kLupaVelkost.section, kLupaVelkost.key, ComboBox4->currentIndex());
-    if (TDlgSkin* skin = AllForms().DlgSkin) {
+    if (TDlgSkin* skin = dialogs_.DlgSkin) {
       ini.WriteInteger(kSkinCislo.section, kSkinCislo.key, skin->ListBox->currentRow());
     }
     ini.WriteBool(kPanelVPravo.section, kPanelVPravo.key, !BtnLeft->isHidden());

@@ -1,0 +1,46 @@
+// The dialogs the main window makes when they are first asked for, and what each dialog gets of
+// the window: never the window itself, only the pictures and calls it works with.
+#include "app/dialogs/dlg_upravit.h"
+#include "app/dialogs/mail_list.h"
+#include "app/dialogs/o_programe.h"
+#include "app/main_window/main_zorna.h"
+#include "app/widgets/tool_widgets.h"
+#include "artwork/background_tiles.h"
+
+namespace zorna::app {
+
+TMailList* TMainZorna::MailListForm() {
+  if (!dialogs_.MailList) dialogs_.MailList = new TMailList(this);
+  return dialogs_.MailList;
+}
+
+TOPrograme* TMainZorna::OProgrameForm() {
+  if (!dialogs_.OPrograme) {
+    NotFoundSearches not_found{
+        [this] { return NotFoundLines(); },
+        [this](const std::vector<std::string>& left) { SetNotFoundLines(left); }};
+    dialogs_.OPrograme = new TOPrograme(this, std::move(not_found), *MailListForm());
+  }
+  return dialogs_.OPrograme;
+}
+
+TUpravit* TMainZorna::UpravitForm() {
+  if (!dialogs_.Upravit) {
+    EditedResult result{[this]() -> const Bitmap& { return Image2->Picture(); },
+                        [this](const Bitmap& edited) { Image2->SetPicture(edited); },
+                        [this] { return SizeOf(ComboBox1); },
+                        [this] { return BackgroundListIsSmall(); },
+                        [this]() -> Bitmap& { return PracovnyObrazok; }};
+    dialogs_.Upravit = new TUpravit(this, std::move(result));
+  }
+  return dialogs_.Upravit;
+}
+
+UserBackgrounds TMainZorna::UserBackgroundPictures() const {
+  return {[this](bool small) {
+            return (small ? backgrounds_.list1 : backgrounds_.list2).Picture(kUserBackground);
+          },
+          [this] { return background_list_small_; }};
+}
+
+}  // namespace zorna::app
