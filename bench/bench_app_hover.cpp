@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/main_window/main_zorna.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "app/program.h"
 #include "app_bench_folders.h"
 #include "private_x_server.h"
@@ -57,8 +58,8 @@ void BM_HoverToPainted(benchmark::State& state) {
   const int width = static_cast<int>(state.range(0));
   const int height = static_cast<int>(state.range(1));
   main.setGeometry(0, 0, width, height);
-  main.bitmapa->SetPicture(ScreenCopy(width, height));
-  main.bitmapa->resize(width, height);
+  PartsOf(main).bitmapa->SetPicture(ScreenCopy(width, height));
+  PartsOf(main).bitmapa->resize(width, height);
   QGuiApplication::sync();
   const QPoint start(width / 2, height / 4);
   int step = 0;
@@ -68,7 +69,7 @@ void BM_HoverToPainted(benchmark::State& state) {
     ++step;
     const auto begin = std::chrono::steady_clock::now();
     QMouseEvent move(QEvent::MouseMove, at, at, at, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(main.bitmapa, &move);
+    QApplication::sendEvent(PartsOf(main).bitmapa, &move);
     // Paints what the move changed, sends it to the X server and waits for the server.
     QGuiApplication::sync();
     const double seconds =
@@ -105,9 +106,9 @@ int main(int argc, char** argv) {
   if (!zorna::app::CreateForms(TheForms())) return 1;
   zorna::app::TMainZorna& main = *TheForms().MainZorna;
   // Output 128 x 128 (the size lock makes the picked square follow), the magnifier open.
-  main.ComboBox1->setCurrentIndex(4);
-  main.ComboBox1Change(main.ComboBox1);
-  main.ImageVstupMinClick(main.Panel("Lupa").hlavicka_image);
+  PartsOf(main).ComboBox1->setCurrentIndex(4);
+  main.ComboBox1Change(PartsOf(main).ComboBox1);
+  main.ImageVstupMinClick(PartsOf(main).Panel("Lupa").hlavicka_image);
   main.show();
   QGuiApplication::sync();
   benchmark::RunSpecifiedBenchmarks();

@@ -80,19 +80,21 @@ class FirstPaint : public QObject {
 void BM_FillFullCategory(benchmark::State& state) {
   Program& program = TheProgram();
   TMainZorna& m = program.Main();
-  FirstPaint first(m.ToolBar1->Button(0));
+  FirstPaint first(PartsOf(m).ToolBar1->Button(0));
   double first_ms = 0;
   for (auto _ : state) {
-    m.TreeView1->setCurrentItem(program.Node(2));  // the empty category clears the toolbars
+    PartsOf(m).TreeView1->setCurrentItem(
+        program.Node(2));  // the empty category clears the toolbars
     QApplication::processEvents();
     QElapsedTimer clock;
     first.Arm(&clock);
     clock.start();
-    m.TreeView1->setCurrentItem(program.Node(1));
+    PartsOf(m).TreeView1->setCurrentItem(program.Node(1));
     const int64_t whole_ns = clock.nsecsElapsed();
     state.SetIterationTime(static_cast<double>(whole_ns) / 1e9);
     first_ms += static_cast<double>(first.AtNs()) / 1e6;
-    if (m.ImageList3.Count() != 135 || m.ImageList4.Count() != 40 || first.AtNs() < 0) {
+    if (PartsOf(m).ImageList3.Count() != 135 || PartsOf(m).ImageList4.Count() != 40 ||
+        first.AtNs() < 0) {
       state.SkipWithError("the category was not filled and painted");
       break;
     }

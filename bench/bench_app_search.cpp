@@ -41,32 +41,32 @@ ScratchProgram& TheProgram() {
 // The bar in search mode with the text typed; its first search has run.
 TMainZorna& Searching(const QString& text) {
   TMainZorna& m = TheProgram().Main();
-  if (m.Edit2->isHidden()) m.SpeedButton13Click(m.SpeedButton13);
-  m.Edit2->setText(text);
+  if (PartsOf(m).Edit2->isHidden()) m.SpeedButton13Click(PartsOf(m).SpeedButton13);
+  PartsOf(m).Edit2->setText(text);
   return m;
 }
 
 void BM_SearchKeystrokeWholeTree(benchmark::State& state) {
   TMainZorna& m = Searching("zebry");
-  for (auto _ : state) m.Edit2Change(m.Edit2);
-  if (m.Label5->text() != QString::number(kTarget)) state.SkipWithError("not found");
+  for (auto _ : state) m.Edit2Change(PartsOf(m).Edit2);
+  if (PartsOf(m).Label5->text() != QString::number(kTarget)) state.SkipWithError("not found");
 }
 BENCHMARK(BM_SearchKeystrokeWholeTree)->Unit(benchmark::kMicrosecond);
 
 void BM_SearchKeystrokeNothingMatches(benchmark::State& state) {
   TMainZorna& m = Searching("nosorožec");
-  for (auto _ : state) m.Edit2Change(m.Edit2);
+  for (auto _ : state) m.Edit2Change(PartsOf(m).Edit2);
   if (m.NotFoundLines().size() != 1) state.SkipWithError("the miss was not remembered once");
 }
 BENCHMARK(BM_SearchKeystrokeNothingMatches)->Unit(benchmark::kMicrosecond);
 
 void BM_RenderTypedText(benchmark::State& state) {
   TMainZorna& m = TheProgram().Main();
-  if (!m.Edit2->isHidden()) m.SpeedButton13Click(m.SpeedButton13);
-  m.SpeedButton14Click(m.SpeedButton14);
-  m.Edit2->setText("Zorna robí ikony");
-  for (auto _ : state) m.Edit2Change(m.SpeedButton8);
-  m.SpeedButton14Click(m.SpeedButton14);
+  if (!PartsOf(m).Edit2->isHidden()) m.SpeedButton13Click(PartsOf(m).SpeedButton13);
+  m.SpeedButton14Click(PartsOf(m).SpeedButton14);
+  PartsOf(m).Edit2->setText("Zorna robí ikony");
+  for (auto _ : state) m.Edit2Change(PartsOf(m).SpeedButton8);
+  m.SpeedButton14Click(PartsOf(m).SpeedButton14);
 }
 BENCHMARK(BM_RenderTypedText)->Unit(benchmark::kMicrosecond);
 

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "app/main_window/main_zorna.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "app/platform/messages.h"
 #include "app/program.h"
 #include "app_bench_folders.h"
@@ -71,7 +72,7 @@ class ScratchProgram {
   ~ScratchProgram() { zorna::app::DestroyForms(forms_); }
   zorna::app::TMainZorna& Main() { return *forms_.MainZorna; }
   QTreeWidgetItem* Node(int n) {
-    QTreeWidgetItemIterator it(Main().TreeView1);
+    QTreeWidgetItemIterator it(PartsOf(Main()).TreeView1);
     for (int i = 0; i < n && *it; ++i) ++it;
     return *it;
   }

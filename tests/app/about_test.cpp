@@ -8,6 +8,7 @@
 #include "app/dialogs/dlg_skin.h"
 #include "app/dialogs/mail_list.h"
 #include "app/dialogs/o_programe.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "app/platform/links.h"
 #include "output/about_mail.h"
 
@@ -55,7 +56,7 @@ TEST_F(AboutTest, TheMailToTheAuthorCarriesTheSearchesNotFoundAndEmptiesTheList)
   EXPECT_TRUE(Body(1).startsWith("Mimo iné Vás chcem upozorniť, že som pod dolu napísanými"));
   EXPECT_TRUE(Body(1).endsWith("Heslá: KVETINÁČ, R&B #1 100%.")) << Body(1).toStdString();
   EXPECT_TRUE(Main().NotFoundLines().empty());
-  EXPECT_TRUE(Main().NenajdeneVGalerii->toPlainText().isEmpty());
+  EXPECT_TRUE(PartsOf(Main()).NenajdeneVGalerii->toPlainText().isEmpty());
 }
 
 // No browser, no mail program, no xdg-open: every link says so, and the searches stay.

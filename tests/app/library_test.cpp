@@ -15,6 +15,7 @@
 #include <filesystem>
 
 #include "app/app_fixture.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "gallery/gallery_bitmap.h"
 #include "pack/pack_file.h"
 #include "support/error.h"
@@ -66,19 +67,19 @@ class LibraryTest : public AppTest {
     }
   }
   QTreeWidgetItem* Node(int n) {
-    QTreeWidgetItemIterator it(Main().TreeView1);
+    QTreeWidgetItemIterator it(PartsOf(Main()).TreeView1);
     for (int i = 0; i < n && *it; ++i) ++it;
     return *it;
   }
-  void Choose(int n) { Main().TreeView1->setCurrentItem(Node(n)); }
+  void Choose(int n) { PartsOf(Main()).TreeView1->setCurrentItem(Node(n)); }
   // Selected without the tree's own report, for calling the filling directly.
   void Select(int n) {
-    QSignalBlocker quiet(Main().TreeView1);
-    Main().TreeView1->setCurrentItem(Node(n));
+    QSignalBlocker quiet(PartsOf(Main()).TreeView1);
+    PartsOf(Main()).TreeView1->setCurrentItem(Node(n));
   }
   void SetOutput(int index) {
-    Main().ComboBox1->setCurrentIndex(index);
-    Main().ComboBox1Change(Main().ComboBox1);
+    PartsOf(Main()).ComboBox1->setCurrentIndex(index);
+    Main().ComboBox1Change(PartsOf(Main()).ComboBox1);
   }
 
   QStringList boxes_;
@@ -88,33 +89,33 @@ class LibraryTest : public AppTest {
 TEST_F(LibraryTest, OpeningLoadsTheTreeIntoAPanelAlongTheBottomEdge) {
   Start();
   TMainZorna& m = Main();
-  m.BtnGalleryClick(m.BtnGallery);
-  ASSERT_FALSE(m.Kniznica->isHidden());
-  EXPECT_EQ(m.Kniznica->geometry(), QRect(0, 768 - 528, 1024, 528));
-  EXPECT_EQ(m.TreeView1->topLevelItemCount(), 1);
+  m.BtnGalleryClick(PartsOf(m).BtnGallery);
+  ASSERT_FALSE(PartsOf(m).Kniznica->isHidden());
+  EXPECT_EQ(PartsOf(m).Kniznica->geometry(), QRect(0, 768 - 528, 1024, 528));
+  EXPECT_EQ(PartsOf(m).TreeView1->topLevelItemCount(), 1);
   EXPECT_EQ(Node(3)->text(0), "DOMY");
   EXPECT_EQ(Node(3)->parent(), Node(2));
   EXPECT_TRUE(
       messages_.contains("Vľavo dolu si vyberte kategóriu a potom klknite na vybraný obrázok."));
-  m.BtnGalleryClick(m.BtnGallery);
-  EXPECT_TRUE(m.Kniznica->isHidden());
+  m.BtnGalleryClick(PartsOf(m).BtnGallery);
+  EXPECT_TRUE(PartsOf(m).Kniznica->isHidden());
   // A tree that cannot be read is reported and the panel stays closed.
   fs::remove(home_ / "strom.trv");
-  EXPECT_THROW(m.BtnGalleryClick(m.BtnGallery), Error);
-  EXPECT_TRUE(m.Kniznica->isHidden());
+  EXPECT_THROW(m.BtnGalleryClick(PartsOf(m).BtnGallery), Error);
+  EXPECT_TRUE(PartsOf(m).Kniznica->isHidden());
   // Below 600 pixels the user is told that not every picture can be seen; the panel keeps the
   // top 240 pixels free at any height.
   WriteFileAtomically(home_ / "strom.trv", kTree);
   m.resize(800, 560);
   m.BtnGalleryClick(m.Action("Gallery"));
-  EXPECT_EQ(m.Kniznica->geometry(), QRect(0, 240, 800, 320));
+  EXPECT_EQ(PartsOf(m).Kniznica->geometry(), QRect(0, 240, 800, 320));
   ASSERT_EQ(boxes_.size(), 1);
   EXPECT_TRUE(boxes_[0].startsWith("Máte nastavenú oblasť obrazovky menšiu ako 800 x 600."));
   // The search box, while it is shown, takes the keyboard on each opening.
-  m.SpeedButton13Click(m.SpeedButton13);
-  m.BtnGalleryClick(m.BtnGallery);
-  m.BtnGalleryClick(m.BtnGallery);
-  EXPECT_EQ(m.focusWidget(), m.Edit2);
+  m.SpeedButton13Click(PartsOf(m).SpeedButton13);
+  m.BtnGalleryClick(PartsOf(m).BtnGallery);
+  m.BtnGalleryClick(PartsOf(m).BtnGallery);
+  EXPECT_EQ(m.focusWidget(), PartsOf(m).Edit2);
 }
 
 TEST_F(LibraryTest, TheRootAndTheLoadedCategoryLoadNothing) {
@@ -122,27 +123,27 @@ TEST_F(LibraryTest, TheRootAndTheLoadedCategoryLoadNothing) {
   AddPictures(1, 0, 3);
   Start();
   TMainZorna& m = Main();
-  m.BtnGalleryClick(m.BtnGallery);
+  m.BtnGalleryClick(PartsOf(m).BtnGallery);
   Choose(0);
-  EXPECT_EQ(m.ImageList3.Count(), 0);
-  EXPECT_EQ(m.Label5->text(), "-----");
+  EXPECT_EQ(PartsOf(m).ImageList3.Count(), 0);
+  EXPECT_EQ(PartsOf(m).Label5->text(), "-----");
   Choose(1);
-  ASSERT_EQ(m.ImageList3.Count(), 3);
-  EXPECT_EQ(m.ToolBar1->PicturesShown(), 3);
-  EXPECT_EQ(m.Label5->text(), "1");
+  ASSERT_EQ(PartsOf(m).ImageList3.Count(), 3);
+  EXPECT_EQ(PartsOf(m).ToolBar1->PicturesShown(), 3);
+  EXPECT_EQ(PartsOf(m).Label5->text(), "1");
   // Filling the loaded category again would show the changed file.
   fs::remove(home_ / "Data" / "1000.iko");
   WriteGalleryPicture(home_ / "Data", 1, 0, Bitmap(32, 32, Rgb(1, 2, 3)));
   m.FillCategory(Node(1));
-  EXPECT_EQ(m.ImageList3.Picture(0).Pixel(5, 5), ColourOf(1, 0));
+  EXPECT_EQ(PartsOf(m).ImageList3.Picture(0).Pixel(5, 5), ColourOf(1, 0));
   // Closing and opening reloads the tree and selects the category again, and its pictures are
   // still on the buttons: the tree's empty selection while it loads takes nothing away.
-  m.BtnGalleryClick(m.BtnGallery);
-  m.BtnGalleryClick(m.BtnGallery);
-  EXPECT_EQ(m.TreeView1->currentItem(), Node(1));
-  EXPECT_EQ(m.ToolBar1->Images(), &m.ImageList3);
-  EXPECT_EQ(m.ToolBar1->PicturesShown(), 3);
-  EXPECT_EQ(m.ImageList3.Picture(0).Pixel(5, 5), ColourOf(1, 0));
+  m.BtnGalleryClick(PartsOf(m).BtnGallery);
+  m.BtnGalleryClick(PartsOf(m).BtnGallery);
+  EXPECT_EQ(PartsOf(m).TreeView1->currentItem(), Node(1));
+  EXPECT_EQ(PartsOf(m).ToolBar1->Images(), &PartsOf(m).ImageList3);
+  EXPECT_EQ(PartsOf(m).ToolBar1->PicturesShown(), 3);
+  EXPECT_EQ(PartsOf(m).ImageList3.Picture(0).Pixel(5, 5), ColourOf(1, 0));
 }
 
 TEST_F(LibraryTest, ToolbarsFollowTheSizesACategoryHas) {
@@ -152,28 +153,29 @@ TEST_F(LibraryTest, ToolbarsFollowTheSizesACategoryHas) {
   AddPictures(3, 500, 4);  // large only; 4 has none
   Start();
   TMainZorna& m = Main();
-  m.BtnGalleryClick(m.BtnGallery);
+  m.BtnGalleryClick(PartsOf(m).BtnGallery);
   Choose(1);
-  EXPECT_FALSE(m.ToolBar1->isHidden());
-  EXPECT_FALSE(m.ToolBar2->isHidden());
-  EXPECT_EQ(m.Panel2->AlignOf(m.ToolBar2), Align::Bottom);
-  EXPECT_TRUE(m.ToolBar2->rect().contains(m.ToolBar2->Button(39)->geometry()));  // every row
-  EXPECT_EQ(m.ToolBar2->geometry().bottom(), m.Panel2->contentsRect().bottom());
-  EXPECT_EQ(m.ToolBar2->PicturesShown(), 2);
+  EXPECT_FALSE(PartsOf(m).ToolBar1->isHidden());
+  EXPECT_FALSE(PartsOf(m).ToolBar2->isHidden());
+  EXPECT_EQ(PartsOf(m).Panel2->AlignOf(PartsOf(m).ToolBar2), Align::Bottom);
+  EXPECT_TRUE(PartsOf(m).ToolBar2->rect().contains(
+      PartsOf(m).ToolBar2->Button(39)->geometry()));  // every row
+  EXPECT_EQ(PartsOf(m).ToolBar2->geometry().bottom(), PartsOf(m).Panel2->contentsRect().bottom());
+  EXPECT_EQ(PartsOf(m).ToolBar2->PicturesShown(), 2);
   Choose(3);
-  EXPECT_TRUE(m.ToolBar1->isHidden());
-  EXPECT_FALSE(m.ToolBar2->isHidden());
-  EXPECT_EQ(m.ToolBar2->geometry(), m.Panel2->contentsRect());
-  EXPECT_EQ(m.ToolBar2->PicturesShown(), 4);
+  EXPECT_TRUE(PartsOf(m).ToolBar1->isHidden());
+  EXPECT_FALSE(PartsOf(m).ToolBar2->isHidden());
+  EXPECT_EQ(PartsOf(m).ToolBar2->geometry(), PartsOf(m).Panel2->contentsRect());
+  EXPECT_EQ(PartsOf(m).ToolBar2->PicturesShown(), 4);
   Choose(4);
-  EXPECT_EQ(m.ImageList3.Count() + m.ImageList4.Count(), 0);
-  EXPECT_TRUE(m.ToolBar1->isHidden());
-  EXPECT_TRUE(m.ToolBar2->isHidden());
+  EXPECT_EQ(PartsOf(m).ImageList3.Count() + PartsOf(m).ImageList4.Count(), 0);
+  EXPECT_TRUE(PartsOf(m).ToolBar1->isHidden());
+  EXPECT_TRUE(PartsOf(m).ToolBar2->isHidden());
   Choose(2);
-  EXPECT_FALSE(m.ToolBar1->isHidden());
-  EXPECT_TRUE(m.ToolBar2->isHidden());
-  EXPECT_EQ(m.ToolBar1->PicturesShown(), 3);
-  EXPECT_EQ(m.ToolBar2->PicturesShown(), 0);
+  EXPECT_FALSE(PartsOf(m).ToolBar1->isHidden());
+  EXPECT_TRUE(PartsOf(m).ToolBar2->isHidden());
+  EXPECT_EQ(PartsOf(m).ToolBar1->PicturesShown(), 3);
+  EXPECT_EQ(PartsOf(m).ToolBar2->PicturesShown(), 0);
 }
 
 TEST_F(LibraryTest, EveryButtonOfTheFullestCategoryShowsWholeAtAnyScreen) {
@@ -184,9 +186,9 @@ TEST_F(LibraryTest, EveryButtonOfTheFullestCategoryShowsWholeAtAnyScreen) {
   m.show();
   for (const QSize screen : {QSize(1280, 800), QSize(1920, 1080), QSize(3840, 2160)}) {
     m.resize(screen);
-    m.BtnGalleryClick(m.BtnGallery);
+    m.BtnGalleryClick(PartsOf(m).BtnGallery);
     Choose(1);
-    for (const PictureGrid* grid : {m.ToolBar1, m.ToolBar2}) {
+    for (const PictureGrid* grid : {PartsOf(m).ToolBar1, PartsOf(m).ToolBar2}) {
       for (int i = 0; i < grid->ButtonCount(); ++i) {
         QRect shown = grid->Button(i)->rect();
         for (const QWidget* w = grid->Button(i); !w->isWindow(); w = w->parentWidget())
@@ -195,7 +197,7 @@ TEST_F(LibraryTest, EveryButtonOfTheFullestCategoryShowsWholeAtAnyScreen) {
             << i << " at " << screen.width();
       }
     }
-    m.BtnGalleryClick(m.BtnGallery);
+    m.BtnGalleryClick(PartsOf(m).BtnGallery);
   }
 }
 
@@ -205,26 +207,26 @@ TEST_F(LibraryTest, ACategoryChosenDuringAFillingLeavesOnlyItsOwnPictures) {
   AddPictures(2, 500, 1);
   Start();
   TMainZorna& m = Main();
-  m.BtnGalleryClick(m.BtnGallery);
+  m.BtnGalleryClick(PartsOf(m).BtnGallery);
   // The choice arrives while the first picture of category 1 lets events through.
   QTimer::singleShot(0, &m, [&] { Choose(2); });
   Choose(1);
-  EXPECT_EQ(m.Label5->text(), "2");
-  ASSERT_EQ(m.ImageList3.Count(), 2);
-  EXPECT_EQ(m.ImageList3.Picture(1).Pixel(0, 0), ColourOf(2, 1));
-  EXPECT_EQ(m.ImageList4.Count(), 1);
-  EXPECT_EQ(m.ToolBar1->PicturesShown(), 2);
+  EXPECT_EQ(PartsOf(m).Label5->text(), "2");
+  ASSERT_EQ(PartsOf(m).ImageList3.Count(), 2);
+  EXPECT_EQ(PartsOf(m).ImageList3.Picture(1).Pixel(0, 0), ColourOf(2, 1));
+  EXPECT_EQ(PartsOf(m).ImageList4.Count(), 1);
+  EXPECT_EQ(PartsOf(m).ToolBar1->PicturesShown(), 2);
   // Closing and opening the panel meanwhile loads the tree anew, which selects the category
   // again: its filling must still end with all of its pictures.
   QTimer::singleShot(0, &m, [&] {
-    m.BtnGalleryClick(m.BtnGallery);
-    m.BtnGalleryClick(m.BtnGallery);
+    m.BtnGalleryClick(PartsOf(m).BtnGallery);
+    m.BtnGalleryClick(PartsOf(m).BtnGallery);
   });
   Choose(1);
-  EXPECT_FALSE(m.Kniznica->isHidden());
-  EXPECT_EQ(m.TreeView1->currentItem(), Node(1));
-  EXPECT_EQ(m.ImageList3.Count(), 5);
-  EXPECT_EQ(m.ToolBar1->PicturesShown(), 5);
+  EXPECT_FALSE(PartsOf(m).Kniznica->isHidden());
+  EXPECT_EQ(PartsOf(m).TreeView1->currentItem(), Node(1));
+  EXPECT_EQ(PartsOf(m).ImageList3.Count(), 5);
+  EXPECT_EQ(PartsOf(m).ToolBar1->PicturesShown(), 5);
 }
 
 TEST_F(LibraryTest, ADamagedPictureStopsTheFillingAndKeepsThePicturesBeforeIt) {
@@ -233,11 +235,11 @@ TEST_F(LibraryTest, ADamagedPictureStopsTheFillingAndKeepsThePicturesBeforeIt) {
   AddPictures(1, 3, 1);
   Start();
   TMainZorna& m = Main();
-  m.BtnGalleryClick(m.BtnGallery);
+  m.BtnGalleryClick(PartsOf(m).BtnGallery);
   Select(1);
   EXPECT_THROW(m.FillCategory(Node(1)), Error);
-  EXPECT_EQ(m.ImageList3.Count(), 2);
-  EXPECT_EQ(m.ToolBar1->PicturesShown(), 2);
+  EXPECT_EQ(PartsOf(m).ImageList3.Count(), 2);
+  EXPECT_EQ(PartsOf(m).ToolBar1->PicturesShown(), 2);
 }
 
 TEST_F(LibraryTest, AnErrorWhileAClickedCategoryFillsIsShownAndTheProgramGoesOn) {
@@ -247,11 +249,11 @@ TEST_F(LibraryTest, AnErrorWhileAClickedCategoryFillsIsShownAndTheProgramGoesOn)
   TMainZorna& m = Main();
   m.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&m));
-  m.BtnGalleryClick(m.BtnGallery);
+  m.BtnGalleryClick(PartsOf(m).BtnGallery);
   messages_.clear();
   const auto click = [&](int node) {
-    QTest::mouseClick(m.TreeView1->viewport(), Qt::LeftButton, {},
-                      m.TreeView1->visualItemRect(Node(node)).center());
+    QTest::mouseClick(PartsOf(m).TreeView1->viewport(), Qt::LeftButton, {},
+                      PartsOf(m).TreeView1->visualItemRect(Node(node)).center());
   };
   click(2);
   ASSERT_EQ(messages_.size(), 1);
@@ -259,42 +261,42 @@ TEST_F(LibraryTest, AnErrorWhileAClickedCategoryFillsIsShownAndTheProgramGoesOn)
               messages_[0].endsWith("obrázok BMP nie je platný"))
       << messages_[0].toStdString();
   click(4);
-  EXPECT_EQ(m.ImageList3.Count(), 2);
+  EXPECT_EQ(PartsOf(m).ImageList3.Count(), 2);
 }
 
 TEST_F(LibraryTest, TheResultIsAddedUnderTheNextNumberOfItsSizeAfterAQuestion) {
   AddPictures(1, 500, 4);
   Start();
   TMainZorna& m = Main();
-  m.BtnGalleryClick(m.BtnGallery);
+  m.BtnGalleryClick(PartsOf(m).BtnGallery);
   Choose(1);
   SetOutput(3);  // 64 x 64
-  m.Image2->SetPicture(Bitmap(64, 64, Rgb(1, 2, 3)));
+  PartsOf(m).Image2->SetPicture(Bitmap(64, 64, Rgb(1, 2, 3)));
   press_ = "Án&o";
-  m.SpeedButton16Click(m.SpeedButton16);
+  m.SpeedButton16Click(PartsOf(m).SpeedButton16);
   EXPECT_EQ(boxes_, QStringList{kAddQuestion});
   EXPECT_TRUE(fs::exists(home_ / "Data" / "1504.iko"));
-  ASSERT_EQ(m.ImageList4.Count(), 5);
-  EXPECT_EQ(m.ImageList4.Picture(4).Pixel(0, 0), Rgb(1, 2, 3));
-  EXPECT_EQ(m.Label5->text(), "1");
+  ASSERT_EQ(PartsOf(m).ImageList4.Count(), 5);
+  EXPECT_EQ(PartsOf(m).ImageList4.Picture(4).Pixel(0, 0), Rgb(1, 2, 3));
+  EXPECT_EQ(PartsOf(m).Label5->text(), "1");
   // The first small picture asks otherwise; No adds nothing.
   boxes_.clear();
   SetOutput(2);
   press_ = "&Nie";
-  m.SpeedButton16Click(m.SpeedButton16);
+  m.SpeedButton16Click(PartsOf(m).SpeedButton16);
   EXPECT_EQ(boxes_, QStringList{kFirstOfItsSize});
   EXPECT_FALSE(fs::exists(home_ / "Data" / "1000.iko"));
   // 16 x 16 is no gallery size.
   boxes_.clear();
   SetOutput(1);
-  m.SpeedButton16Click(m.SpeedButton16);
+  m.SpeedButton16Click(PartsOf(m).SpeedButton16);
   EXPECT_EQ(boxes_, QStringList{kSizeError});
   // The root caption is no category.
   boxes_.clear();
   SetOutput(2);
   Choose(0);
-  m.Label5->setText("-----");
-  m.SpeedButton16Click(m.SpeedButton16);
+  PartsOf(m).Label5->setText("-----");
+  m.SpeedButton16Click(PartsOf(m).SpeedButton16);
   EXPECT_EQ(boxes_,
             QStringList{"Najskôr vyberte sekciu v galérii, do ktorej chcete svoj obrázok pridať!"});
   EXPECT_FALSE(fs::exists(home_ / "Data" / "0000.iko"));
@@ -339,13 +341,13 @@ TEST_F(LibraryTest, AnUnwritableGalleryFolderIsSaidBeforeAnyQuestion) {
   AddPictures(1, 0, 1);
   Start();
   TMainZorna& m = Main();
-  m.BtnGalleryClick(m.BtnGallery);
+  m.BtnGalleryClick(PartsOf(m).BtnGallery);
   Choose(1);
   {
     const UnwritableFolder locked(home_ / "Data");
     if (!locked.Done())
       GTEST_SKIP() << "this file system cannot make a folder refuse the superuser";
-    m.SpeedButton16Click(m.SpeedButton16);
+    m.SpeedButton16Click(PartsOf(m).SpeedButton16);
   }
   ASSERT_EQ(boxes_.size(), 1);
   EXPECT_TRUE(boxes_[0].contains("sa nedá zapisovať")) << boxes_[0].toStdString();
@@ -365,8 +367,8 @@ TEST_F(LibraryTest, ADamagedUpdateKeepsTheOldGalleryAndIsToldOnce) {
   EXPECT_TRUE(fs::exists(home_ / "Data" / "1000.iko"));
   EXPECT_TRUE(fs::exists(home_ / "Data" / "1001.iko"));
   EXPECT_FALSE(fs::exists(home_ / "Data" / "zorna.mk"));
-  EXPECT_TRUE(m.Working->isHidden());
-  EXPECT_FALSE(m.BtnGallery->isHidden());
+  EXPECT_TRUE(PartsOf(m).Working->isHidden());
+  EXPECT_FALSE(PartsOf(m).BtnGallery->isHidden());
 }
 
 // A pack made as the maintenance tool makes it, pictures named relative to "Data": picture 0 of
@@ -390,8 +392,8 @@ TEST_F(LibraryTest, AResizeDuringTheImportStartsNoSecondOne) {
   bool gallery_button_hidden_during_second = false;
   QTimer::singleShot(0, &m, [&] {
     m.FormResize();
-    working_during_second = !m.Working->isHidden();
-    gallery_button_hidden_during_second = m.BtnGallery->isHidden();
+    working_during_second = !PartsOf(m).Working->isHidden();
+    gallery_button_hidden_during_second = PartsOf(m).BtnGallery->isHidden();
   });
   m.FormResize();
   EXPECT_TRUE(working_during_second);
@@ -401,11 +403,11 @@ TEST_F(LibraryTest, AResizeDuringTheImportStartsNoSecondOne) {
   EXPECT_FALSE(fs::exists(home_ / "Data" / "1000.iko"));
   EXPECT_FALSE(fs::exists(home_ / "Data" / "zorna.mk"));
   // The panel's end names the backup of the replaced picture.
-  const QString end = m.Working->findChild<QLabel*>("WorkingLabel")->text();
+  const QString end = PartsOf(m).Working->findChild<QLabel*>("WorkingLabel")->text();
   EXPECT_TRUE(end.contains(QString::fromUtf8("Predošlé sú uložené v Záloha/galéria-")) &&
               fs::exists(home_ / end.section(' ', -1).toStdString()))
       << end.toStdString();
-  EXPECT_FALSE(m.Working->isHidden());
+  EXPECT_FALSE(PartsOf(m).Working->isHidden());
 }
 
 // The first resize comes before the window is on the screen; the user is to see the progress.
@@ -417,7 +419,7 @@ TEST_F(LibraryTest, AnUpdateWaitsForTheWindowsFirstPaint) {
   EXPECT_TRUE(fs::exists(home_ / "Data" / "zorna.mk"));
   EXPECT_TRUE(QTest::qWaitFor([&] { return !fs::exists(home_ / "Data" / "zorna.mk"); }, 10000));
   EXPECT_TRUE(fs::exists(home_ / "Data" / "2000.iko"));
-  EXPECT_TRUE(m.ProgressBar2->isHidden());  // the end message instead
+  EXPECT_TRUE(PartsOf(m).ProgressBar2->isHidden());  // the end message instead
 }
 
 TEST_F(LibraryTest, AnUpdateThatCannotBeWrittenSaysWhyOnceAndKeepsThePack) {

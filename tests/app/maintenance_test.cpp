@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "app/app_fixture.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "picture/picture_file.h"
 
 namespace zorna::app::testing {
@@ -18,7 +19,8 @@ class MaintenanceTest : public AppTest {
   }
   QStringList Listed() {
     QStringList texts;
-    for (int i = 0; i < Main().ListBox1->count(); ++i) texts << Main().ListBox1->item(i)->text();
+    for (int i = 0; i < PartsOf(Main()).ListBox1->count(); ++i)
+      texts << PartsOf(Main()).ListBox1->item(i)->text();
     return texts;
   }
 };
@@ -27,19 +29,19 @@ TEST_F(MaintenanceTest, SecurityTogglesThePanelAndSteppingTakesEachPoint) {
   Start();
   TMainZorna& m = Main();
   emit m.Action("Security")->activated();
-  EXPECT_FALSE(m.PanelTajneMenu->isHidden());
-  EXPECT_EQ(m.PanelTajneMenu->geometry(), QRect(8, 8, 473, 313));
-  m.SpinEdit4->setValue(100);  // x 100, y 131
-  EXPECT_EQ(m.PanelTajneMenu->y(), 120);
-  EXPECT_EQ(m.Bevel1->pos(), QPoint(101, 132));
-  EXPECT_EQ(m.Image2->Picture(), m.Image1->Picture());
-  m.SpinEdit7->setValue(5);
+  EXPECT_FALSE(PartsOf(m).PanelTajneMenu->isHidden());
+  EXPECT_EQ(PartsOf(m).PanelTajneMenu->geometry(), QRect(8, 8, 473, 313));
+  PartsOf(m).SpinEdit4->setValue(100);  // x 100, y 131
+  EXPECT_EQ(PartsOf(m).PanelTajneMenu->y(), 120);
+  EXPECT_EQ(PartsOf(m).Bevel1->pos(), QPoint(101, 132));
+  EXPECT_EQ(PartsOf(m).Image2->Picture(), PartsOf(m).Image1->Picture());
+  PartsOf(m).SpinEdit7->setValue(5);
   m.Button11Click(nullptr);  // + x 36, + y 5
-  EXPECT_EQ(m.Bevel1->pos(), QPoint(137, 137));
+  EXPECT_EQ(PartsOf(m).Bevel1->pos(), QPoint(137, 137));
   m.Button666Click(nullptr);
-  EXPECT_TRUE(m.PanelTajneMenu->isHidden());
+  EXPECT_TRUE(PartsOf(m).PanelTajneMenu->isHidden());
   m.Button666Click(nullptr);
-  EXPECT_EQ(m.PanelTajneMenu->pos(), QPoint(120, 120));  // the left edge follows the top
+  EXPECT_EQ(PartsOf(m).PanelTajneMenu->pos(), QPoint(120, 120));  // the left edge follows the top
 }
 
 TEST_F(MaintenanceTest, JobsRunOverTheListedFiles) {
@@ -49,15 +51,15 @@ TEST_F(MaintenanceTest, JobsRunOverTheListedFiles) {
   Write("5012.iko", "stray");
   Start();
   TMainZorna& m = Main();
-  m.SpinEdit1->setValue(3);
-  m.SpinEdit2->setValue(4);
+  PartsOf(m).SpinEdit1->setValue(3);
+  PartsOf(m).SpinEdit2->setValue(4);
   m.Button8Click(nullptr);
   EXPECT_EQ(Listed(), QStringList({"003000.iko", "004012.iko"}));
   messages_.clear();        // the start-up hints
   m.Button3Click(nullptr);  // the shift still holds 200
   EXPECT_EQ(messages_, QStringList{"Nastavte veľkosť posuvu!"});
   EXPECT_EQ(Listed().size(), 2);
-  m.SpinEdit3->setValue(1);
+  PartsOf(m).SpinEdit3->setValue(1);
   m.Button3Click(nullptr);
   EXPECT_EQ(messages_.last(), "1 súbor nebol posunutý (nové meno je obsadené alebo neplatné).");
   EXPECT_TRUE(fs::exists(home_ / "Data" / "4000.iko"));
@@ -77,7 +79,7 @@ TEST_F(MaintenanceTest, JobsRunOverTheListedFiles) {
   EXPECT_EQ(messages_.size(), before);
   EXPECT_TRUE(fs::exists(home_ / "Data" / "3005.iko"));
   EXPECT_FALSE(fs::exists(home_ / "Data" / "3005.bmp"));
-  EXPECT_TRUE(m.ProgressBar1->isHidden());
+  EXPECT_TRUE(PartsOf(m).ProgressBar1->isHidden());
 
   const qsizetype shown = messages_.size();
   m.Button12Click(nullptr);  // no strom.trv in the program folder: no pack, and it says so
@@ -88,15 +90,15 @@ TEST_F(MaintenanceTest, JobsRunOverTheListedFiles) {
   EXPECT_EQ(messages_.last(), "Obrázky boli skomprimované do súboru Balíky/zorna.mk.");
   EXPECT_FALSE(fs::exists(home_ / "Data" / "zorna.mk"));
   EXPECT_TRUE(Listed().isEmpty());
-  EXPECT_TRUE(m.ProgressBar1->isHidden());
+  EXPECT_TRUE(PartsOf(m).ProgressBar1->isHidden());
 
   m.Button5Click(nullptr);
   EXPECT_TRUE(messages_.last().startsWith("Skiny boli skomprimované do súborov:\nBalíky/"));
   EXPECT_TRUE(fs::exists(home_ / "Balíky" / "Modry.mk"));
-  m.Label17->setText("7 minút");
+  PartsOf(m).Label17->setText("7 minút");
   m.Button1Click(nullptr);
-  EXPECT_EQ(m.SpinEdit1->value(), 7);
-  EXPECT_EQ(m.SpinEdit2->value(), 7);
+  EXPECT_EQ(PartsOf(m).SpinEdit1->value(), 7);
+  EXPECT_EQ(PartsOf(m).SpinEdit2->value(), 7);
 }
 
 }  // namespace

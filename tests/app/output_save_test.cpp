@@ -12,6 +12,7 @@
 #include "app/dialogs/dlg_ikona.h"
 #include "app/dialogs/dlg_jpeg.h"
 #include "app/dialogs/save_result.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "app/platform/messages.h"
 #include "core/file_size_limit.h"
 #include "output/alpha_icon_file.h"
@@ -275,8 +276,8 @@ namespace {
 TEST_F(AppTest, SaveAndCopyShortcutsWorkBeforeTheFirstResultIsTaken) {
   Start();
   TMainZorna& m = Main();
-  ASSERT_FALSE(m.BtnSave->isEnabled());
-  ASSERT_FALSE(m.BtnCopy->isEnabled());
+  ASSERT_FALSE(PartsOf(m).BtnSave->isEnabled());
+  ASSERT_FALSE(PartsOf(m).BtnCopy->isEnabled());
   answer_ = [](QDialog*) { return int(QDialog::Rejected); };
   emit m.Action("Save")->activated();
   EXPECT_EQ(dialogs_shown_, QStringList{"SavePictureDialog1"});
@@ -284,7 +285,7 @@ TEST_F(AppTest, SaveAndCopyShortcutsWorkBeforeTheFirstResultIsTaken) {
   QGuiApplication::clipboard()->clear();
   emit m.Action("CopyImage")->activated();
   const QImage copied = QGuiApplication::clipboard()->image();
-  const Bitmap& result = m.Image2->Picture();
+  const Bitmap& result = PartsOf(m).Image2->Picture();
   ASSERT_EQ(copied.size(), QSize(result.Width(), result.Height()));
   const Colorref c = result.Pixel(0, 0);
   EXPECT_EQ(copied.pixel(0, 0) & 0xFFFFFF, (RedOf(c) << 16) | (GreenOf(c) << 8) | BlueOf(c));
@@ -296,16 +297,16 @@ TEST_F(AppTest, AnEmptyResultIsNeitherSavedNorCopied) {
   Start();
   TMainZorna& m = Main();
   answer_ = [](QDialog*) { return int(QDialog::Rejected); };  // Zrušiť in the custom size dialog
-  m.ComboBox1->setCurrentIndex(5);
-  m.ComboBox1Change(m.ComboBox1);
-  ASSERT_EQ(m.Image2->Picture().Width(), 0);
+  PartsOf(m).ComboBox1->setCurrentIndex(5);
+  m.ComboBox1Change(PartsOf(m).ComboBox1);
+  ASSERT_EQ(PartsOf(m).Image2->Picture().Width(), 0);
   QStringList refused;
   answer_ = [&](QDialog* dialog) {
     if (auto* box = qobject_cast<QMessageBox*>(dialog)) refused << box->text();
     return int(QDialog::Accepted);
   };
   const std::string bitmap = (root_ / "empty.bmp").string();
-  EXPECT_FALSE(AllDialogs().Saving->SaveChosen(m.Image2->Picture(), bitmap, 2));
+  EXPECT_FALSE(AllDialogs().Saving->SaveChosen(PartsOf(m).Image2->Picture(), bitmap, 2));
   EXPECT_FALSE(std::filesystem::exists(bitmap));
   dialogs_shown_.clear();
   emit m.Action("Save")->activated();

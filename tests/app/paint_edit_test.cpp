@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "app/app_fixture.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "app/platform/paint_program.h"
 #include "composition/placement.h"
 #include "picture/picture_file.h"
@@ -69,10 +70,10 @@ class PaintEditTest : public AppTest {
     for (const char* hint : {"1", "2", "5"}) Seed("Dialóg", hint, 2);  // no hint boxes
     Start();
     TMainZorna& m = Main();
-    m.ComboBox1->setCurrentIndex(1);
-    m.ComboBox1Change(m.ComboBox1);
-    m.ComboBox3->setCurrentIndex(1);
-    m.Image2->SetPicture(result);
+    PartsOf(m).ComboBox1->setCurrentIndex(1);
+    m.ComboBox1Change(PartsOf(m).ComboBox1);
+    PartsOf(m).ComboBox3->setCurrentIndex(1);
+    PartsOf(m).Image2->SetPicture(result);
   }
   fs::path EditedFile() const { return home_ / "Data" / "upravuje sa obrázok.bmp"; }
   bool PaintProgramRan() const { return fs::exists(root_ / "args.txt"); }
@@ -93,13 +94,13 @@ TEST_F(PaintEditTest, TheEditedPictureComesBackAsTheResultThroughTheSlot) {
   const ScopedEnv paint("ZORNA_PAINT", &script);
   StartWithResult(before);
   TMainZorna& m = Main();
-  m.PopupMenu2->findChild<QAction*>("Upraviobrzok2")->trigger();
+  PartsOf(m).PopupMenu2->findChild<QAction*>("Upraviobrzok2")->trigger();
 
   EXPECT_EQ(ReadPictureFile(root_ / "seen.bmp"), before);
   EXPECT_EQ(fs::path(LastArgument()), EditedFile());
-  EXPECT_EQ(m.Image2->Picture(), edited);
+  EXPECT_EQ(PartsOf(m).Image2->Picture(), edited);
   EXPECT_FALSE(fs::exists(EditedFile()));
-  const Bitmap& screen = m.bitmapa->Picture();
+  const Bitmap& screen = PartsOf(m).bitmapa->Picture();
   EXPECT_EQ(screen.Pixel(kSmallPictureX + 3, kSmallPictureY + 3), edited.Pixel(3, 3));
   EXPECT_EQ(screen.Pixel(kPlacementSlot.left, kPlacementSlot.top), kWhite);
   EXPECT_EQ(screen.Pixel(kPlacementSlot.right - 1, kPlacementSlot.bottom - 1), kWhite);
@@ -119,7 +120,7 @@ TEST_F(PaintEditTest, AFailedEditKeepsTheResultAndLeavesNoFileInData) {
     const ScopedEnv paint("ZORNA_PAINT", &script);
     StartWithResult(before);
     Main().Upraviobrzok2Click(nullptr);
-    EXPECT_EQ(Main().Image2->Picture(), before) << c.edit;
+    EXPECT_EQ(PartsOf(Main()).Image2->Picture(), before) << c.edit;
     ASSERT_EQ(messages_.size(), 1) << c.edit;
     EXPECT_TRUE(messages_[0].contains("upravuje sa obrázok.bmp") &&
                 messages_[0].contains(QString::fromUtf8(c.error)))
@@ -148,7 +149,7 @@ TEST_F(PaintEditTest, WithoutAPaintProgramTheUserIsToldHowToNameOne) {
     if (name) {
       EXPECT_TRUE(messages_[0].contains(QString::fromStdString(*name)));
     }
-    EXPECT_EQ(Main().Image2->Picture(), before);
+    EXPECT_EQ(PartsOf(Main()).Image2->Picture(), before);
     EXPECT_FALSE(fs::exists(EditedFile()));
     Close();
     messages_.clear();
@@ -166,7 +167,7 @@ TEST_F(PaintEditTest, AnUnwritableDataFolderStopsBeforeThePaintProgram) {
   EXPECT_FALSE(PaintProgramRan());
   ASSERT_EQ(messages_.size(), 1);
   EXPECT_TRUE(messages_[0].contains("sa nedá vytvoriť")) << messages_[0].toStdString();
-  EXPECT_EQ(Main().Image2->Picture(), before);
+  EXPECT_EQ(PartsOf(Main()).Image2->Picture(), before);
 }
 
 TEST_F(PaintEditTest, WhileThePaintProgramRunsEventsFlowButInputIsDropped) {
@@ -175,13 +176,13 @@ TEST_F(PaintEditTest, WhileThePaintProgramRunsEventsFlowButInputIsDropped) {
   StartWithResult(Pattern(16, kWhite));
   TMainZorna& m = Main();
   int presses = 0;
-  QObject::connect(m.bitmapa, &ImageControl::MousePressed, [&] { ++presses; });
+  QObject::connect(PartsOf(m).bitmapa, &ImageControl::MousePressed, [&] { ++presses; });
   bool timer_ran = false;
   QTimer::singleShot(200, [&] {
     timer_ran = true;
     auto* press = new QMouseEvent(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5),
                                   Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::postEvent(m.bitmapa, press);
+    QCoreApplication::postEvent(PartsOf(m).bitmapa, press);
   });
   m.Upraviobrzok2Click(nullptr);
   QCoreApplication::processEvents();

@@ -5,6 +5,7 @@
 
 #include "app/app_fixture.h"
 #include "app/dialogs/dlg_pozadie.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "gallery/gallery_bitmap.h"
 #include "picture/jpeg_file.h"
 #include "picture/picture_file.h"
@@ -40,8 +41,8 @@ bool Holds(const Bitmap& screen, int x, int y, const Bitmap& picture, int side) 
 class PlacementTest : public AppTest {
  protected:
   void SetOutput(int index) {
-    Main().ComboBox1->setCurrentIndex(index);
-    Main().ComboBox1Change(Main().ComboBox1);
+    PartsOf(Main()).ComboBox1->setCurrentIndex(index);
+    Main().ComboBox1Change(PartsOf(Main()).ComboBox1);
   }
   // One small and one large picture in category 1, chosen in the tree.
   void OpenLibrary() {
@@ -50,13 +51,14 @@ class PlacementTest : public AppTest {
     WriteGalleryPicture(home_ / "Data", 1, 500, large_);
     Start();
     TMainZorna& m = Main();
-    m.BtnGalleryClick(m.BtnGallery);
-    m.TreeView1->setCurrentItem(m.TreeView1->topLevelItem(0)->child(0));
-    ASSERT_EQ(m.ImageList3.Count() + m.ImageList4.Count(), 2);
+    m.BtnGalleryClick(PartsOf(m).BtnGallery);
+    PartsOf(m).TreeView1->setCurrentItem(PartsOf(m).TreeView1->topLevelItem(0)->child(0));
+    ASSERT_EQ(PartsOf(m).ImageList3.Count() + PartsOf(m).ImageList4.Count(), 2);
   }
   int HintsShown() const { return static_cast<int>(messages_.count(kPlaceHint)); }
   QAction* BackgroundItem() {
-    return Main().PopupMenu1->findChild<QAction*>("Nastaviakopodklad1", Qt::FindDirectChildrenOnly);
+    return PartsOf(Main()).PopupMenu1->findChild<QAction*>("Nastaviakopodklad1",
+                                                           Qt::FindDirectChildrenOnly);
   }
 
   Bitmap small_ = Pattern(32, 32, 11);
@@ -67,32 +69,32 @@ TEST_F(PlacementTest, LibraryPicturesShareTheSlotsCentreAndThePickTakesThem) {
   OpenLibrary();
   TMainZorna& m = Main();
   SetOutput(2);  // 32 x 32
-  m.ToolButton27Click(m.ToolBar2->Button(0));
-  m.PopupMenu1->hide();
-  EXPECT_EQ(m.SelectedLibraryPicture, 1000);
-  m.Daobrzoklennaplochu1Click(m.PopupMenu1);
-  const Bitmap& screen = m.bitmapa->Picture();
+  m.ToolButton27Click(PartsOf(m).ToolBar2->Button(0));
+  PartsOf(m).PopupMenu1->hide();
+  EXPECT_EQ(m.State().selected_library_picture, 1000);
+  m.Daobrzoklennaplochu1Click(PartsOf(m).PopupMenu1);
+  const Bitmap& screen = PartsOf(m).bitmapa->Picture();
   EXPECT_TRUE(Holds(screen, 346, 36, large_, 64));
   EXPECT_EQ(screen.Pixel(345, 36), kWhite);  // the rest of the slot is blank
   EXPECT_EQ(screen.Pixel(436, 126), kWhite);
   EXPECT_NE(screen.Pixel(319, 126), kWhite);  // the slot ends there
-  m.ToolButton1Click(m.ToolBar1->Button(0));
-  m.PopupMenu1->hide();
-  EXPECT_EQ(m.SelectedLibraryPicture, 0);
-  m.Pouiobrzok1Click(m.PopupMenu1);
+  m.ToolButton1Click(PartsOf(m).ToolBar1->Button(0));
+  PartsOf(m).PopupMenu1->hide();
+  EXPECT_EQ(m.State().selected_library_picture, 0);
+  m.Pouiobrzok1Click(PartsOf(m).PopupMenu1);
   EXPECT_TRUE(Holds(screen, 362, 52, small_, 32));
   EXPECT_EQ(screen.Pixel(361, 52), kWhite);
   EXPECT_EQ(screen.Pixel(394, 84), kWhite);
-  EXPECT_EQ(m.Bevel1->pos(), QPoint(363, 53));
-  EXPECT_EQ(m.Image2->Picture(), small_);  // output 32 x 32, one to one
+  EXPECT_EQ(PartsOf(m).Bevel1->pos(), QPoint(363, 53));
+  EXPECT_EQ(PartsOf(m).Image2->Picture(), small_);  // output 32 x 32, one to one
   // A button past the category's pictures names none: nothing is placed or picked.
-  m.ToolButton1Click(m.ToolBar1->Button(7));
-  m.PopupMenu1->hide();
-  EXPECT_EQ(m.SelectedLibraryPicture, 7);
-  m.bitmapa->MutablePicture().Fill(kBlack);
-  m.Pouiobrzok1Click(m.PopupMenu1);
-  EXPECT_EQ(m.bitmapa->Picture().Pixel(362, 52), kBlack);
-  EXPECT_EQ(m.Image2->Picture(), small_);
+  m.ToolButton1Click(PartsOf(m).ToolBar1->Button(7));
+  PartsOf(m).PopupMenu1->hide();
+  EXPECT_EQ(m.State().selected_library_picture, 7);
+  PartsOf(m).bitmapa->MutablePicture().Fill(kBlack);
+  m.Pouiobrzok1Click(PartsOf(m).PopupMenu1);
+  EXPECT_EQ(PartsOf(m).bitmapa->Picture().Pixel(362, 52), kBlack);
+  EXPECT_EQ(PartsOf(m).Image2->Picture(), small_);
 }
 
 TEST_F(PlacementTest, APictureClickOpensTheMenuBelowItAndClearsThePreview) {
@@ -100,23 +102,24 @@ TEST_F(PlacementTest, APictureClickOpensTheMenuBelowItAndClearsThePreview) {
   TMainZorna& m = Main();
   // Input 32, output 64: the preview shows the picked square in its middle.
   m.BtnZamknuteClick(nullptr);
-  m.ComboBox2->setCurrentIndex(2);
-  m.ComboBox2Change(m.ComboBox2);
-  m.bitmapaMouseMove(m.bitmapa, 100, 100);
-  ASSERT_NE(m.Image1->Picture().Pixel(40, 40), kWhite);
-  m.ToolButton1Click(m.ToolBar1->Button(22));  // row 2, column 2
-  const QPoint expected(39 + m.PictureArea->x(), 38 + m.Kniznica->y() + 10);
-  EXPECT_EQ(m.PopupMenu1->pos(), m.mapToGlobal(expected));
-  m.PopupMenu1->hide();
+  PartsOf(m).ComboBox2->setCurrentIndex(2);
+  m.ComboBox2Change(PartsOf(m).ComboBox2);
+  m.bitmapaMouseMove(PartsOf(m).bitmapa, 100, 100);
+  ASSERT_NE(PartsOf(m).Image1->Picture().Pixel(40, 40), kWhite);
+  m.ToolButton1Click(PartsOf(m).ToolBar1->Button(22));  // row 2, column 2
+  const QPoint expected(39 + PartsOf(m).PictureArea->x(), 38 + PartsOf(m).Kniznica->y() + 10);
+  EXPECT_EQ(PartsOf(m).PopupMenu1->pos(), m.mapToGlobal(expected));
+  PartsOf(m).PopupMenu1->hide();
   // Painted white across the input side only.
-  EXPECT_EQ(m.Image1->Picture().Pixel(20, 20), kWhite);
-  EXPECT_EQ(m.Image1->Picture().Pixel(31, 31), kWhite);
-  EXPECT_NE(m.Image1->Picture().Pixel(40, 40), kWhite);
-  QToolButton* b = m.ToolBar2->Button(11);
+  EXPECT_EQ(PartsOf(m).Image1->Picture().Pixel(20, 20), kWhite);
+  EXPECT_EQ(PartsOf(m).Image1->Picture().Pixel(31, 31), kWhite);
+  EXPECT_NE(PartsOf(m).Image1->Picture().Pixel(40, 40), kWhite);
+  QToolButton* b = PartsOf(m).ToolBar2->Button(11);
   m.ToolButton27Click(b);
-  const QPoint large(b->x() + m.PictureArea->x(), b->y() + m.ToolBar2->y() + m.Kniznica->y() + 20);
-  EXPECT_EQ(m.PopupMenu1->pos(), m.mapToGlobal(large));
-  m.PopupMenu1->hide();
+  const QPoint large(b->x() + PartsOf(m).PictureArea->x(),
+                     b->y() + PartsOf(m).ToolBar2->y() + PartsOf(m).Kniznica->y() + 20);
+  EXPECT_EQ(PartsOf(m).PopupMenu1->pos(), m.mapToGlobal(large));
+  PartsOf(m).PopupMenu1->hide();
 }
 
 TEST_F(PlacementTest, MakingALibraryPictureTheBackgroundNeedsItsSize) {
@@ -124,15 +127,15 @@ TEST_F(PlacementTest, MakingALibraryPictureTheBackgroundNeedsItsSize) {
   TMainZorna& m = Main();
   for (int output : {2, 3}) {  // 32 x 32, then 64 x 64
     SetOutput(output);
-    m.ToolButton1Click(m.ToolBar1->Button(0));
-    m.PopupMenu1->hide();
+    m.ToolButton1Click(PartsOf(m).ToolBar1->Button(0));
+    PartsOf(m).PopupMenu1->hide();
     EXPECT_EQ(BackgroundItem()->isEnabled(), output == 2);
-    m.ToolButton27Click(m.ToolBar2->Button(0));
-    m.PopupMenu1->hide();
+    m.ToolButton27Click(PartsOf(m).ToolBar2->Button(0));
+    PartsOf(m).PopupMenu1->hide();
     EXPECT_EQ(BackgroundItem()->isEnabled(), output == 3);
   }
-  m.Nastaviakopodklad1Click(m.PopupMenu1);
-  EXPECT_EQ(m.ComboBoxEx1->currentIndex(), m.ComboBoxEx1->count() - 1);
+  m.Nastaviakopodklad1Click(PartsOf(m).PopupMenu1);
+  EXPECT_EQ(PartsOf(m).ComboBoxEx1->currentIndex(), PartsOf(m).ComboBoxEx1->count() - 1);
   EXPECT_EQ(m.Backgrounds().list2.Picture(kUserBackground), large_);
   EXPECT_EQ(AllDialogs().DlgPozadie->Image2->Picture(), large_);
 }
@@ -155,18 +158,18 @@ TEST_F(PlacementTest, APictureFileIsPastedUnscaledAndPicked) {
   EXPECT_EQ(m.OpenPictureDialog1()->nameFilters().value(1),
             "JPEG súbory (*.jpg; *.jpeg) (*.jpg *.jpeg)");
   // Cancel changes nothing.
-  const Bitmap before = m.bitmapa->Picture();
+  const Bitmap before = PartsOf(m).bitmapa->Picture();
   m.Vloiobrzokzosboru1Click(nullptr);
-  EXPECT_EQ(m.bitmapa->Picture(), before);
+  EXPECT_EQ(PartsOf(m).bitmapa->Picture(), before);
   // A 16 x 16 picture with output 32: the rest of the 32 x 32 square stays blank.
   chosen = QString::fromStdString(tiny.string());
   m.Vloiobrzokzosboru1Click(nullptr);
-  const Bitmap& screen = m.bitmapa->Picture();
+  const Bitmap& screen = PartsOf(m).bitmapa->Picture();
   EXPECT_TRUE(Holds(screen, 362, 52, Pattern(16, 16, 33), 16));
   EXPECT_EQ(screen.Pixel(378, 52), kWhite);
   EXPECT_EQ(screen.Pixel(362, 68), kWhite);
-  EXPECT_EQ(m.Image2->Picture().Pixel(15, 15), Rgb(15, 15, 33));
-  EXPECT_EQ(m.Image2->Picture().Pixel(16, 16), kWhite);
+  EXPECT_EQ(PartsOf(m).Image2->Picture().Pixel(15, 15), Rgb(15, 15, 33));
+  EXPECT_EQ(PartsOf(m).Image2->Picture().Pixel(16, 16), kWhite);
   // A large photograph gives its top-left corner only, not a reduced copy.
   SetOutput(3);
   chosen = QString::fromStdString(photo.string());
@@ -177,7 +180,7 @@ TEST_F(PlacementTest, APictureFileIsPastedUnscaledAndPicked) {
   const fs::path text = root_ / "notes.txt";
   WriteFileAtomically(text, std::string_view("no picture"));
   chosen = QString::fromStdString(text.string());
-  const Bitmap result = m.Image2->Picture();
+  const Bitmap result = PartsOf(m).Image2->Picture();
   try {
     m.Vloiobrzokzosboru1Click(nullptr);
     ADD_FAILURE() << "no error";
@@ -186,7 +189,7 @@ TEST_F(PlacementTest, APictureFileIsPastedUnscaledAndPicked) {
                               " sa nedá prečítať: neznáma prípona súboru s obrázkom (.txt)");
   }
   EXPECT_EQ(screen.Pixel(362, 52), kWhite);
-  EXPECT_EQ(m.Image2->Picture(), result);
+  EXPECT_EQ(PartsOf(m).Image2->Picture(), result);
 }
 
 TEST_F(PlacementTest, TheResultGoesBackOnAWhiteAreaThatGrowsWithItsSide) {
@@ -194,30 +197,30 @@ TEST_F(PlacementTest, TheResultGoesBackOnAWhiteAreaThatGrowsWithItsSide) {
   TMainZorna& m = Main();
   SetOutput(4);  // 128 x 128
   const Bitmap result = Pattern(128, 128, 55);
-  m.Image2->SetPicture(result);
-  const Bitmap before = m.bitmapa->Picture();
+  PartsOf(m).Image2->SetPicture(result);
+  const Bitmap before = PartsOf(m).bitmapa->Picture();
   m.Daobrzoknaplochu1Click(m.Action("Plocha"));
-  const Bitmap& screen = m.bitmapa->Picture();
+  const Bitmap& screen = PartsOf(m).bitmapa->Picture();
   EXPECT_EQ(screen.Pixel(320, 10), kWhite);  // 183 x 183 from (320, 10)
   EXPECT_EQ(screen.Pixel(502, 192), kWhite);
   EXPECT_EQ(screen.Pixel(503, 192), before.Pixel(503, 192));
   EXPECT_EQ(screen.Pixel(502, 193), before.Pixel(502, 193));
   EXPECT_TRUE(Holds(screen, 348, 38, result, 128));  // up to (476, 166)
   EXPECT_EQ(screen.Pixel(476, 166), kWhite);
-  EXPECT_EQ(m.Image2->Picture(), result);  // nothing picked
+  EXPECT_EQ(PartsOf(m).Image2->Picture(), result);  // nothing picked
 }
 
 // Both commands that leave the pick to the user share one hint: shown twice in all.
 TEST_F(PlacementTest, ThePlacingHintIsShownTwiceInAll) {
   OpenLibrary();
   TMainZorna& m = Main();
-  m.ToolButton1Click(m.ToolBar1->Button(0));
-  m.PopupMenu1->hide();
+  m.ToolButton1Click(PartsOf(m).ToolBar1->Button(0));
+  PartsOf(m).PopupMenu1->hide();
   m.Daobrzoknaplochu1Click(nullptr);
   EXPECT_EQ(HintsShown(), 1);
-  m.Daobrzoklennaplochu1Click(m.PopupMenu1);
+  m.Daobrzoklennaplochu1Click(PartsOf(m).PopupMenu1);
   m.Daobrzoknaplochu1Click(nullptr);
-  m.Daobrzoklennaplochu1Click(m.PopupMenu1);
+  m.Daobrzoklennaplochu1Click(PartsOf(m).PopupMenu1);
   EXPECT_EQ(HintsShown(), 2);
 }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/app_fixture.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "app/platform/slovak_desktop.h"
 #include "composition/placement.h"
 #include "gallery/gallery_bitmap.h"
@@ -34,22 +35,22 @@ class SearchBarTest : public AppTest {
   // Opens the library with the bar in search mode.
   void OpenSearch() {
     Start();
-    Main().BtnGalleryClick(Main().BtnGallery);
-    Main().SpeedButton13Click(Main().SpeedButton13);
+    Main().BtnGalleryClick(PartsOf(Main()).BtnGallery);
+    Main().SpeedButton13Click(PartsOf(Main()).SpeedButton13);
   }
   // Types the text one character more at a time, as the box reports it.
   void Type(const QString& text) {
-    for (int n = Main().Edit2->text().size() + 1; n <= text.size(); ++n) {
-      Main().Edit2->setText(text.left(n));
+    for (int n = PartsOf(Main()).Edit2->text().size() + 1; n <= text.size(); ++n) {
+      PartsOf(Main()).Edit2->setText(text.left(n));
     }
   }
   int Current() const {
-    QTreeWidgetItem* node = Main().TreeView1->currentItem();
+    QTreeWidgetItem* node = PartsOf(Main()).TreeView1->currentItem();
     return TMainZorna::CategoryOf(node);
   }
   // Dark pixels of the text's place on the screen picture.
   int DarkPixels(Colorref* last_dark = nullptr) {
-    const Bitmap& screen = Main().bitmapa->Picture();
+    const Bitmap& screen = PartsOf(Main()).bitmapa->Picture();
     int dark = 0;
     for (int y = kTextSlot.top; y < kTextSlot.bottom; ++y) {
       for (int x = kTextSlot.left; x < kTextSlot.right; ++x) {
@@ -68,39 +69,39 @@ TEST_F(SearchBarTest, EachModeButtonTakesTheBarAndGivesItBack) {
   Start();
   TMainZorna& m = Main();
   m.show();
-  m.BtnGalleryClick(m.BtnGallery);
+  m.BtnGalleryClick(PartsOf(m).BtnGallery);
   ASSERT_TRUE(QTest::qWaitForWindowActive(&m));
-  m.SpeedButton13Click(m.SpeedButton13);
-  EXPECT_TRUE(m.Edit2->hasFocus());
-  EXPECT_EQ(m.SpeedButton13->x(), 0);
-  EXPECT_FALSE(m.Edit2->isHidden());
-  EXPECT_FALSE(m.SpeedButton8->isHidden());
-  EXPECT_TRUE(m.SpeedButton14->isHidden());
-  EXPECT_TRUE(m.SpeedButton16->isHidden());
-  m.Edit2Enter(m.Edit2);
+  m.SpeedButton13Click(PartsOf(m).SpeedButton13);
+  EXPECT_TRUE(PartsOf(m).Edit2->hasFocus());
+  EXPECT_EQ(PartsOf(m).SpeedButton13->x(), 0);
+  EXPECT_FALSE(PartsOf(m).Edit2->isHidden());
+  EXPECT_FALSE(PartsOf(m).SpeedButton8->isHidden());
+  EXPECT_TRUE(PartsOf(m).SpeedButton14->isHidden());
+  EXPECT_TRUE(PartsOf(m).SpeedButton16->isHidden());
+  m.Edit2Enter(PartsOf(m).Edit2);
   EXPECT_FALSE(m.Action("PlLeft")->isEnabled());
   EXPECT_FALSE(m.Action("PlRight")->isEnabled());
   EXPECT_TRUE(m.Action("PlUp")->isEnabled());
-  m.SpeedButton13Click(m.SpeedButton13);
-  EXPECT_EQ(m.SpeedButton13->x(), 21);
-  EXPECT_TRUE(m.Edit2->isHidden());
-  EXPECT_FALSE(m.SpeedButton16->isHidden());
+  m.SpeedButton13Click(PartsOf(m).SpeedButton13);
+  EXPECT_EQ(PartsOf(m).SpeedButton13->x(), 21);
+  EXPECT_TRUE(PartsOf(m).Edit2->isHidden());
+  EXPECT_FALSE(PartsOf(m).SpeedButton16->isHidden());
   EXPECT_TRUE(m.Action("PlLeft")->isEnabled());
   EXPECT_TRUE(m.Action("PlRight")->isEnabled());
 
-  m.Edit2->setText("slovo");  // kept across the modes
-  m.SpeedButton14Click(m.SpeedButton14);
-  EXPECT_EQ(m.SpeedButton14->x(), 0);
-  EXPECT_TRUE(m.SpeedButton13->isHidden());
-  m.Edit2Enter(m.Edit2);
+  PartsOf(m).Edit2->setText("slovo");  // kept across the modes
+  m.SpeedButton14Click(PartsOf(m).SpeedButton14);
+  EXPECT_EQ(PartsOf(m).SpeedButton14->x(), 0);
+  EXPECT_TRUE(PartsOf(m).SpeedButton13->isHidden());
+  m.Edit2Enter(PartsOf(m).Edit2);
   m.Edit2KeyUp(Qt::Key_Return);
-  EXPECT_FALSE(m.SpeedButton15->isHidden());
-  m.SpeedButton14Click(m.SpeedButton14);
-  EXPECT_EQ(m.SpeedButton14->x(), 69);
-  EXPECT_TRUE(m.SpeedButton15->isHidden());
-  EXPECT_FALSE(m.SpeedButton13->isHidden());
+  EXPECT_FALSE(PartsOf(m).SpeedButton15->isHidden());
+  m.SpeedButton14Click(PartsOf(m).SpeedButton14);
+  EXPECT_EQ(PartsOf(m).SpeedButton14->x(), 69);
+  EXPECT_TRUE(PartsOf(m).SpeedButton15->isHidden());
+  EXPECT_FALSE(PartsOf(m).SpeedButton13->isHidden());
   EXPECT_TRUE(m.Action("PlLeft")->isEnabled());
-  EXPECT_EQ(m.Edit2->text(), "slovo");
+  EXPECT_EQ(PartsOf(m).Edit2->text(), "slovo");
 }
 
 TEST_F(SearchBarTest, TypingSelectsAndFillsTheCategoryAndEnterFindsTheNextOne) {
@@ -110,14 +111,14 @@ TEST_F(SearchBarTest, TypingSelectsAndFillsTheCategoryAndEnterFindsTheNextOne) {
   EXPECT_EQ(Current(), -1);
   Type("mobil");
   EXPECT_EQ(Current(), 3);
-  EXPECT_EQ(m.Label5->text(), "3");
-  EXPECT_EQ(m.ImageList3.Count(), 1);
-  m.Edit2->setText("");
+  EXPECT_EQ(PartsOf(m).Label5->text(), "3");
+  EXPECT_EQ(PartsOf(m).ImageList3.Count(), 1);
+  PartsOf(m).Edit2->setText("");
   Type("myš");
   EXPECT_EQ(Current(), 5);
-  m.Edit2->setText("te");  // two letters search nothing, though TEXT follows
+  PartsOf(m).Edit2->setText("te");  // two letters search nothing, though TEXT follows
   EXPECT_EQ(Current(), 5);
-  m.Edit2->setText("KONTA");  // inside a caption, found past the last node
+  PartsOf(m).Edit2->setText("KONTA");  // inside a caption, found past the last node
   EXPECT_EQ(Current(), 3);
   m.Edit2KeyUp(Qt::Key_Return);  // the only match: the current one, tried last
   EXPECT_EQ(Current(), 3);
@@ -131,8 +132,9 @@ TEST_F(SearchBarTest, MissesOfFourCharactersOrMoreAreRememberedAndWrittenAtClose
   EXPECT_TRUE(m.NotFoundLines().empty());
   Type("xyzčq");
   EXPECT_EQ(m.NotFoundLines(), std::vector<std::string>{"XYZČQ"});
-  m.Edit2->setText(QString(10000, QChar(0x4E00)));  // letters the gallery's code page lacks
-  m.Edit2->setText("zl\x01ta");
+  PartsOf(m).Edit2->setText(
+      QString(10000, QChar(0x4E00)));  // letters the gallery's code page lacks
+  PartsOf(m).Edit2->setText("zl\x01ta");
   EXPECT_EQ(m.NotFoundLines(), std::vector<std::string>{"XYZČQ"});
   Close();
   EXPECT_EQ(ReadNotFoundList(home_ / std::string(kNotFoundListFile)).texts,
@@ -142,16 +144,16 @@ TEST_F(SearchBarTest, MissesOfFourCharactersOrMoreAreRememberedAndWrittenAtClose
 TEST_F(SearchBarTest, TextIsRenderedOnEnterAndAgainInTheChosenFont) {
   Start();
   TMainZorna& m = Main();
-  m.SpeedButton14Click(m.SpeedButton14);
+  m.SpeedButton14Click(PartsOf(m).SpeedButton14);
   messages_.clear();
-  const Bitmap before = m.bitmapa->Picture();
+  const Bitmap before = PartsOf(m).bitmapa->Picture();
   Type("Zorna");
-  EXPECT_EQ(m.bitmapa->Picture(), before);
+  EXPECT_EQ(PartsOf(m).bitmapa->Picture(), before);
   EXPECT_TRUE(messages_.isEmpty());
   m.Edit2KeyUp(Qt::Key_Return);
   const int small = DarkPixels();
   EXPECT_GT(small, 20);
-  EXPECT_EQ(m.bitmapa->Picture().Pixel(kTextSlot.right - 2, kTextSlot.bottom - 2), kWhite);
+  EXPECT_EQ(PartsOf(m).bitmapa->Picture().Pixel(kTextSlot.right - 2, kTextSlot.bottom - 2), kWhite);
   EXPECT_EQ(messages_, QStringList{"Teraz umiestnite kurzor myši na obrázok a kliknite naň."});
 
   answer_ = [](QDialog* dialog) {
@@ -162,16 +164,16 @@ TEST_F(SearchBarTest, TextIsRenderedOnEnterAndAgainInTheChosenFont) {
     fonts->SetSelection(big, QColor(128, 0, 0));
     return int(QDialog::Accepted);
   };
-  m.SpeedButton15Click(m.SpeedButton15);
+  m.SpeedButton15Click(PartsOf(m).SpeedButton15);
   EXPECT_EQ(dialogs_shown_, QStringList{"FontDialog1"});
   Colorref dark = 0;
   EXPECT_GT(DarkPixels(&dark), 3 * small);
   EXPECT_GT(RedOf(dark), BlueOf(dark) + 40);
   // A text far longer than the screen picture is cut at its edge.
-  m.Edit2->setText(QString(10000, 'W'));
-  m.Edit2Change(m.SpeedButton8);
+  PartsOf(m).Edit2->setText(QString(10000, 'W'));
+  m.Edit2Change(PartsOf(m).SpeedButton8);
   EXPECT_GT(DarkPixels(), 3 * small);
-  EXPECT_EQ(m.bitmapa->Picture().Width(), before.Width());
+  EXPECT_EQ(PartsOf(m).bitmapa->Picture().Width(), before.Width());
 }
 
 // OK in the font dialog without a change keeps the text as it was: plain, not the first style of
@@ -180,16 +182,16 @@ TEST_F(SearchBarTest, TheFontDialogOpensOnTheTextsOwnStyle) {
   UseSlovakDesktop(*qApp);
   Start();
   TMainZorna& m = Main();
-  const QFont before = m.Label12->font();
+  const QFont before = PartsOf(m).Label12->font();
   answer_ = [](QDialog* dialog) {
     dialog->show();
     QApplication::processEvents();
     return int(QDialog::Accepted);
   };
-  m.SpeedButton15Click(m.SpeedButton15);
-  EXPECT_EQ(m.Label12->font().bold(), before.bold());
-  EXPECT_EQ(m.Label12->font().italic(), before.italic());
-  EXPECT_EQ(m.Label12->font().pointSize(), before.pointSize());
+  m.SpeedButton15Click(PartsOf(m).SpeedButton15);
+  EXPECT_EQ(PartsOf(m).Label12->font().bold(), before.bold());
+  EXPECT_EQ(PartsOf(m).Label12->font().italic(), before.italic());
+  EXPECT_EQ(PartsOf(m).Label12->font().pointSize(), before.pointSize());
 }
 
 }  // namespace

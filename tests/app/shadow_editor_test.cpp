@@ -4,6 +4,7 @@
 
 #include "app/app_fixture.h"
 #include "app/dialogs/dlg_upravit.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "composition/shadow_frame.h"
 #include "picture/picture_file.h"
 #include "picture/standard_colors.h"
@@ -26,9 +27,9 @@ Bitmap SquareIn(int side, int left, int size) {
 
 // Output list index: 2 is "32 x 32", 4 "128 x 128".
 TUpravit& OpenWith(TMainZorna& m, int output_index, const Bitmap& result) {
-  m.ComboBox1->setCurrentIndex(output_index);
-  m.ComboBox1Change(m.ComboBox1);
-  m.Image2->SetPicture(result);
+  PartsOf(m).ComboBox1->setCurrentIndex(output_index);
+  m.ComboBox1Change(PartsOf(m).ComboBox1);
+  PartsOf(m).Image2->SetPicture(result);
   return *m.UpravitForm();
 }
 
@@ -55,15 +56,15 @@ TEST_F(ShadowEditorTest, CtrlTShowsTheEditorAndOkPutsThePreviewIntoTheResult) {
     EXPECT_EQ(d.Image1->Picture(), result);
     d.ToolButton4->click();
     EXPECT_EQ(d.Image1->Picture().Pixel(20, 20), kSilver);
-    EXPECT_EQ(m.Image2->Picture(), result);  // untouched until OK
+    EXPECT_EQ(PartsOf(m).Image2->Picture(), result);  // untouched until OK
     d.OKBtn->click();
     return d.result();
   };
   emit m.Action("Tien_obrys")->activated();
   EXPECT_EQ(dialogs_shown_, QStringList{"Upravit"});
-  EXPECT_EQ(m.Image2->Picture().Pixel(20, 20), kSilver);
-  EXPECT_EQ(m.Image2->Picture().Pixel(19, 19), kBlack);
-  EXPECT_EQ(m.Image2->Picture().Pixel(22, 22), kWhite);
+  EXPECT_EQ(PartsOf(m).Image2->Picture().Pixel(20, 20), kSilver);
+  EXPECT_EQ(PartsOf(m).Image2->Picture().Pixel(19, 19), kBlack);
+  EXPECT_EQ(PartsOf(m).Image2->Picture().Pixel(22, 22), kWhite);
 }
 
 TEST_F(ShadowEditorTest, TheFrameIsRedrawnOverEachNewShadowAndGoesWhenSwitchedOff) {
@@ -97,7 +98,7 @@ TEST_F(ShadowEditorTest, ACallWithoutSenderDrawsOnlyItsOwnStep) {
   d.ToolButton4->click();
   const Bitmap& shown = d.Image1->Picture();
   // The frame alone, over whatever the scratch picture holds.
-  m.PracovnyObrazok = Bitmap(32, 32, kBlue);
+  PartsOf(m).state.scratch = Bitmap(32, 32, kBlue);
   d.ToolButton12Click(nullptr);
   EXPECT_EQ(shown.Pixel(5, 5), kBlue);
   EXPECT_EQ(shown.Pixel(0, 5), kBlack);
@@ -121,11 +122,11 @@ TEST_F(ShadowEditorTest, CancelKeepsTheResultAndTheNextOpeningHasTheSameSettings
     d.CancelBtn->click();
     return d.result();
   };
-  m.Upraviobrzok1Click(m.PopupMenu2);
-  EXPECT_EQ(m.Image2->Picture(), first);
+  m.Upraviobrzok1Click(PartsOf(m).PopupMenu2);
+  EXPECT_EQ(PartsOf(m).Image2->Picture(), first);
 
   const Bitmap second = SquareIn(32, 4, 6);
-  m.Image2->SetPicture(second);
+  PartsOf(m).Image2->SetPicture(second);
   ShadowFrameSettings kept;
   kept.direction = ShadowDirection::kUpperRight;
   kept.shadow_color = kSilver;
@@ -138,8 +139,8 @@ TEST_F(ShadowEditorTest, CancelKeepsTheResultAndTheNextOpeningHasTheSameSettings
     d.CancelBtn->click();
     return d.result();
   };
-  m.Upraviobrzok1Click(m.PopupMenu2);
-  EXPECT_EQ(m.Image2->Picture(), second);
+  m.Upraviobrzok1Click(PartsOf(m).PopupMenu2);
+  EXPECT_EQ(PartsOf(m).Image2->Picture(), second);
 }
 
 TEST_F(ShadowEditorTest, Output128PreviewsTheTopLeftQuarterAndOkTakesTheWholePicture) {
@@ -161,7 +162,7 @@ TEST_F(ShadowEditorTest, Output128PreviewsTheTopLeftQuarterAndOkTakesTheWholePic
     return d.result();
   };
   m.Upraviobrzok1Click(nullptr);
-  const Bitmap& taken = m.Image2->Picture();
+  const Bitmap& taken = PartsOf(m).Image2->Picture();
   ASSERT_EQ(taken.Width(), 128);
   EXPECT_EQ(taken.Pixel(109, 109), kSilver);
   EXPECT_EQ(taken.Pixel(66, 66), kSilver);  // the blue pixel's shadow
@@ -189,7 +190,7 @@ TEST_F(ShadowEditorTest, ZornatoolShadowGivesTheDialogsPixels) {
                         {d.ToolButton6, "upper-left", 1, 0, false, 1, 0},
                         {d.ToolButton8, "upper-right", 20, 15, true, 5, 4}};
   for (const Case& c : cases) {
-    m.Image2->SetPicture(result);
+    PartsOf(m).Image2->SetPicture(result);
     d.FormShow();
     d.SpinEdit1->setValue(c.offset);
     d.ColorGrid2->SetForegroundIndex(c.color);
@@ -215,7 +216,7 @@ TEST_F(ShadowEditorTest, ZornatoolShadowGivesTheDialogsPixels) {
                               "--frame-color",
                               QString::number(c.frame_color)};
     ASSERT_EQ(QProcess::execute(ZORNA_TOOL, args), 0) << c.name;
-    EXPECT_EQ(ReadPictureFile(made), m.Image2->Picture()) << c.name;
+    EXPECT_EQ(ReadPictureFile(made), PartsOf(m).Image2->Picture()) << c.name;
   }
 }
 

@@ -4,6 +4,7 @@
 #include "app/app_fixture.h"
 #include "app/dialogs/dlg_rozmer.h"
 #include "app/dialogs/dlg_skin.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "support/files.h"
 
 namespace zorna::app::testing {
@@ -14,30 +15,30 @@ using StartupTest = AppTest;
 TEST_F(StartupTest, FirstRunUsesEveryDefault) {
   Start();
   TMainZorna& m = Main();
-  EXPECT_EQ(m.ComboBox1->currentText(), "64 x 64");
-  EXPECT_EQ(m.ComboBox2->currentText(), "64 x 64");
-  EXPECT_EQ(m.ComboBox4->currentText(), "32 x 32");
-  EXPECT_EQ(m.ComboBox3->currentText(), "prekryť obrázkom");
-  EXPECT_EQ(m.ComboBoxEx1->currentIndex(), 0);
-  EXPECT_FALSE(m.BtnZamknute->isHidden());
-  EXPECT_TRUE(m.BtnOdomknute->isHidden());
-  EXPECT_FALSE(m.ComboBox2->isEnabled());
-  EXPECT_FALSE(m.Zvacs1->isEnabled());
+  EXPECT_EQ(PartsOf(m).ComboBox1->currentText(), "64 x 64");
+  EXPECT_EQ(PartsOf(m).ComboBox2->currentText(), "64 x 64");
+  EXPECT_EQ(PartsOf(m).ComboBox4->currentText(), "32 x 32");
+  EXPECT_EQ(PartsOf(m).ComboBox3->currentText(), "prekryť obrázkom");
+  EXPECT_EQ(PartsOf(m).ComboBoxEx1->currentIndex(), 0);
+  EXPECT_FALSE(PartsOf(m).BtnZamknute->isHidden());
+  EXPECT_TRUE(PartsOf(m).BtnOdomknute->isHidden());
+  EXPECT_FALSE(PartsOf(m).ComboBox2->isEnabled());
+  EXPECT_FALSE(PartsOf(m).Zvacs1->isEnabled());
   // Input and result expanded and recomputed for 64; magnifier and background collapsed.
-  EXPECT_EQ(m.Panel("Vstup").panel->height(), 64 + 17 + 18);
-  EXPECT_EQ(m.Panel("Vystup").panel->height(), 64 + 17 + 18);
-  EXPECT_EQ(m.Panel("Lupa").panel->height(), 17);
-  EXPECT_EQ(m.Panel("Podklad").panel->height(), 17);
+  EXPECT_EQ(PartsOf(m).Panel("Vstup").panel->height(), 64 + 17 + 18);
+  EXPECT_EQ(PartsOf(m).Panel("Vystup").panel->height(), 64 + 17 + 18);
+  EXPECT_EQ(PartsOf(m).Panel("Lupa").panel->height(), 17);
+  EXPECT_EQ(PartsOf(m).Panel("Podklad").panel->height(), 17);
   EXPECT_EQ(AllDialogs().DlgSkin->ListBox->currentRow(), 1);
   EXPECT_EQ(AllDialogs().DlgSkin->ListBox->currentItem()->text(), "Modry");
-  EXPECT_TRUE(m.BtnLeft->isHidden());
-  EXPECT_FALSE(m.BtnSave->isEnabled());
-  EXPECT_TRUE(m.BtnOtocDolava->isHidden());
+  EXPECT_TRUE(PartsOf(m).BtnLeft->isHidden());
+  EXPECT_FALSE(PartsOf(m).BtnSave->isEnabled());
+  EXPECT_TRUE(PartsOf(m).BtnOtocDolava->isHidden());
   EXPECT_EQ(AllDialogs().DlgRozmer->SpinEdit1->value(), 20);
   ASSERT_EQ(messages_.size(), 1);
   EXPECT_EQ(messages_[0], "Kliknutím kdekoľvek na obrazovku myšou získate obrázok.");
   // The screen picture fills bitmapa; the program folder became the current directory.
-  EXPECT_EQ(m.bitmapa->Picture().Pixel(10, 20), Rgb(10, 20, 30));
+  EXPECT_EQ(PartsOf(m).bitmapa->Picture().Pixel(10, 20), Rgb(10, 20, 30));
   EXPECT_EQ(std::filesystem::current_path(), std::filesystem::canonical(home_));
 }
 
@@ -45,8 +46,8 @@ TEST_F(StartupTest, StoredVstupFourFollowsTheOutputList) {
   Seed("Obrázok", "Výstup", 2);
   Seed("Obrázok", "Vstup", 4);
   Start();
-  EXPECT_EQ(Main().ComboBox1->currentText(), "32 x 32");
-  EXPECT_EQ(Main().ComboBox2->currentText(), "32 x 32");
+  EXPECT_EQ(PartsOf(Main()).ComboBox1->currentText(), "32 x 32");
+  EXPECT_EQ(PartsOf(Main()).ComboBox2->currentText(), "32 x 32");
 }
 
 TEST_F(StartupTest, OutOfRangeAndNonNumericValuesFallBack) {
@@ -58,9 +59,9 @@ TEST_F(StartupTest, OutOfRangeAndNonNumericValuesFallBack) {
   }
   Seed("Pozadie", "Obrázok", 18);  // the user's slot is never restored
   Start();
-  EXPECT_EQ(Main().ComboBox4->currentIndex(), -1);
-  EXPECT_EQ(Main().ComboBox3->currentIndex(), 1);
-  EXPECT_EQ(Main().ComboBoxEx1->currentIndex(), 0);
+  EXPECT_EQ(PartsOf(Main()).ComboBox4->currentIndex(), -1);
+  EXPECT_EQ(PartsOf(Main()).ComboBox3->currentIndex(), 1);
+  EXPECT_EQ(PartsOf(Main()).ComboBoxEx1->currentIndex(), 0);
   Close();
   EXPECT_EQ(Settings().ReadInteger("Lupa", "Veľkosť", 0), -1);
 }
@@ -71,9 +72,9 @@ TEST_F(StartupTest, ClosingWritesTheChoicesButNotACustomSize) {
   Start();
   TMainZorna& m = Main();
   m.BtnZamknuteClick(nullptr);  // unlock, so each list keeps its own entry
-  m.ComboBox1->setCurrentIndex(5);
-  m.ComboBox2->setCurrentIndex(5);
-  m.ComboBox3->setCurrentIndex(6);
+  PartsOf(m).ComboBox1->setCurrentIndex(5);
+  PartsOf(m).ComboBox2->setCurrentIndex(5);
+  PartsOf(m).ComboBox3->setCurrentIndex(6);
   m.Zvacs2Click(nullptr);
   AllDialogs().DlgRozmer->SpinEdit1->setValue(40);
   Close();
@@ -90,14 +91,14 @@ TEST_F(StartupTest, ClosingWritesTheChoicesButNotACustomSize) {
 
 TEST_F(StartupTest, PanelHeightsAndSideSurviveARestart) {
   Start();
-  Main().ImageVstupMinClick(Main().Panel("Lupa").right);  // expand the magnifier
+  Main().ImageVstupMinClick(PartsOf(Main()).Panel("Lupa").right);  // expand the magnifier
   Main().BtnRightClick(nullptr);
   Close();
   Start();
-  EXPECT_EQ(Main().Panel("Lupa").panel->height(), 17 + 32 + 18);
-  EXPECT_FALSE(Main().BtnLeft->isHidden());
+  EXPECT_EQ(PartsOf(Main()).Panel("Lupa").panel->height(), 17 + 32 + 18);
+  EXPECT_FALSE(PartsOf(Main()).BtnLeft->isHidden());
   Main().FormResize();
-  EXPECT_EQ(Main().Panel1->x(), 1024 - Main().Panel1->width() - 8);
+  EXPECT_EQ(PartsOf(Main()).Panel1->x(), 1024 - PartsOf(Main()).Panel1->width() - 8);
 }
 
 TEST_F(StartupTest, HintOneIsShownTwiceAndAValueOfSevenAlways) {
@@ -120,14 +121,14 @@ TEST_F(StartupTest, NotFoundListIsLoadedAndReplacedOrDeleted) {
   const auto list = home_ / "nenájdené v galérii.txt";
   std::ofstream(list, std::ios::binary) << "ma\xE8ka\r\npes\r\n";
   Start();
-  EXPECT_EQ(Main().NenajdeneVGalerii->toPlainText(), "mačka\npes");
-  Main().NenajdeneVGalerii->appendPlainText("ďateľ");
+  EXPECT_EQ(PartsOf(Main()).NenajdeneVGalerii->toPlainText(), "mačka\npes");
+  PartsOf(Main()).NenajdeneVGalerii->appendPlainText("ďateľ");
   Close();
   EXPECT_EQ(ReadWholeFileText(list),
             "ma\xE8ka\r\npes\r\n\xEF"
             "ate\xBE\r\n");
   Start();
-  Main().NenajdeneVGalerii->clear();
+  PartsOf(Main()).NenajdeneVGalerii->clear();
   Close();
   EXPECT_FALSE(std::filesystem::exists(list));
 }
@@ -145,7 +146,7 @@ TEST_F(StartupTest, ANotFoundListThatWasNeverLoadedIsNotWritten) {
 
 TEST_F(StartupTest, WithoutANotFoundListTheDesignLineIsRemoved) {
   Start();
-  EXPECT_TRUE(Main().NenajdeneVGalerii->toPlainText().isEmpty());
+  EXPECT_TRUE(PartsOf(Main()).NenajdeneVGalerii->toPlainText().isEmpty());
   Close();
   EXPECT_FALSE(std::filesystem::exists(home_ / "nenájdené v galérii.txt"));
 }
@@ -156,7 +157,7 @@ TEST_F(StartupTest, UnwritableSettingsAreReportedOnceAndHintsStillCount) {
   std::filesystem::remove_all(config_);
   std::ofstream(config_) << "a file where the settings folder belongs";
   Start();
-  for (int take = 0; take < 5; ++take) Main().bitmapaMouseDown(Main().bitmapa);
+  for (int take = 0; take < 5; ++take) Main().bitmapaMouseDown(PartsOf(Main()).bitmapa);
   Close();
   ASSERT_EQ(messages_.size(), 6);
   EXPECT_TRUE(messages_[0].startsWith("Nastavenia sa nepodarilo uložiť"));
@@ -171,7 +172,7 @@ TEST_F(StartupTest, UnwritableSettingsAreReportedOnceAndHintsStillCount) {
 TEST_F(StartupTest, UnreadableSettingsAreReportedOnceAndKept) {
   std::filesystem::create_symlink("/proc/self/mem", SettingsPath());
   Start();
-  Main().bitmapaMouseDown(Main().bitmapa);
+  Main().bitmapaMouseDown(PartsOf(Main()).bitmapa);
   Close();
   EXPECT_EQ(messages_.filter(QString::fromUtf8("sa nedá prečítať")).size(), 1);
   EXPECT_TRUE(std::filesystem::is_symlink(SettingsPath()));

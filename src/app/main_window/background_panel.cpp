@@ -7,6 +7,7 @@
 
 #include "app/dialogs/dlg_pozadie.h"
 #include "app/main_window/main_zorna.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "app/platform/messages.h"
 #include "app/platform/qt_bitmap.h"
 #include "app/widgets/tool_widgets.h"
@@ -14,65 +15,66 @@
 namespace zorna::app {
 
 void TMainZorna::SetUpBackgroundPanel() {
-  QWidget* body = Panel("Podklad").okno;
-  ComboBox3 = MakeDropDown(
+  QWidget* body = d->Panel("Podklad").okno;
+  d->ComboBox3 = MakeDropDown(
       body, "ComboBox3",
       {"kombinovať farby", "prekryť obrázkom", "transparentne (biela)", "transparentne (pixel 1,1)",
        "transparentne (pixel max, max)", "orezať okraje (od 1,1)", "orezať okraje (od max, max)",
        "orezať okraje (od 1,1 a max, max)"});
-  ComboBox3->setGeometry(4, 9, 72, 21);
+  d->ComboBox3->setGeometry(4, 9, 72, 21);
   // The closed list is narrow: the open one is as wide as its longest text, and the closed one
   // tells its whole text as a tooltip.
-  QAbstractItemView* modes = ComboBox3->view();
+  QAbstractItemView* modes = d->ComboBox3->view();
   const QFontMetrics metrics(modes->font());
   int longest = 0;
-  for (int i = 0; i < ComboBox3->count(); ++i) {
-    longest = std::max(longest, metrics.horizontalAdvance(ComboBox3->itemText(i)));
+  for (int i = 0; i < d->ComboBox3->count(); ++i) {
+    longest = std::max(longest, metrics.horizontalAdvance(d->ComboBox3->itemText(i)));
   }
   modes->setMinimumWidth(longest + 2 * modes->frameWidth() + 24);  // with the items' margins
-  connect(ComboBox3, &QComboBox::currentTextChanged, ComboBox3, &QWidget::setToolTip);
-  ComboBoxEx1 = new QComboBox(body);
-  ComboBoxEx1->setObjectName("ComboBoxEx1");
-  ComboBoxEx1->setFocusPolicy(Qt::ClickFocus);
-  ComboBoxEx1->move(78, 9);
-  for (int i = 0; i < kBackgroundCount; ++i) ComboBoxEx1->addItem(QString());
+  connect(d->ComboBox3, &QComboBox::currentTextChanged, d->ComboBox3, &QWidget::setToolTip);
+  d->ComboBoxEx1 = new QComboBox(body);
+  d->ComboBoxEx1->setObjectName("ComboBoxEx1");
+  d->ComboBoxEx1->setFocusPolicy(Qt::ClickFocus);
+  d->ComboBoxEx1->move(78, 9);
+  for (int i = 0; i < kBackgroundCount; ++i) d->ComboBoxEx1->addItem(QString());
   FillBackgroundList(true);
-  connect(ComboBoxEx1, &QComboBox::activated, this, [this] { ComboBoxEx1Change(ComboBoxEx1); });
+  connect(d->ComboBoxEx1, &QComboBox::activated, this,
+          [this] { ComboBoxEx1Change(d->ComboBoxEx1); });
   AddAction("Podklad", "Ctrl+Backspace", [this] { Nastaviakopodklad2Click(nullptr); });
 }
 
 void TMainZorna::FillBackgroundList(bool small) {
-  const ImageList& list = small ? backgrounds_.list1 : backgrounds_.list2;
-  const int selected = ComboBoxEx1->currentIndex();
+  const ImageList& list = small ? d->backgrounds.list1 : d->backgrounds.list2;
+  const int selected = d->ComboBoxEx1->currentIndex();
   const int side = list.Width();
-  ComboBoxEx1->setIconSize(QSize(side, side));
-  for (int i = 0; i < list.Count() && i < ComboBoxEx1->count(); ++i) {
+  d->ComboBoxEx1->setIconSize(QSize(side, side));
+  for (int i = 0; i < list.Count() && i < d->ComboBoxEx1->count(); ++i) {
     Bitmap shown(side, side);
     list.Draw(shown, 0, 0, i);
-    ComboBoxEx1->setItemIcon(i, QIcon(QPixmap::fromImage(ToQImage(shown))));
+    d->ComboBoxEx1->setItemIcon(i, QIcon(QPixmap::fromImage(ToQImage(shown))));
   }
-  ComboBoxEx1->setCurrentIndex(selected);
-  ComboBoxEx1->resize(small ? 57 : 88, side + 6);
-  background_list_small_ = small;
+  d->ComboBoxEx1->setCurrentIndex(selected);
+  d->ComboBoxEx1->resize(small ? 57 : 88, side + 6);
+  d->background_list_small = small;
 }
 
 void TMainZorna::ComboBoxEx1Change(QObject*) {
-  if (ComboBoxEx1->currentIndex() != ComboBoxEx1->count() - 1) return;
+  if (d->ComboBoxEx1->currentIndex() != d->ComboBoxEx1->count() - 1) return;
   TDlgPozadie* dialog = dialogs_.DlgPozadie;
   if (!dialog || RunModal(dialog) != QDialog::Accepted) return;
   if (!dialog->Image1->isHidden()) {
-    SetUserBackgroundOwnMask(backgrounds_.list1, dialog->Image1->Picture());
+    SetUserBackgroundOwnMask(d->backgrounds.list1, dialog->Image1->Picture());
   } else {
-    SetUserBackgroundOwnMask(backgrounds_.list2, dialog->Image2->Picture());
+    SetUserBackgroundOwnMask(d->backgrounds.list2, dialog->Image2->Picture());
   }
-  FillBackgroundList(background_list_small_);
+  FillBackgroundList(d->background_list_small);
 }
 
 void TMainZorna::Nastaviakopodklad2Click(QObject*) {
-  ComboBoxEx1->setCurrentIndex(ComboBoxEx1->count() - 1);
-  SetUserBackground(background_list_small_ ? backgrounds_.list1 : backgrounds_.list2,
-                    Image2->Picture());
-  FillBackgroundList(background_list_small_);
+  d->ComboBoxEx1->setCurrentIndex(d->ComboBoxEx1->count() - 1);
+  SetUserBackground(d->background_list_small ? d->backgrounds.list1 : d->backgrounds.list2,
+                    d->Image2->Picture());
+  FillBackgroundList(d->background_list_small);
 }
 
 }  // namespace zorna::app

@@ -4,6 +4,7 @@
 #include "app/dialogs/mail_list.h"
 #include "app/dialogs/o_programe.h"
 #include "app/main_window/main_zorna.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "app/widgets/tool_widgets.h"
 #include "artwork/background_tiles.h"
 
@@ -26,11 +27,11 @@ TOPrograme* TMainZorna::OProgrameForm() {
 
 TUpravit* TMainZorna::UpravitForm() {
   if (!dialogs_.Upravit) {
-    EditedResult result{[this]() -> const Bitmap& { return Image2->Picture(); },
-                        [this](const Bitmap& edited) { Image2->SetPicture(edited); },
-                        [this] { return SizeOf(ComboBox1); },
+    EditedResult result{[this]() -> const Bitmap& { return d->Image2->Picture(); },
+                        [this](const Bitmap& edited) { d->Image2->SetPicture(edited); },
+                        [this] { return SizeOf(d->ComboBox1); },
                         [this] { return BackgroundListIsSmall(); },
-                        [this]() -> Bitmap& { return PracovnyObrazok; }};
+                        [this]() -> Bitmap& { return d->state.scratch; }};
     dialogs_.Upravit = new TUpravit(this, std::move(result));
   }
   return dialogs_.Upravit;
@@ -38,9 +39,9 @@ TUpravit* TMainZorna::UpravitForm() {
 
 UserBackgrounds TMainZorna::UserBackgroundPictures() const {
   return {[this](bool small) {
-            return (small ? backgrounds_.list1 : backgrounds_.list2).Picture(kUserBackground);
+            return (small ? d->backgrounds.list1 : d->backgrounds.list2).Picture(kUserBackground);
           },
-          [this] { return background_list_small_; }};
+          [this] { return d->background_list_small; }};
 }
 
 }  // namespace zorna::app

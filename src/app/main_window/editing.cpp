@@ -5,6 +5,7 @@
 
 #include "app/dialogs/dlg_upravit.h"
 #include "app/main_window/main_zorna.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "app/platform/handler_guard.h"
 #include "app/platform/messages.h"
 #include "app/platform/paint_program.h"
@@ -53,7 +54,7 @@ void TMainZorna::Upraviobrzok2Click(QObject* sender) {
   }
   const ScratchFile file((GalleryFolder(AdresarProgramu) / "upravuje sa obrázok.bmp").string());
   try {
-    WriteBmpFile(file.Path(), Image2->Picture());
+    WriteBmpFile(file.Path(), d->Image2->Picture());
     if (const QString problem = EditInPaintProgram(paint, QString::fromStdString(file.Path()));
         !problem.isEmpty()) {
       ShowErrorMessage(problem);

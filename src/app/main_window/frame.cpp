@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/main_window/main_zorna.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "app/main_window/plain_look.h"
 #include "app/platform/program_folder.h"
 #include "app/widgets/tool_widgets.h"
@@ -24,37 +25,37 @@ bool Collapsed(const ToolPanel& p) {
 }  // namespace
 
 void TMainZorna::SetUpContainer() {
-  Panel1 = new AlignPanel("Panel1", this);
-  Panel1->setAutoFillBackground(true);
-  QPalette silver = Panel1->palette();
+  d->Panel1 = new AlignPanel("Panel1", this);
+  d->Panel1->setAutoFillBackground(true);
+  QPalette silver = d->Panel1->palette();
   silver.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
-  Panel1->setPalette(silver);
-  Panel1->setGeometry(8, 8, 300, 400);
-  Timer1 = new QTimer(this);
-  Timer1->setObjectName("Timer1");
-  Timer1->setInterval(1000);
-  connect(Timer1, &QTimer::timeout, this, &TMainZorna::Timer1Timer);
-  Timer1->start();
-  Timer2 = new QTimer(this);
-  Timer2->setObjectName("Timer2");
-  Timer2->setInterval(1000);
-  connect(Timer2, &QTimer::timeout, this, &TMainZorna::Timer2Timer);
+  d->Panel1->setPalette(silver);
+  d->Panel1->setGeometry(8, 8, 300, 400);
+  d->Timer1 = new QTimer(this);
+  d->Timer1->setObjectName("Timer1");
+  d->Timer1->setInterval(1000);
+  connect(d->Timer1, &QTimer::timeout, this, &TMainZorna::Timer1Timer);
+  d->Timer1->start();
+  d->Timer2 = new QTimer(this);
+  d->Timer2->setObjectName("Timer2");
+  d->Timer2->setInterval(1000);
+  connect(d->Timer2, &QTimer::timeout, this, &TMainZorna::Timer2Timer);
   AddAction("ESC", "Esc", [this] { ESCExecute(nullptr); });
 }
 
 // The column goes in after the strip, so that it takes the container's room left of it.
 void TMainZorna::SetUpColumn() {
-  PanelOkna = new AlignPanel("PanelOkna");
-  PanelOkna->resize(170, 400);
-  Panel1->AddAligned(PanelOkna, Align::Left);
+  d->PanelOkna = new AlignPanel("PanelOkna");
+  d->PanelOkna->resize(170, 400);
+  d->Panel1->AddAligned(d->PanelOkna, Align::Left);
   const QString words[4] = {"Vstup", "Lupa", "Podklad", "Vystup"};
   const QString captions[4] = {"Vstup", "Lupa", "Podklad", "Výsledok"};
-  for (int i = 0; i < 4; ++i) BuildToolPanel(panels[i], words[i], captions[i]);
-  ImageSpodok_End = new ImageControl("ImageSpodok_End");
-  ImageSpodok_End->resize(16, 0);
-  ImageSpodok = new ImageControl("ImageSpodok");
-  PanelOkna->AddAligned(ImageSpodok_End, Align::Right);
-  PanelOkna->AddAligned(ImageSpodok, Align::Client);
+  for (int i = 0; i < 4; ++i) BuildToolPanel(d->panels[i], words[i], captions[i]);
+  d->ImageSpodok_End = new ImageControl("ImageSpodok_End");
+  d->ImageSpodok_End->resize(16, 0);
+  d->ImageSpodok = new ImageControl("ImageSpodok");
+  d->PanelOkna->AddAligned(d->ImageSpodok_End, Align::Right);
+  d->PanelOkna->AddAligned(d->ImageSpodok, Align::Client);
 }
 
 void TMainZorna::BuildToolPanel(ToolPanel& p, const QString& word, const QString& caption) {
@@ -87,7 +88,7 @@ void TMainZorna::BuildToolPanel(ToolPanel& p, const QString& word, const QString
   }
   connect(p.right, &ImageControl::MouseMoved, this,
           [this, image = p.right](int, int) { ImageVstupHlavickaRightMouseMove(image); });
-  PanelOkna->AddAligned(p.panel, Align::Top);
+  d->PanelOkna->AddAligned(p.panel, Align::Top);
 }
 
 void TMainZorna::ESCExecute(QObject*) {
@@ -96,21 +97,21 @@ void TMainZorna::ESCExecute(QObject*) {
 
 void TMainZorna::ImageVstupHlavickaRightMouseMove(QObject* sender) {
   const QString name = sender ? sender->objectName() : QString();
-  for (ToolPanel& p : panels) {
+  for (ToolPanel& p : d->panels) {
     if (name.contains(p.word)) {
       p.min->show();
       p.right->hide();
     }
   }
-  Timer2->start();
+  d->Timer2->start();
 }
 
 void TMainZorna::Timer2Timer() {
-  for (ToolPanel& p : panels) {
+  for (ToolPanel& p : d->panels) {
     p.right->show();
     p.min->hide();
   }
-  Timer2->stop();
+  d->Timer2->stop();
 }
 
 void TMainZorna::ImageVstupMinClick(QObject* sender) {
@@ -125,39 +126,40 @@ void TMainZorna::ImageVstupMinClick(QObject* sender) {
       SetHeight(panel, 100);
       NastavVelkosti();
     } else {
-      if (word == "Vstup" && Collapsed(Panel("Lupa"))) ImageVstupMinClick(Panel("Lupa").min);
-      if (word == "Lupa" && Collapsed(Panel("Vstup"))) ImageVstupMinClick(Panel("Vstup").min);
+      if (word == "Vstup" && Collapsed(d->Panel("Lupa"))) ImageVstupMinClick(d->Panel("Lupa").min);
+      if (word == "Lupa" && Collapsed(d->Panel("Vstup"))) ImageVstupMinClick(d->Panel("Vstup").min);
       SetHeight(panel, bar->height());
     }
   }
-  const ToolPanel& vystup = Panel("Vystup");
-  const int column = ImageSpodok->Picture().Height() + vystup.panel->y() + vystup.panel->height();
+  const ToolPanel& vystup = d->Panel("Vystup");
+  const int column =
+      d->ImageSpodok->Picture().Height() + vystup.panel->y() + vystup.panel->height();
   // A short column (small output, panels collapsed) must not cut the strip's lowest buttons.
-  SetHeight(Panel1, std::max(column, StripHeightNeeded()));
+  SetHeight(d->Panel1, std::max(column, StripHeightNeeded()));
 }
 
 void TMainZorna::NastavVelkosti() {
-  const int n = SizeOf(ComboBox1);
-  ToolPanel& vstup = Panel("Vstup");
-  ToolPanel& vystup = Panel("Vystup");
-  ToolPanel& lupa = Panel("Lupa");
-  ToolPanel& podklad = Panel("Podklad");
+  const int n = SizeOf(d->ComboBox1);
+  ToolPanel& vstup = d->Panel("Vstup");
+  ToolPanel& vystup = d->Panel("Vystup");
+  ToolPanel& lupa = d->Panel("Lupa");
+  ToolPanel& podklad = d->Panel("Podklad");
   if (!Collapsed(vstup)) SetHeight(vstup.panel, std::max(32, n) + vstup.hlavicka->height() + 18);
   if (!Collapsed(vystup)) SetHeight(vystup.panel, std::max(32, n) + vystup.hlavicka->height() + 18);
   // A small magnifier still leaves room for its size list below the caption bar.
-  const int lupa_body = std::max(Image3->width() + 18, ComboBox4->geometry().bottom() + 5);
+  const int lupa_body = std::max(d->Image3->width() + 18, d->ComboBox4->geometry().bottom() + 5);
   if (!Collapsed(lupa)) SetHeight(lupa.panel, lupa.hlavicka->height() + lupa_body);
   if (!Collapsed(podklad))
-    SetHeight(podklad.panel, podklad.hlavicka->height() + ComboBoxEx1->width() + 18);
-  SetWidth(PanelOkna, std::max(75, std::max(Image3->width(), n)) + 95);
-  SetWidth(Panel1, PanelOkna->width() + Panel6->width());
+    SetHeight(podklad.panel, podklad.hlavicka->height() + d->ComboBoxEx1->width() + 18);
+  SetWidth(d->PanelOkna, std::max(75, std::max(d->Image3->width(), n)) + 95);
+  SetWidth(d->Panel1, d->PanelOkna->width() + d->Panel6->width());
 }
 
 void TMainZorna::Timer1Timer() {
   const int32_t position = zorna::PostupPozicia;
   if (position == -1) return;
   for (auto [overlay, bar] :
-       {std::pair{PanelTajneMenu, ProgressBar1}, std::pair{Working, ProgressBar2}}) {
+       {std::pair{d->PanelTajneMenu, d->ProgressBar1}, std::pair{d->Working, d->ProgressBar2}}) {
     if (overlay->isHidden()) continue;
     bar->setMaximum(zorna::PostupMaximum);
     bar->setValue(position);
@@ -166,14 +168,14 @@ void TMainZorna::Timer1Timer() {
 }
 
 void TMainZorna::FormResize() {
-  if (!BtnLeft || !Panel1) return;  // resizes while the controls are being built
-  if (!BtnLeft->isHidden()) BtnRightClick(nullptr);
-  if (Kniznica) DockLibrary();
+  if (!d->BtnLeft || !d->Panel1) return;  // resizes while the controls are being built
+  if (!d->BtnLeft->isHidden()) BtnRightClick(nullptr);
+  if (d->Kniznica) DockLibrary();
   if (!GalleryUpdatePending(AdresarProgramu)) return;
   // The first resize comes before the window is on the screen: the update waits for its first
   // paint, so that the user sees its progress and not a blank screen.
-  update_after_first_paint_ = windowHandle() != nullptr && !painted_;
-  if (!update_after_first_paint_) ImportGalleryUpdate();
+  d->update_after_first_paint = windowHandle() != nullptr && !d->painted;
+  if (!d->update_after_first_paint) ImportGalleryUpdate();
 }
 
 }  // namespace zorna::app

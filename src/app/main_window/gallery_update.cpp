@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "app/main_window/main_zorna.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "app/platform/localized_dialogs.h"
 #include "app/platform/program_folder.h"
 #include "support/error.h"
@@ -47,23 +48,23 @@ QString EndMessage(const GalleryUpdateResult& result) {
 }  // namespace
 
 void TMainZorna::SetUpGalleryUpdate() {
-  Working = new QFrame(this);
-  Working->setObjectName("Working");
-  Working->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  QPalette maroon = Working->palette();
+  d->Working = new QFrame(this);
+  d->Working->setObjectName("Working");
+  d->Working->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  QPalette maroon = d->Working->palette();
   maroon.setColor(QPalette::Window, QColor(0x80, 0, 0));
   maroon.setColor(QPalette::WindowText, QColor(0, 0xFF, 0));
-  Working->setPalette(maroon);
-  Working->setAutoFillBackground(true);
-  auto* label = new QLabel(Working);
+  d->Working->setPalette(maroon);
+  d->Working->setAutoFillBackground(true);
+  auto* label = new QLabel(d->Working);
   label->setObjectName("WorkingLabel");
-  ProgressBar2 = new QProgressBar(Working);
-  ProgressBar2->setObjectName("ProgressBar2");
-  ProgressBar2->setRange(0, 100);
-  ProgressBar2->setValue(0);
-  ProgressBar2->setGeometry(8, 24, 279, 16);
-  ShowProgressLook(Working, label, ProgressBar2);
-  Working->hide();
+  d->ProgressBar2 = new QProgressBar(d->Working);
+  d->ProgressBar2->setObjectName("ProgressBar2");
+  d->ProgressBar2->setRange(0, 100);
+  d->ProgressBar2->setValue(0);
+  d->ProgressBar2->setGeometry(8, 24, 279, 16);
+  ShowProgressLook(d->Working, label, d->ProgressBar2);
+  d->Working->hide();
 }
 
 void TMainZorna::RecoverGalleryUpdateAtStart() {
@@ -82,30 +83,30 @@ void TMainZorna::RecoverGalleryUpdateAtStart() {
 void TMainZorna::ImportGalleryUpdate() {
   // The import lets events through, and a resize among them would start it again over the
   // same pack.
-  if (importing_update_ || update_kept_) return;
-  importing_update_ = true;
-  BtnGallery->hide();
-  auto* label = Working->findChild<QLabel*>("WorkingLabel");
-  ShowProgressLook(Working, label, ProgressBar2);
-  ShowAtBottom(this, Working);
-  Working->repaint();
+  if (d->importing_update || d->update_kept) return;
+  d->importing_update = true;
+  d->BtnGallery->hide();
+  auto* label = d->Working->findChild<QLabel*>("WorkingLabel");
+  ShowProgressLook(d->Working, label, d->ProgressBar2);
+  ShowAtBottom(this, d->Working);
+  d->Working->repaint();
   QCoreApplication::processEvents();
   const GalleryUpdateResult result =
       InstallGalleryUpdate(AdresarProgramu, [] { QCoreApplication::processEvents(); });
-  Working->hide();
-  BtnGallery->show();
-  importing_update_ = false;
+  d->Working->hide();
+  d->BtnGallery->show();
+  d->importing_update = false;
   switch (result.outcome) {
     case GalleryUpdateOutcome::kInstalled: {
       // The end stays on the panel a while: where the old gallery went is worth reading.
-      ProgressBar2->hide();
+      d->ProgressBar2->hide();
       label->setText(EndMessage(result));
       label->adjustSize();
-      Working->resize(std::max(kWorkingWidth, label->width() + 16), kWorkingHeight - 16);
-      label->move(8, (Working->height() - label->height()) / 2);
-      ShowAtBottom(this, Working);
-      QTimer::singleShot(kEndMessageMilliseconds, Working, [this] {
-        if (!importing_update_) Working->hide();
+      d->Working->resize(std::max(kWorkingWidth, label->width() + 16), kWorkingHeight - 16);
+      label->move(8, (d->Working->height() - label->height()) / 2);
+      ShowAtBottom(this, d->Working);
+      QTimer::singleShot(kEndMessageMilliseconds, d->Working, [this] {
+        if (!d->importing_update) d->Working->hide();
       });
       break;
     }
@@ -115,7 +116,7 @@ void TMainZorna::ImportGalleryUpdate() {
                             "nenainštalovala. Galéria zostala taká, aká bola."));
       break;
     case GalleryUpdateOutcome::kNotWritten:
-      update_kept_ = true;
+      d->update_kept = true;
       DlgChyba(QString::fromUtf8("Aktualizáciu galérie (Data/zorna.mk) sa nepodarilo "
                                  "nainštalovať: ") +
                QString::fromStdString(result.problem_slovak) +

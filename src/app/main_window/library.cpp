@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/main_window/main_zorna.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "app/main_window/settings_access.h"
 #include "app/platform/localized_dialogs.h"
 #include "app/platform/messages.h"
@@ -36,62 +37,63 @@ void SetWhite(QWidget* w) {
 }  // namespace
 
 void TMainZorna::SetUpLibrary() {
-  Kniznica = new AlignPanel("Kniznica", this);
-  Kniznica->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  Kniznica->setContentsMargins(3, 3, 3, 3);
-  Kniznica->setAutoFillBackground(true);
-  Kniznica->hide();
-  Panel4 = new AlignPanel("Panel4");
-  Panel4->resize(180, 200);
-  Kniznica->AddAligned(Panel4, Align::Left);
+  d->Kniznica = new AlignPanel("Kniznica", this);
+  d->Kniznica->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  d->Kniznica->setContentsMargins(3, 3, 3, 3);
+  d->Kniznica->setAutoFillBackground(true);
+  d->Kniznica->hide();
+  d->Panel4 = new AlignPanel("Panel4");
+  d->Panel4->resize(180, 200);
+  d->Kniznica->AddAligned(d->Panel4, Align::Left);
   // The search bar; the search's own buttons and its box Edit2 take the room left of the button.
-  Panel5 = new AlignPanel("Panel5");
-  Panel5->resize(180, 40);
-  Panel4->AddAligned(Panel5, Align::Top);
-  SpeedButton16 = MakeToolButton(Panel5, "SpeedButton16", "Pridať vytvorený obrázok do galérie");
-  SpeedButton16->setIcon(GlyphIcon(DrawSearchBarGlyph("SpeedButton16"), 1));
-  SpeedButton16->setIconSize(QSize(32, 32));
-  SpeedButton16->setGeometry(117, 0, 40, 40);
-  TreeView1 = new QTreeWidget;
-  TreeView1->setObjectName("TreeView1");
-  TreeView1->setHeaderHidden(true);
-  TreeView1->setIndentation(19);
-  TreeView1->setFrameShape(QFrame::NoFrame);
-  TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  TreeView1->setSelectionMode(QAbstractItemView::SingleSelection);
-  Panel4->AddAligned(TreeView1, Align::Client);
-  Panel2 = new AlignPanel("Panel2");
-  SetWhite(Panel2);
-  ToolBar1 = new PictureGrid("ToolBar1", static_cast<int>(kSmallPicturesShown), QSize(39, 38));
-  ToolBar2 = new PictureGrid("ToolBar2", static_cast<int>(kLargePicturesShown), QSize(71, 70));
-  Panel2->AddAligned(ToolBar2, Align::Bottom);
-  Panel2->AddAligned(ToolBar1, Align::Client);
-  PictureArea = new PicturePane("PictureArea", Panel2, ToolBar1, ToolBar2);
-  SetWhite(PictureArea->viewport());
-  Kniznica->AddAligned(PictureArea, Align::Client);
-  ToolBar1->SetImages(&ImageList3);
-  ToolBar2->SetImages(&ImageList4);
+  d->Panel5 = new AlignPanel("Panel5");
+  d->Panel5->resize(180, 40);
+  d->Panel4->AddAligned(d->Panel5, Align::Top);
+  d->SpeedButton16 =
+      MakeToolButton(d->Panel5, "SpeedButton16", "Pridať vytvorený obrázok do galérie");
+  d->SpeedButton16->setIcon(GlyphIcon(DrawSearchBarGlyph("SpeedButton16"), 1));
+  d->SpeedButton16->setIconSize(QSize(32, 32));
+  d->SpeedButton16->setGeometry(117, 0, 40, 40);
+  d->TreeView1 = new QTreeWidget;
+  d->TreeView1->setObjectName("TreeView1");
+  d->TreeView1->setHeaderHidden(true);
+  d->TreeView1->setIndentation(19);
+  d->TreeView1->setFrameShape(QFrame::NoFrame);
+  d->TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  d->TreeView1->setSelectionMode(QAbstractItemView::SingleSelection);
+  d->Panel4->AddAligned(d->TreeView1, Align::Client);
+  d->Panel2 = new AlignPanel("Panel2");
+  SetWhite(d->Panel2);
+  d->ToolBar1 = new PictureGrid("ToolBar1", static_cast<int>(kSmallPicturesShown), QSize(39, 38));
+  d->ToolBar2 = new PictureGrid("ToolBar2", static_cast<int>(kLargePicturesShown), QSize(71, 70));
+  d->Panel2->AddAligned(d->ToolBar2, Align::Bottom);
+  d->Panel2->AddAligned(d->ToolBar1, Align::Client);
+  d->PictureArea = new PicturePane("PictureArea", d->Panel2, d->ToolBar1, d->ToolBar2);
+  SetWhite(d->PictureArea->viewport());
+  d->Kniznica->AddAligned(d->PictureArea, Align::Client);
+  d->ToolBar1->SetImages(&d->ImageList3);
+  d->ToolBar2->SetImages(&d->ImageList4);
 
-  connect(BtnGallery, &QToolButton::clicked, this, [this] { BtnGalleryClick(BtnGallery); });
+  connect(d->BtnGallery, &QToolButton::clicked, this, [this] { BtnGalleryClick(d->BtnGallery); });
   AddAction("Gallery", "Ctrl+G", [this] { BtnGalleryClick(Action("Gallery")); });
-  connect(TreeView1, &QTreeWidget::currentItemChanged, this,
+  connect(d->TreeView1, &QTreeWidget::currentItemChanged, this,
           [this](QTreeWidgetItem* node) { TreeView1Change(node); });
-  connect(SpeedButton16, &QToolButton::clicked, this,
-          [this] { SpeedButton16Click(SpeedButton16); });
+  connect(d->SpeedButton16, &QToolButton::clicked, this,
+          [this] { SpeedButton16Click(d->SpeedButton16); });
 }
 
 // The panel is as tall as every row of pictures needs at the window's width, and leaves the top
 // 240 pixels free whatever that needs (the rest is then scrolled to); it keeps at least the
 // room the tree and its search bar had at the smallest screen the program is made for.
 void TMainZorna::DockLibrary() {
-  const QRect inside = Kniznica->contentsRect();
-  const QSize chrome = Kniznica->size() - inside.size();
-  const int pictures_width = width() - chrome.width() - Panel4->width();
-  const int wanted = PictureArea->HeightFor(pictures_width) + chrome.height();
+  const QRect inside = d->Kniznica->contentsRect();
+  const QSize chrome = d->Kniznica->size() - inside.size();
+  const int pictures_width = width() - chrome.width() - d->Panel4->width();
+  const int wanted = d->PictureArea->HeightFor(pictures_width) + chrome.height();
   const int height_now = std::min(std::max(wanted, kLeastLibraryRoom), LibraryRoom());
-  Kniznica->setGeometry(0, height() - height_now, width(), height_now);
-  Kniznica->Realign();
-  PictureArea->Arrange();
+  d->Kniznica->setGeometry(0, height() - height_now, width(), height_now);
+  d->Kniznica->Realign();
+  d->PictureArea->Arrange();
 }
 
 int TMainZorna::LibraryRoom() const {
@@ -122,23 +124,23 @@ void TMainZorna::LoadTree() {
   }
   // The tree reports an empty selection while its nodes are replaced: that is no choice of the
   // user's and must not take the current category's pictures off the toolbars.
-  loading_tree_ = true;
-  TreeView1->clear();
-  TreeView1->addTopLevelItems(top);
+  d->loading_tree = true;
+  d->TreeView1->clear();
+  d->TreeView1->addTopLevelItems(top);
   for (QTreeWidgetItem* node : top) node->setExpanded(true);
-  loading_tree_ = false;
-  tree_nodes_ = std::move(nodes);
-  tree_captions_.clear();
-  for (const CategoryNode& node : tree) tree_captions_.push_back(node.caption);
+  d->loading_tree = false;
+  d->tree_nodes = std::move(nodes);
+  d->tree_captions.clear();
+  for (const CategoryNode& node : tree) d->tree_captions.push_back(node.caption);
 }
 
 void TMainZorna::BtnGalleryClick(QObject*) {
-  const bool opening = Kniznica->isHidden();
+  const bool opening = d->Kniznica->isHidden();
   if (opening) {
     LoadTree();
-    const int current = CisloNaZaciatku(Label5->text().toStdString());
-    if (current > 0 && current < static_cast<int>(tree_nodes_.size())) {
-      TreeView1->setCurrentItem(tree_nodes_[static_cast<size_t>(current)]);
+    const int current = CisloNaZaciatku(d->Label5->text().toStdString());
+    if (current > 0 && current < static_cast<int>(d->tree_nodes.size())) {
+      d->TreeView1->setCurrentItem(d->tree_nodes[static_cast<size_t>(current)]);
     }
   }
   DockLibrary();
@@ -147,45 +149,45 @@ void TMainZorna::BtnGalleryClick(QObject*) {
         "Máte nastavenú oblasť obrazovky menšiu ako 800 x 600. Odporúča sa používať minimálne "
         "takúto veľkosť, aby boli všetky obrázky v galérii viditeľné."));
   }
-  Kniznica->setVisible(opening);
-  const bool shown = !Kniznica->isHidden();
+  d->Kniznica->setVisible(opening);
+  const bool shown = !d->Kniznica->isHidden();
   if (!UzZobrazene(3) && shown) {
     ShowPlainMessage("Vľavo dolu si vyberte kategóriu a potom klknite na vybraný obrázok.");
   }
-  if (shown && !Edit2->isHidden()) Edit2->setFocus();
+  if (shown && !d->Edit2->isHidden()) d->Edit2->setFocus();
 }
 
 void TMainZorna::TreeView1Change(QTreeWidgetItem* node) {
-  if (loading_tree_) return;
+  if (d->loading_tree) return;
   FillCategory(node);
 }
 
 void TMainZorna::FillCategory(QTreeWidgetItem* node) {
   if (!node) {
-    ToolBar1->SetImages(nullptr);
-    ToolBar2->SetImages(nullptr);
+    d->ToolBar1->SetImages(nullptr);
+    d->ToolBar2->SetImages(nullptr);
     return;
   }
   const int category = CategoryOf(node);
   if (category == 0) return;
   const QString number = QString::number(category);
-  if (Label5->text() == number) return;
-  ImageList3 =
+  if (d->Label5->text() == number) return;
+  d->ImageList3 =
       ImageList(kSmallPictureSide, kSmallPictureSide, static_cast<int>(kSmallPicturesShown));
-  ImageList4 =
+  d->ImageList4 =
       ImageList(kLargePictureSide, kLargePictureSide, static_cast<int>(kLargePicturesShown));
-  ToolBar1->SetImages(&ImageList3);
-  ToolBar2->SetImages(&ImageList4);
-  Label5->setText(number);
-  ToolBar2->hide();
+  d->ToolBar1->SetImages(&d->ImageList3);
+  d->ToolBar2->SetImages(&d->ImageList4);
+  d->Label5->setText(number);
+  d->ToolBar2->hide();
   // Events are let through once per picture, right after it is shown, so that the first picture
   // appears before anything else is painted. The user may choose another category meanwhile;
   // that choice fills the toolbars at once, and this filling adds nothing more. The panel closed
   // and opened meanwhile has loaded the tree anew and selected the same category again: the
   // filling goes on.
-  const unsigned filling = ++filling_;
+  const unsigned filling = ++d->filling;
   const auto still_selected = [&] {
-    return filling == filling_ && CategoryOf(TreeView1->currentItem()) == category;
+    return filling == d->filling && CategoryOf(d->TreeView1->currentItem()) == category;
   };
   const std::filesystem::path data = GalleryFolder(AdresarProgramu);
   // One run of numbers into its list and toolbar, ending at the first number without a file
@@ -205,32 +207,32 @@ void TMainZorna::FillCategory(QTreeWidgetItem* node) {
     return still_selected();
   };
   const bool go_on =
-      fill_run(0, kFirstLargePicture - 1, kSmallPictureSide, ImageList3, ToolBar1, [this] {
-        ToolBar1->show();
-        Panel2->SetAlign(ToolBar2, Align::Bottom);
+      fill_run(0, kFirstLargePicture - 1, kSmallPictureSide, d->ImageList3, d->ToolBar1, [this] {
+        d->ToolBar1->show();
+        d->Panel2->SetAlign(d->ToolBar2, Align::Bottom);
       });
   if (!go_on) return;
-  if (ImageList3.Count() == 0) {
-    ToolBar1->hide();
-    Panel2->SetAlign(ToolBar2, Align::Client);
+  if (d->ImageList3.Count() == 0) {
+    d->ToolBar1->hide();
+    d->Panel2->SetAlign(d->ToolBar2, Align::Client);
   } else {
-    ToolBar1->show();
-    Panel2->SetAlign(ToolBar2, Align::Bottom);
+    d->ToolBar1->show();
+    d->Panel2->SetAlign(d->ToolBar2, Align::Bottom);
   }
-  PictureArea->Arrange();
-  fill_run(kFirstLargePicture, kLastPictureNumber, kLargePictureSide, ImageList4, ToolBar2,
-           [this] { ToolBar2->show(); });
+  d->PictureArea->Arrange();
+  fill_run(kFirstLargePicture, kLastPictureNumber, kLargePictureSide, d->ImageList4, d->ToolBar2,
+           [this] { d->ToolBar2->show(); });
 }
 
 void TMainZorna::SpeedButton16Click(QObject*) {
   // Node 0 is the tree's caption, never a category: a picture added there could not be seen.
-  const int category = CisloNaZaciatku(Label5->text().toStdString());
-  if (!TreeView1->currentItem() || category <= 0) {
+  const int category = CisloNaZaciatku(d->Label5->text().toStdString());
+  if (!d->TreeView1->currentItem() || category <= 0) {
     DlgChyba(QString::fromUtf8(
         "Najskôr vyberte sekciu v galérii, do ktorej chcete svoj obrázok pridať!"));
     return;
   }
-  const int side = SizeOf(ComboBox1);
+  const int side = SizeOf(d->ComboBox1);
   if (side != kSmallPictureSide && side != kLargePictureSide) {
     DlgChyba(QString::fromUtf8(
         "Do galérie môžete pridávať iba obrázky o veľkosti 32 x 32 alebo 64 x 64 pixlov!"));
@@ -253,9 +255,9 @@ void TMainZorna::SpeedButton16Click(QObject*) {
                 "Chcete obrázok i napriek tomu pridať?")
           : QString::fromUtf8("Pridať vytvorený obrázok do galérie?");
   if (!DlgOtazka(question)) return;
-  WriteGalleryPicture(data, category, picture, Image2->Picture());
-  Label5->clear();
-  FillCategory(TreeView1->currentItem());
+  WriteGalleryPicture(data, category, picture, d->Image2->Picture());
+  d->Label5->clear();
+  FillCategory(d->TreeView1->currentItem());
 }
 
 }  // namespace zorna::app

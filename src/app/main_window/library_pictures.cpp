@@ -3,6 +3,7 @@
 // background picture.
 #include "app/dialogs/dlg_pozadie.h"
 #include "app/main_window/main_zorna.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "app/widgets/tool_widgets.h"
 #include "composition/placement.h"
 
@@ -14,8 +15,8 @@ constexpr int kLargePicture = 1000;  // SelectedLibraryPicture from here on name
 }  // namespace
 
 void TMainZorna::SetUpLibraryMenu() {
-  PopupMenu1 = new QMenu(this);
-  PopupMenu1->setObjectName("PopupMenu1");
+  d->PopupMenu1 = new QMenu(this);
+  d->PopupMenu1->setObjectName("PopupMenu1");
   const struct {
     const char* name;
     const char* text;
@@ -26,14 +27,14 @@ void TMainZorna::SetUpLibraryMenu() {
       {"Nastaviakopodklad1", "Nastaviť ako podklad", &TMainZorna::Nastaviakopodklad1Click},
   };
   for (const auto& item : items) {
-    QAction* a = PopupMenu1->addAction(QString::fromUtf8(item.text));
+    QAction* a = d->PopupMenu1->addAction(QString::fromUtf8(item.text));
     a->setObjectName(item.name);
     connect(a, &QAction::triggered, this,
-            [this, handler = item.handler] { (this->*handler)(PopupMenu1); });
+            [this, handler = item.handler] { (this->*handler)(d->PopupMenu1); });
   }
-  connect(ToolBar1, &PictureGrid::ButtonClicked, this,
+  connect(d->ToolBar1, &PictureGrid::ButtonClicked, this,
           [this](QToolButton* b) { ToolButton1Click(b); });
-  connect(ToolBar2, &PictureGrid::ButtonClicked, this,
+  connect(d->ToolBar2, &PictureGrid::ButtonClicked, this,
           [this](QToolButton* b) { ToolButton27Click(b); });
 }
 
@@ -50,45 +51,47 @@ QAction* MenuItem(const QMenu* menu, const char* name) {
 
 // "Nastaviť ako podklad" only for a picture of the size the background list shows.
 void TMainZorna::EnableLibraryBackgroundItem() {
-  const bool large = SelectedLibraryPicture >= kLargePicture;
-  MenuItem(PopupMenu1, "Nastaviakopodklad1")->setEnabled(large != BackgroundListIsSmall());
+  const bool large = d->state.selected_library_picture >= kLargePicture;
+  MenuItem(d->PopupMenu1, "Nastaviakopodklad1")->setEnabled(large != BackgroundListIsSmall());
 }
 
 // The menu opens at the button's left edge, a little below the top of the button as the
 // picture area shows it (scrolled or not): its top in the area plus the panel's top plus `below`.
 QPoint TMainZorna::LibraryMenuPoint(const QObject* button, int below) const {
-  const QPoint in_area = static_cast<const QWidget*>(button)->mapTo(PictureArea, QPoint(0, 0));
-  return mapToGlobal(QPoint(in_area.x() + PictureArea->x(), in_area.y() + Kniznica->y() + below));
+  const QPoint in_area = static_cast<const QWidget*>(button)->mapTo(d->PictureArea, QPoint(0, 0));
+  return mapToGlobal(
+      QPoint(in_area.x() + d->PictureArea->x(), in_area.y() + d->Kniznica->y() + below));
 }
 
 void TMainZorna::ToolButton1Click(QObject* sender) {
-  SelectedLibraryPicture = ToolBar1->IndexOf(sender);
+  d->state.selected_library_picture = d->ToolBar1->IndexOf(sender);
   EnableLibraryBackgroundItem();
-  PopupMenu1->popup(LibraryMenuPoint(sender, 10));
+  d->PopupMenu1->popup(LibraryMenuPoint(sender, 10));
   ClearInputView();
 }
 
 void TMainZorna::ToolButton27Click(QObject* sender) {
-  SelectedLibraryPicture = ToolBar2->IndexOf(sender) + kLargePicture;
+  d->state.selected_library_picture = d->ToolBar2->IndexOf(sender) + kLargePicture;
   EnableLibraryBackgroundItem();
-  PopupMenu1->popup(LibraryMenuPoint(sender, 20));
+  d->PopupMenu1->popup(LibraryMenuPoint(sender, 20));
   ClearInputView();
 }
 
 // The preview is painted over with its brush (white) across the input side: PATCOPY does not
 // read the blank tile it is given.
 void TMainZorna::ClearInputView() {
-  PracovnyObrazok = Backgrounds().list2.Picture(0);
-  const int n = SizeOf(ComboBox2);
-  StretchBlt(Image1->MutablePicture(), Rect{0, 0, n, n}, PracovnyObrazok, Rect{0, 0, n, n}, PATCOPY,
-             kWhite);
-  Image1->Changed();
+  d->state.scratch = Backgrounds().list2.Picture(0);
+  const int n = SizeOf(d->ComboBox2);
+  StretchBlt(d->Image1->MutablePicture(), Rect{0, 0, n, n}, d->state.scratch, Rect{0, 0, n, n},
+             PATCOPY, kWhite);
+  d->Image1->Changed();
 }
 
 const ImageList* TMainZorna::SelectedLibraryList(int& index) const {
-  const bool large = SelectedLibraryPicture >= kLargePicture;
-  const ImageList& list = large ? ImageList4 : ImageList3;
-  index = large ? SelectedLibraryPicture - kLargePicture : SelectedLibraryPicture;
+  const bool large = d->state.selected_library_picture >= kLargePicture;
+  const ImageList& list = large ? d->ImageList4 : d->ImageList3;
+  index =
+      large ? d->state.selected_library_picture - kLargePicture : d->state.selected_library_picture;
   return index >= 0 && index < list.Count() ? &list : nullptr;
 }
 
@@ -100,12 +103,12 @@ bool TMainZorna::PlaceSelectedLibraryPicture(QPoint& at) {
   const ImageList* list = SelectedLibraryList(index);
   if (!list) return false;
   PaintSlotBlank();
-  PracovnyObrazok = Bitmap(list->Width(), list->Height(), kWhite);
-  list->Draw(PracovnyObrazok, 0, 0, index);
-  const bool large = list == &ImageList4;
+  d->state.scratch = Bitmap(list->Width(), list->Height(), kWhite);
+  list->Draw(d->state.scratch, 0, 0, index);
+  const bool large = list == &d->ImageList4;
   at = large ? QPoint(kLargePictureX, kLargePictureY) : QPoint(kSmallPictureX, kSmallPictureY);
-  PastePicture(bitmapa->MutablePicture(), at.x(), at.y(), PracovnyObrazok, large ? 128 : 32);
-  bitmapa->Changed();
+  PastePicture(d->bitmapa->MutablePicture(), at.x(), at.y(), d->state.scratch, large ? 128 : 32);
+  d->bitmapa->Changed();
   return true;
 }
 
@@ -126,14 +129,14 @@ void TMainZorna::Nastaviakopodklad1Click(QObject*) {
   int index = 0;
   const ImageList* list = SelectedLibraryList(index);
   if (!list) return;
-  const bool large = list == &ImageList4;
-  ComboBoxEx1->setCurrentIndex(ComboBoxEx1->count() - 1);
-  PracovnyObrazok = Bitmap(list->Width(), list->Height(), kWhite);
-  list->Draw(PracovnyObrazok, 0, 0, index);
+  const bool large = list == &d->ImageList4;
+  d->ComboBoxEx1->setCurrentIndex(d->ComboBoxEx1->count() - 1);
+  d->state.scratch = Bitmap(list->Width(), list->Height(), kWhite);
+  list->Draw(d->state.scratch, 0, 0, index);
   if (TDlgPozadie* dialog = dialogs_.DlgPozadie) {
-    (large ? dialog->Image2 : dialog->Image1)->SetPicture(PracovnyObrazok);
+    (large ? dialog->Image2 : dialog->Image1)->SetPicture(d->state.scratch);
   }
-  SetUserBackground(large ? Backgrounds().list2 : Backgrounds().list1, PracovnyObrazok);
+  SetUserBackground(large ? Backgrounds().list2 : Backgrounds().list1, d->state.scratch);
   FillBackgroundList(BackgroundListIsSmall());
 }
 

@@ -4,11 +4,13 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QPointer>
 #include <QTimer>
 #include <cstdio>
 #include <stdexcept>
 
 #include "app/main_window/hidden_focus.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "app/main_window/popup_keys.h"
 
 namespace zorna::app {
@@ -27,7 +29,8 @@ QWidget* FindOwnControl(const QWidget* parent, const QString& name) {
 
 }  // namespace
 
-TMainZorna::TMainZorna(Dialogs& dialogs) : dialogs_(dialogs) {
+TMainZorna::TMainZorna(Dialogs& dialogs)
+    : dialogs_(dialogs), d(std::make_unique<MainZornaParts>()) {
   setObjectName("MainZorna");
   setWindowTitle("Zorna");
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -59,7 +62,12 @@ TMainZorna::~TMainZorna() {
   delete findChild<HiddenControlsLetGo*>(QString(), Qt::FindDirectChildrenOnly);
   // The search box reports losing the keyboard to the window's handlers, which need the
   // window's actions: it goes while they are still there.
-  delete Edit2;
+  delete d->Edit2;
+  // The rest go while the parts they are reached through are still here: a control that reports
+  // as it goes reaches the handlers.
+  for (const QPointer<QObject>& child :
+       QList<QPointer<QObject>>(children().begin(), children().end()))
+    delete child.data();
 }
 
 QWidget* TMainZorna::Control(const QString& name) const {
@@ -68,15 +76,31 @@ QWidget* TMainZorna::Control(const QString& name) const {
   throw std::logic_error("the main window has no control named " + name.toStdString());
 }
 
-ToolPanel& TMainZorna::Panel(const QString& word) {
+ToolPanel& MainZornaParts::Panel(const QString& word) {
   for (ToolPanel& p : panels) {
     if (p.word == word) return p;
   }
   throw std::logic_error("the main window has no tool panel " + word.toStdString());
 }
 
+MainZornaParts& PartsOf(TMainZorna& window) {
+  return *window.d;
+}
+
+const WindowState& TMainZorna::State() const {
+  return d->state;
+}
+
+BackgroundLists& TMainZorna::Backgrounds() {
+  return d->backgrounds;
+}
+
+bool TMainZorna::BackgroundListIsSmall() const {
+  return d->background_list_small;
+}
+
 QShortcut* TMainZorna::Action(const QString& name) const {
-  if (QShortcut* action = actions_.value(name, nullptr)) return action;
+  if (QShortcut* action = d->actions.value(name, nullptr)) return action;
   throw std::logic_error("the main window has no action " + name.toStdString());
 }
 
@@ -86,17 +110,17 @@ QShortcut* TMainZorna::AddAction(const char* name, const char* keys,
   shortcut->setObjectName(name);
   shortcut->setContext(Qt::ApplicationShortcut);
   if (handler) connect(shortcut, &QShortcut::activated, this, std::move(handler));
-  actions_.insert(name, shortcut);
+  d->actions.insert(name, shortcut);
   return shortcut;
 }
 
 bool TMainZorna::Docked() const {
-  return !BtnLeft->isHidden();
+  return !d->BtnLeft->isHidden();
 }
 
 void TMainZorna::closeEvent(QCloseEvent* event) {
-  if (!closing_done_) {
-    closing_done_ = true;
+  if (!d->closing_done) {
+    d->closing_done = true;
     FormClose();
   }
   event->accept();
@@ -116,9 +140,9 @@ void TMainZorna::showEvent(QShowEvent* event) {
 // end at once: the start-up benchmark measures the time to that line.
 void TMainZorna::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
-  if (painted_) return;
-  painted_ = true;
-  if (update_after_first_paint_) QTimer::singleShot(0, this, [this] { FormResize(); });
+  if (d->painted) return;
+  d->painted = true;
+  if (d->update_after_first_paint) QTimer::singleShot(0, this, [this] { FormResize(); });
   if (qEnvironmentVariableIntValue("ZORNA_REPORT_FIRST_PAINT") == 1) {
     QTimer::singleShot(0, this, [] {
       std::fputs("painted\n", stdout);

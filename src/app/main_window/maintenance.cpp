@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app/main_window/main_zorna.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "app/platform/messages.h"
 #include "app/platform/program_folder.h"
 #include "gallery/gallery_files.h"
@@ -74,13 +75,13 @@ QString Lines(const std::vector<std::string>& lines) {
 }  // namespace
 
 void TMainZorna::SetUpMaintenance() {
-  PanelTajneMenu = new QFrame(this);
-  PanelTajneMenu->setObjectName("PanelTajneMenu");
-  PanelTajneMenu->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  PanelTajneMenu->setAutoFillBackground(true);
-  PanelTajneMenu->setGeometry(kPanelTop, kPanelTop, 473, 313);
+  d->PanelTajneMenu = new QFrame(this);
+  d->PanelTajneMenu->setObjectName("PanelTajneMenu");
+  d->PanelTajneMenu->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  d->PanelTajneMenu->setAutoFillBackground(true);
+  d->PanelTajneMenu->setGeometry(kPanelTop, kPanelTop, 473, 313);
   BuildMaintenancePanel();
-  PanelTajneMenu->hide();
+  d->PanelTajneMenu->hide();
   for (auto [name, handler] : {std::pair{"Button4", &TMainZorna::Button666Click},
                                std::pair{"Button8", &TMainZorna::Button8Click},
                                std::pair{"Button3", &TMainZorna::Button3Click},
@@ -90,89 +91,90 @@ void TMainZorna::SetUpMaintenance() {
                                std::pair{"Button5", &TMainZorna::Button5Click},
                                std::pair{"Button1", &TMainZorna::Button1Click},
                                std::pair{"Button11", &TMainZorna::Button11Click}}) {
-    auto* button = PanelTajneMenu->findChild<QPushButton*>(name);
+    auto* button = d->PanelTajneMenu->findChild<QPushButton*>(name);
     connect(button, &QPushButton::clicked, this,
             [this, button, handler = handler] { (this->*handler)(button); });
   }
-  for (QSpinBox* spin : {SpinEdit4, SpinEdit5}) {
+  for (QSpinBox* spin : {d->SpinEdit4, d->SpinEdit5}) {
     connect(spin, &QSpinBox::valueChanged, this, [this, spin] { SpinEdit4Change(spin); });
   }
   AddAction("Security", "Ctrl+M", [this] { Button666Click(nullptr); });
 }
 
 void TMainZorna::Button666Click(QObject*) {
-  PanelTajneMenu->move(PanelTajneMenu->y(), PanelTajneMenu->y());
-  PanelTajneMenu->setVisible(PanelTajneMenu->isHidden());
-  if (PanelTajneMenu->isVisible()) PanelTajneMenu->raise();
+  d->PanelTajneMenu->move(d->PanelTajneMenu->y(), d->PanelTajneMenu->y());
+  d->PanelTajneMenu->setVisible(d->PanelTajneMenu->isHidden());
+  if (d->PanelTajneMenu->isVisible()) d->PanelTajneMenu->raise();
 }
 
 // The list shows the padded names and keeps each file's own name, which the padding alone
 // does not tell ("000007.iko" may be "0007.iko" or "007.iko").
 void TMainZorna::Button8Click(QObject*) {
-  ListBox1->clear();
+  d->ListBox1->clear();
   for (const GalleryFileEntry& entry :
-       ListGalleryFiles(DataFolder(), SpinEdit1->value(), SpinEdit2->value())) {
-    auto* item = new QListWidgetItem(QString::fromStdString(entry.shown), ListBox1);
+       ListGalleryFiles(DataFolder(), d->SpinEdit1->value(), d->SpinEdit2->value())) {
+    auto* item = new QListWidgetItem(QString::fromStdString(entry.shown), d->ListBox1);
     item->setData(Qt::UserRole, QByteArray::fromStdString(entry.file));
   }
 }
 
 void TMainZorna::Button3Click(QObject*) {
-  const BusyScope busy(maintenance_busy_);
+  const BusyScope busy(d->maintenance_busy);
   if (!busy.Entered()) return;
-  if (SpinEdit3->value() == kUnsetShift) {
+  if (d->SpinEdit3->value() == kUnsetShift) {
     ShowPlainMessage("Nastavte veľkosť posuvu!");
     return;
   }
-  const ShiftResult result = ShiftGalleryFiles(DataFolder(), FilesOf(ListBox1), SpinEdit3->value());
-  ListBox1->clear();
+  const ShiftResult result =
+      ShiftGalleryFiles(DataFolder(), FilesOf(d->ListBox1), d->SpinEdit3->value());
+  d->ListBox1->clear();
   if (result.NotMoved() > 0) ShowPlainMessage(NotMovedMessage(result.NotMoved()));
 }
 
 void TMainZorna::Button2Click(QObject*) {
-  const BusyScope busy(maintenance_busy_);
+  const BusyScope busy(d->maintenance_busy);
   if (!busy.Entered()) return;
-  if (ListBox1->count() == 0) Button8Click(nullptr);
-  const std::vector<GalleryFileEntry> entries = FilesOf(ListBox1);
+  if (d->ListBox1->count() == 0) Button8Click(nullptr);
+  const std::vector<GalleryFileEntry> entries = FilesOf(d->ListBox1);
   const int maximum = std::max(0, static_cast<int>(entries.size()) - 1);
-  ProgressBar1->setMaximum(maximum);
-  ProgressBar1->show();
+  d->ProgressBar1->setMaximum(maximum);
+  d->ProgressBar1->show();
   const int start = CastCasu("Hod") * 3600 + CastCasu("Min") * 60 + CastCasu("Sec");
-  Label17->setText("");
+  d->Label17->setText("");
   EncodeGalleryFiles(DataFolder(), entries, [&](size_t i) {
     const int done = static_cast<int>(i);
-    ProgressBar1->setValue(done);
-    Label17->setText(QString::fromStdString(
-        ZostavajuciCas(Label17->text().toStdString(), start, maximum, done)));
-    Label17->repaint();
-    ProgressBar1->repaint();
+    d->ProgressBar1->setValue(done);
+    d->Label17->setText(QString::fromStdString(
+        ZostavajuciCas(d->Label17->text().toStdString(), start, maximum, done)));
+    d->Label17->repaint();
+    d->ProgressBar1->repaint();
     LetEventsThrough();
   });
-  ProgressBar1->hide();
-  ListBox1->clear();
+  d->ProgressBar1->hide();
+  d->ListBox1->clear();
 }
 
 void TMainZorna::Button6Click(QObject*) {
-  if (ListBox1->count() == 0) Button8Click(nullptr);
-  WriteGalleryInfo(DataFolder(), FilesOf(ListBox1));
+  if (d->ListBox1->count() == 0) Button8Click(nullptr);
+  WriteGalleryInfo(DataFolder(), FilesOf(d->ListBox1));
   ShowPlainMessage("Info.txt bol vytvorený v adresáry DATA");
 }
 
 void TMainZorna::Button12Click(QObject*) {
-  const BusyScope busy(maintenance_busy_);
+  const BusyScope busy(d->maintenance_busy);
   if (!busy.Entered()) return;
-  if (ListBox1->count() == 0) Button8Click(nullptr);
-  const std::vector<GalleryFileEntry> entries = FilesOf(ListBox1);
+  if (d->ListBox1->count() == 0) Button8Click(nullptr);
+  const std::vector<GalleryFileEntry> entries = FilesOf(d->ListBox1);
   // The list shows what goes into the pack while it is made.
-  ListBox1->clear();
+  d->ListBox1->clear();
   for (const std::string& name : GalleryPackNames(AdresarProgramu, entries)) {
-    ListBox1->addItem(QString::fromStdString(ReplaceAll("/", "\\", name)));
+    d->ListBox1->addItem(QString::fromStdString(ReplaceAll("/", "\\", name)));
   }
-  ProgressBar1->setValue(0);  // the timer shows the pack's progress from its first tick on
-  ProgressBar1->show();
+  d->ProgressBar1->setValue(0);  // the timer shows the pack's progress from its first tick on
+  d->ProgressBar1->show();
   const GalleryPackResult result = PackGallery(AdresarProgramu, entries, LetEventsThrough);
-  ListBox1->clear();
-  ProgressBar1->hide();
+  d->ListBox1->clear();
+  d->ProgressBar1->hide();
   if (!result.pack.completed) {
     ShowErrorMessage(QString::fromStdString(result.pack.problem_slovak));
     return;
@@ -183,9 +185,9 @@ void TMainZorna::Button12Click(QObject*) {
 }
 
 void TMainZorna::Button5Click(QObject*) {
-  const BusyScope busy(maintenance_busy_);
+  const BusyScope busy(d->maintenance_busy);
   if (!busy.Entered()) return;
-  ListBox1->clear();
+  d->ListBox1->clear();
   std::vector<std::string> problems;
   std::vector<std::string> packs;
   std::vector<std::string> links;
@@ -206,20 +208,20 @@ void TMainZorna::Button5Click(QObject*) {
 }
 
 void TMainZorna::Button1Click(QObject*) {
-  const int number = CisloNaZaciatku(Label17->text().toStdString());
-  SpinEdit1->setValue(number);
-  SpinEdit2->setValue(number);
+  const int number = CisloNaZaciatku(d->Label17->text().toStdString());
+  d->SpinEdit1->setValue(number);
+  d->SpinEdit2->setValue(number);
 }
 
 void TMainZorna::SpinEdit4Change(QObject*) {
-  PanelTajneMenu->move(PanelTajneMenu->x(), kSteppedSelectionTop);
-  bitmapaMouseMove(nullptr, SpinEdit4->value(), SpinEdit5->value());
+  d->PanelTajneMenu->move(d->PanelTajneMenu->x(), kSteppedSelectionTop);
+  bitmapaMouseMove(nullptr, d->SpinEdit4->value(), d->SpinEdit5->value());
   bitmapaMouseDown(nullptr);
 }
 
 void TMainZorna::Button11Click(QObject*) {
-  SpinEdit4->setValue(SpinEdit4->value() + SpinEdit6->value());
-  SpinEdit5->setValue(SpinEdit5->value() + SpinEdit7->value());
+  d->SpinEdit4->setValue(d->SpinEdit4->value() + d->SpinEdit6->value());
+  d->SpinEdit5->setValue(d->SpinEdit5->value() + d->SpinEdit7->value());
 }
 
 }  // namespace zorna::app

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "app/main_window/main_zorna.h"
+#include "app/main_window/main_zorna_parts.h"
 
 namespace zorna::app {
 namespace {
@@ -40,7 +41,7 @@ QSpinBox* AddSpin(QWidget* parent, const char* name, int low, int high, int valu
 }  // namespace
 
 void TMainZorna::BuildMaintenancePanel() {
-  QFrame* p = PanelTajneMenu;
+  QFrame* p = d->PanelTajneMenu;
   QLabel* warning = AddLabel(
       p, "Label6",
       "Zobrazili ste tajné menu programu. Prosím uzatvorte ho, pretože toto menu slúži len "
@@ -56,13 +57,13 @@ void TMainZorna::BuildMaintenancePanel() {
   const int top = 56;
   AddButton(p, "Button8", "Načítaj ListBox", {8, top, 145, 24});
   AddLabel(p, "Label7", "od", {8, top + kRow + 3, 16, 16});
-  SpinEdit1 = AddSpin(p, "SpinEdit1", 0, 200, 0, {24, top + kRow, 52, 22});
+  d->SpinEdit1 = AddSpin(p, "SpinEdit1", 0, 200, 0, {24, top + kRow, 52, 22});
   AddLabel(p, "Label8", "po", {84, top + kRow + 3, 16, 16});
-  SpinEdit2 = AddSpin(p, "SpinEdit2", 0, 200, 200, {101, top + kRow, 52, 22});
-  ListBox1 = new QListWidget(p);
-  ListBox1->setObjectName("ListBox1");
-  ListBox1->setUniformItemSizes(true);  // one line each: thousands of names lay out at once
-  ListBox1->setGeometry(8, top + 2 * kRow, 145, 145);
+  d->SpinEdit2 = AddSpin(p, "SpinEdit2", 0, 200, 200, {101, top + kRow, 52, 22});
+  d->ListBox1 = new QListWidget(p);
+  d->ListBox1->setObjectName("ListBox1");
+  d->ListBox1->setUniformItemSizes(true);  // one line each: thousands of names lay out at once
+  d->ListBox1->setGeometry(8, top + 2 * kRow, 145, 145);
   AddButton(p, "Button4", "Zavrieť tajné menu", {8, 274, 145, 24});
 
   // The jobs over the list; the lower rows run on under the stepped selection.
@@ -70,16 +71,16 @@ void TMainZorna::BuildMaintenancePanel() {
   const int wide = 302;
   AddButton(p, "Button3", "Posuň súbory", {mid, top, 145, 24});
   AddLabel(p, "Label9", "o pozíciu", {mid, top + kRow + 3, 60, 16});
-  SpinEdit3 = AddSpin(p, "SpinEdit3", -200, 200, 200, {mid + 62, top + kRow, 56, 22});
-  Label5 = AddLabel(p, "Label5", "-----", {mid + 124, top + kRow + 3, 30, 16});
+  d->SpinEdit3 = AddSpin(p, "SpinEdit3", -200, 200, 200, {mid + 62, top + kRow, 56, 22});
+  d->Label5 = AddLabel(p, "Label5", "-----", {mid + 124, top + kRow + 3, 30, 16});
   AddButton(p, "Button2", "Zakóduj obrázky", {mid, top + 2 * kRow + 4, 145, 24});
-  ProgressBar1 = new QProgressBar(p);
-  ProgressBar1->setObjectName("ProgressBar1");
-  ProgressBar1->setRange(0, 100);
-  ProgressBar1->setGeometry(mid, 192, wide, 16);
-  ProgressBar1->hide();
+  d->ProgressBar1 = new QProgressBar(p);
+  d->ProgressBar1->setObjectName("ProgressBar1");
+  d->ProgressBar1->setRange(0, 100);
+  d->ProgressBar1->setGeometry(mid, 192, wide, 16);
+  d->ProgressBar1->hide();
   AddLabel(p, "Label18", "Zostávajúci čas:", {mid, 217, 86, 16});
-  Label17 = AddLabel(p, "Label17", "----", {mid + 88, 217, 150, 16});
+  d->Label17 = AddLabel(p, "Label17", "----", {mid + 88, 217, 150, 16});
   AddButton(p, "Button1", "<----", {mid + wide - 44, 214, 44, 22});
   AddButton(p, "Button6", "Vytvor info.txt pre sťahovanie z netu", {mid, 244, wide, 24});
   AddButton(p, "Button12", "Skomprimuj obrázky", {mid, 274, 148, 24});
@@ -89,13 +90,13 @@ void TMainZorna::BuildMaintenancePanel() {
   const int right = 330;
   const int field = right + 72;
   AddLabel(p, "Label13", "Súradnica x", {right, top + 3, 70, 16});
-  SpinEdit4 = AddSpin(p, "SpinEdit4", -kFar, kFar, 4, {field, top, 63, 22});
+  d->SpinEdit4 = AddSpin(p, "SpinEdit4", -kFar, kFar, 4, {field, top, 63, 22});
   AddLabel(p, "Label14", "Súradnica y", {right, top + kRow + 3, 70, 16});
-  SpinEdit5 = AddSpin(p, "SpinEdit5", -kFar, kFar, 131, {field, top + kRow, 63, 22});
+  d->SpinEdit5 = AddSpin(p, "SpinEdit5", -kFar, kFar, 131, {field, top + kRow, 63, 22});
   AddLabel(p, "Label15", "+ x", {right, top + 2 * kRow + 3, 70, 16});
-  SpinEdit6 = AddSpin(p, "SpinEdit6", -kFar, kFar, 36, {field, top + 2 * kRow, 63, 22});
+  d->SpinEdit6 = AddSpin(p, "SpinEdit6", -kFar, kFar, 36, {field, top + 2 * kRow, 63, 22});
   AddLabel(p, "Label16", "+ y", {right, top + 3 * kRow + 3, 70, 16});
-  SpinEdit7 = AddSpin(p, "SpinEdit7", -kFar, kFar, 0, {field, top + 3 * kRow, 63, 22});
+  d->SpinEdit7 = AddSpin(p, "SpinEdit7", -kFar, kFar, 0, {field, top + 3 * kRow, 63, 22});
   AddButton(p, "Button11", "posuň", {field, top + 4 * kRow, 63, 24});
 }
 

@@ -3,6 +3,7 @@
 #include "composition/placement.h"
 
 #include "app/main_window/main_zorna.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "app/main_window/settings_access.h"
 #include "app/platform/messages.h"
 #include "app/platform/picture_filters.h"
@@ -13,25 +14,26 @@ namespace zorna::app {
 
 // A file dialog costs noticeably at start-up; it is made when first needed.
 QFileDialog* TMainZorna::OpenPictureDialog1() {
-  if (!open_picture_dialog_) {
-    open_picture_dialog_ = MakeOpenPictureDialog(this, QString(), kPlacePictureOpenFilter);
+  if (!d->open_picture_dialog) {
+    d->open_picture_dialog = MakeOpenPictureDialog(this, QString(), kPlacePictureOpenFilter);
   }
-  return open_picture_dialog_;
+  return d->open_picture_dialog;
 }
 
 void TMainZorna::PaintSlotBlank() {
-  PaintBlank(bitmapa->MutablePicture(), kPlacementSlot, Backgrounds().list2, SizeOf(ComboBox1),
-             PracovnyObrazok);
-  bitmapa->Changed();
+  PaintBlank(d->bitmapa->MutablePicture(), kPlacementSlot, Backgrounds().list2,
+             SizeOf(d->ComboBox1), d->state.scratch);
+  d->bitmapa->Changed();
 }
 
 void TMainZorna::PlacePictureFile(const std::string& file) {
-  const int side = SizeOf(ComboBox1);
+  const int side = SizeOf(d->ComboBox1);
   PaintSlotBlank();
   // A huge photograph costs no more than its corner: the rest is never decoded.
-  PracovnyObrazok = ReadPictureRegion(file, side, side);
-  PastePicture(bitmapa->MutablePicture(), kSmallPictureX, kSmallPictureY, PracovnyObrazok, side);
-  bitmapa->Changed();
+  d->state.scratch = ReadPictureRegion(file, side, side);
+  PastePicture(d->bitmapa->MutablePicture(), kSmallPictureX, kSmallPictureY, d->state.scratch,
+               side);
+  d->bitmapa->Changed();
 }
 
 void TMainZorna::ShowPlaceHint() {
@@ -49,14 +51,14 @@ void TMainZorna::Vloiobrzokzosboru1Click(QObject*) {
 }
 
 void TMainZorna::Daobrzoknaplochu1Click(QObject*) {
-  const int side = SizeOf(ComboBox1);
-  Bitmap& screen = bitmapa->MutablePicture();
+  const int side = SizeOf(d->ComboBox1);
+  Bitmap& screen = d->bitmapa->MutablePicture();
   // The white area is wider than the slot and grows with the side; the tile's white top-left
   // pixel is stretched over it.
-  PracovnyObrazok = Backgrounds().list2.Picture(0);
-  StretchBlt(screen, ResultPlacementArea(side), PracovnyObrazok, Rect{0, 0, 1, 1}, SRCCOPY);
-  PastePicture(screen, ResultPlacementX(side), ResultPlacementY(side), Image2->Picture(), 128);
-  bitmapa->Changed();
+  d->state.scratch = Backgrounds().list2.Picture(0);
+  StretchBlt(screen, ResultPlacementArea(side), d->state.scratch, Rect{0, 0, 1, 1}, SRCCOPY);
+  PastePicture(screen, ResultPlacementX(side), ResultPlacementY(side), d->Image2->Picture(), 128);
+  d->bitmapa->Changed();
   ShowPlaceHint();
 }
 

@@ -2,6 +2,7 @@
 // flips and turns of the result.
 #include "app/main_window/custom_size.h"
 #include "app/main_window/main_zorna.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "app/widgets/tool_widgets.h"
 #include "composition/transforms.h"
 
@@ -19,132 +20,134 @@ QAction* AddMenuItem(QMenu* menu, const char* name, const QString& text, const Q
 }  // namespace
 
 void TMainZorna::SetUpResultPanel() {
-  QWidget* body = Panel("Vystup").okno;
-  Bevel3 = new QFrame(body);
-  Bevel3->setObjectName("Bevel3");
-  Bevel3->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  Bevel3->setLineWidth(1);
-  Bevel3->setGeometry(88, 8, 34, 34);
-  Image2 = new ImageControl("Image2", Bevel3);
-  Image2->setGeometry(1, 1, 32, 32);
-  Image2->setCursor(Qt::PointingHandCursor);
-  ComboBox1 = MakeDropDown(body, "ComboBox1", kSizeItems);
-  ComboBox1->setGeometry(4, 9, 80, 21);
-  BtnOtocDolava = MakeToolButton(body, "BtnOtocDolava", "Pootočiť");
-  BtnOtocDolava->setText("↶");
-  BtnOtocDolava->setGeometry(4, 32, 19, 17);
-  BtnOtocDoprava = MakeToolButton(body, "BtnOtocDoprava", "Pootočiť");
-  BtnOtocDoprava->setText("↷");
-  BtnOtocDoprava->setGeometry(24, 32, 19, 17);
-  BtnPreklopVodorovne = MakeToolButton(body, "BtnPreklopVodorovne", "Preklopiť vodorovne");
-  BtnPreklopVodorovne->setText("⇆");
-  BtnPreklopVodorovne->setGeometry(44, 32, 19, 17);
-  BtnPreklopZvislo = MakeToolButton(body, "BtnPreklopZvislo", "Preklopiť zvislo");
-  BtnPreklopZvislo->setText("⇅");
-  BtnPreklopZvislo->setGeometry(64, 32, 19, 17);
+  QWidget* body = d->Panel("Vystup").okno;
+  d->Bevel3 = new QFrame(body);
+  d->Bevel3->setObjectName("Bevel3");
+  d->Bevel3->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  d->Bevel3->setLineWidth(1);
+  d->Bevel3->setGeometry(88, 8, 34, 34);
+  d->Image2 = new ImageControl("Image2", d->Bevel3);
+  d->Image2->setGeometry(1, 1, 32, 32);
+  d->Image2->setCursor(Qt::PointingHandCursor);
+  d->ComboBox1 = MakeDropDown(body, "ComboBox1", kSizeItems);
+  d->ComboBox1->setGeometry(4, 9, 80, 21);
+  d->BtnOtocDolava = MakeToolButton(body, "BtnOtocDolava", "Pootočiť");
+  d->BtnOtocDolava->setText("↶");
+  d->BtnOtocDolava->setGeometry(4, 32, 19, 17);
+  d->BtnOtocDoprava = MakeToolButton(body, "BtnOtocDoprava", "Pootočiť");
+  d->BtnOtocDoprava->setText("↷");
+  d->BtnOtocDoprava->setGeometry(24, 32, 19, 17);
+  d->BtnPreklopVodorovne = MakeToolButton(body, "BtnPreklopVodorovne", "Preklopiť vodorovne");
+  d->BtnPreklopVodorovne->setText("⇆");
+  d->BtnPreklopVodorovne->setGeometry(44, 32, 19, 17);
+  d->BtnPreklopZvislo = MakeToolButton(body, "BtnPreklopZvislo", "Preklopiť zvislo");
+  d->BtnPreklopZvislo->setText("⇅");
+  d->BtnPreklopZvislo->setGeometry(64, 32, 19, 17);
 
-  PopupMenu2 = new QMenu(this);
-  PopupMenu2->setObjectName("PopupMenu2");
-  connect(AddMenuItem(PopupMenu2, "Nastaviakopodklad2", "Nastaviť ako podklad", "Ctrl+Backspace"),
-          &QAction::triggered, this, [this] { Nastaviakopodklad2Click(PopupMenu2); });
-  connect(AddMenuItem(PopupMenu2, "Daobrzoknaplochu1", "Dať obrázok na plochu", "Ctrl+P"),
-          &QAction::triggered, this, [this] { Daobrzoknaplochu1Click(PopupMenu2); });
-  connect(AddMenuItem(PopupMenu2, "Upraviobrzok1", "Tieň a obrys obrázka", "Ctrl+T"),
-          &QAction::triggered, this, [this] { Upraviobrzok1Click(PopupMenu2); });
-  connect(AddMenuItem(PopupMenu2, "Upraviobrzok2", "Upraviť obrázok", "Ctrl+U"),
-          &QAction::triggered, this, [this] { Upraviobrzok2Click(PopupMenu2); });
-  PopupMenu2->addSeparator();
-  connect(AddMenuItem(PopupMenu2, "Vloiobrzokzosboru1", "Vložiť obrázok zo súboru", "Ctrl+O"),
-          &QAction::triggered, this, [this] { Vloiobrzokzosboru1Click(PopupMenu2); });
+  d->PopupMenu2 = new QMenu(this);
+  d->PopupMenu2->setObjectName("PopupMenu2");
+  connect(
+      AddMenuItem(d->PopupMenu2, "Nastaviakopodklad2", "Nastaviť ako podklad", "Ctrl+Backspace"),
+      &QAction::triggered, this, [this] { Nastaviakopodklad2Click(d->PopupMenu2); });
+  connect(AddMenuItem(d->PopupMenu2, "Daobrzoknaplochu1", "Dať obrázok na plochu", "Ctrl+P"),
+          &QAction::triggered, this, [this] { Daobrzoknaplochu1Click(d->PopupMenu2); });
+  connect(AddMenuItem(d->PopupMenu2, "Upraviobrzok1", "Tieň a obrys obrázka", "Ctrl+T"),
+          &QAction::triggered, this, [this] { Upraviobrzok1Click(d->PopupMenu2); });
+  connect(AddMenuItem(d->PopupMenu2, "Upraviobrzok2", "Upraviť obrázok", "Ctrl+U"),
+          &QAction::triggered, this, [this] { Upraviobrzok2Click(d->PopupMenu2); });
+  d->PopupMenu2->addSeparator();
+  connect(AddMenuItem(d->PopupMenu2, "Vloiobrzokzosboru1", "Vložiť obrázok zo súboru", "Ctrl+O"),
+          &QAction::triggered, this, [this] { Vloiobrzokzosboru1Click(d->PopupMenu2); });
   AddAction("Open", "Ctrl+O", [this] { Vloiobrzokzosboru1Click(Action("Open")); });
   AddAction("Plocha", "Ctrl+P", [this] { Daobrzoknaplochu1Click(Action("Plocha")); });
   AddAction("Tien_obrys", "Ctrl+T", [this] { Upraviobrzok1Click(nullptr); });
   AddAction("UpravitObrazok", "Ctrl+U", [this] { Upraviobrzok2Click(nullptr); });
 
-  connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(ComboBox1); });
-  connect(Image2, &ImageControl::Clicked, this, [this](Qt::MouseButton button) {
+  connect(d->ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(d->ComboBox1); });
+  connect(d->Image2, &ImageControl::Clicked, this, [this](Qt::MouseButton button) {
     if (button == Qt::RightButton) {
-      Image2RightClick(Image2);
+      Image2RightClick(d->Image2);
     } else {
-      Image2Click(Image2);
+      Image2Click(d->Image2);
     }
   });
-  connect(BtnPreklopZvislo, &QToolButton::clicked, this,
-          [this] { BtnPreklopZvisloClick(BtnPreklopZvislo); });
-  connect(BtnPreklopVodorovne, &QToolButton::clicked, this,
-          [this] { BtnPreklopVodorovneClick(BtnPreklopVodorovne); });
-  connect(BtnOtocDolava, &QToolButton::clicked, this,
-          [this] { BtnOtocDolavaClick(BtnOtocDolava); });
-  connect(BtnOtocDoprava, &QToolButton::clicked, this,
-          [this] { BtnOtocDopravaClick(BtnOtocDoprava); });
+  connect(d->BtnPreklopZvislo, &QToolButton::clicked, this,
+          [this] { BtnPreklopZvisloClick(d->BtnPreklopZvislo); });
+  connect(d->BtnPreklopVodorovne, &QToolButton::clicked, this,
+          [this] { BtnPreklopVodorovneClick(d->BtnPreklopVodorovne); });
+  connect(d->BtnOtocDolava, &QToolButton::clicked, this,
+          [this] { BtnOtocDolavaClick(d->BtnOtocDolava); });
+  connect(d->BtnOtocDoprava, &QToolButton::clicked, this,
+          [this] { BtnOtocDopravaClick(d->BtnOtocDoprava); });
 }
 
 void TMainZorna::ComboBox1Change(QObject* sender) {
   if (sender == this) return;
-  if (ComboBox1->currentIndex() == kCustomSizeEntry && !SenderNamed(sender, "ComboBox2"))
-    AskCustomSize(dialogs_.DlgRozmer, ComboBox1);
-  const int o = SizeOf(ComboBox1);
-  const int i = SizeOf(ComboBox2);
-  BtnMod->setVisible(o < i);
-  Zvacs1->setVisible(o > i);
-  Zvacs2->setVisible(o > i);
-  Bevel2->resize(o + 2, o + 2);
-  Bevel3->resize(o + 2, o + 2);
-  Image1->MutablePicture().SetSize(o, o);
-  Image1->resize(o, o);
-  Image1->Changed();
-  Image2->resize(o, o);
-  Image2->MutablePicture().SetSize(Image2->width(), Image2->height());
-  Image2->Changed();
+  if (d->ComboBox1->currentIndex() == kCustomSizeEntry && !SenderNamed(sender, "ComboBox2"))
+    AskCustomSize(dialogs_.DlgRozmer, d->ComboBox1);
+  const int o = SizeOf(d->ComboBox1);
+  const int i = SizeOf(d->ComboBox2);
+  d->BtnMod->setVisible(o < i);
+  d->Zvacs1->setVisible(o > i);
+  d->Zvacs2->setVisible(o > i);
+  d->Bevel2->resize(o + 2, o + 2);
+  d->Bevel3->resize(o + 2, o + 2);
+  d->Image1->MutablePicture().SetSize(o, o);
+  d->Image1->resize(o, o);
+  d->Image1->Changed();
+  d->Image2->resize(o, o);
+  d->Image2->MutablePicture().SetSize(d->Image2->width(), d->Image2->height());
+  d->Image2->Changed();
   FillBackgroundList(o <= 32);
   NastavVelkosti();
   ImageVstupMinClick(nullptr);
   // Both lists on the custom entry still differ when a new custom side was just confirmed.
   const bool custom_differs =
-      ComboBox1->currentIndex() == kCustomSizeEntry &&
-      ComboBox2->itemText(kCustomSizeEntry) != ComboBox1->itemText(kCustomSizeEntry);
-  if (!BtnZamknute->isHidden() &&
-      (ComboBox2->currentIndex() != ComboBox1->currentIndex() || custom_differs)) {
-    if (ComboBox1->currentIndex() == kCustomSizeEntry) {
-      ComboBox2->setItemText(kCustomSizeEntry, ComboBox1->itemText(kCustomSizeEntry));
+      d->ComboBox1->currentIndex() == kCustomSizeEntry &&
+      d->ComboBox2->itemText(kCustomSizeEntry) != d->ComboBox1->itemText(kCustomSizeEntry);
+  if (!d->BtnZamknute->isHidden() &&
+      (d->ComboBox2->currentIndex() != d->ComboBox1->currentIndex() || custom_differs)) {
+    if (d->ComboBox1->currentIndex() == kCustomSizeEntry) {
+      d->ComboBox2->setItemText(kCustomSizeEntry, d->ComboBox1->itemText(kCustomSizeEntry));
     }
-    ComboBox2->setCurrentIndex(ComboBox1->currentIndex());
+    d->ComboBox2->setCurrentIndex(d->ComboBox1->currentIndex());
     ComboBox2Change(sender);
   }
   if (Docked()) BtnRightClick(sender);
 }
 
 void TMainZorna::Image2Click(QObject*) {
-  const ToolPanel& vystup = Panel("Vystup");
-  const int x = Panel1->x() + PanelOkna->x() + vystup.panel->x() + Bevel3->x() + Image2->x();
-  const int y = Panel1->y() + vystup.panel->y() + vystup.hlavicka->height() + Bevel3->y() +
-                Image2->y() + Image2->height() / 2;
-  PopupMenu2->popup(mapToGlobal(QPoint(x, y)));
+  const ToolPanel& vystup = d->Panel("Vystup");
+  const int x =
+      d->Panel1->x() + d->PanelOkna->x() + vystup.panel->x() + d->Bevel3->x() + d->Image2->x();
+  const int y = d->Panel1->y() + vystup.panel->y() + vystup.hlavicka->height() + d->Bevel3->y() +
+                d->Image2->y() + d->Image2->height() / 2;
+  d->PopupMenu2->popup(mapToGlobal(QPoint(x, y)));
 }
 
 void TMainZorna::Image2RightClick(QObject*) {
   EnableLibraryBackgroundItem();
-  PopupMenu1->popup(QCursor::pos());
+  d->PopupMenu1->popup(QCursor::pos());
 }
 
 void TMainZorna::BtnPreklopZvisloClick(QObject*) {
-  PreklopZvislo(Image2->MutablePicture());
-  Image2->Changed();
+  PreklopZvislo(d->Image2->MutablePicture());
+  d->Image2->Changed();
 }
 
 void TMainZorna::BtnPreklopVodorovneClick(QObject*) {
-  PreklopVodorovne(Image2->MutablePicture());
-  Image2->Changed();
+  PreklopVodorovne(d->Image2->MutablePicture());
+  d->Image2->Changed();
 }
 
 void TMainZorna::BtnOtocDolavaClick(QObject*) {
-  OtocDolava(Image2->MutablePicture(), PracovnyObrazok);
-  Image2->Changed();
+  OtocDolava(d->Image2->MutablePicture(), d->state.scratch);
+  d->Image2->Changed();
 }
 
 void TMainZorna::BtnOtocDopravaClick(QObject*) {
-  OtocDoprava(Image2->MutablePicture(), PracovnyObrazok);
-  Image2->Changed();
+  OtocDoprava(d->Image2->MutablePicture(), d->state.scratch);
+  d->Image2->Changed();
 }
 
 }  // namespace zorna::app

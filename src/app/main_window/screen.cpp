@@ -1,6 +1,7 @@
 // The screen picture: hovering composes the square under the pointer into the preview and the
 // magnifier, a click takes it into the result, and the arrow keys nudge the pick.
 #include "app/main_window/main_zorna.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "app/main_window/settings_access.h"
 #include "app/platform/cursor.h"
 #include "app/platform/messages.h"
@@ -10,14 +11,14 @@
 namespace zorna::app {
 
 void TMainZorna::SetUpScreen() {
-  bitmapa = new ImageControl("bitmapa", this);
-  bitmapa->SetDevicePixels(true);
-  bitmapa->move(0, 0);
-  Bevel1 = new SquareMarker("Bevel1", this);
-  connect(bitmapa, &ImageControl::MouseMoved, this,
-          [this](int x, int y) { bitmapaMouseMove(bitmapa, x, y); });
-  connect(bitmapa, &ImageControl::MousePressed, this,
-          [this](Qt::MouseButton, int, int) { bitmapaMouseDown(bitmapa); });
+  d->bitmapa = new ImageControl("bitmapa", this);
+  d->bitmapa->SetDevicePixels(true);
+  d->bitmapa->move(0, 0);
+  d->Bevel1 = new SquareMarker("Bevel1", this);
+  connect(d->bitmapa, &ImageControl::MouseMoved, this,
+          [this](int x, int y) { bitmapaMouseMove(d->bitmapa, x, y); });
+  connect(d->bitmapa, &ImageControl::MousePressed, this,
+          [this](Qt::MouseButton, int, int) { bitmapaMouseDown(d->bitmapa); });
   AddAction("PlLeft", "Left", [this] { PlLeftExecute(nullptr); });
   AddAction("PlRight", "Right", [this] { PlRightExecute(nullptr); });
   AddAction("PlUp", "Up", [this] { PlUpExecute(nullptr); });
@@ -25,36 +26,36 @@ void TMainZorna::SetUpScreen() {
 }
 
 void TMainZorna::bitmapaMouseMove(QObject*, int x, int y) {
-  Bevel1->MoveTo(x + 1, y + 1);
+  d->Bevel1->MoveTo(x + 1, y + 1);
   ComposeAt(x, y);
-  Image3->SetPicture(Image1->Picture());
+  d->Image3->SetPicture(d->Image1->Picture());
 }
 
 void TMainZorna::ComposeAt(int x, int y) {
   PickSettings pick;
-  pick.input = SizeOf(ComboBox2);
-  pick.output = SizeOf(ComboBox1);
-  pick.mode = ComboBox3->currentIndex();
-  pick.background = ComboBoxEx1->currentIndex();
-  pick.smooth = Zvacs1->isEnabled();
-  pick.shrink_mode1 = BtnMod->text() == "mód 1";
+  pick.input = SizeOf(d->ComboBox2);
+  pick.output = SizeOf(d->ComboBox1);
+  pick.mode = d->ComboBox3->currentIndex();
+  pick.background = d->ComboBoxEx1->currentIndex();
+  pick.smooth = d->Zvacs1->isEnabled();
+  pick.shrink_mode1 = d->BtnMod->text() == "mód 1";
   pick.x = x;
   pick.y = y;
-  ComposePreview(bitmapa->Picture(), Backgrounds().ForOutput(pick.output), pick,
-                 Image1->MutablePicture(), PracovnyObrazok);
-  Image1->Changed();
+  ComposePreview(d->bitmapa->Picture(), Backgrounds().ForOutput(pick.output), pick,
+                 d->Image1->MutablePicture(), d->state.scratch);
+  d->Image1->Changed();
 }
 
 void TMainZorna::bitmapaMouseDown(QObject*) {
-  ToolPanel& vystup = Panel("Vystup");
+  ToolPanel& vystup = d->Panel("Vystup");
   if (vystup.panel->height() == vystup.hlavicka->height()) ImageVstupMinClick(vystup.right);
-  Image2->SetPicture(Image1->Picture());
-  BtnSave->setEnabled(true);
-  BtnCopy->setEnabled(true);
-  BtnOtocDoprava->show();
-  BtnOtocDolava->show();
-  BtnPreklopZvislo->show();
-  BtnPreklopVodorovne->show();
+  d->Image2->SetPicture(d->Image1->Picture());
+  d->BtnSave->setEnabled(true);
+  d->BtnCopy->setEnabled(true);
+  d->BtnOtocDoprava->show();
+  d->BtnOtocDolava->show();
+  d->BtnPreklopZvislo->show();
+  d->BtnPreklopVodorovne->show();
   if (!UzZobrazene(2)) {
     ShowPlainMessage(
         "Kliknutím na ikonku z disketou obrázok uložíte.\rKliknutím na ikonku vedľa obrázok "
@@ -83,13 +84,13 @@ void TMainZorna::PlDownExecute(QObject*) {
 // move of the pointer picks where it is again. Either way nothing is re-picked while the
 // pointer is away from the screen picture (over a panel).
 void TMainZorna::Nudge(int dx, int dy) {
-  if (PointerPositionKnown() && bitmapa->devicePixelRatioF() == 1) {
+  if (PointerPositionKnown() && d->bitmapa->devicePixelRatioF() == 1) {
     SetCursorPos(GetCursorPos() + QPoint(dx, dy));
     return;
   }
-  if (childAt(mapFromGlobal(GetCursorPos())) != bitmapa) return;
-  const QPoint pick = Bevel1->Square().topLeft() - QPoint(1, 1);
-  bitmapaMouseMove(bitmapa, pick.x() + dx, pick.y() + dy);
+  if (childAt(mapFromGlobal(GetCursorPos())) != d->bitmapa) return;
+  const QPoint pick = d->Bevel1->Square().topLeft() - QPoint(1, 1);
+  bitmapaMouseMove(d->bitmapa, pick.x() + dx, pick.y() + dy);
 }
 
 }  // namespace zorna::app

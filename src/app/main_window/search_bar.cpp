@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "app/main_window/main_zorna.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "app/platform/messages.h"
 #include "app/platform/qt_bitmap.h"
 #include "app/widgets/glyph_icon.h"
@@ -67,83 +68,83 @@ class Edit2Events : public QObject {
 }  // namespace
 
 void TMainZorna::SetUpSearchBar() {
-  Image6 = new ImageControl("Image6");
-  Image6->SetStretch(true);
-  Image6->SetPicture(DrawSearchBarBackground(178, 40));
-  Panel5->AddAligned(Image6, Align::Client);
-  Image6->lower();
-  SpeedButton13 = MakeGlyphButton(Panel5, "SpeedButton13", "Vyhľadať obrázok");
-  SpeedButton13->setGeometry(kSearchButtonX, 0, 40, 40);
-  SpeedButton14 = MakeGlyphButton(Panel5, "SpeedButton14", "Snímať napísaný text");
-  SpeedButton14->setGeometry(kTextButtonX, 0, 40, 40);
-  Edit2 = new QLineEdit(Panel5);
-  Edit2->setObjectName("Edit2");
-  Edit2->setGeometry(48, 8, 89, 23);
-  Edit2->hide();
-  SpeedButton8 = MakeGlyphButton(Panel5, "SpeedButton8", "");
-  SpeedButton8->setGeometry(136, 3, 41, 34);
-  SpeedButton8->hide();
+  d->Image6 = new ImageControl("Image6");
+  d->Image6->SetStretch(true);
+  d->Image6->SetPicture(DrawSearchBarBackground(178, 40));
+  d->Panel5->AddAligned(d->Image6, Align::Client);
+  d->Image6->lower();
+  d->SpeedButton13 = MakeGlyphButton(d->Panel5, "SpeedButton13", "Vyhľadať obrázok");
+  d->SpeedButton13->setGeometry(kSearchButtonX, 0, 40, 40);
+  d->SpeedButton14 = MakeGlyphButton(d->Panel5, "SpeedButton14", "Snímať napísaný text");
+  d->SpeedButton14->setGeometry(kTextButtonX, 0, 40, 40);
+  d->Edit2 = new QLineEdit(d->Panel5);
+  d->Edit2->setObjectName("Edit2");
+  d->Edit2->setGeometry(48, 8, 89, 23);
+  d->Edit2->hide();
+  d->SpeedButton8 = MakeGlyphButton(d->Panel5, "SpeedButton8", "");
+  d->SpeedButton8->setGeometry(136, 3, 41, 34);
+  d->SpeedButton8->hide();
 
-  SpeedButton15 = MakeGlyphButton(this, "SpeedButton15", "Zmeniť font textu");
-  SpeedButton15->setGeometry(kTextSlot.right + 6, kTextSlot.top, 40, 40);
-  SpeedButton15->hide();
+  d->SpeedButton15 = MakeGlyphButton(this, "SpeedButton15", "Zmeniť font textu");
+  d->SpeedButton15->setGeometry(kTextSlot.right + 6, kTextSlot.top, 40, 40);
+  d->SpeedButton15->hide();
   QFont text_font;
   text_font.setFamilies({"Liberation Sans", "Arial"});
   text_font.setPointSize(8);
   const QColor window_text = QApplication::palette().color(QPalette::WindowText);
-  Label12 = new QLabel(this);
-  Label12->setObjectName("Label12");
-  Label12->move(310, 56);
-  Label12->setFont(text_font);
-  QPalette colours = Label12->palette();
+  d->Label12 = new QLabel(this);
+  d->Label12->setObjectName("Label12");
+  d->Label12->move(310, 56);
+  d->Label12->setFont(text_font);
+  QPalette colours = d->Label12->palette();
   colours.setColor(QPalette::Window, Qt::white);
   colours.setColor(QPalette::WindowText, window_text);
-  Label12->setPalette(colours);
-  Label12->setAutoFillBackground(true);
-  Label12->hide();
+  d->Label12->setPalette(colours);
+  d->Label12->setAutoFillBackground(true);
+  d->Label12->hide();
 
-  connect(SpeedButton13, &QToolButton::clicked, this,
-          [this] { SpeedButton13Click(SpeedButton13); });
-  connect(SpeedButton14, &QToolButton::clicked, this,
-          [this] { SpeedButton14Click(SpeedButton14); });
-  connect(SpeedButton8, &QToolButton::clicked, this, [this] { Edit2Change(SpeedButton8); });
-  connect(SpeedButton15, &QToolButton::clicked, this,
-          [this] { SpeedButton15Click(SpeedButton15); });
-  connect(Edit2, &QLineEdit::textChanged, this, [this] { Edit2Change(Edit2); });
-  new Edit2Events(this, Edit2);
+  connect(d->SpeedButton13, &QToolButton::clicked, this,
+          [this] { SpeedButton13Click(d->SpeedButton13); });
+  connect(d->SpeedButton14, &QToolButton::clicked, this,
+          [this] { SpeedButton14Click(d->SpeedButton14); });
+  connect(d->SpeedButton8, &QToolButton::clicked, this, [this] { Edit2Change(d->SpeedButton8); });
+  connect(d->SpeedButton15, &QToolButton::clicked, this,
+          [this] { SpeedButton15Click(d->SpeedButton15); });
+  connect(d->Edit2, &QLineEdit::textChanged, this, [this] { Edit2Change(d->Edit2); });
+  new Edit2Events(this, d->Edit2);
 }
 
 // A mode button turns its mode on (the box and the go button in place of the other buttons,
 // the mode button at the bar's left end) or back off.
 void TMainZorna::ToggleBarMode(QToolButton* mode, int home_x, QToolButton* other) {
-  const bool on = Edit2->isHidden();
+  const bool on = d->Edit2->isHidden();
   MoveX(mode, on ? kModeButtonX : home_x);
-  Edit2->setVisible(on);
-  SpeedButton8->setVisible(on);
+  d->Edit2->setVisible(on);
+  d->SpeedButton8->setVisible(on);
   other->setVisible(!on);
-  SpeedButton16->setVisible(!on);
+  d->SpeedButton16->setVisible(!on);
   if (on) {
     // The go button searches on from the category found, or puts the typed text on the screen.
-    SpeedButton8->setToolTip(QString::fromUtf8(
-        mode == SpeedButton13 ? "Nájsť ďalšiu kategóriu" : "Nakresliť text na obrazovku"));
-    Edit2->setFocus();
+    d->SpeedButton8->setToolTip(QString::fromUtf8(
+        mode == d->SpeedButton13 ? "Nájsť ďalšiu kategóriu" : "Nakresliť text na obrazovku"));
+    d->Edit2->setFocus();
   } else {
     Edit2Exit(mode);
   }
 }
 
 void TMainZorna::SpeedButton13Click(QObject*) {
-  ToggleBarMode(SpeedButton13, kSearchButtonX, SpeedButton14);
+  ToggleBarMode(d->SpeedButton13, kSearchButtonX, d->SpeedButton14);
 }
 
 void TMainZorna::SpeedButton14Click(QObject*) {
-  if (!Edit2->isHidden()) SpeedButton15->hide();
-  ToggleBarMode(SpeedButton14, kTextButtonX, SpeedButton13);
+  if (!d->Edit2->isHidden()) d->SpeedButton15->hide();
+  ToggleBarMode(d->SpeedButton14, kTextButtonX, d->SpeedButton13);
 }
 
 void TMainZorna::Edit2Change(QObject* sender) {
-  if (!SpeedButton14->isHidden()) {
-    if (sender != SpeedButton8) return;  // in text mode only the go step renders
+  if (!d->SpeedButton14->isHidden()) {
+    if (sender != d->SpeedButton8) return;  // in text mode only the go step renders
     RenderTypedText();
     return;
   }
@@ -151,11 +152,12 @@ void TMainZorna::Edit2Change(QObject* sender) {
 }
 
 void TMainZorna::SearchTree() {
-  const int current = CisloNaZaciatku(Label5->text().toStdString());
-  const SearchResult result = SearchGallery(Edit2->text().toStdString(), tree_captions_, current);
+  const int current = CisloNaZaciatku(d->Label5->text().toStdString());
+  const SearchResult result =
+      SearchGallery(d->Edit2->text().toStdString(), d->tree_captions, current);
   if (!result.searched) return;
   if (result.found) {
-    TreeView1->setCurrentItem(tree_nodes_[static_cast<size_t>(*result.found)]);
+    d->TreeView1->setCurrentItem(d->tree_nodes[static_cast<size_t>(*result.found)]);
     return;
   }
   std::vector<std::string> lines = NotFoundLines();
@@ -163,30 +165,30 @@ void TMainZorna::SearchTree() {
 }
 
 void TMainZorna::RenderTypedText() {
-  SpeedButton15->show();
-  PaintBlank(bitmapa->MutablePicture(), kTextSlot, Backgrounds().list2, SizeOf(ComboBox1),
-             PracovnyObrazok);
-  Label12->setText(Edit2->text());
-  Label12->adjustSize();
-  Label12->show();
+  d->SpeedButton15->show();
+  PaintBlank(d->bitmapa->MutablePicture(), kTextSlot, Backgrounds().list2, SizeOf(d->ComboBox1),
+             d->state.scratch);
+  d->Label12->setText(d->Edit2->text());
+  d->Label12->adjustSize();
+  d->Label12->show();
   // Only what can land on the screen picture is painted: a long text in a large font makes a
   // label far wider than any picture.
-  Bitmap& screen = bitmapa->MutablePicture();
-  const int w = std::clamp(Label12->width(), 0, std::max(0, screen.Width() - kTextX));
-  const int h = std::clamp(Label12->height(), 0, std::max(0, screen.Height() - kTextY));
+  Bitmap& screen = d->bitmapa->MutablePicture();
+  const int w = std::clamp(d->Label12->width(), 0, std::max(0, screen.Width() - kTextX));
+  const int h = std::clamp(d->Label12->height(), 0, std::max(0, screen.Height() - kTextY));
   if (w > 0 && h > 0) {
     QImage painted(w, h, QImage::Format_RGB32);
     painted.fill(Qt::white);
-    Label12->render(&painted, QPoint(), QRegion(0, 0, w, h));
+    d->Label12->render(&painted, QPoint(), QRegion(0, 0, w, h));
     BitBlt(screen, kTextX, kTextY, w, h, FromQImage(painted), 0, 0, SRCCOPY);
   }
-  bitmapa->Changed();
-  Label12->hide();
+  d->bitmapa->Changed();
+  d->Label12->hide();
   ShowPlaceHint();
 }
 
 void TMainZorna::Edit2KeyUp(int key) {
-  if (key == Qt::Key_Return || key == Qt::Key_Enter) Edit2Change(SpeedButton8);
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) Edit2Change(d->SpeedButton8);
 }
 
 // While the box has the keyboard the plain arrows move its caret, not the pick.
@@ -202,22 +204,22 @@ void TMainZorna::Edit2Exit(QObject*) {
 
 // Its list of the desktop's fonts takes a while to fill: it is made when first asked for.
 TextFontDialog* TMainZorna::FontDialog1() {
-  if (!font_dialog_) {
-    font_dialog_ = new TextFontDialog("FontDialog1", Label12->font(),
-                                      Label12->palette().color(QPalette::WindowText), this);
+  if (!d->font_dialog) {
+    d->font_dialog = new TextFontDialog("FontDialog1", d->Label12->font(),
+                                        d->Label12->palette().color(QPalette::WindowText), this);
   }
-  return font_dialog_;
+  return d->font_dialog;
 }
 
 void TMainZorna::SpeedButton15Click(QObject*) {
   TextFontDialog* dialog = FontDialog1();
-  dialog->SetSelection(Label12->font(), Label12->palette().color(QPalette::WindowText));
+  dialog->SetSelection(d->Label12->font(), d->Label12->palette().color(QPalette::WindowText));
   if (RunModal(dialog) != QDialog::Accepted) return;
-  Label12->setFont(dialog->SelectedFont());
-  QPalette colours = Label12->palette();
+  d->Label12->setFont(dialog->SelectedFont());
+  QPalette colours = d->Label12->palette();
   colours.setColor(QPalette::WindowText, dialog->SelectedColour());
-  Label12->setPalette(colours);
-  Edit2Change(SpeedButton8);
+  d->Label12->setPalette(colours);
+  Edit2Change(d->SpeedButton8);
 }
 
 }  // namespace zorna::app

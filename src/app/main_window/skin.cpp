@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "app/main_window/main_zorna.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "app/main_window/settings_access.h"
 #include "app/platform/qt_bitmap.h"
 #include "app/widgets/glyph_icon.h"
@@ -97,29 +98,29 @@ void NastavTlacidloSkinu(QToolButton* button, const std::string& name, const App
 
 void TMainZorna::DressInSkin(const std::filesystem::path& folder) {
   AppliedSkin skin{folder, ReadSkinLayout(FindSkinFile(folder, skin_file::kRozmiestnenie)),
-                   ScreenSize(bitmapa->Picture())};
+                   ScreenSize(d->bitmapa->Picture())};
   skin.layout.strip_width = std::clamp(
       skin.layout.strip_width, 0, std::max(0, skin.screen.width() - kScreenMargin - kWidestColumn));
-  for (const char* x : kSkinPanels) NastavPanelSkinu(Panel(x), skin);
+  for (const char* x : kSkinPanels) NastavPanelSkinu(d->Panel(x), skin);
   for (const char* b : kSkinButtons) {
     if (auto* button = qobject_cast<QToolButton*>(Control(QString("Btn") + b))) {
       NastavTlacidloSkinu(button, b, skin);
     }
   }
-  ImageOkno->SetPicture(skin.Picture(skin_file::kOkno));
-  TakeColourOf(Panel6, ImageOkno->Picture());
-  ImageSkinVyrobil->SetPicture(skin.Picture(skin_file::kSkinVyrobil));
-  SetHeight(ImageSkinVyrobil, ImageSkinVyrobil->Picture().Height());
-  ImageSpodok->SetPicture(skin.Picture(skin_file::kSpodok));
-  ImageSpodok_End->SetPicture(skin.Picture(skin_file::kSpodokEnd));
+  d->ImageOkno->SetPicture(skin.Picture(skin_file::kOkno));
+  TakeColourOf(d->Panel6, d->ImageOkno->Picture());
+  d->ImageSkinVyrobil->SetPicture(skin.Picture(skin_file::kSkinVyrobil));
+  SetHeight(d->ImageSkinVyrobil, d->ImageSkinVyrobil->Picture().Height());
+  d->ImageSpodok->SetPicture(skin.Picture(skin_file::kSpodok));
+  d->ImageSpodok_End->SetPicture(skin.Picture(skin_file::kSpodokEnd));
   // Never narrower than its widest button: the skin button must stay within reach.
   int widest = 0;
   for (const char* b : kSkinButtons) {
     if (IsStripButton(b)) widest = std::max(widest, Control(QString("Btn") + b)->width());
   }
-  SetWidth(Panel6, std::max(skin.layout.strip_width, widest));
-  Panel1->SetAlign(Panel6, skin.layout.strip_right ? Align::Right : Align::Left);
-  Panel1->SetAlign(PanelOkna, skin.layout.strip_right ? Align::Left : Align::Right);
+  SetWidth(d->Panel6, std::max(skin.layout.strip_width, widest));
+  d->Panel1->SetAlign(d->Panel6, skin.layout.strip_right ? Align::Right : Align::Left);
+  d->Panel1->SetAlign(d->PanelOkna, skin.layout.strip_right ? Align::Left : Align::Right);
   NastavVelkosti();
   ImageVstupMinClick(nullptr);
 }
@@ -127,17 +128,17 @@ void TMainZorna::DressInSkin(const std::filesystem::path& folder) {
 void TMainZorna::RestorePanels() {
   using namespace settings;
   const IniFile ini = OpenSettings();
-  SetHeight(Panel("Vstup").panel,
+  SetHeight(d->Panel("Vstup").panel,
             ini.ReadInteger(kOknoVstup.section, kOknoVstup.key, kDefaultPanelHeight));
-  SetHeight(Panel("Lupa").panel,
-            ini.ReadInteger(kOknoLupa.section, kOknoLupa.key, Panel("Lupa").hlavicka->height()));
-  SetHeight(Panel("Podklad").panel, ini.ReadInteger(kOknoPodklad.section, kOknoPodklad.key,
-                                                    Panel("Podklad").hlavicka->height()));
-  SetHeight(Panel("Vystup").panel,
+  SetHeight(d->Panel("Lupa").panel,
+            ini.ReadInteger(kOknoLupa.section, kOknoLupa.key, d->Panel("Lupa").hlavicka->height()));
+  SetHeight(d->Panel("Podklad").panel, ini.ReadInteger(kOknoPodklad.section, kOknoPodklad.key,
+                                                       d->Panel("Podklad").hlavicka->height()));
+  SetHeight(d->Panel("Vystup").panel,
             ini.ReadInteger(kOknoVystup.section, kOknoVystup.key, kDefaultPanelHeight));
   NastavVelkosti();
   ImageVstupMinClick(nullptr);
-  if (ini.ReadBool(kPanelVPravo.section, kPanelVPravo.key, kDefaultPanelVPravo)) BtnLeft->show();
+  if (ini.ReadBool(kPanelVPravo.section, kPanelVPravo.key, kDefaultPanelVPravo)) d->BtnLeft->show();
 }
 
 }  // namespace zorna::app

@@ -7,6 +7,7 @@
 #include "app/dialogs/dlg_rozmer.h"
 #include "app/dialogs/dlg_skin.h"
 #include "app/main_window/main_zorna.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "app/main_window/settings_access.h"
 #include "app/platform/handler_guard.h"
 #include "app/platform/localized_dialogs.h"
@@ -32,9 +33,9 @@ void SetItemIndex(QComboBox* list, int index) {
 }  // namespace
 
 void TMainZorna::SetUpStartup() {
-  NenajdeneVGalerii = new QPlainTextEdit(this);
-  NenajdeneVGalerii->setObjectName("NenajdeneVGalerii");
-  NenajdeneVGalerii->hide();
+  d->NenajdeneVGalerii = new QPlainTextEdit(this);
+  d->NenajdeneVGalerii->setObjectName("NenajdeneVGalerii");
+  d->NenajdeneVGalerii->hide();
 }
 
 void TMainZorna::FormCreate(QObject* sender) {
@@ -46,42 +47,44 @@ void TMainZorna::FormCreate(QObject* sender) {
   RecoverGalleryUpdateAtStart();
   {
     IniFile ini = OpenSettings();
-    SetItemIndex(ComboBox4,
+    SetItemIndex(d->ComboBox4,
                  ini.ReadInteger(kLupaVelkost.section, kLupaVelkost.key, kDefaultLupaVelkost));
     ComboBox4Change(sender);
     if (ini.ReadBool(kZvacsit.section, kZvacsit.key, kDefaultZvacsit)) Zvacs2Click(sender);
-    const int vystup = ini.ReadInteger(kVystup.section, kVystup.key, ComboBox1->count() - 3);
-    SetItemIndex(ComboBox1, vystup == 4 ? ComboBox1->count() - 2 : vystup);
-    const int vstup = ini.ReadInteger(kVstup.section, kVstup.key, ComboBox2->count() - 3);
-    SetItemIndex(ComboBox2, vstup == 4 ? ComboBox1->currentIndex() : vstup);
-    SetItemIndex(ComboBox3, ini.ReadInteger(kPrekrytie.section, kPrekrytie.key, kDefaultPrekrytie));
-    SetItemIndex(ComboBoxEx1, ini.ReadInteger(kPozadieObrazok.section, kPozadieObrazok.key,
-                                              kDefaultPozadieObrazok));
-    if (ComboBoxEx1->currentIndex() == ComboBoxEx1->count() - 1) ComboBoxEx1->setCurrentIndex(0);
-    BtnZamknute->setVisible(ini.ReadBool(kZamok.section, kZamok.key, kDefaultZamok));
-    if (!BtnZamknute->isHidden()) {
+    const int vystup = ini.ReadInteger(kVystup.section, kVystup.key, d->ComboBox1->count() - 3);
+    SetItemIndex(d->ComboBox1, vystup == 4 ? d->ComboBox1->count() - 2 : vystup);
+    const int vstup = ini.ReadInteger(kVstup.section, kVstup.key, d->ComboBox2->count() - 3);
+    SetItemIndex(d->ComboBox2, vstup == 4 ? d->ComboBox1->currentIndex() : vstup);
+    SetItemIndex(d->ComboBox3,
+                 ini.ReadInteger(kPrekrytie.section, kPrekrytie.key, kDefaultPrekrytie));
+    SetItemIndex(d->ComboBoxEx1, ini.ReadInteger(kPozadieObrazok.section, kPozadieObrazok.key,
+                                                 kDefaultPozadieObrazok));
+    if (d->ComboBoxEx1->currentIndex() == d->ComboBoxEx1->count() - 1)
+      d->ComboBoxEx1->setCurrentIndex(0);
+    d->BtnZamknute->setVisible(ini.ReadBool(kZamok.section, kZamok.key, kDefaultZamok));
+    if (!d->BtnZamknute->isHidden()) {
       BtnOdomknuteClick(nullptr);
     } else {
       BtnZamknuteClick(nullptr);
     }
-    ComboBox1Change(ComboBox2);
-    ComboBox2Change(ComboBox1);
+    ComboBox1Change(d->ComboBox2);
+    ComboBox2Change(d->ComboBox1);
   }
-  PracovnyObrazok = Bitmap();
+  d->state.scratch = Bitmap();
   // The window opens on the screen under the pointer and shows that screen's copy.
   QScreen* screen = StartScreen();
   setScreen(screen);
   Bitmap picture = GrabScreenPicture(screen);
-  bitmapa->resize(
-      LogicalCover(QRect(0, 0, picture.Width(), picture.Height()), bitmapa->devicePixelRatioF())
+  d->bitmapa->resize(
+      LogicalCover(QRect(0, 0, picture.Width(), picture.Height()), d->bitmapa->devicePixelRatioF())
           .size());
-  bitmapa->SetPicture(std::move(picture));
-  BtnSave->setEnabled(false);
-  BtnCopy->setEnabled(false);
-  BtnOtocDoprava->hide();
-  BtnOtocDolava->hide();
-  BtnPreklopZvislo->hide();
-  BtnPreklopVodorovne->hide();
+  d->bitmapa->SetPicture(std::move(picture));
+  d->BtnSave->setEnabled(false);
+  d->BtnCopy->setEnabled(false);
+  d->BtnOtocDoprava->hide();
+  d->BtnOtocDolava->hide();
+  d->BtnPreklopZvislo->hide();
+  d->BtnPreklopVodorovne->hide();
   if (!UzZobrazene(1)) ShowPlainMessage("Kliknutím kdekoľvek na obrazovku myšou získate obrázok.");
   LoadNotFoundList();
 }
@@ -93,7 +96,7 @@ static std::string NotFoundListPath() {
 
 std::vector<std::string> TMainZorna::NotFoundLines() const {
   std::vector<std::string> lines;
-  for (const QString& line : NenajdeneVGalerii->toPlainText().split('\n', Qt::SkipEmptyParts)) {
+  for (const QString& line : d->NenajdeneVGalerii->toPlainText().split('\n', Qt::SkipEmptyParts)) {
     lines.push_back(line.toStdString());
   }
   return lines;
@@ -102,7 +105,7 @@ std::vector<std::string> TMainZorna::NotFoundLines() const {
 void TMainZorna::SetNotFoundLines(const std::vector<std::string>& lines) {
   QStringList shown;
   for (const std::string& line : lines) shown << QString::fromStdString(line);
-  NenajdeneVGalerii->setPlainText(shown.join('\n'));
+  d->NenajdeneVGalerii->setPlainText(shown.join('\n'));
 }
 
 // A missing file is an empty list; a file that cannot be read (or is too large) throws and stays
@@ -110,16 +113,16 @@ void TMainZorna::SetNotFoundLines(const std::vector<std::string>& lines) {
 void TMainZorna::LoadNotFoundList() {
   NotFoundList list = ReadNotFoundList(NotFoundListPath());
   SetNotFoundLines(list.texts);
-  not_found_file_ = std::move(list);
+  d->not_found_file = std::move(list);
 }
 
 // Only a list that start-up loaded is written back: when a start-up step failed before it, the
 // user's file must stay as it is; so does a list no search changed. The lines the program did
 // not understand go back as they were. An empty list deletes the file.
 void TMainZorna::SaveNotFoundList() {
-  if (!not_found_file_) return;
-  const NotFoundList list{NotFoundLines(), not_found_file_->foreign};
-  if (list == *not_found_file_) return;
+  if (!d->not_found_file) return;
+  const NotFoundList list{NotFoundLines(), d->not_found_file->foreign};
+  if (list == *d->not_found_file) return;
   WriteNotFoundList(NotFoundListPath(), list);
 }
 
@@ -127,28 +130,28 @@ void TMainZorna::FormClose() {
   using namespace settings;
   {
     IniFile ini = OpenSettings();
-    if (ComboBox1->currentIndex() != ComboBox1->count() - 1) {
-      ini.WriteInteger(kVystup.section, kVystup.key, ComboBox1->currentIndex());
+    if (d->ComboBox1->currentIndex() != d->ComboBox1->count() - 1) {
+      ini.WriteInteger(kVystup.section, kVystup.key, d->ComboBox1->currentIndex());
     }
-    if (ComboBox2->currentIndex() != ComboBox2->count() - 1) {
-      ini.WriteInteger(kVstup.section, kVstup.key, ComboBox2->currentIndex());
+    if (d->ComboBox2->currentIndex() != d->ComboBox2->count() - 1) {
+      ini.WriteInteger(kVstup.section, kVstup.key, d->ComboBox2->currentIndex());
     }
-    ini.WriteInteger(kPrekrytie.section, kPrekrytie.key, ComboBox3->currentIndex());
-    ini.WriteInteger(kPozadieObrazok.section, kPozadieObrazok.key, ComboBoxEx1->currentIndex());
-    ini.WriteBool(kZamok.section, kZamok.key, !BtnZamknute->isHidden());
-    ini.WriteBool(kZvacsit.section, kZvacsit.key, Zvacs1->isEnabled());
+    ini.WriteInteger(kPrekrytie.section, kPrekrytie.key, d->ComboBox3->currentIndex());
+    ini.WriteInteger(kPozadieObrazok.section, kPozadieObrazok.key, d->ComboBoxEx1->currentIndex());
+    ini.WriteBool(kZamok.section, kZamok.key, !d->BtnZamknute->isHidden());
+    ini.WriteBool(kZvacsit.section, kZvacsit.key, d->Zvacs1->isEnabled());
     if (TDlgRozmer* dlg = dialogs_.DlgRozmer) {
       ini.WriteInteger(kRozmer.section, kRozmer.key, dlg->SpinEdit1->value());
     }
-    ini.WriteInteger(kOknoVstup.section, kOknoVstup.key, Panel("Vstup").panel->height());
-    ini.WriteInteger(kOknoLupa.section, kOknoLupa.key, Panel("Lupa").panel->height());
-    ini.WriteInteger(kOknoPodklad.section, kOknoPodklad.key, Panel("Podklad").panel->height());
-    ini.WriteInteger(kOknoVystup.section, kOknoVystup.key, Panel("Vystup").panel->height());
-    ini.WriteInteger(kLupaVelkost.section, kLupaVelkost.key, ComboBox4->currentIndex());
+    ini.WriteInteger(kOknoVstup.section, kOknoVstup.key, d->Panel("Vstup").panel->height());
+    ini.WriteInteger(kOknoLupa.section, kOknoLupa.key, d->Panel("Lupa").panel->height());
+    ini.WriteInteger(kOknoPodklad.section, kOknoPodklad.key, d->Panel("Podklad").panel->height());
+    ini.WriteInteger(kOknoVystup.section, kOknoVystup.key, d->Panel("Vystup").panel->height());
+    ini.WriteInteger(kLupaVelkost.section, kLupaVelkost.key, d->ComboBox4->currentIndex());
     if (TDlgSkin* skin = dialogs_.DlgSkin) {
       ini.WriteInteger(kSkinCislo.section, kSkinCislo.key, skin->ListBox->currentRow());
     }
-    ini.WriteBool(kPanelVPravo.section, kPanelVPravo.key, !BtnLeft->isHidden());
+    ini.WriteBool(kPanelVPravo.section, kPanelVPravo.key, !d->BtnLeft->isHidden());
     SaveSettings(ini);
   }
   try {

@@ -8,6 +8,7 @@
 #include "app/dialogs/o_programe.h"
 #include "app/dialogs/save_result.h"
 #include "app/main_window/main_zorna.h"
+#include "app/main_window/main_zorna_parts.h"
 #include "app/main_window/plain_look.h"
 #include "app/platform/links.h"
 #include "app/platform/messages.h"
@@ -19,14 +20,14 @@
 namespace zorna::app {
 
 void TMainZorna::SetUpStrip() {
-  Panel6 = new AlignPanel("Panel6");
-  Panel6->resize(81, 200);
-  ImageOkno = new ImageControl("ImageOkno");
-  ImageOkno->SetPicture(PlainBodyPicture(81, 600));
-  ImageSkinVyrobil = new ImageControl("ImageSkinVyrobil");
-  ImageSkinVyrobil->resize(81, 0);
-  Panel6->AddAligned(ImageSkinVyrobil, Align::Bottom);
-  Panel6->AddAligned(ImageOkno, Align::Client);
+  d->Panel6 = new AlignPanel("Panel6");
+  d->Panel6->resize(81, 200);
+  d->ImageOkno = new ImageControl("ImageOkno");
+  d->ImageOkno->SetPicture(PlainBodyPicture(81, 600));
+  d->ImageSkinVyrobil = new ImageControl("ImageSkinVyrobil");
+  d->ImageSkinVyrobil->resize(81, 0);
+  d->Panel6->AddAligned(d->ImageSkinVyrobil, Align::Bottom);
+  d->Panel6->AddAligned(d->ImageOkno, Align::Client);
   QStyle* style = QApplication::style();
   struct ButtonSpec {
     QToolButton** button;
@@ -36,37 +37,38 @@ void TMainZorna::SetUpStrip() {
     int column, row;
   };
   const ButtonSpec buttons[] = {
-      {&BtnMinimize, "BtnMinimize", "Minimalizovať", QStyle::SP_TitleBarMinButton, 0, 0},
-      {&BtnClose, "BtnClose", "Ukončiť program", QStyle::SP_TitleBarCloseButton, 1, 0},
-      {&BtnInfo, "BtnInfo", "O programe", QStyle::SP_MessageBoxInformation, 0, 1},
-      {&BtnRight, "BtnRight", "Presunúť okno", QStyle::SP_ArrowRight, 1, 1},
-      {&BtnLeft, "BtnLeft", "Presunúť okno", QStyle::SP_ArrowLeft, 1, 1},
-      {&BtnCopy, "BtnCopy", "Kopírovať do schránky", QStyle::SP_FileDialogContentsView, 0, 2},
-      {&BtnSave, "BtnSave", "Uložiť do súboru", QStyle::SP_DialogSaveButton, 1, 2},
-      {&BtnGallery, "BtnGallery", "Obrázok z galérie", QStyle::SP_DirOpenIcon, 0, 3},
-      {&BtnTheme, "BtnTheme", "Zmeniť vzhľad", QStyle::SP_DesktopIcon, 1, 3},
+      {&d->BtnMinimize, "BtnMinimize", "Minimalizovať", QStyle::SP_TitleBarMinButton, 0, 0},
+      {&d->BtnClose, "BtnClose", "Ukončiť program", QStyle::SP_TitleBarCloseButton, 1, 0},
+      {&d->BtnInfo, "BtnInfo", "O programe", QStyle::SP_MessageBoxInformation, 0, 1},
+      {&d->BtnRight, "BtnRight", "Presunúť okno", QStyle::SP_ArrowRight, 1, 1},
+      {&d->BtnLeft, "BtnLeft", "Presunúť okno", QStyle::SP_ArrowLeft, 1, 1},
+      {&d->BtnCopy, "BtnCopy", "Kopírovať do schránky", QStyle::SP_FileDialogContentsView, 0, 2},
+      {&d->BtnSave, "BtnSave", "Uložiť do súboru", QStyle::SP_DialogSaveButton, 1, 2},
+      {&d->BtnGallery, "BtnGallery", "Obrázok z galérie", QStyle::SP_DirOpenIcon, 0, 3},
+      {&d->BtnTheme, "BtnTheme", "Zmeniť vzhľad", QStyle::SP_DesktopIcon, 1, 3},
   };
   for (const ButtonSpec& s : buttons) {
-    QToolButton* b = MakeToolButton(Panel6, s.name, s.hint);
+    QToolButton* b = MakeToolButton(d->Panel6, s.name, s.hint);
     b->setIcon(style->standardIcon(s.icon));
     b->setIconSize(QSize(20, 20));
     b->setGeometry(6 + s.column * 36, 6 + s.row * 30, 32, 28);
     *s.button = b;
   }
-  BtnLeft->hide();
-  Panel1->AddAligned(Panel6, Align::Right);
+  d->BtnLeft->hide();
+  d->Panel1->AddAligned(d->Panel6, Align::Right);
 
-  connect(BtnMinimize, &QToolButton::clicked, this, [this] { BtnMinimizeClick(BtnMinimize); });
-  connect(BtnClose, &QToolButton::clicked, this, [this] { Button4Click(BtnClose); });
-  connect(BtnInfo, &QToolButton::clicked, this, [this] { BtnInfoClick(BtnInfo); });
-  connect(BtnLeft, &QToolButton::clicked, this, [this] { BtnLeftClick(BtnLeft); });
-  connect(BtnRight, &QToolButton::clicked, this, [this] { BtnRightClick(BtnRight); });
-  connect(BtnSave, &QToolButton::clicked, this, [this] { BtnSaveClick(BtnSave); });
-  connect(BtnCopy, &QToolButton::clicked, this, [this] { BtnCopyClick(BtnCopy); });
-  connect(BtnTheme, &QToolButton::clicked, this, [this] { BtnThemeClick(BtnTheme); });
-  ImageSkinVyrobil->setCursor(Qt::PointingHandCursor);
-  connect(ImageSkinVyrobil, &ImageControl::Clicked, this,
-          [this](Qt::MouseButton) { ImageSkinVyrobilClick(ImageSkinVyrobil); });
+  connect(d->BtnMinimize, &QToolButton::clicked, this,
+          [this] { BtnMinimizeClick(d->BtnMinimize); });
+  connect(d->BtnClose, &QToolButton::clicked, this, [this] { Button4Click(d->BtnClose); });
+  connect(d->BtnInfo, &QToolButton::clicked, this, [this] { BtnInfoClick(d->BtnInfo); });
+  connect(d->BtnLeft, &QToolButton::clicked, this, [this] { BtnLeftClick(d->BtnLeft); });
+  connect(d->BtnRight, &QToolButton::clicked, this, [this] { BtnRightClick(d->BtnRight); });
+  connect(d->BtnSave, &QToolButton::clicked, this, [this] { BtnSaveClick(d->BtnSave); });
+  connect(d->BtnCopy, &QToolButton::clicked, this, [this] { BtnCopyClick(d->BtnCopy); });
+  connect(d->BtnTheme, &QToolButton::clicked, this, [this] { BtnThemeClick(d->BtnTheme); });
+  d->ImageSkinVyrobil->setCursor(Qt::PointingHandCursor);
+  connect(d->ImageSkinVyrobil, &ImageControl::Clicked, this,
+          [this](Qt::MouseButton) { ImageSkinVyrobilClick(d->ImageSkinVyrobil); });
   AddAction("Save", "Ctrl+S", [this] { BtnSaveClick(nullptr); });
   AddAction("CopyImage", "Ctrl+C", [this] { BtnCopyClick(nullptr); });
   AddAction("Information", "Ctrl+I", [this] { BtnInfoClick(nullptr); });
@@ -79,10 +81,10 @@ void TMainZorna::SetUpStrip() {
 
 int TMainZorna::StripHeightNeeded() const {
   int bottom = 0;
-  for (const QToolButton* b : Panel6->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly)) {
+  for (const QToolButton* b : d->Panel6->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly)) {
     bottom = std::max(bottom, b->geometry().bottom() + 1);
   }
-  return bottom + 6 + ImageSkinVyrobil->height();
+  return bottom + 6 + d->ImageSkinVyrobil->height();
 }
 
 void TMainZorna::BtnMinimizeClick(QObject*) {
@@ -94,16 +96,16 @@ void TMainZorna::Button4Click(QObject*) {
 }
 
 void TMainZorna::BtnLeftClick(QObject*) {
-  Panel1->move(8, Panel1->y());
-  BtnLeft->hide();
-  BtnRight->show();
+  d->Panel1->move(8, d->Panel1->y());
+  d->BtnLeft->hide();
+  d->BtnRight->show();
 }
 
 void TMainZorna::BtnRightClick(QObject*) {
   QCoreApplication::processEvents();
-  Panel1->move(width() - Panel1->width() - 8, Panel1->y());
-  BtnLeft->show();
-  BtnRight->hide();
+  d->Panel1->move(width() - d->Panel1->width() - 8, d->Panel1->y());
+  d->BtnLeft->show();
+  d->BtnRight->hide();
 }
 
 void TMainZorna::BtnInfoClick(QObject*) {
@@ -138,11 +140,11 @@ void TMainZorna::ImageSkinVyrobilClick(QObject*) {
 // never wait for it: they work on whatever the result picture holds.
 void TMainZorna::BtnSaveClick(QObject*) {
   if (!dialogs_.Saving) return;
-  dialogs_.Saving->BtnSaveClick(Image2->Picture());
+  dialogs_.Saving->BtnSaveClick(d->Image2->Picture());
 }
 
 void TMainZorna::BtnCopyClick(QObject*) {
-  CopyResultToClipboard(Image2->Picture());
+  CopyResultToClipboard(d->Image2->Picture());
 }
 
 }  // namespace zorna::app
