@@ -13,9 +13,9 @@
 #include <filesystem>
 #include <vector>
 
-#include "app/dialogs/forms.h"
 #include "app/main_window/main_zorna.h"
 #include "app/main_window/main_zorna_parts.h"
+#include "app/program.h"
 #include "app_bench_folders.h"
 #include "private_x_server.h"
 
@@ -36,6 +36,12 @@ struct Scratch : AppBenchFolders {
   }
 };
 
+// The program's windows, made by main and shared by the benchmarks.
+zorna::app::Forms& TheForms() {
+  static zorna::app::Forms forms;
+  return forms;
+}
+
 // A screen copy whose every pixel differs from its neighbours, so each pick shows new pixels.
 zorna::Bitmap ScreenCopy(int width, int height) {
   zorna::Bitmap copy(width, height);
@@ -48,7 +54,7 @@ zorna::Bitmap ScreenCopy(int width, int height) {
 
 void BM_HoverToPainted(benchmark::State& state) {
   using namespace zorna::app;
-  TMainZorna& main = *AllForms().MainZorna;
+  TMainZorna& main = *TheForms().MainZorna;
   const int width = static_cast<int>(state.range(0));
   const int height = static_cast<int>(state.range(1));
   main.setGeometry(0, 0, width, height);
@@ -97,8 +103,8 @@ int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "xcb", 1);
   setenv("XDG_RUNTIME_DIR", (scratch.root / "runtime").c_str(), 1);
   QApplication app(argc, argv);
-  if (!zorna::app::CreateForms()) return 1;
-  zorna::app::TMainZorna& main = *zorna::app::AllForms().MainZorna;
+  if (!zorna::app::CreateForms(TheForms())) return 1;
+  zorna::app::TMainZorna& main = *TheForms().MainZorna;
   // Output 128 x 128 (the size lock makes the picked square follow), the magnifier open.
   PartsOf(main).ComboBox1->setCurrentIndex(4);
   main.ComboBox1Change(PartsOf(main).ComboBox1);
@@ -107,6 +113,6 @@ int main(int argc, char** argv) {
   QGuiApplication::sync();
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
-  zorna::app::DestroyForms();
+  zorna::app::DestroyForms(TheForms());
   return 0;
 }

@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/dialogs/forms.h"
 #include "app/main_window/main_zorna.h"
 #include "app/main_window/main_zorna_parts.h"
 #include "app/platform/program_folder.h"
@@ -40,7 +39,7 @@ struct Scratch : AppBenchFolders {
 };
 
 void BM_NacitajListBox(benchmark::State& state) {
-  zorna::app::TMainZorna& main = *zorna::app::AllForms().MainZorna;
+  zorna::app::TMainZorna& main = *BenchForms().MainZorna;
   for (auto _ : state) {
     main.Button8Click(nullptr);
     QApplication::processEvents();  // the shown panel paints the new list
@@ -67,7 +66,7 @@ BENCHMARK(BM_ListGalleryFiles)
 
 int main(int argc, char** argv) {
   Scratch scratch;
-  return RunWindowBenchmarks(argc, argv, zorna::app::DestroyForms, [] {
+  return RunWindowBenchmarks(argc, argv, DestroyBenchForms, [] {
     // The panel is open, as when its button is clicked.
     ShowProgramWindows().Button666Click(nullptr);
     QApplication::processEvents();

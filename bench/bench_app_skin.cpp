@@ -8,7 +8,6 @@
 #include <fstream>
 
 #include "app/dialogs/dlg_skin.h"
-#include "app/dialogs/forms.h"
 #include "app/main_window/main_zorna.h"
 #include "app/platform/messages.h"
 #include "app_bench_folders.h"
@@ -41,7 +40,7 @@ struct Scratch : AppBenchFolders {
 // Alternates between the first skin and the one at the argument's row.
 void BM_ApplySkin(benchmark::State& state) {
   using namespace zorna::app;
-  zorna::app::TDlgSkin& dialog = *AllForms().DlgSkin;
+  zorna::app::TDlgSkin& dialog = *BenchForms().dialogs.DlgSkin;
   const int other = static_cast<int>(state.range(0));
   int row = 0;
   int shown = 0;
@@ -66,7 +65,7 @@ BENCHMARK(BM_ApplySkin)
 
 int main(int argc, char** argv) {
   Scratch scratch;
-  return RunWindowBenchmarks(argc, argv, zorna::app::DestroyForms, [] {
+  return RunWindowBenchmarks(argc, argv, DestroyBenchForms, [] {
     ShowProgramWindows();
     QApplication::processEvents();
   });

@@ -12,10 +12,10 @@
 #include <functional>
 #include <string>
 
-#include "app/dialogs/forms.h"
 #include "app/main_window/main_zorna.h"
 #include "app/main_window/main_zorna_parts.h"
 #include "app/platform/messages.h"
+#include "app/program.h"
 #include "app_bench_folders.h"
 
 // A window benchmark's main: the offscreen application around the benchmarks; `ready` makes
@@ -33,11 +33,20 @@ inline int RunWindowBenchmarks(int argc, char** argv, const std::function<void()
   return 0;
 }
 
+// The windows that ShowProgramWindows makes, kept for the whole benchmark program.
+inline zorna::app::Forms& BenchForms() {
+  static zorna::app::Forms forms;
+  return forms;
+}
+inline void DestroyBenchForms() {
+  zorna::app::DestroyForms(BenchForms());
+}
+
 // The real program's windows over the folders that the environment names, the main window
 // shown at full HD, for a benchmark that makes its own scratch folders. Nothing is painted yet.
 inline zorna::app::TMainZorna& ShowProgramWindows() {
-  zorna::app::CreateForms();
-  zorna::app::TMainZorna& main = *zorna::app::AllForms().MainZorna;
+  zorna::app::CreateForms(BenchForms());
+  zorna::app::TMainZorna& main = *BenchForms().MainZorna;
   main.resize(1920, 1080);
   main.show();
   return main;
@@ -53,15 +62,15 @@ class ScratchProgram {
     fill(folders_.home);
     zorna::app::SetMessagePresenter([](const QString&, bool) {});
     zorna::app::SetModalRunner([](QDialog*) { return 0; });
-    zorna::app::CreateForms();
+    zorna::app::CreateForms(forms_);
     Main().setGeometry(0, 0, screen.width(), screen.height());
     Main().show();
     QApplication::processEvents();
     Main().BtnGalleryClick(nullptr);
     QApplication::processEvents();
   }
-  ~ScratchProgram() { zorna::app::DestroyForms(); }
-  zorna::app::TMainZorna& Main() { return *zorna::app::AllForms().MainZorna; }
+  ~ScratchProgram() { zorna::app::DestroyForms(forms_); }
+  zorna::app::TMainZorna& Main() { return *forms_.MainZorna; }
   QTreeWidgetItem* Node(int n) {
     QTreeWidgetItemIterator it(PartsOf(Main()).TreeView1);
     for (int i = 0; i < n && *it; ++i) ++it;
@@ -72,4 +81,5 @@ class ScratchProgram {
 
  private:
   AppBenchFolders folders_;
+  zorna::app::Forms forms_;
 };

@@ -2,16 +2,13 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <filesystem>
 
 #include "app/dialogs/dlg_ikona.h"
 #include "app/dialogs/dlg_jpeg.h"
 #include "app/dialogs/dlg_pozadie.h"
 #include "app/dialogs/dlg_rozmer.h"
 #include "app/dialogs/dlg_skin.h"
-#include "app/dialogs/dlg_upravit.h"
-#include "app/dialogs/forms.h"
-#include "app/dialogs/mail_list.h"
-#include "app/dialogs/o_programe.h"
 #include "app/dialogs/save_result.h"
 #include "app/main_window/main_zorna.h"
 #include "app/main_window/main_zorna_parts.h"
@@ -26,38 +23,13 @@
 
 namespace zorna::app {
 
-Forms& AllForms() {
-  static Forms forms;
-  return forms;
-}
-
-TMailList* MailListForm() {
-  Forms& forms = AllForms();
-  if (!forms.MailList && forms.MainZorna) forms.MailList = new TMailList(forms.MainZorna);
-  return forms.MailList;
-}
-
-TOPrograme* OProgrameForm() {
-  Forms& forms = AllForms();
-  if (!forms.OPrograme && forms.MainZorna) {
-    forms.OPrograme = new TOPrograme(*forms.MainZorna, *MailListForm());
-  }
-  return forms.OPrograme;
-}
-
-TUpravit* UpravitForm() {
-  Forms& forms = AllForms();
-  if (!forms.Upravit && forms.MainZorna) forms.Upravit = new TUpravit(*forms.MainZorna);
-  return forms.Upravit;
-}
-
-bool CreateForms() {
+bool CreateForms(Forms& forms) {
   ForgetSettingsTrouble();  // a new run
-  Forms& forms = AllForms();
-  forms.MainZorna = new TMainZorna;
+  Dialogs& dialogs = forms.dialogs;
+  TMainZorna* main = forms.MainZorna = new TMainZorna(dialogs);
   // A failing creation step is shown like any failing handler; the rest of that step is skipped.
   try {
-    forms.MainZorna->FormCreate(forms.MainZorna);
+    main->FormCreate(main);
   } catch (const NoScreenCopy& e) {
     // Nothing to pick from: say why and end before anything is shown or written.
     ShowErrorMessage(QString::fromStdString(e.what()));
@@ -65,30 +37,34 @@ bool CreateForms() {
   } catch (const std::exception& e) {
     ShowErrorOf(e);
   }
-  forms.DlgRozmer = new TDlgRozmer(forms.MainZorna);
-  forms.DlgIkona = new TDlgIkona(forms.MainZorna);
-  forms.DlgIkona->SetImageList2(&forms.MainZorna->Backgrounds().list2);
-  forms.DlgPozadie = new TDlgPozadie(*forms.MainZorna);
-  forms.DlgJpeg = new TDlgJpeg(forms.MainZorna);
+  dialogs.DlgRozmer = new TDlgRozmer(main);
+  dialogs.DlgIkona = new TDlgIkona(main);
+  dialogs.DlgIkona->SetImageList2(&main->Backgrounds().list2);
+  dialogs.DlgPozadie = new TDlgPozadie(main, main->UserBackgroundPictures());
+  dialogs.DlgJpeg = new TDlgJpeg(main);
   {
     // The save dialog's file types are ordered once, by the type saved last.
     const IniFile ini = OpenSettings();
     const std::string type = ini.ReadString(settings::kUlozitAko.section, settings::kUlozitAko.key,
                                             settings::kDefaultUlozitAko);
-    forms.Saving = new SaveResult(
-        forms.MainZorna, type, forms.DlgIkona, forms.DlgJpeg, [](const std::string& value) {
+    dialogs.Saving =
+        new SaveResult(main, type, dialogs.DlgIkona, dialogs.DlgJpeg, [](const std::string& value) {
           IniFile written = OpenSettings();
           written.WriteString(settings::kUlozitAko.section, settings::kUlozitAko.key, value);
           SaveSettings(written);
         });
   }
-  forms.DlgSkin = new TDlgSkin(*forms.MainZorna);
-  RunGuarded([&] { forms.DlgSkin->FormCreate(); });
+  dialogs.DlgSkin =
+      new TDlgSkin(main, [main](const std::filesystem::path& skin) { main->DressInSkin(skin); });
+  // The stored skin, then the panels' heights, which default to its caption bars.
+  RunGuarded([&] {
+    dialogs.DlgSkin->FormCreate();
+    main->RestorePanels();
+  });
   return true;
 }
 
-void DestroyForms() {
-  Forms& forms = AllForms();
+void DestroyForms(Forms& forms) {
   delete forms.MainZorna;  // owns the dialogs
   forms = Forms{};
 }
@@ -98,17 +74,18 @@ int RunProgram(QApplication& app) {
   // The desktop matches the window to its menu entry (and icon) by this name.
   app.setDesktopFileName("zorna");
   UseSlovakDesktop(app);
-  if (!CreateForms()) {
-    DestroyForms();
+  Forms forms;
+  if (!CreateForms(forms)) {
+    DestroyForms(forms);
     return 1;
   }
-  TMainZorna* main = AllForms().MainZorna;
+  TMainZorna* main = forms.MainZorna;
   // Start-up chose the screen under the pointer and copied it; the window covers exactly it.
   if (QScreen* screen = main->screen()) main->setGeometry(screen->geometry());
   main->showFullScreen();
   const int code = app.exec();
   KeepClipboardAfterExit();
-  DestroyForms();
+  DestroyForms(forms);
   return code;
 }
 

@@ -25,8 +25,8 @@ class AboutTest : public AppTest {
     SetLinkOpener({});
     AppTest::TearDown();
   }
-  TOPrograme& About() { return *OProgrameForm(); }
-  TMailList& MailList() { return *MailListForm(); }
+  TOPrograme& About() { return *Main().OProgrameForm(); }
+  TMailList& MailList() { return *Main().MailListForm(); }
   // What the mail program is given, as it shows it.
   QString Body(int i) const {
     return QUrlQuery(opened_.at(i)).queryItemValue("body", QUrl::FullyDecoded);
@@ -67,7 +67,7 @@ TEST_F(AboutTest, WhenNothingCanOpenALinkTheUserIsToldAndTheSearchesStay) {
   About().Label4Click(About().Label4);
   About().Label9Click(About().Label9);
   About().Label14Click(About().Label14);
-  AllForms().DlgSkin->BitBtn2Click(nullptr);
+  AllDialogs().DlgSkin->BitBtn2Click(nullptr);
   EXPECT_EQ(opened_.size(), 4);
   const QStringList said = messages_.filter("xdg-open");
   ASSERT_EQ(said.size(), 4) << messages_.join("\n").toStdString();

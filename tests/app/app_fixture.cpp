@@ -34,7 +34,7 @@ void AppTest::SetUp() {
 }
 
 void AppTest::TearDown() {
-  if (started_) DestroyForms();
+  if (started_) DestroyForms(forms_);
   SetMessagePresenter({});
   SetModalRunner({});
   std::error_code ec;
@@ -43,14 +43,14 @@ void AppTest::TearDown() {
 }
 
 void AppTest::Start() {
-  CreateForms();
+  CreateForms(forms_);
   started_ = true;
   Main().resize(1024, 768);
 }
 
 void AppTest::Close() {
   Main().close();
-  DestroyForms();
+  DestroyForms(forms_);
   started_ = false;
 }
 

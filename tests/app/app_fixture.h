@@ -7,8 +7,8 @@
 #include <functional>
 #include <string>
 
-#include "app/dialogs/forms.h"
 #include "app/main_window/main_zorna.h"
+#include "app/program.h"
 #include "artwork/skin_art.h"
 #include "settings/ini_file.h"
 
@@ -25,7 +25,8 @@ class AppTest : public ::testing::Test {
   void Start();
   // Closes the main window (the settings are written) and destroys every window.
   void Close();
-  TMainZorna& Main() { return *AllForms().MainZorna; }
+  TMainZorna& Main() const { return *forms_.MainZorna; }
+  Dialogs& AllDialogs() { return forms_.dialogs; }
 
   std::filesystem::path SettingsPath() const { return config_ / "Zorna.ini"; }
   IniFile Settings() const { return IniFile(SettingsPath()); }
@@ -43,6 +44,7 @@ class AppTest : public ::testing::Test {
   QStringList dialogs_shown_;
   std::function<int(QDialog*)> answer_ = [](QDialog*) { return int(QDialog::Accepted); };
   bool started_ = false;
+  Forms forms_;
 };
 
 }  // namespace zorna::app::testing

@@ -306,7 +306,7 @@ TEST_F(AppTest, AnEmptyResultIsNeitherSavedNorCopied) {
     return int(QDialog::Accepted);
   };
   const std::string bitmap = (root_ / "empty.bmp").string();
-  EXPECT_FALSE(AllForms().Saving->SaveChosen(PartsOf(m).Image2->Picture(), bitmap, 2));
+  EXPECT_FALSE(AllDialogs().Saving->SaveChosen(PartsOf(m).Image2->Picture(), bitmap, 2));
   EXPECT_FALSE(std::filesystem::exists(bitmap));
   dialogs_shown_.clear();
   emit m.Action("Save")->activated();

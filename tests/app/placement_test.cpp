@@ -137,7 +137,7 @@ TEST_F(PlacementTest, MakingALibraryPictureTheBackgroundNeedsItsSize) {
   m.Nastaviakopodklad1Click(PartsOf(m).PopupMenu1);
   EXPECT_EQ(PartsOf(m).ComboBoxEx1->currentIndex(), PartsOf(m).ComboBoxEx1->count() - 1);
   EXPECT_EQ(m.Backgrounds().list2.Picture(kUserBackground), large_);
-  EXPECT_EQ(AllForms().DlgPozadie->Image2->Picture(), large_);
+  EXPECT_EQ(AllDialogs().DlgPozadie->Image2->Picture(), large_);
 }
 
 TEST_F(PlacementTest, APictureFileIsPastedUnscaledAndPicked) {

@@ -45,7 +45,7 @@ class SearchBarTest : public AppTest {
     }
   }
   int Current() const {
-    QTreeWidgetItem* node = PartsOf(*AllForms().MainZorna).TreeView1->currentItem();
+    QTreeWidgetItem* node = PartsOf(Main()).TreeView1->currentItem();
     return TMainZorna::CategoryOf(node);
   }
   // Dark pixels of the text's place on the screen picture.

@@ -126,7 +126,7 @@ using SelectionLockTest = AppTest;
 TEST_F(SelectionLockTest, SecondCustomOutputSizeAlsoReachesTheLockedInput) {
   Start();
   TMainZorna& m = Main();
-  TDlgRozmer* dialog = AllForms().DlgRozmer;
+  TDlgRozmer* dialog = AllDialogs().DlgRozmer;
   dialog->SpinEdit1->setValue(20);
   PartsOf(m).ComboBox1->setCurrentIndex(5);
   m.ComboBox1Change(PartsOf(m).ComboBox1);

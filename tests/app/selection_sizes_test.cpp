@@ -59,7 +59,7 @@ TEST_F(SelectionSizesTest, UnlockedSizesShowTheMatchingSwitch) {
 TEST_F(SelectionSizesTest, LockedCustomSizeAsksOnceAndFillsBothLists) {
   Start();
   TMainZorna& m = Main();
-  AllForms().DlgRozmer->SpinEdit1->setValue(20);
+  AllDialogs().DlgRozmer->SpinEdit1->setValue(20);
   PartsOf(m).ComboBox1->setCurrentIndex(5);
   m.ComboBox1Change(PartsOf(m).ComboBox1);
   EXPECT_EQ(dialogs_shown_.size(), 1);
@@ -86,7 +86,7 @@ TEST_F(SelectionSizesTest, CancelInTheCustomDialog) {
 // Real keys: typed freely, forced into 5..128 when taken; Up stays in range; Escape keeps it.
 TEST_F(SelectionSizesTest, CustomSizeIsTypedFreelyAndForcedIntoRangeWhenTaken) {
   Start();
-  QSpinBox* field = AllForms().DlgRozmer->SpinEdit1;
+  QSpinBox* field = AllDialogs().DlgRozmer->SpinEdit1;
   for (auto [keys, side] :
        {std::pair{"40\r", 40}, std::pair{"12\r", 12}, std::pair{"200\r", 128},
         std::pair{"\b\b\r", 5}, std::pair{"128", 128}, std::pair{"9\x1b", 128}}) {
@@ -98,7 +98,7 @@ TEST_F(SelectionSizesTest, CustomSizeIsTypedFreelyAndForcedIntoRangeWhenTaken) {
       if (dialog->isVisible()) QTest::keyClick(field, Qt::Key_Return);
       return dialog->result();
     };
-    AskCustomSize(PartsOf(Main()).ComboBox1);
+    AskCustomSize(AllDialogs().DlgRozmer, PartsOf(Main()).ComboBox1);
     EXPECT_EQ(field->value(), side) << keys;
   }
 }

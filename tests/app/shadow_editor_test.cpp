@@ -30,7 +30,7 @@ TUpravit& OpenWith(TMainZorna& m, int output_index, const Bitmap& result) {
   PartsOf(m).ComboBox1->setCurrentIndex(output_index);
   m.ComboBox1Change(PartsOf(m).ComboBox1);
   PartsOf(m).Image2->SetPicture(result);
-  return *UpravitForm();
+  return *m.UpravitForm();
 }
 
 TEST_F(ShadowEditorTest, CtrlTShowsTheEditorAndOkPutsThePreviewIntoTheResult) {

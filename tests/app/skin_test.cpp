@@ -20,7 +20,7 @@ class SkinTest : public AppTest {
     SetLinkOpener({});
     AppTest::TearDown();
   }
-  TDlgSkin& Dialog() { return *AllForms().DlgSkin; }
+  TDlgSkin& Dialog() { return *AllDialogs().DlgSkin; }
   // Selects a skin by its folder name, as a click in the list does.
   void Choose(const QString& name) {
     Dialog().FormShow();
@@ -173,7 +173,7 @@ TEST_F(SkinTest, TheAuthorsMarkOpensOnlyWebAndMailAddresses) {
 TEST_F(SkinTest, TheThemeButtonShowsTheDialogAndTheChoiceHoldsAtTheNextStart) {
   WriteSkin("Vysoky", TestSkin(25));
   answer_ = [this](QDialog* dialog) {
-    if (dialog == AllForms().DlgSkin) Choose("Vysoky");
+    if (dialog == AllDialogs().DlgSkin) Choose("Vysoky");
     return int(QDialog::Accepted);
   };
   Start();

@@ -29,12 +29,12 @@ TEST_F(StartupTest, FirstRunUsesEveryDefault) {
   EXPECT_EQ(PartsOf(m).Panel("Vystup").panel->height(), 64 + 17 + 18);
   EXPECT_EQ(PartsOf(m).Panel("Lupa").panel->height(), 17);
   EXPECT_EQ(PartsOf(m).Panel("Podklad").panel->height(), 17);
-  EXPECT_EQ(AllForms().DlgSkin->ListBox->currentRow(), 1);
-  EXPECT_EQ(AllForms().DlgSkin->ListBox->currentItem()->text(), "Modry");
+  EXPECT_EQ(AllDialogs().DlgSkin->ListBox->currentRow(), 1);
+  EXPECT_EQ(AllDialogs().DlgSkin->ListBox->currentItem()->text(), "Modry");
   EXPECT_TRUE(PartsOf(m).BtnLeft->isHidden());
   EXPECT_FALSE(PartsOf(m).BtnSave->isEnabled());
   EXPECT_TRUE(PartsOf(m).BtnOtocDolava->isHidden());
-  EXPECT_EQ(AllForms().DlgRozmer->SpinEdit1->value(), 20);
+  EXPECT_EQ(AllDialogs().DlgRozmer->SpinEdit1->value(), 20);
   ASSERT_EQ(messages_.size(), 1);
   EXPECT_EQ(messages_[0], "Kliknutím kdekoľvek na obrazovku myšou získate obrázok.");
   // The screen picture fills bitmapa; the program folder became the current directory.
@@ -76,7 +76,7 @@ TEST_F(StartupTest, ClosingWritesTheChoicesButNotACustomSize) {
   PartsOf(m).ComboBox2->setCurrentIndex(5);
   PartsOf(m).ComboBox3->setCurrentIndex(6);
   m.Zvacs2Click(nullptr);
-  AllForms().DlgRozmer->SpinEdit1->setValue(40);
+  AllDialogs().DlgRozmer->SpinEdit1->setValue(40);
   Close();
   IniFile ini = Settings();
   EXPECT_EQ(ini.ReadInteger("Obrázok", "Výstup", -9), 1);

@@ -3,19 +3,20 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <utility>
 
-#include "app/main_window/main_zorna.h"
-#include "app/main_window/main_zorna_parts.h"
 #include "app/platform/handler_guard.h"
 #include "app/platform/messages.h"
 #include "app/platform/picture_filters.h"
 #include "app/widgets/dialog_buttons.h"
+#include "app/widgets/tool_widgets.h"
 #include "picture/picture_file.h"
 #include "support/error.h"
 
 namespace zorna::app {
 
-TDlgPozadie::TDlgPozadie(TMainZorna& main) : QDialog(&main), main_(main) {
+TDlgPozadie::TDlgPozadie(QWidget* parent, UserBackgrounds backgrounds)
+    : QDialog(parent), backgrounds_(std::move(backgrounds)) {
   setObjectName("DlgPozadie");
   setWindowTitle("Podklad obrázka");
   auto* frame = new QFrame(this);
@@ -50,10 +51,11 @@ QFileDialog* TDlgPozadie::OpenPictureDialog1() {
 }
 
 void TDlgPozadie::FormShow() {
-  Image1->SetPicture(main_.Backgrounds().list1.Picture(kUserBackground));
-  Image2->SetPicture(main_.Backgrounds().list2.Picture(kUserBackground));
-  Image1->setVisible(main_.BackgroundListIsSmall());
-  Image2->setVisible(!main_.BackgroundListIsSmall());
+  Image1->SetPicture(backgrounds_.picture(true));
+  Image2->SetPicture(backgrounds_.picture(false));
+  const bool small = backgrounds_.small_in_use();
+  Image1->setVisible(small);
+  Image2->setVisible(!small);
 }
 
 void TDlgPozadie::showEvent(QShowEvent* event) {

@@ -3,20 +3,19 @@
 #include <QFileDialog>
 #include <QPushButton>
 
+#include "app/dialogs/user_backgrounds.h"
 #include "app/platform/handler_guard.h"
 #include "app/widgets/image_control.h"
 
 namespace zorna::app {
-
-class TMainZorna;
 
 // "Podklad obrázka": shows and changes the user's own background picture of the current size.
 class TDlgPozadie : public QDialog, protected GuardedConnections {
   Q_OBJECT
   using GuardedConnections::connect;  // every handler it connects runs guarded
  public:
-  // The dialog shows the main window's user slot of the background list in use.
-  explicit TDlgPozadie(TMainZorna& main);
+  // The dialog shows the user's background picture of the size in use.
+  TDlgPozadie(QWidget* parent, UserBackgrounds backgrounds);
 
   void FormShow();
   void Button1Click();
@@ -35,7 +34,7 @@ class TDlgPozadie : public QDialog, protected GuardedConnections {
   void showEvent(QShowEvent* event) override;
 
  private:
-  TMainZorna& main_;
+  UserBackgrounds backgrounds_;
   QFileDialog* open_dialog_ = nullptr;
 };
 

@@ -3,20 +3,21 @@
 #include <QHBoxLayout>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "app/build_settings.h"
-#include "app/main_window/main_zorna.h"
-#include "app/main_window/main_zorna_parts.h"
 #include "app/main_window/settings_access.h"
+#include "app/platform/handler_guard.h"
 #include "app/platform/links.h"
 #include "app/platform/program_folder.h"
 #include "app/widgets/screen_centre.h"
 #include "settings/settings.h"
 #include "settings/skin_folders.h"
+#include "support/error.h"
 
 namespace zorna::app {
 
-TDlgSkin::TDlgSkin(TMainZorna& main) : QDialog(&main), main_(main) {
+TDlgSkin::TDlgSkin(QWidget* parent, DressWindow dress) : QDialog(parent), dress_(std::move(dress)) {
   setObjectName("DlgSkin");
   setWindowTitle("Vzhľad");
   ListBox = new QListWidget(this);
@@ -78,27 +79,21 @@ void TDlgSkin::BitBtn2Click(QObject*) {
   OpenLink(QString::fromUtf8(build_settings::kSkinsPage));
 }
 
+void TDlgSkin::ListBoxClick(QObject*) {
+  if (ListBox->currentRow() < 0) return;
+  try {
+    dress_(SelectedSkinFolder());
+  } catch (const Error& e) {
+    ShowErrorOf(e);
+  }
+}
+
 void TDlgSkin::FormCreate() {
   using namespace settings;
-  TMainZorna* main = &main_;
-  IniFile ini = OpenSettings();
+  const IniFile ini = OpenSettings();
   FormShow();
   SelectRow(ini.ReadInteger(kSkinCislo.section, kSkinCislo.key, kDefaultSkinCislo));
   ListBoxClick(nullptr);
-  SetHeight(PartsOf(*main).Panel("Vstup").panel,
-            ini.ReadInteger(kOknoVstup.section, kOknoVstup.key, kDefaultPanelHeight));
-  SetHeight(PartsOf(*main).Panel("Lupa").panel,
-            ini.ReadInteger(kOknoLupa.section, kOknoLupa.key,
-                            PartsOf(*main).Panel("Lupa").hlavicka->height()));
-  SetHeight(PartsOf(*main).Panel("Podklad").panel,
-            ini.ReadInteger(kOknoPodklad.section, kOknoPodklad.key,
-                            PartsOf(*main).Panel("Podklad").hlavicka->height()));
-  SetHeight(PartsOf(*main).Panel("Vystup").panel,
-            ini.ReadInteger(kOknoVystup.section, kOknoVystup.key, kDefaultPanelHeight));
-  main->NastavVelkosti();
-  main->ImageVstupMinClick(nullptr);
-  if (ini.ReadBool(kPanelVPravo.section, kPanelVPravo.key, kDefaultPanelVPravo))
-    PartsOf(*main).BtnLeft->show();
 }
 
 }  // namespace zorna::app

@@ -6,10 +6,9 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QVBoxLayout>
+#include <utility>
 #include <vector>
 
-#include "app/main_window/main_zorna.h"
-#include "app/main_window/main_zorna_parts.h"
 #include "app/platform/qt_bitmap.h"
 #include "app/widgets/dialog_buttons.h"
 #include "artwork/editor_glyphs.h"
@@ -71,7 +70,8 @@ QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& title, QT
 
 }  // namespace
 
-TUpravit::TUpravit(TMainZorna& main) : QDialog(&main), main_(main) {
+TUpravit::TUpravit(QWidget* parent, EditedResult result)
+    : QDialog(parent), result_(std::move(result)) {
   setObjectName("Upravit");
   setWindowTitle("Upraviť obázok");
   const OkCancelButtons ok_cancel = MakeOkCancelButtons(this);
@@ -169,7 +169,7 @@ void TUpravit::showEvent(QShowEvent* event) {
 }
 
 int TUpravit::Side() const {
-  return SizeOf(PartsOf(main_).ComboBox1);
+  return result_.side();
 }
 
 ImageControl* TUpravit::VisiblePreview() const {
@@ -185,9 +185,9 @@ void TUpravit::PressOnly(QToolButton* button) {
 }
 
 void TUpravit::FormShow() {
-  Image1->SetPicture(PartsOf(main_).Image2->Picture());
-  Image2->SetPicture(PartsOf(main_).Image2->Picture());
-  const bool small = main_.BackgroundListIsSmall();
+  Image1->SetPicture(result_.picture());
+  Image2->SetPicture(result_.picture());
+  const bool small = result_.small_preview();
   Image1->setVisible(small);
   Image2->setVisible(!small);
   SpinEdit1Change(this);
@@ -220,12 +220,12 @@ void TUpravit::ToolButton13Click(QObject* sender) {
 }
 
 void TUpravit::VykresliTien(QObject* sender, int dx, int dy) {
-  const Bitmap& result = PartsOf(main_).Image2->Picture();
-  PartsOf(main_).state.scratch = result;
-  PaintShadow(result, PartsOf(main_).state.scratch, Side(), ShadowOffset{dx, dy},
-              ColorGrid2->ForegroundColor());
+  const Bitmap& result = result_.picture();
+  Bitmap& scratch = result_.scratch();
+  scratch = result;
+  PaintShadow(result, scratch, Side(), ShadowOffset{dx, dy}, ColorGrid2->ForegroundColor());
   if (sender) SpinEdit2Change(nullptr);
-  VisiblePreview()->SetPicture(PartsOf(main_).state.scratch);
+  VisiblePreview()->SetPicture(scratch);
 }
 
 void TUpravit::ToolButton10Click(QObject* sender) {
@@ -235,13 +235,13 @@ void TUpravit::ToolButton10Click(QObject* sender) {
 
 void TUpravit::ToolButton12Click(QObject* sender) {
   PressOnly(ToolButton12);
+  Bitmap& scratch = result_.scratch();
   if (sender) {
-    PartsOf(main_).state.scratch = PartsOf(main_).Image2->Picture();
+    scratch = result_.picture();
     SpinEdit1Change(nullptr);
   }
-  PaintFrame(PartsOf(main_).state.scratch, Side(), SpinEdit2->value(),
-             ColorGrid1->ForegroundColor());
-  VisiblePreview()->SetPicture(PartsOf(main_).state.scratch);
+  PaintFrame(scratch, Side(), SpinEdit2->value(), ColorGrid1->ForegroundColor());
+  VisiblePreview()->SetPicture(scratch);
 }
 
 void TUpravit::SpinEdit1Change(QObject* sender) {
@@ -263,7 +263,7 @@ void TUpravit::SpinEdit2Change(QObject* sender) {
 }
 
 void TUpravit::OKBtnClick() {
-  PartsOf(main_).Image2->SetPicture(VisiblePreview()->Picture());
+  result_.replace(VisiblePreview()->Picture());
 }
 
 }  // namespace zorna::app

@@ -7,6 +7,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/dialogs/edited_result.h"
 #include "app/platform/handler_guard.h"
 #include "app/widgets/color_grid.h"
 #include "app/widgets/image_control.h"
@@ -14,19 +15,17 @@
 
 namespace zorna::app {
 
-class TMainZorna;
-
 // "Upraviť obázok": a drop shadow in one of four diagonal directions and a frame along the
-// edges, previewed on a copy of the main window's result and put into the result by OK. The
+// edges, previewed on a copy of the result and put into the result by OK. The
 // choices stay for the rest of the run. Handlers pass their sender on; a call with no sender
 // is an inner redraw and starts no further one.
 class TUpravit : public QDialog, protected GuardedConnections {
   Q_OBJECT
   using GuardedConnections::connect;  // every handler it connects runs guarded
  public:
-  // The dialog reads the main window's result, output size and background list size, and
-  // draws in its scratch picture.
-  explicit TUpravit(TMainZorna& main);
+  // The dialog reads the result, its side and preview size, and draws in the scratch picture,
+  // all through `result`.
+  TUpravit(QWidget* parent, EditedResult result);
 
   void FormShow();
   // Shadow directions: none, lower right, upper left, upper right, lower left.
@@ -78,7 +77,7 @@ class TUpravit : public QDialog, protected GuardedConnections {
   ImageControl* VisiblePreview() const;
   int Side() const;
 
-  TMainZorna& main_;
+  EditedResult result_;
 };
 
 }  // namespace zorna::app

@@ -5,10 +5,10 @@
 #include <QEvent>
 #include <QScreen>
 #include <filesystem>
+#include <utility>
 
 #include "app/build_settings.h"
 #include "app/dialogs/mail_list.h"
-#include "app/main_window/main_zorna.h"
 #include "app/platform/links.h"
 #include "app/platform/messages.h"
 #include "app/platform/program_folder.h"
@@ -64,8 +64,8 @@ QFont TitleFont() {
 
 }  // namespace
 
-TOPrograme::TOPrograme(TMainZorna& main, TMailList& mail_list)
-    : QDialog(&main), main_(main), mail_list_(mail_list) {
+TOPrograme::TOPrograme(QWidget* parent, NotFoundSearches not_found, TMailList& mail_list)
+    : QDialog(parent), not_found_(std::move(not_found)), mail_list_(mail_list) {
   MakeFixedDialog(this, "OPrograme", "O programe", kBoxSize);
   QPalette black = palette();
   black.setColor(QPalette::Window, Qt::black);
@@ -130,12 +130,12 @@ void TOPrograme::Label4Click(QObject*) {
   const std::string address = Label4->text().toStdString();
   const std::string version = Label10->text().toStdString();
   const AuthorMail author{address, version, build_settings::kEditionTag};
-  const std::vector<std::string> terms = main_.NotFoundLines();
+  const std::vector<std::string> terms = not_found_.lines();
   const auto carried = terms.begin() + std::ptrdiff_t(NotFoundTermsThatFit(author, terms));
   // The searches are forgotten only once the mail is in the mail program's hands; what did not
   // fit in it waits for the next one.
   if (OpenMail(QString::fromStdString(NotFoundMailText(author, {terms.begin(), carried})))) {
-    main_.SetNotFoundLines({carried, terms.end()});
+    not_found_.replace({carried, terms.end()});
   }
 }
 

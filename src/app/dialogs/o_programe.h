@@ -5,12 +5,12 @@
 #include <QTextBrowser>
 #include <QToolButton>
 
+#include "app/dialogs/not_found_searches.h"
 #include "app/platform/handler_guard.h"
 #include "app/widgets/link_label.h"
 
 namespace zorna::app {
 
-class TMainZorna;
 class TMailList;
 
 // "O programe": the program's name and version, the author's web and mail links, the help
@@ -19,9 +19,9 @@ class TOPrograme : public QDialog, protected GuardedConnections {
   Q_OBJECT
   using GuardedConnections::connect;  // every handler it connects runs guarded
  public:
-  // The box reads and empties the main window's not-found list; the new-versions link asks for
-  // the address in the mailing-list form.
-  TOPrograme(TMainZorna& main, TMailList& mail_list);
+  // The box mails the searches that found nothing and then forgets them; the new-versions link
+  // asks for the address in the mailing-list form.
+  TOPrograme(QWidget* parent, NotFoundSearches not_found, TMailList& mail_list);
 
   void Label14Click(QObject* sender);  // the web page
   void Label4Click(QObject* sender);   // a mail to the author, with the searches not found
@@ -56,7 +56,7 @@ class TOPrograme : public QDialog, protected GuardedConnections {
  private:
   void WebBrowser1AnchorClicked(const QUrl& url);
 
-  TMainZorna& main_;
+  NotFoundSearches not_found_;
   TMailList& mail_list_;
   bool help_shown_ = false;
   bool counting_ = false;

@@ -6,11 +6,11 @@
 #include <QPixmap>
 
 #include "app/dialogs/dlg_pozadie.h"
-#include "app/dialogs/forms.h"
 #include "app/main_window/main_zorna.h"
 #include "app/main_window/main_zorna_parts.h"
 #include "app/platform/messages.h"
 #include "app/platform/qt_bitmap.h"
+#include "app/widgets/tool_widgets.h"
 
 namespace zorna::app {
 
@@ -60,7 +60,7 @@ void TMainZorna::FillBackgroundList(bool small) {
 
 void TMainZorna::ComboBoxEx1Change(QObject*) {
   if (d->ComboBoxEx1->currentIndex() != d->ComboBoxEx1->count() - 1) return;
-  TDlgPozadie* dialog = AllForms().DlgPozadie;
+  TDlgPozadie* dialog = dialogs_.DlgPozadie;
   if (!dialog || RunModal(dialog) != QDialog::Accepted) return;
   if (!dialog->Image1->isHidden()) {
     SetUserBackgroundOwnMask(d->backgrounds.list1, dialog->Image1->Picture());

@@ -3,13 +3,11 @@
 #include <QDialog>
 
 #include "app/dialogs/dlg_rozmer.h"
-#include "app/dialogs/forms.h"
 #include "app/platform/messages.h"
 
 namespace zorna::app {
 
-bool AskCustomSize(QComboBox* list) {
-  TDlgRozmer* dialog = AllForms().DlgRozmer;
+bool AskCustomSize(TDlgRozmer* dialog, QComboBox* list) {
   if (!dialog || RunModal(dialog) != QDialog::Accepted) return false;
   const QString n = QString::number(dialog->SpinEdit1->value());
   list->setItemText(kCustomSizeEntry, n + " x " + n);

@@ -10,8 +10,11 @@ inline const QStringList kSizeItems = {"8 x 8",   "16 x 16",   "32 x 32",
                                        "64 x 64", "128 x 128", "vlastný"};
 constexpr int kCustomSizeEntry = 5;
 
+class TDlgRozmer;
+
 // Shows the custom-size dialog; on OK writes "N x N" into the list's custom entry and selects it.
-bool AskCustomSize(QComboBox* list);
+// Without the dialog (not made yet) nothing is asked, and the answer is no.
+bool AskCustomSize(TDlgRozmer* dialog, QComboBox* list);
 
 // Whether a handler was called by the control of that name (no sender: by code).
 inline bool SenderNamed(const QObject* sender, const char* name) {

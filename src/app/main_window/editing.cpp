@@ -4,7 +4,6 @@
 #include <filesystem>
 
 #include "app/dialogs/dlg_upravit.h"
-#include "app/dialogs/forms.h"
 #include "app/main_window/main_zorna.h"
 #include "app/main_window/main_zorna_parts.h"
 #include "app/platform/handler_guard.h"

@@ -9,6 +9,7 @@
 #include "app/main_window/main_zorna_parts.h"
 #include "app/main_window/plain_look.h"
 #include "app/platform/program_folder.h"
+#include "app/widgets/tool_widgets.h"
 #include "gallery/gallery_update.h"
 #include "support/progress.h"
 #include "text/text_helpers.h"

@@ -8,6 +8,7 @@
 #include "app/main_window/plain_look.h"
 #include "app/main_window/settings_access.h"
 #include "app/platform/messages.h"
+#include "app/widgets/tool_widgets.h"
 
 namespace zorna::app {
 
@@ -57,7 +58,8 @@ void TMainZorna::SetUpInputPanel() {
 
 void TMainZorna::ComboBox2Change(QObject* sender) {
   if (d->ComboBox2->currentIndex() == kCustomSizeEntry && !SenderNamed(sender, "ComboBox1")) {
-    if (!AskCustomSize(d->ComboBox2)) d->ComboBox2->setCurrentIndex(d->ComboBox1->currentIndex());
+    if (!AskCustomSize(dialogs_.DlgRozmer, d->ComboBox2))
+      d->ComboBox2->setCurrentIndex(d->ComboBox1->currentIndex());
   }
   const int o = SizeOf(d->ComboBox1);
   const int i = SizeOf(d->ComboBox2);

@@ -11,6 +11,7 @@
 #include "app/platform/messages.h"
 #include "app/platform/program_folder.h"
 #include "app/widgets/glyph_icon.h"
+#include "app/widgets/tool_widgets.h"
 #include "artwork/bar_glyphs.h"
 #include "gallery/category_tree.h"
 #include "gallery/gallery_bitmap.h"

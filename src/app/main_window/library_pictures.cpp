@@ -2,9 +2,9 @@
 // whose commands paint it into the placement slot (and pick it there) or make it the user's
 // background picture.
 #include "app/dialogs/dlg_pozadie.h"
-#include "app/dialogs/forms.h"
 #include "app/main_window/main_zorna.h"
 #include "app/main_window/main_zorna_parts.h"
+#include "app/widgets/tool_widgets.h"
 #include "composition/placement.h"
 
 namespace zorna::app {
@@ -133,7 +133,7 @@ void TMainZorna::Nastaviakopodklad1Click(QObject*) {
   d->ComboBoxEx1->setCurrentIndex(d->ComboBoxEx1->count() - 1);
   d->state.scratch = Bitmap(list->Width(), list->Height(), kWhite);
   list->Draw(d->state.scratch, 0, 0, index);
-  if (TDlgPozadie* dialog = AllForms().DlgPozadie) {
+  if (TDlgPozadie* dialog = dialogs_.DlgPozadie) {
     (large ? dialog->Image2 : dialog->Image1)->SetPicture(d->state.scratch);
   }
   SetUserBackground(large ? Backgrounds().list2 : Backgrounds().list1, d->state.scratch);

@@ -1,6 +1,7 @@
 // The magnifier panel "Lupa": the pick enlarged to the chosen magnifier size.
 #include "app/main_window/main_zorna.h"
 #include "app/main_window/main_zorna_parts.h"
+#include "app/widgets/tool_widgets.h"
 
 namespace zorna::app {
 

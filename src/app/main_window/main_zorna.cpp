@@ -12,9 +12,6 @@
 #include "app/main_window/hidden_focus.h"
 #include "app/main_window/main_zorna_parts.h"
 #include "app/main_window/popup_keys.h"
-#include "app/platform/picture_filters.h"
-#include "app/platform/user_folders.h"
-#include "text/text_helpers.h"
 
 namespace zorna::app {
 namespace {
@@ -32,7 +29,8 @@ QWidget* FindOwnControl(const QWidget* parent, const QString& name) {
 
 }  // namespace
 
-TMainZorna::TMainZorna() : d(std::make_unique<MainZornaParts>()) {
+TMainZorna::TMainZorna(Dialogs& dialogs)
+    : dialogs_(dialogs), d(std::make_unique<MainZornaParts>()) {
   setObjectName("MainZorna");
   setWindowTitle("Zorna");
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -114,37 +112,6 @@ QShortcut* TMainZorna::AddAction(const char* name, const char* keys,
   if (handler) connect(shortcut, &QShortcut::activated, this, std::move(handler));
   d->actions.insert(name, shortcut);
   return shortcut;
-}
-
-QToolButton* MakeToolButton(QWidget* parent, const QString& name, const QString& hint) {
-  auto* b = new QToolButton(parent);
-  b->setObjectName(name);
-  b->setAutoRaise(true);
-  b->setFocusPolicy(Qt::NoFocus);
-  if (!hint.isEmpty()) b->setToolTip(hint);
-  return b;
-}
-
-QComboBox* MakeDropDown(QWidget* parent, const QString& name, const QStringList& items) {
-  auto* c = new QComboBox(parent);
-  c->setObjectName(name);
-  c->addItems(items);
-  c->setFocusPolicy(Qt::ClickFocus);
-  return c;
-}
-
-QFileDialog* MakeOpenPictureDialog(QWidget* parent, const QString& title, std::string_view filter) {
-  auto* dialog = new QFileDialog(parent, title);
-  dialog->setObjectName("OpenPictureDialog1");
-  dialog->setOption(QFileDialog::HideNameFilterDetails, true);
-  dialog->setFileMode(QFileDialog::ExistingFile);
-  PrepareFileDialog(dialog);
-  dialog->setNameFilters(QtNameFilters(filter));
-  return dialog;
-}
-
-int SizeOf(const QComboBox* list) {
-  return CisloNaZaciatku(list->currentText().toStdString());
 }
 
 bool TMainZorna::Docked() const {

@@ -1,15 +1,15 @@
 #pragma once
-#include <QStringList>
 #include <QWidget>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "app/dialogs/dialogs.h"
+#include "app/dialogs/user_backgrounds.h"
 #include "app/platform/handler_guard.h"
 
-class QComboBox;
 class QFileDialog;
 class QShortcut;
 class QToolButton;
@@ -36,7 +36,21 @@ class TMainZorna : public QWidget, protected GuardedConnections {
   Q_OBJECT
   using GuardedConnections::connect;  // every handler it connects runs guarded
  public:
-  TMainZorna();
+  // --- Its dialogs and what they get of it (dialogs.cpp); the skin it wears (skin.cpp) ---
+  // The program records the dialogs it makes in `dialogs`, which outlives the window; the about
+  // box, its mailing-list form and the shadow editor are made here when first asked for.
+  explicit TMainZorna(Dialogs& dialogs);
+  TMailList* MailListForm();
+  TOPrograme* OProgrameForm();
+  TUpravit* UpravitForm();
+  // The user's background pictures, as the background dialog shows them.
+  UserBackgrounds UserBackgroundPictures() const;
+  // Dresses the container in the skin of that folder. A required picture that is missing or
+  // damaged throws zorna::Error there; what was not yet done keeps the previous look.
+  void DressInSkin(const std::filesystem::path& folder);
+  // At start-up, once the stored skin is on: the panels' stored heights and the column's side.
+  void RestorePanels();
+
   ~TMainZorna() override;
 
   // Finds a control of this window (not of its dialogs) by name, as the handlers that work
@@ -181,6 +195,8 @@ class TMainZorna : public QWidget, protected GuardedConnections {
  private:
   friend MainZornaParts& PartsOf(TMainZorna& window);
 
+  Dialogs& dialogs_;  // see the constructor
+
   // Each concern's build-and-connect step, in the order the constructor runs them.
   void SetUpScreen();
   void SetUpContainer();
@@ -228,15 +244,5 @@ class TMainZorna : public QWidget, protected GuardedConnections {
 
   std::unique_ptr<MainZornaParts> d;
 };
-
-// Shared by the panels' build steps: a flat picture button and a drop-down list that takes the
-// focus only when clicked.
-QToolButton* MakeToolButton(QWidget* parent, const QString& name, const QString& hint);
-QComboBox* MakeDropDown(QWidget* parent, const QString& name, const QStringList& items);
-// The dialog that opens one picture file ("OpenPictureDialog1"), with the program's file types
-// of `filter` and the user's pictures folder.
-QFileDialog* MakeOpenPictureDialog(QWidget* parent, const QString& title, std::string_view filter);
-// The leading number of a list's text ("64 x 64" gives 64, "vlastný" 0).
-int SizeOf(const QComboBox* list);
 
 }  // namespace zorna::app

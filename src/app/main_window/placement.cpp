@@ -7,6 +7,7 @@
 #include "app/main_window/settings_access.h"
 #include "app/platform/messages.h"
 #include "app/platform/picture_filters.h"
+#include "app/widgets/tool_widgets.h"
 #include "picture/picture_file.h"
 
 namespace zorna::app {

@@ -3,6 +3,7 @@
 #include "app/main_window/custom_size.h"
 #include "app/main_window/main_zorna.h"
 #include "app/main_window/main_zorna_parts.h"
+#include "app/widgets/tool_widgets.h"
 #include "composition/transforms.h"
 
 namespace zorna::app {
@@ -83,7 +84,7 @@ void TMainZorna::SetUpResultPanel() {
 void TMainZorna::ComboBox1Change(QObject* sender) {
   if (sender == this) return;
   if (d->ComboBox1->currentIndex() == kCustomSizeEntry && !SenderNamed(sender, "ComboBox2"))
-    AskCustomSize(d->ComboBox1);
+    AskCustomSize(dialogs_.DlgRozmer, d->ComboBox1);
   const int o = SizeOf(d->ComboBox1);
   const int i = SizeOf(d->ComboBox2);
   d->BtnMod->setVisible(o < i);

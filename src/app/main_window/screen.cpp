@@ -5,6 +5,7 @@
 #include "app/main_window/settings_access.h"
 #include "app/platform/cursor.h"
 #include "app/platform/messages.h"
+#include "app/widgets/tool_widgets.h"
 #include "composition/preview.h"
 
 namespace zorna::app {

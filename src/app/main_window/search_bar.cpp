@@ -11,6 +11,7 @@
 #include "app/platform/messages.h"
 #include "app/platform/qt_bitmap.h"
 #include "app/widgets/glyph_icon.h"
+#include "app/widgets/tool_widgets.h"
 #include "artwork/bar_glyphs.h"
 #include "composition/placement.h"
 #include "gallery/gallery_search.h"

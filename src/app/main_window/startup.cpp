@@ -5,7 +5,6 @@
 
 #include "app/dialogs/dlg_rozmer.h"
 #include "app/dialogs/dlg_skin.h"
-#include "app/dialogs/forms.h"
 #include "app/main_window/main_zorna.h"
 #include "app/main_window/main_zorna_parts.h"
 #include "app/main_window/settings_access.h"
@@ -140,7 +139,7 @@ void TMainZorna::FormClose() {
     ini.WriteInteger(kPozadieObrazok.section, kPozadieObrazok.key, d->ComboBoxEx1->currentIndex());
     ini.WriteBool(kZamok.section, kZamok.key, !d->BtnZamknute->isHidden());
     ini.WriteBool(kZvacsit.section, kZvacsit.key, d->Zvacs1->isEnabled());
-    if (TDlgRozmer* dlg = AllForms().DlgRozmer) {
+    if (TDlgRozmer* dlg = dialogs_.DlgRozmer) {
       ini.WriteInteger(kRozmer.section, kRozmer.key, dlg->SpinEdit1->value());
     }
     ini.WriteInteger(kOknoVstup.section, kOknoVstup.key, d->Panel("Vstup").panel->height());
@@ -148,7 +147,7 @@ void TMainZorna::FormClose() {
     ini.WriteInteger(kOknoPodklad.section, kOknoPodklad.key, d->Panel("Podklad").panel->height());
     ini.WriteInteger(kOknoVystup.section, kOknoVystup.key, d->Panel("Vystup").panel->height());
     ini.WriteInteger(kLupaVelkost.section, kLupaVelkost.key, d->ComboBox4->currentIndex());
-    if (TDlgSkin* skin = AllForms().DlgSkin) {
+    if (TDlgSkin* skin = dialogs_.DlgSkin) {
       ini.WriteInteger(kSkinCislo.section, kSkinCislo.key, skin->ListBox->currentRow());
     }
     ini.WriteBool(kPanelVPravo.section, kPanelVPravo.key, !d->BtnLeft->isHidden());

@@ -5,7 +5,6 @@
 #include <QStyle>
 
 #include "app/dialogs/dlg_skin.h"
-#include "app/dialogs/forms.h"
 #include "app/dialogs/o_programe.h"
 #include "app/dialogs/save_result.h"
 #include "app/main_window/main_zorna.h"
@@ -13,6 +12,7 @@
 #include "app/main_window/plain_look.h"
 #include "app/platform/links.h"
 #include "app/platform/messages.h"
+#include "app/widgets/tool_widgets.h"
 #include "settings/skin_files.h"
 #include "support/files.h"
 #include "text/cp1250.h"
@@ -121,12 +121,12 @@ void TMainZorna::HELPClick(QObject*) {
 }
 
 void TMainZorna::BtnThemeClick(QObject*) {
-  if (TDlgSkin* dialog = AllForms().DlgSkin) RunModal(dialog);
+  if (TDlgSkin* dialog = dialogs_.DlgSkin) RunModal(dialog);
 }
 
 // The first line of the selected skin's "Skin_Vyrobil.txt"; only a web or mail address opens.
 void TMainZorna::ImageSkinVyrobilClick(QObject*) {
-  const TDlgSkin* dialog = AllForms().DlgSkin;
+  const TDlgSkin* dialog = dialogs_.DlgSkin;
   if (!dialog || dialog->SelectedSkinFolder().empty()) return;
   // A line is all that is read, however large the file.
   const std::vector<uint8_t> start =
@@ -139,8 +139,8 @@ void TMainZorna::ImageSkinVyrobilClick(QObject*) {
 // The buttons are enabled by the first committed result, but the Ctrl+S and Ctrl+C shortcuts
 // never wait for it: they work on whatever the result picture holds.
 void TMainZorna::BtnSaveClick(QObject*) {
-  if (!AllForms().Saving) return;
-  AllForms().Saving->BtnSaveClick(d->Image2->Picture());
+  if (!dialogs_.Saving) return;
+  dialogs_.Saving->BtnSaveClick(d->Image2->Picture());
 }
 
 void TMainZorna::BtnCopyClick(QObject*) {
