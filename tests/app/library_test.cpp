@@ -295,7 +295,7 @@ TEST_F(LibraryTest, TheResultIsAddedUnderTheNextNumberOfItsSizeAfterAQuestion) {
   boxes_.clear();
   SetOutput(2);
   Choose(0);
-  PartsOf(m).Label5->setText("-----");
+  PartsOf(m).state.category = 0;
   m.SpeedButton16Click(PartsOf(m).SpeedButton16);
   EXPECT_EQ(boxes_,
             QStringList{"Najskôr vyberte sekciu v galérii, do ktorej chcete svoj obrázok pridať!"});

@@ -89,7 +89,9 @@ TEST_F(MaintenanceTest, JobsRunOverTheListedFiles) {
   // The open panel's bar shows the pack being made: as many steps as the names it takes.
   m.Button666Click(nullptr);
   std::pair<int, int> bar;
-  QTimer::singleShot(0, &m, [&] { bar = {PartsOf(m).ProgressBar1->maximum(), PartsOf(m).ListBox1->count()}; });
+  QTimer::singleShot(0, &m, [&] {
+    bar = {PartsOf(m).ProgressBar1->maximum(), PartsOf(m).ListBox1->count()};
+  });
   m.Button12Click(nullptr);
   m.Button666Click(nullptr);
   EXPECT_EQ(bar.first, bar.second);

@@ -62,7 +62,8 @@ void TMainZorna::ComboBoxEx1Change(QObject*) {
   if (d->ComboBoxEx1->currentIndex() != d->ComboBoxEx1->count() - 1) return;
   TDlgPozadie* dialog = dialogs_.DlgPozadie;
   if (!dialog || RunModal(dialog) != QDialog::Accepted) return;
-  if (!dialog->Image1->isHidden()) {
+  // The dialog showed the user's background at the size the list shows.
+  if (d->background_list_small) {
     SetUserBackgroundOwnMask(d->backgrounds.list1, dialog->Image1->Picture());
   } else {
     SetUserBackgroundOwnMask(d->backgrounds.list2, dialog->Image2->Picture());

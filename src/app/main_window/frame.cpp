@@ -166,7 +166,7 @@ void TMainZorna::ShowJobProgress(const Progress& progress) {
 
 void TMainZorna::FormResize() {
   if (!d->BtnLeft || !d->Panel1) return;  // resizes while the controls are being built
-  if (!d->BtnLeft->isHidden()) BtnRightClick(nullptr);
+  if (d->state.docked_right) BtnRightClick(nullptr);
   if (d->Kniznica) DockLibrary();
   if (!GalleryUpdatePending(AdresarProgramu)) return;
   // The first resize comes before the window is on the screen: the update waits for its first

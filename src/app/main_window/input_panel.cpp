@@ -67,7 +67,7 @@ void TMainZorna::ComboBox2Change(QObject* sender) {
   d->Zvacs2->setVisible(o > i);
   d->Bevel1->SetSide(std::max(i - 1, 0));
   d->BtnMod->setVisible(o < i);
-  if (!d->BtnZamknute->isHidden() && d->ComboBox1->currentIndex() != d->ComboBox2->currentIndex()) {
+  if (d->state.size_locked && d->ComboBox1->currentIndex() != d->ComboBox2->currentIndex()) {
     if (d->ComboBox2->currentIndex() == kCustomSizeEntry) {
       d->ComboBox1->setItemText(kCustomSizeEntry, d->ComboBox2->itemText(kCustomSizeEntry));
     }
@@ -82,6 +82,7 @@ void TMainZorna::BtnZamknuteClick(QObject* sender) {
         "Odomkli ste úpravu veľkosťi snímajúceho okna. Teraz môžete meniť jeho veľkosť nezávisle "
         "na veľkosti výsledného obrázku.");
   }
+  d->state.size_locked = false;
   d->BtnZamknute->hide();
   d->BtnOdomknute->show();
   d->ComboBox2->setEnabled(true);
@@ -94,18 +95,21 @@ void TMainZorna::BtnOdomknuteClick(QObject* sender) {
         "Veľkosť snímajúceho okna sa automaticky mení podľa nastavenia veľkosti výsledného "
         "obrázku.");
   }
+  d->state.size_locked = true;
   d->BtnZamknute->show();
   d->BtnOdomknute->hide();
   d->ComboBox2->setEnabled(false);
 }
 
 void TMainZorna::Zvacs2Click(QObject*) {
+  d->state.smooth_enlarging = true;
   d->Zvacs1->raise();
   d->Zvacs1->setEnabled(true);
   d->Zvacs2->setEnabled(false);
 }
 
 void TMainZorna::Zvacs1Click(QObject*) {
+  d->state.smooth_enlarging = false;
   d->Zvacs2->raise();
   d->Zvacs2->setEnabled(true);
   d->Zvacs1->setEnabled(false);
@@ -114,7 +118,8 @@ void TMainZorna::Zvacs1Click(QObject*) {
 }
 
 void TMainZorna::BtnModClick(QObject*) {
-  d->BtnMod->setText(d->BtnMod->text() == "mód 1" ? "mód 2" : "mód 1");
+  d->state.shrink_mode = d->state.shrink_mode == 1 ? 2 : 1;
+  d->BtnMod->setText(QString::fromUtf8("mód %1").arg(d->state.shrink_mode));
 }
 
 }  // namespace zorna::app

@@ -135,10 +135,10 @@ void TMainZorna::LoadTree() {
 }
 
 void TMainZorna::BtnGalleryClick(QObject*) {
-  const bool opening = d->Kniznica->isHidden();
+  const bool opening = !d->state.library_open;
   if (opening) {
     LoadTree();
-    const int current = CisloNaZaciatku(d->Label5->text().toStdString());
+    const int current = d->state.category;
     if (current > 0 && current < static_cast<int>(d->tree_nodes.size())) {
       d->TreeView1->setCurrentItem(d->tree_nodes[static_cast<size_t>(current)]);
     }
@@ -149,17 +149,23 @@ void TMainZorna::BtnGalleryClick(QObject*) {
         "Máte nastavenú oblasť obrazovky menšiu ako 800 x 600. Odporúča sa používať minimálne "
         "takúto veľkosť, aby boli všetky obrázky v galérii viditeľné."));
   }
+  d->state.library_open = opening;
   d->Kniznica->setVisible(opening);
-  const bool shown = !d->Kniznica->isHidden();
+  const bool shown = opening;
   if (!UzZobrazene(3) && shown) {
     ShowPlainMessage("Vľavo dolu si vyberte kategóriu a potom klknite na vybraný obrázok.");
   }
-  if (shown && !d->Edit2->isHidden()) d->Edit2->setFocus();
+  if (shown && d->state.bar_mode != BarMode::kNone) d->Edit2->setFocus();
 }
 
 void TMainZorna::TreeView1Change(QTreeWidgetItem* node) {
   if (d->loading_tree) return;
   FillCategory(node);
+}
+
+// The maintenance panel names the category the library shows.
+void TMainZorna::ShowCategory() {
+  d->Label5->setText(d->state.category > 0 ? QString::number(d->state.category) : "-----");
 }
 
 void TMainZorna::FillCategory(QTreeWidgetItem* node) {
@@ -170,15 +176,15 @@ void TMainZorna::FillCategory(QTreeWidgetItem* node) {
   }
   const int category = CategoryOf(node);
   if (category == 0) return;
-  const QString number = QString::number(category);
-  if (d->Label5->text() == number) return;
+  if (d->state.category == category) return;
   d->ImageList3 =
       ImageList(kSmallPictureSide, kSmallPictureSide, static_cast<int>(kSmallPicturesShown));
   d->ImageList4 =
       ImageList(kLargePictureSide, kLargePictureSide, static_cast<int>(kLargePicturesShown));
   d->ToolBar1->SetImages(&d->ImageList3);
   d->ToolBar2->SetImages(&d->ImageList4);
-  d->Label5->setText(number);
+  d->state.category = category;
+  ShowCategory();
   d->ToolBar2->hide();
   // Events are let through once per picture, right after it is shown, so that the first picture
   // appears before anything else is painted. The user may choose another category meanwhile;
@@ -226,7 +232,7 @@ void TMainZorna::FillCategory(QTreeWidgetItem* node) {
 
 void TMainZorna::SpeedButton16Click(QObject*) {
   // Node 0 is the tree's caption, never a category: a picture added there could not be seen.
-  const int category = CisloNaZaciatku(d->Label5->text().toStdString());
+  const int category = d->state.category;
   if (!d->TreeView1->currentItem() || category <= 0) {
     DlgChyba(QString::fromUtf8(
         "Najskôr vyberte sekciu v galérii, do ktorej chcete svoj obrázok pridať!"));
@@ -256,7 +262,7 @@ void TMainZorna::SpeedButton16Click(QObject*) {
           : QString::fromUtf8("Pridať vytvorený obrázok do galérie?");
   if (!DlgOtazka(question)) return;
   WriteGalleryPicture(data, category, picture, d->Image2->Picture());
-  d->Label5->clear();
+  d->state.category = 0;  // the same category fills anew, with the added picture
   FillCategory(d->TreeView1->currentItem());
 }
 

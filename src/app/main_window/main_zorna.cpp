@@ -115,7 +115,7 @@ QShortcut* TMainZorna::AddAction(const char* name, const char* keys,
 }
 
 bool TMainZorna::Docked() const {
-  return !d->BtnLeft->isHidden();
+  return d->state.docked_right;
 }
 
 void TMainZorna::closeEvent(QCloseEvent* event) {

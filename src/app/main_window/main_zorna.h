@@ -237,6 +237,7 @@ class TMainZorna : public QWidget, protected GuardedConnections {
   QPoint LibraryMenuPoint(const QObject* button, int below) const;
   void ClearInputView();
   void LoadTree();
+  void ShowCategory();
   void Nudge(int dx, int dy);
   void LoadNotFoundList();
   void SaveNotFoundList();

@@ -69,8 +69,8 @@ struct MainZornaParts {
   ImageControl* ImageSpodok = nullptr;      // the column's bottom edge
   ImageControl* ImageSpodok_End = nullptr;  // its end
   std::array<ToolPanel, 4> panels;          // Vstup, Lupa, Podklad, Vystup, top to bottom
-  QTimer* Timer2 = nullptr;  // puts the caption bars back after the pointer left them
-  QHash<QString, QShortcut*> actions;       // window-wide keyboard actions by name
+  QTimer* Timer2 = nullptr;            // puts the caption bars back after the pointer left them
+  QHash<QString, QShortcut*> actions;  // window-wide keyboard actions by name
 
   // --- The screen picture: picking, the marker, nudging (screen.cpp) ---
   ImageControl* bitmapa = nullptr;  // one picture pixel per device pixel

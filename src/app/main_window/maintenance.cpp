@@ -103,8 +103,9 @@ void TMainZorna::SetUpMaintenance() {
 
 void TMainZorna::Button666Click(QObject*) {
   d->PanelTajneMenu->move(d->PanelTajneMenu->y(), d->PanelTajneMenu->y());
-  d->PanelTajneMenu->setVisible(d->PanelTajneMenu->isHidden());
-  if (d->PanelTajneMenu->isVisible()) d->PanelTajneMenu->raise();
+  d->state.maintenance_open = !d->state.maintenance_open;
+  d->PanelTajneMenu->setVisible(d->state.maintenance_open);
+  if (d->state.maintenance_open) d->PanelTajneMenu->raise();
 }
 
 // The list shows the padded names and keeps each file's own name, which the padding alone

@@ -105,7 +105,7 @@ void TMainZorna::ComboBox1Change(QObject* sender) {
   const bool custom_differs =
       d->ComboBox1->currentIndex() == kCustomSizeEntry &&
       d->ComboBox2->itemText(kCustomSizeEntry) != d->ComboBox1->itemText(kCustomSizeEntry);
-  if (!d->BtnZamknute->isHidden() &&
+  if (d->state.size_locked &&
       (d->ComboBox2->currentIndex() != d->ComboBox1->currentIndex() || custom_differs)) {
     if (d->ComboBox1->currentIndex() == kCustomSizeEntry) {
       d->ComboBox2->setItemText(kCustomSizeEntry, d->ComboBox1->itemText(kCustomSizeEntry));

@@ -37,8 +37,8 @@ void TMainZorna::ComposeAt(int x, int y) {
   pick.output = SizeOf(d->ComboBox1);
   pick.mode = d->ComboBox3->currentIndex();
   pick.background = d->ComboBoxEx1->currentIndex();
-  pick.smooth = d->Zvacs1->isEnabled();
-  pick.shrink_mode1 = d->BtnMod->text() == "mód 1";
+  pick.smooth = d->state.smooth_enlarging;
+  pick.shrink_mode1 = d->state.shrink_mode == 1;
   pick.x = x;
   pick.y = y;
   ComposePreview(d->bitmapa->Picture(), Backgrounds().ForOutput(pick.output), pick,

@@ -117,7 +117,10 @@ void TMainZorna::SetUpSearchBar() {
 // A mode button turns its mode on (the box and the go button in place of the other buttons,
 // the mode button at the bar's left end) or back off.
 void TMainZorna::ToggleBarMode(QToolButton* mode, int home_x, QToolButton* other) {
-  const bool on = d->Edit2->isHidden();
+  const bool on = d->state.bar_mode == BarMode::kNone;
+  d->state.bar_mode = !on                        ? BarMode::kNone
+                      : mode == d->SpeedButton13 ? BarMode::kSearch
+                                                 : BarMode::kText;
   MoveX(mode, on ? kModeButtonX : home_x);
   d->Edit2->setVisible(on);
   d->SpeedButton8->setVisible(on);
@@ -138,12 +141,12 @@ void TMainZorna::SpeedButton13Click(QObject*) {
 }
 
 void TMainZorna::SpeedButton14Click(QObject*) {
-  if (!d->Edit2->isHidden()) d->SpeedButton15->hide();
+  if (d->state.bar_mode != BarMode::kNone) d->SpeedButton15->hide();
   ToggleBarMode(d->SpeedButton14, kTextButtonX, d->SpeedButton13);
 }
 
 void TMainZorna::Edit2Change(QObject* sender) {
-  if (!d->SpeedButton14->isHidden()) {
+  if (d->state.bar_mode != BarMode::kSearch) {
     if (sender != d->SpeedButton8) return;  // in text mode only the go step renders
     RenderTypedText();
     return;
@@ -152,7 +155,7 @@ void TMainZorna::Edit2Change(QObject* sender) {
 }
 
 void TMainZorna::SearchTree() {
-  const int current = CisloNaZaciatku(d->Label5->text().toStdString());
+  const int current = d->state.category;
   const SearchResult result =
       SearchGallery(d->Edit2->text().toStdString(), d->tree_captions, current);
   if (!result.searched) return;

@@ -138,7 +138,10 @@ void TMainZorna::RestorePanels() {
             ini.ReadInteger(kOknoVystup.section, kOknoVystup.key, kDefaultPanelHeight));
   NastavVelkosti();
   ImageVstupMinClick(nullptr);
-  if (ini.ReadBool(kPanelVPravo.section, kPanelVPravo.key, kDefaultPanelVPravo)) d->BtnLeft->show();
+  if (ini.ReadBool(kPanelVPravo.section, kPanelVPravo.key, kDefaultPanelVPravo)) {
+    d->state.docked_right = true;
+    d->BtnLeft->show();
+  }
 }
 
 }  // namespace zorna::app

@@ -60,8 +60,7 @@ void TMainZorna::FormCreate(QObject* sender) {
                                                  kDefaultPozadieObrazok));
     if (d->ComboBoxEx1->currentIndex() == d->ComboBoxEx1->count() - 1)
       d->ComboBoxEx1->setCurrentIndex(0);
-    d->BtnZamknute->setVisible(ini.ReadBool(kZamok.section, kZamok.key, kDefaultZamok));
-    if (!d->BtnZamknute->isHidden()) {
+    if (ini.ReadBool(kZamok.section, kZamok.key, kDefaultZamok)) {
       BtnOdomknuteClick(nullptr);
     } else {
       BtnZamknuteClick(nullptr);
@@ -137,8 +136,8 @@ void TMainZorna::FormClose() {
     }
     ini.WriteInteger(kPrekrytie.section, kPrekrytie.key, d->ComboBox3->currentIndex());
     ini.WriteInteger(kPozadieObrazok.section, kPozadieObrazok.key, d->ComboBoxEx1->currentIndex());
-    ini.WriteBool(kZamok.section, kZamok.key, !d->BtnZamknute->isHidden());
-    ini.WriteBool(kZvacsit.section, kZvacsit.key, d->Zvacs1->isEnabled());
+    ini.WriteBool(kZamok.section, kZamok.key, d->state.size_locked);
+    ini.WriteBool(kZvacsit.section, kZvacsit.key, d->state.smooth_enlarging);
     if (TDlgRozmer* dlg = dialogs_.DlgRozmer) {
       ini.WriteInteger(kRozmer.section, kRozmer.key, dlg->SpinEdit1->value());
     }
@@ -150,7 +149,7 @@ void TMainZorna::FormClose() {
     if (TDlgSkin* skin = dialogs_.DlgSkin) {
       ini.WriteInteger(kSkinCislo.section, kSkinCislo.key, skin->ListBox->currentRow());
     }
-    ini.WriteBool(kPanelVPravo.section, kPanelVPravo.key, !d->BtnLeft->isHidden());
+    ini.WriteBool(kPanelVPravo.section, kPanelVPravo.key, d->state.docked_right);
     SaveSettings(ini);
   }
   try {

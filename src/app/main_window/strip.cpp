@@ -96,6 +96,7 @@ void TMainZorna::Button4Click(QObject*) {
 }
 
 void TMainZorna::BtnLeftClick(QObject*) {
+  d->state.docked_right = false;
   d->Panel1->move(8, d->Panel1->y());
   d->BtnLeft->hide();
   d->BtnRight->show();
@@ -103,6 +104,7 @@ void TMainZorna::BtnLeftClick(QObject*) {
 
 void TMainZorna::BtnRightClick(QObject*) {
   QCoreApplication::processEvents();
+  d->state.docked_right = true;
   d->Panel1->move(width() - d->Panel1->width() - 8, d->Panel1->y());
   d->BtnLeft->show();
   d->BtnRight->hide();
