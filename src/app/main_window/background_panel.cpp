@@ -38,9 +38,10 @@ void TMainZorna::SetUpBackgroundPanel() {
   d->ComboBoxEx1->move(78, 9);
   for (int i = 0; i < kBackgroundCount; ++i) d->ComboBoxEx1->addItem(QString());
   FillBackgroundList(true);
-  connect(d->ComboBoxEx1, &QComboBox::activated, this,
-          [this] { ComboBoxEx1Change(d->ComboBoxEx1); });
-  AddAction("Podklad", "Ctrl+Backspace", [this] { Nastaviakopodklad2Click(nullptr); });
+  Wire(d->ComboBoxEx1, &QComboBox::activated, "ComboBoxEx1Change",
+       [this] { ComboBoxEx1Change(d->ComboBoxEx1); });
+  AddAction("Podklad", "Ctrl+Backspace", "Nastaviakopodklad2Click",
+            [this] { Nastaviakopodklad2Click(nullptr); });
 }
 
 void TMainZorna::FillBackgroundList(bool small) {

@@ -36,7 +36,7 @@ void TMainZorna::SetUpContainer() {
   d->Timer2->setObjectName("Timer2");
   d->Timer2->setInterval(1000);
   connect(d->Timer2, &QTimer::timeout, this, &TMainZorna::Timer2Timer);
-  AddAction("ESC", "Esc", [this] { ESCExecute(nullptr); });
+  AddAction("ESC", "Esc", "ESCExecute", [this] { ESCExecute(nullptr); });
 }
 
 // The column goes in after the strip, so that it takes the container's room left of it.
@@ -79,11 +79,11 @@ void TMainZorna::BuildToolPanel(ToolPanel& p, const QString& word, const QString
   p.panel->AddAligned(p.okno, Align::Client);
   p.panel->resize(kBodyWidth, 100);
   for (ImageControl* image : {p.hlavicka_image, p.right, p.min}) {
-    connect(image, &ImageControl::Clicked, this,
-            [this, image](Qt::MouseButton) { ImageVstupMinClick(image); });
+    Wire(image, &ImageControl::Clicked, "ImageVstupMinClick",
+         [this, image](Qt::MouseButton) { ImageVstupMinClick(image); });
   }
-  connect(p.right, &ImageControl::MouseMoved, this,
-          [this, image = p.right](int, int) { ImageVstupHlavickaRightMouseMove(image); });
+  Wire(p.right, &ImageControl::MouseMoved, "ImageVstupHlavickaRightMouseMove",
+       [this, image = p.right](int, int) { ImageVstupHlavickaRightMouseMove(image); });
   d->PanelOkna->AddAligned(p.panel, Align::Top);
 }
 

@@ -46,14 +46,15 @@ void TMainZorna::SetUpInputPanel() {
   d->BtnMod->setText("mód 1");
   d->BtnMod->setGeometry(44, 32, 40, 17);
 
-  connect(d->ComboBox2, &QComboBox::activated, this, [this] { ComboBox2Change(d->ComboBox2); });
-  connect(d->BtnZamknute, &QToolButton::clicked, this,
-          [this] { BtnZamknuteClick(d->BtnZamknute); });
-  connect(d->BtnOdomknute, &QToolButton::clicked, this,
-          [this] { BtnOdomknuteClick(d->BtnOdomknute); });
-  connect(d->Zvacs1, &QToolButton::clicked, this, [this] { Zvacs1Click(d->Zvacs1); });
-  connect(d->Zvacs2, &QToolButton::clicked, this, [this] { Zvacs2Click(d->Zvacs2); });
-  connect(d->BtnMod, &QToolButton::clicked, this, [this] { BtnModClick(d->BtnMod); });
+  Wire(d->ComboBox2, &QComboBox::activated, "ComboBox2Change",
+       [this] { ComboBox2Change(d->ComboBox2); });
+  Wire(d->BtnZamknute, &QToolButton::clicked, "BtnZamknuteClick",
+       [this] { BtnZamknuteClick(d->BtnZamknute); });
+  Wire(d->BtnOdomknute, &QToolButton::clicked, "BtnOdomknuteClick",
+       [this] { BtnOdomknuteClick(d->BtnOdomknute); });
+  Wire(d->Zvacs1, &QToolButton::clicked, "Zvacs1Click", [this] { Zvacs1Click(d->Zvacs1); });
+  Wire(d->Zvacs2, &QToolButton::clicked, "Zvacs2Click", [this] { Zvacs2Click(d->Zvacs2); });
+  Wire(d->BtnMod, &QToolButton::clicked, "BtnModClick", [this] { BtnModClick(d->BtnMod); });
 }
 
 void TMainZorna::ComboBox2Change(QObject* sender) {

@@ -74,12 +74,13 @@ void TMainZorna::SetUpLibrary() {
   d->ToolBar1->SetImages(&d->ImageList3);
   d->ToolBar2->SetImages(&d->ImageList4);
 
-  connect(d->BtnGallery, &QToolButton::clicked, this, [this] { BtnGalleryClick(d->BtnGallery); });
-  AddAction("Gallery", "Ctrl+G", [this] { BtnGalleryClick(Action("Gallery")); });
-  connect(d->TreeView1, &QTreeWidget::currentItemChanged, this,
-          [this](QTreeWidgetItem* node) { TreeView1Change(node); });
-  connect(d->SpeedButton16, &QToolButton::clicked, this,
-          [this] { SpeedButton16Click(d->SpeedButton16); });
+  Wire(d->BtnGallery, &QToolButton::clicked, "BtnGalleryClick",
+       [this] { BtnGalleryClick(d->BtnGallery); });
+  AddAction("Gallery", "Ctrl+G", "BtnGalleryClick", [this] { BtnGalleryClick(Action("Gallery")); });
+  Wire(d->TreeView1, &QTreeWidget::currentItemChanged, "TreeView1Change",
+       [this](QTreeWidgetItem* node) { TreeView1Change(node); });
+  Wire(d->SpeedButton16, &QToolButton::clicked, "SpeedButton16Click",
+       [this] { SpeedButton16Click(d->SpeedButton16); });
 }
 
 // The panel is as tall as every row of pictures needs at the window's width, and leaves the top

@@ -20,22 +20,25 @@ void TMainZorna::SetUpLibraryMenu() {
   const struct {
     const char* name;
     const char* text;
+    const char* handler_name;
     void (TMainZorna::*handler)(QObject*);
   } items[] = {
-      {"Pouiobrzok1", "Použiť obrázok", &TMainZorna::Pouiobrzok1Click},
-      {"Daobrzoklennaplochu1", "Dať obrázok len na plochu", &TMainZorna::Daobrzoklennaplochu1Click},
-      {"Nastaviakopodklad1", "Nastaviť ako podklad", &TMainZorna::Nastaviakopodklad1Click},
+      {"Pouiobrzok1", "Použiť obrázok", "Pouiobrzok1Click", &TMainZorna::Pouiobrzok1Click},
+      {"Daobrzoklennaplochu1", "Dať obrázok len na plochu", "Daobrzoklennaplochu1Click",
+       &TMainZorna::Daobrzoklennaplochu1Click},
+      {"Nastaviakopodklad1", "Nastaviť ako podklad", "Nastaviakopodklad1Click",
+       &TMainZorna::Nastaviakopodklad1Click},
   };
   for (const auto& item : items) {
     QAction* a = d->PopupMenu1->addAction(QString::fromUtf8(item.text));
     a->setObjectName(item.name);
-    connect(a, &QAction::triggered, this,
-            [this, handler = item.handler] { (this->*handler)(d->PopupMenu1); });
+    Wire(a, &QAction::triggered, item.handler_name,
+         [this, handler = item.handler] { (this->*handler)(d->PopupMenu1); });
   }
-  connect(d->ToolBar1, &PictureGrid::ButtonClicked, this,
-          [this](QToolButton* b) { ToolButton1Click(b); });
-  connect(d->ToolBar2, &PictureGrid::ButtonClicked, this,
-          [this](QToolButton* b) { ToolButton27Click(b); });
+  Wire(d->ToolBar1, &PictureGrid::ButtonClicked, "ToolButton1Click",
+       [this](QToolButton* b) { ToolButton1Click(b); });
+  Wire(d->ToolBar2, &PictureGrid::ButtonClicked, "ToolButton27Click",
+       [this](QToolButton* b) { ToolButton27Click(b); });
 }
 
 namespace {

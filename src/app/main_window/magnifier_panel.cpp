@@ -13,7 +13,8 @@ void TMainZorna::SetUpMagnifierPanel() {
   d->Image3 = new ImageControl("Image3", body);
   d->Image3->SetStretch(true);
   d->Image3->setGeometry(89, 9, 32, 32);
-  connect(d->ComboBox4, &QComboBox::activated, this, [this] { ComboBox4Change(d->ComboBox4); });
+  Wire(d->ComboBox4, &QComboBox::activated, "ComboBox4Change",
+       [this] { ComboBox4Change(d->ComboBox4); });
 }
 
 void TMainZorna::ComboBox4Change(QObject* sender) {

@@ -104,12 +104,12 @@ QShortcut* TMainZorna::Action(const QString& name) const {
   throw std::logic_error("the main window has no action " + name.toStdString());
 }
 
-QShortcut* TMainZorna::AddAction(const char* name, const char* keys,
+QShortcut* TMainZorna::AddAction(const char* name, const char* keys, const char* handler_name,
                                  std::function<void()> handler) {
   auto* shortcut = new QShortcut(QKeySequence(keys), this);
   shortcut->setObjectName(name);
   shortcut->setContext(Qt::ApplicationShortcut);
-  if (handler) connect(shortcut, &QShortcut::activated, this, std::move(handler));
+  if (handler) Wire(shortcut, &QShortcut::activated, handler_name, std::move(handler));
   d->actions.insert(name, shortcut);
   return shortcut;
 }

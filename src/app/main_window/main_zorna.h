@@ -214,8 +214,13 @@ class TMainZorna : public QWidget, protected GuardedConnections {
   void BuildMaintenancePanel();
   void SetUpStartup();
 
-  // Makes a window-wide keyboard action; a handler may be left out while its command waits.
-  QShortcut* AddAction(const char* name, const char* keys, std::function<void()> handler = {});
+  // Connects a control's signal to the named handler and records it (Parts::wiring).
+  template <typename Sender, typename Signal, typename Handler>
+  void Wire(Sender* sender, Signal signal, const char* handler_name, Handler handler);
+  // Makes a window-wide keyboard action running the named handler; a handler may be left out
+  // while its command waits.
+  QShortcut* AddAction(const char* name, const char* keys, const char* handler_name = nullptr,
+                       std::function<void()> handler = {});
   void BuildToolPanel(ToolPanel& p, const QString& word, const QString& caption);
   void ComposeAt(int x, int y);
   void ShowPlaceHint();

@@ -10,7 +10,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QShortcut>
 #include <QSpinBox>
@@ -49,7 +51,17 @@ struct ToolPanel {
   ImageControl* okno_image = nullptr;      // ImageXOkno
 };
 
+// One connection of a control's signal to a window handler, as the window made it.
+struct Wiring {
+  QPointer<QObject> sender;
+  QByteArray signal;    // the signal's name, "clicked"
+  const char* handler;  // the handler's name, "BtnSaveClick"
+};
+
 struct MainZornaParts {
+  // Every signal the window's concerns connected to their handlers, in the order made.
+  std::vector<Wiring> wiring;
+
   // The tool panel of a word ("Vstup", "Lupa", "Podklad", "Vystup"); throws for any other.
   ToolPanel& Panel(const QString& word);
 
@@ -177,5 +189,11 @@ struct MainZornaParts {
 
 // The window's parts, for its tests.
 MainZornaParts& PartsOf(TMainZorna& window);
+
+template <typename Sender, typename Signal, typename Handler>
+void TMainZorna::Wire(Sender* sender, Signal signal, const char* handler_name, Handler handler) {
+  connect(sender, signal, this, std::move(handler));
+  d->wiring.push_back({sender, QMetaMethod::fromSignal(signal).name(), handler_name});
+}
 
 }  // namespace zorna::app

@@ -82,23 +82,30 @@ void TMainZorna::SetUpMaintenance() {
   d->PanelTajneMenu->setGeometry(kPanelTop, kPanelTop, 473, 313);
   BuildMaintenancePanel();
   d->PanelTajneMenu->hide();
-  for (auto [name, handler] : {std::pair{"Button4", &TMainZorna::Button666Click},
-                               std::pair{"Button8", &TMainZorna::Button8Click},
-                               std::pair{"Button3", &TMainZorna::Button3Click},
-                               std::pair{"Button2", &TMainZorna::Button2Click},
-                               std::pair{"Button6", &TMainZorna::Button6Click},
-                               std::pair{"Button12", &TMainZorna::Button12Click},
-                               std::pair{"Button5", &TMainZorna::Button5Click},
-                               std::pair{"Button1", &TMainZorna::Button1Click},
-                               std::pair{"Button11", &TMainZorna::Button11Click}}) {
-    auto* button = d->PanelTajneMenu->findChild<QPushButton*>(name);
-    connect(button, &QPushButton::clicked, this,
-            [this, button, handler = handler] { (this->*handler)(button); });
+  const struct {
+    const char* button;
+    const char* handler_name;
+    void (TMainZorna::*handler)(QObject*);
+  } buttons[] = {
+      {"Button4", "Button666Click", &TMainZorna::Button666Click},
+      {"Button8", "Button8Click", &TMainZorna::Button8Click},
+      {"Button3", "Button3Click", &TMainZorna::Button3Click},
+      {"Button2", "Button2Click", &TMainZorna::Button2Click},
+      {"Button6", "Button6Click", &TMainZorna::Button6Click},
+      {"Button12", "Button12Click", &TMainZorna::Button12Click},
+      {"Button5", "Button5Click", &TMainZorna::Button5Click},
+      {"Button1", "Button1Click", &TMainZorna::Button1Click},
+      {"Button11", "Button11Click", &TMainZorna::Button11Click},
+  };
+  for (const auto& b : buttons) {
+    auto* button = d->PanelTajneMenu->findChild<QPushButton*>(b.button);
+    Wire(button, &QPushButton::clicked, b.handler_name,
+         [this, button, handler = b.handler] { (this->*handler)(button); });
   }
   for (QSpinBox* spin : {d->SpinEdit4, d->SpinEdit5}) {
-    connect(spin, &QSpinBox::valueChanged, this, [this, spin] { SpinEdit4Change(spin); });
+    Wire(spin, &QSpinBox::valueChanged, "SpinEdit4Change", [this, spin] { SpinEdit4Change(spin); });
   }
-  AddAction("Security", "Ctrl+M", [this] { Button666Click(nullptr); });
+  AddAction("Security", "Ctrl+M", "Button666Click", [this] { Button666Click(nullptr); });
 }
 
 void TMainZorna::Button666Click(QObject*) {

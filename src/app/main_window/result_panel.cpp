@@ -46,39 +46,45 @@ void TMainZorna::SetUpResultPanel() {
 
   d->PopupMenu2 = new QMenu(this);
   d->PopupMenu2->setObjectName("PopupMenu2");
-  connect(
-      AddMenuItem(d->PopupMenu2, "Nastaviakopodklad2", "Nastaviť ako podklad", "Ctrl+Backspace"),
-      &QAction::triggered, this, [this] { Nastaviakopodklad2Click(d->PopupMenu2); });
-  connect(AddMenuItem(d->PopupMenu2, "Daobrzoknaplochu1", "Dať obrázok na plochu", "Ctrl+P"),
-          &QAction::triggered, this, [this] { Daobrzoknaplochu1Click(d->PopupMenu2); });
-  connect(AddMenuItem(d->PopupMenu2, "Upraviobrzok1", "Tieň a obrys obrázka", "Ctrl+T"),
-          &QAction::triggered, this, [this] { Upraviobrzok1Click(d->PopupMenu2); });
-  connect(AddMenuItem(d->PopupMenu2, "Upraviobrzok2", "Upraviť obrázok", "Ctrl+U"),
-          &QAction::triggered, this, [this] { Upraviobrzok2Click(d->PopupMenu2); });
+  Wire(AddMenuItem(d->PopupMenu2, "Nastaviakopodklad2", "Nastaviť ako podklad", "Ctrl+Backspace"),
+       &QAction::triggered, "Nastaviakopodklad2Click",
+       [this] { Nastaviakopodklad2Click(d->PopupMenu2); });
+  Wire(AddMenuItem(d->PopupMenu2, "Daobrzoknaplochu1", "Dať obrázok na plochu", "Ctrl+P"),
+       &QAction::triggered, "Daobrzoknaplochu1Click",
+       [this] { Daobrzoknaplochu1Click(d->PopupMenu2); });
+  Wire(AddMenuItem(d->PopupMenu2, "Upraviobrzok1", "Tieň a obrys obrázka", "Ctrl+T"),
+       &QAction::triggered, "Upraviobrzok1Click", [this] { Upraviobrzok1Click(d->PopupMenu2); });
+  Wire(AddMenuItem(d->PopupMenu2, "Upraviobrzok2", "Upraviť obrázok", "Ctrl+U"),
+       &QAction::triggered, "Upraviobrzok2Click", [this] { Upraviobrzok2Click(d->PopupMenu2); });
   d->PopupMenu2->addSeparator();
-  connect(AddMenuItem(d->PopupMenu2, "Vloiobrzokzosboru1", "Vložiť obrázok zo súboru", "Ctrl+O"),
-          &QAction::triggered, this, [this] { Vloiobrzokzosboru1Click(d->PopupMenu2); });
-  AddAction("Open", "Ctrl+O", [this] { Vloiobrzokzosboru1Click(Action("Open")); });
-  AddAction("Plocha", "Ctrl+P", [this] { Daobrzoknaplochu1Click(Action("Plocha")); });
-  AddAction("Tien_obrys", "Ctrl+T", [this] { Upraviobrzok1Click(nullptr); });
-  AddAction("UpravitObrazok", "Ctrl+U", [this] { Upraviobrzok2Click(nullptr); });
+  Wire(AddMenuItem(d->PopupMenu2, "Vloiobrzokzosboru1", "Vložiť obrázok zo súboru", "Ctrl+O"),
+       &QAction::triggered, "Vloiobrzokzosboru1Click",
+       [this] { Vloiobrzokzosboru1Click(d->PopupMenu2); });
+  AddAction("Open", "Ctrl+O", "Vloiobrzokzosboru1Click",
+            [this] { Vloiobrzokzosboru1Click(Action("Open")); });
+  AddAction("Plocha", "Ctrl+P", "Daobrzoknaplochu1Click",
+            [this] { Daobrzoknaplochu1Click(Action("Plocha")); });
+  AddAction("Tien_obrys", "Ctrl+T", "Upraviobrzok1Click", [this] { Upraviobrzok1Click(nullptr); });
+  AddAction("UpravitObrazok", "Ctrl+U", "Upraviobrzok2Click",
+            [this] { Upraviobrzok2Click(nullptr); });
 
-  connect(d->ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(d->ComboBox1); });
-  connect(d->Image2, &ImageControl::Clicked, this, [this](Qt::MouseButton button) {
+  Wire(d->ComboBox1, &QComboBox::activated, "ComboBox1Change",
+       [this] { ComboBox1Change(d->ComboBox1); });
+  Wire(d->Image2, &ImageControl::Clicked, "Image2Click", [this](Qt::MouseButton button) {
     if (button == Qt::RightButton) {
       Image2RightClick(d->Image2);
     } else {
       Image2Click(d->Image2);
     }
   });
-  connect(d->BtnPreklopZvislo, &QToolButton::clicked, this,
-          [this] { BtnPreklopZvisloClick(d->BtnPreklopZvislo); });
-  connect(d->BtnPreklopVodorovne, &QToolButton::clicked, this,
-          [this] { BtnPreklopVodorovneClick(d->BtnPreklopVodorovne); });
-  connect(d->BtnOtocDolava, &QToolButton::clicked, this,
-          [this] { BtnOtocDolavaClick(d->BtnOtocDolava); });
-  connect(d->BtnOtocDoprava, &QToolButton::clicked, this,
-          [this] { BtnOtocDopravaClick(d->BtnOtocDoprava); });
+  Wire(d->BtnPreklopZvislo, &QToolButton::clicked, "BtnPreklopZvisloClick",
+       [this] { BtnPreklopZvisloClick(d->BtnPreklopZvislo); });
+  Wire(d->BtnPreklopVodorovne, &QToolButton::clicked, "BtnPreklopVodorovneClick",
+       [this] { BtnPreklopVodorovneClick(d->BtnPreklopVodorovne); });
+  Wire(d->BtnOtocDolava, &QToolButton::clicked, "BtnOtocDolavaClick",
+       [this] { BtnOtocDolavaClick(d->BtnOtocDolava); });
+  Wire(d->BtnOtocDoprava, &QToolButton::clicked, "BtnOtocDopravaClick",
+       [this] { BtnOtocDopravaClick(d->BtnOtocDoprava); });
 }
 
 void TMainZorna::ComboBox1Change(QObject* sender) {

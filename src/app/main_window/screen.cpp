@@ -15,14 +15,14 @@ void TMainZorna::SetUpScreen() {
   d->bitmapa->SetDevicePixels(true);
   d->bitmapa->move(0, 0);
   d->Bevel1 = new SquareMarker("Bevel1", this);
-  connect(d->bitmapa, &ImageControl::MouseMoved, this,
-          [this](int x, int y) { bitmapaMouseMove(d->bitmapa, x, y); });
-  connect(d->bitmapa, &ImageControl::MousePressed, this,
-          [this](Qt::MouseButton, int, int) { bitmapaMouseDown(d->bitmapa); });
-  AddAction("PlLeft", "Left", [this] { PlLeftExecute(nullptr); });
-  AddAction("PlRight", "Right", [this] { PlRightExecute(nullptr); });
-  AddAction("PlUp", "Up", [this] { PlUpExecute(nullptr); });
-  AddAction("PlDown", "Down", [this] { PlDownExecute(nullptr); });
+  Wire(d->bitmapa, &ImageControl::MouseMoved, "bitmapaMouseMove",
+       [this](int x, int y) { bitmapaMouseMove(d->bitmapa, x, y); });
+  Wire(d->bitmapa, &ImageControl::MousePressed, "bitmapaMouseDown",
+       [this](Qt::MouseButton, int, int) { bitmapaMouseDown(d->bitmapa); });
+  AddAction("PlLeft", "Left", "PlLeftExecute", [this] { PlLeftExecute(nullptr); });
+  AddAction("PlRight", "Right", "PlRightExecute", [this] { PlRightExecute(nullptr); });
+  AddAction("PlUp", "Up", "PlUpExecute", [this] { PlUpExecute(nullptr); });
+  AddAction("PlDown", "Down", "PlDownExecute", [this] { PlDownExecute(nullptr); });
 }
 
 void TMainZorna::bitmapaMouseMove(QObject*, int x, int y) {

@@ -103,14 +103,15 @@ void TMainZorna::SetUpSearchBar() {
   d->Label12->setAutoFillBackground(true);
   d->Label12->hide();
 
-  connect(d->SpeedButton13, &QToolButton::clicked, this,
-          [this] { SpeedButton13Click(d->SpeedButton13); });
-  connect(d->SpeedButton14, &QToolButton::clicked, this,
-          [this] { SpeedButton14Click(d->SpeedButton14); });
-  connect(d->SpeedButton8, &QToolButton::clicked, this, [this] { Edit2Change(d->SpeedButton8); });
-  connect(d->SpeedButton15, &QToolButton::clicked, this,
-          [this] { SpeedButton15Click(d->SpeedButton15); });
-  connect(d->Edit2, &QLineEdit::textChanged, this, [this] { Edit2Change(d->Edit2); });
+  Wire(d->SpeedButton13, &QToolButton::clicked, "SpeedButton13Click",
+       [this] { SpeedButton13Click(d->SpeedButton13); });
+  Wire(d->SpeedButton14, &QToolButton::clicked, "SpeedButton14Click",
+       [this] { SpeedButton14Click(d->SpeedButton14); });
+  Wire(d->SpeedButton8, &QToolButton::clicked, "Edit2Change",
+       [this] { Edit2Change(d->SpeedButton8); });
+  Wire(d->SpeedButton15, &QToolButton::clicked, "SpeedButton15Click",
+       [this] { SpeedButton15Click(d->SpeedButton15); });
+  Wire(d->Edit2, &QLineEdit::textChanged, "Edit2Change", [this] { Edit2Change(d->Edit2); });
   new Edit2Events(this, d->Edit2);
 }
 

@@ -57,24 +57,24 @@ void TMainZorna::SetUpStrip() {
   d->BtnLeft->hide();
   d->Panel1->AddAligned(d->Panel6, Align::Right);
 
-  connect(d->BtnMinimize, &QToolButton::clicked, this,
-          [this] { BtnMinimizeClick(d->BtnMinimize); });
-  connect(d->BtnClose, &QToolButton::clicked, this, [this] { Button4Click(d->BtnClose); });
-  connect(d->BtnInfo, &QToolButton::clicked, this, [this] { BtnInfoClick(d->BtnInfo); });
-  connect(d->BtnLeft, &QToolButton::clicked, this, [this] { BtnLeftClick(d->BtnLeft); });
-  connect(d->BtnRight, &QToolButton::clicked, this, [this] { BtnRightClick(d->BtnRight); });
-  connect(d->BtnSave, &QToolButton::clicked, this, [this] { BtnSaveClick(d->BtnSave); });
-  connect(d->BtnCopy, &QToolButton::clicked, this, [this] { BtnCopyClick(d->BtnCopy); });
-  connect(d->BtnTheme, &QToolButton::clicked, this, [this] { BtnThemeClick(d->BtnTheme); });
+  Wire(d->BtnMinimize, &QToolButton::clicked, "BtnMinimizeClick",
+       [this] { BtnMinimizeClick(d->BtnMinimize); });
+  Wire(d->BtnClose, &QToolButton::clicked, "Button4Click", [this] { Button4Click(d->BtnClose); });
+  Wire(d->BtnInfo, &QToolButton::clicked, "BtnInfoClick", [this] { BtnInfoClick(d->BtnInfo); });
+  Wire(d->BtnLeft, &QToolButton::clicked, "BtnLeftClick", [this] { BtnLeftClick(d->BtnLeft); });
+  Wire(d->BtnRight, &QToolButton::clicked, "BtnRightClick", [this] { BtnRightClick(d->BtnRight); });
+  Wire(d->BtnSave, &QToolButton::clicked, "BtnSaveClick", [this] { BtnSaveClick(d->BtnSave); });
+  Wire(d->BtnCopy, &QToolButton::clicked, "BtnCopyClick", [this] { BtnCopyClick(d->BtnCopy); });
+  Wire(d->BtnTheme, &QToolButton::clicked, "BtnThemeClick", [this] { BtnThemeClick(d->BtnTheme); });
   d->ImageSkinVyrobil->setCursor(Qt::PointingHandCursor);
-  connect(d->ImageSkinVyrobil, &ImageControl::Clicked, this,
-          [this](Qt::MouseButton) { ImageSkinVyrobilClick(d->ImageSkinVyrobil); });
-  AddAction("Save", "Ctrl+S", [this] { BtnSaveClick(nullptr); });
-  AddAction("CopyImage", "Ctrl+C", [this] { BtnCopyClick(nullptr); });
-  AddAction("Information", "Ctrl+I", [this] { BtnInfoClick(nullptr); });
-  AddAction("Help", "F1", [this] { HELPClick(nullptr); });
-  AddAction("Left", "Ctrl+Left", [this] { BtnLeftClick(nullptr); });
-  AddAction("Right", "Ctrl+Right", [this] { BtnRightClick(nullptr); });
+  Wire(d->ImageSkinVyrobil, &ImageControl::Clicked, "ImageSkinVyrobilClick",
+       [this](Qt::MouseButton) { ImageSkinVyrobilClick(d->ImageSkinVyrobil); });
+  AddAction("Save", "Ctrl+S", "BtnSaveClick", [this] { BtnSaveClick(nullptr); });
+  AddAction("CopyImage", "Ctrl+C", "BtnCopyClick", [this] { BtnCopyClick(nullptr); });
+  AddAction("Information", "Ctrl+I", "BtnInfoClick", [this] { BtnInfoClick(nullptr); });
+  AddAction("Help", "F1", "HELPClick", [this] { HELPClick(nullptr); });
+  AddAction("Left", "Ctrl+Left", "BtnLeftClick", [this] { BtnLeftClick(nullptr); });
+  AddAction("Right", "Ctrl+Right", "BtnRightClick", [this] { BtnRightClick(nullptr); });
   AddAction("Up", "Ctrl+Up");
   AddAction("Down", "Ctrl+Down");
 }
