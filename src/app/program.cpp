@@ -11,7 +11,7 @@
 #include "app/dialogs/dlg_skin.h"
 #include "app/dialogs/save_result.h"
 #include "app/main_window/main_zorna.h"
-#include "app/main_window/main_zorna_parts.h"
+#include "artwork/background_tiles.h"
 #include "app/main_window/settings_access.h"
 #include "app/platform/clipboard_keeper.h"
 #include "app/platform/handler_guard.h"
