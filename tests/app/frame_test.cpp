@@ -43,6 +43,7 @@ TEST_F(FrameTest, PanelSizesFollowTheResultAndMagnifierSizes) {
 TEST_F(FrameTest, ControlsAreFoundInTheirOwnWindowOnly) {
   Start();
   TMainZorna& m = Main();
+  m.EnsureMaintenance();
   EXPECT_EQ(m.Control("Image1"), PartsOf(m).Image1);
   EXPECT_EQ(m.Control("Label5"), PartsOf(m).Label5);
   EXPECT_THROW(m.Control("OKBtn"), std::logic_error);  // only the dialogs have one
@@ -89,6 +90,16 @@ TEST_F(FrameTest, KeysGoToAnOpenListOrTheWindowAndPictureButtonsHaveTooltips) {
   EXPECT_EQ(PartsOf(m).Edit2->text(), "");
   QTest::keyClick(&m, Qt::Key_Escape);
   EXPECT_FALSE(m.isVisible());  // with no popup open, Escape ends it
+}
+
+TEST_F(FrameTest, PanelsTheFirstFrameDoesNotShowAreMadeWhenFirstOpenedUnderTheUpdatePanel) {
+  std::ofstream(home_ / "strom.trv") << "GALAXIA\n";
+  Start();
+  MainZornaParts& p = PartsOf(Main());
+  EXPECT_TRUE(!p.Kniznica && !p.Edit2 && !p.PopupMenu1 && !p.PanelTajneMenu);
+  QTest::mouseClick(p.BtnGallery, Qt::LeftButton);
+  ASSERT_TRUE(p.Kniznica && !p.Kniznica->isHidden() && p.PanelTajneMenu);
+  EXPECT_LT(Main().children().indexOf(p.Label12), Main().children().indexOf(p.Working));
 }
 
 // Nothing of a panel or the strip is cut off at the smallest sizes.

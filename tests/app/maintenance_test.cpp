@@ -51,6 +51,7 @@ TEST_F(MaintenanceTest, JobsRunOverTheListedFiles) {
   Write("5012.iko", "stray");
   Start();
   TMainZorna& m = Main();
+  m.EnsureMaintenance();
   PartsOf(m).SpinEdit1->setValue(3);
   PartsOf(m).SpinEdit2->setValue(4);
   m.Button8Click(nullptr);

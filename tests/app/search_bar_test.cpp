@@ -144,6 +144,7 @@ TEST_F(SearchBarTest, MissesOfFourCharactersOrMoreAreRememberedAndWrittenAtClose
 TEST_F(SearchBarTest, TextIsRenderedOnEnterAndAgainInTheChosenFont) {
   Start();
   TMainZorna& m = Main();
+  m.EnsureLibrary();
   m.SpeedButton14Click(PartsOf(m).SpeedButton14);
   messages_.clear();
   const Bitmap before = PartsOf(m).bitmapa->Picture();
@@ -182,6 +183,7 @@ TEST_F(SearchBarTest, TheFontDialogOpensOnTheTextsOwnStyle) {
   UseSlovakDesktop(*qApp);
   Start();
   TMainZorna& m = Main();
+  m.EnsureLibrary();
   const QFont before = PartsOf(m).Label12->font();
   answer_ = [](QDialog* dialog) {
     dialog->show();

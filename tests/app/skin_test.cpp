@@ -65,6 +65,14 @@ TEST_F(SkinTest, TheDefaultSkinDressesPanelsButtonsAndStrip) {
   EXPECT_EQ(disabled.pixel(10, 10), qRgb(RedOf(inside), GreenOf(inside), BlueOf(inside)));
 }
 
+TEST_F(SkinTest, WithoutASkinTheStripGetsTheDesktopsPicturesAtTheFirstShow) {
+  fs::remove_all(home_ / "Skin");
+  Start();
+  EXPECT_TRUE(PartsOf(Main()).BtnInfo->icon().isNull());
+  Main().show();
+  EXPECT_FALSE(PartsOf(Main()).BtnInfo->icon().isNull());
+}
+
 TEST_F(SkinTest, AButtonWithoutItsGlyphShrinksToItsFrame) {
   fs::remove(SkinFolder("Modry") / "buttons" / "Save.bmp");
   Start();

@@ -156,7 +156,7 @@ void TMainZorna::NastavVelkosti() {
 void TMainZorna::ShowJobProgress(const Progress& progress) {
   for (auto [overlay, bar] :
        {std::pair{d->PanelTajneMenu, d->ProgressBar1}, std::pair{d->Working, d->ProgressBar2}}) {
-    if (overlay->isHidden()) continue;
+    if (!overlay || overlay->isHidden()) continue;  // the maintenance panel may not be made yet
     bar->setMaximum(progress.maximum);
     bar->setValue(progress.position);
     bar->repaint();

@@ -74,13 +74,31 @@ void TMainZorna::SetUpLibrary() {
   d->ToolBar1->SetImages(&d->ImageList3);
   d->ToolBar2->SetImages(&d->ImageList4);
 
-  Wire(d->BtnGallery, &QToolButton::clicked, "BtnGalleryClick",
-       [this] { BtnGalleryClick(d->BtnGallery); });
-  AddAction("Gallery", "Ctrl+G", "BtnGalleryClick", [this] { BtnGalleryClick(Action("Gallery")); });
   Wire(d->TreeView1, &QTreeWidget::currentItemChanged, "TreeView1Change",
        [this](QTreeWidgetItem* node) { TreeView1Change(node); });
   Wire(d->SpeedButton16, &QToolButton::clicked, "SpeedButton16Click",
        [this] { SpeedButton16Click(d->SpeedButton16); });
+}
+
+void TMainZorna::SetUpLibraryOpening() {
+  Wire(d->BtnGallery, &QToolButton::clicked, "BtnGalleryClick",
+       [this] { BtnGalleryClick(d->BtnGallery); });
+  AddAction("Gallery", "Ctrl+G", "BtnGalleryClick", [this] { BtnGalleryClick(Action("Gallery")); });
+}
+
+// Made later than the window's other controls, the library's own lie as they would have been
+// made in the window's order: below the gallery update's panel and the maintenance panel.
+void TMainZorna::EnsureLibrary() {
+  if (d->Kniznica) return;
+  SetUpLibrary();
+  SetUpSearchBar();
+  SetUpLibraryMenu();
+  for (QWidget* control :
+       {static_cast<QWidget*>(d->Kniznica), static_cast<QWidget*>(d->SpeedButton15),
+        static_cast<QWidget*>(d->Label12)}) {
+    control->stackUnder(d->Working);
+  }
+  EnsureMaintenance();  // its Label5 names the category the toolbars show
 }
 
 // The panel is as tall as every row of pictures needs at the window's width, and leaves the top
@@ -136,6 +154,7 @@ void TMainZorna::LoadTree() {
 }
 
 void TMainZorna::BtnGalleryClick(QObject*) {
+  EnsureLibrary();
   const bool opening = !d->state.library_open;
   if (opening) {
     LoadTree();

@@ -47,11 +47,10 @@ TMainZorna::TMainZorna(Dialogs& dialogs)
   SetUpMagnifierPanel();
   SetUpBackgroundPanel();
   SetUpResultPanel();
-  SetUpLibrary();
-  SetUpSearchBar();
-  SetUpLibraryMenu();
+  // The library, its search bar and menu and the maintenance panel are made when first opened.
+  SetUpLibraryOpening();
   SetUpGalleryUpdate();
-  SetUpMaintenance();
+  SetUpMaintenanceKey();
   SetUpStartup();
   new PopupKeysFirst(this);
   new HiddenControlsLetGo(this);
@@ -133,6 +132,7 @@ void TMainZorna::resizeEvent(QResizeEvent* event) {
 
 void TMainZorna::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  GiveStandardIcons();
   ComboBox1Change(this);
 }
 

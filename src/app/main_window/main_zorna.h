@@ -61,6 +61,13 @@ class TMainZorna : public QWidget, protected GuardedConnections {
   // What the window is in.
   const WindowState& State() const;
 
+  // --- Panels made when first needed: the first frame shows none of them ---
+  // The library panel with its search bar and picture menu (and the maintenance panel, which
+  // holds the current category's number); nothing happens once they are there.
+  void EnsureLibrary();
+  // The maintenance panel; nothing happens once it is there.
+  void EnsureMaintenance();
+
   // --- Start-up and closing (startup.cpp) ---
   void FormCreate(QObject* sender);
   void FormClose();
@@ -213,6 +220,10 @@ class TMainZorna : public QWidget, protected GuardedConnections {
   void SetUpMaintenance();
   void BuildMaintenancePanel();
   void SetUpStartup();
+  // The keys and buttons that open the panels made when first needed.
+  void SetUpLibraryOpening();
+  void SetUpMaintenanceKey();
+  void GiveStandardIcons();  // to the strip's buttons that no skin dressed
 
   // Connects a control's signal to the named handler and records it (Parts::wiring).
   template <typename Sender, typename Signal, typename Handler>

@@ -105,10 +105,18 @@ void TMainZorna::SetUpMaintenance() {
   for (QSpinBox* spin : {d->SpinEdit4, d->SpinEdit5}) {
     Wire(spin, &QSpinBox::valueChanged, "SpinEdit4Change", [this, spin] { SpinEdit4Change(spin); });
   }
+}
+
+void TMainZorna::SetUpMaintenanceKey() {
   AddAction("Security", "Ctrl+M", "Button666Click", [this] { Button666Click(nullptr); });
 }
 
+void TMainZorna::EnsureMaintenance() {
+  if (!d->PanelTajneMenu) SetUpMaintenance();
+}
+
 void TMainZorna::Button666Click(QObject*) {
+  EnsureMaintenance();
   d->PanelTajneMenu->move(d->PanelTajneMenu->y(), d->PanelTajneMenu->y());
   d->state.maintenance_open = !d->state.maintenance_open;
   d->PanelTajneMenu->setVisible(d->state.maintenance_open);

@@ -132,6 +132,7 @@ void TMainZorna::Image2Click(QObject*) {
 }
 
 void TMainZorna::Image2RightClick(QObject*) {
+  EnsureLibrary();  // the menu is the library pictures' own
   EnableLibraryBackgroundItem();
   d->PopupMenu1->popup(QCursor::pos());
 }

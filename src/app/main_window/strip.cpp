@@ -18,6 +18,12 @@
 #include "text/cp1250.h"
 
 namespace zorna::app {
+namespace {
+
+// The desktop picture a strip button shows when no skin dresses it.
+constexpr const char* kStandardIcon = "zornaStandardIcon";
+
+}  // namespace
 
 void TMainZorna::SetUpStrip() {
   d->Panel6 = new AlignPanel("Panel6");
@@ -28,7 +34,6 @@ void TMainZorna::SetUpStrip() {
   d->ImageSkinVyrobil->resize(81, 0);
   d->Panel6->AddAligned(d->ImageSkinVyrobil, Align::Bottom);
   d->Panel6->AddAligned(d->ImageOkno, Align::Client);
-  QStyle* style = QApplication::style();
   struct ButtonSpec {
     QToolButton** button;
     const char* name;
@@ -49,7 +54,7 @@ void TMainZorna::SetUpStrip() {
   };
   for (const ButtonSpec& s : buttons) {
     QToolButton* b = MakeToolButton(d->Panel6, s.name, s.hint);
-    b->setIcon(style->standardIcon(s.icon));
+    b->setProperty(kStandardIcon, static_cast<int>(s.icon));  // given at the first show
     b->setIconSize(QSize(20, 20));
     b->setGeometry(6 + s.column * 36, 6 + s.row * 30, 32, 28);
     *s.button = b;
@@ -77,6 +82,21 @@ void TMainZorna::SetUpStrip() {
   AddAction("Right", "Ctrl+Right", "BtnRightClick", [this] { BtnRightClick(nullptr); });
   AddAction("Up", "Ctrl+Up");
   AddAction("Down", "Ctrl+Down");
+}
+
+// The desktop's own pictures are slow to look up, and the skin that start-up applies replaces
+// them before anything is shown: only the buttons that no skin has dressed (a dressed button
+// carries the skin's style sheet) get them, when the window is first shown.
+void TMainZorna::GiveStandardIcons() {
+  QStyle* style = QApplication::style();
+  for (QToolButton* b : d->Panel6->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly)) {
+    const QVariant icon = b->property(kStandardIcon);
+    if (!icon.isValid()) continue;
+    b->setProperty(kStandardIcon, QVariant());
+    if (b->styleSheet().isEmpty()) {
+      b->setIcon(style->standardIcon(static_cast<QStyle::StandardPixmap>(icon.toInt())));
+    }
+  }
 }
 
 int TMainZorna::StripHeightNeeded() const {
