@@ -40,6 +40,10 @@ void TMainZorna::SetUpBackgroundPanel() {
   FillBackgroundList(true);
   Wire(d->ComboBoxEx1, &QComboBox::activated, "ComboBoxEx1Change",
        [this] { ComboBoxEx1Change(d->ComboBoxEx1); });
+  Wire(AddResultMenuItem("Nastaviakopodklad2", "Nastaviť ako podklad", "Ctrl+Backspace",
+                         ResultMenuPlace::kTop),
+       &QAction::triggered, "Nastaviakopodklad2Click",
+       [this] { Nastaviakopodklad2Click(d->PopupMenu2); });
   AddAction("Podklad", "Ctrl+Backspace", "Nastaviakopodklad2Click",
             [this] { Nastaviakopodklad2Click(nullptr); });
 }

@@ -47,6 +47,8 @@ TMainZorna::TMainZorna(Dialogs& dialogs)
   SetUpMagnifierPanel();
   SetUpBackgroundPanel();
   SetUpResultPanel();
+  SetUpPlacement();
+  SetUpEditing();
   // The library, its search bar and menu and the maintenance panel are made when first opened.
   SetUpLibraryOpening();
   SetUpGalleryUpdate();

@@ -10,6 +10,7 @@
 #include "app/dialogs/user_backgrounds.h"
 #include "app/platform/handler_guard.h"
 
+class QAction;
 class QFileDialog;
 class QShortcut;
 class QToolButton;
@@ -213,6 +214,12 @@ class TMainZorna : public QWidget, protected GuardedConnections {
   void SetUpMagnifierPanel();
   void SetUpBackgroundPanel();
   void SetUpResultPanel();
+  void SetUpPlacement();
+  void SetUpEditing();
+  // Where a concern's entry goes in the result's menu.
+  enum class ResultMenuPlace { kTop, kAboveLine, kEnd };
+  QAction* AddResultMenuItem(const char* name, const char* text, const char* keys,
+                             ResultMenuPlace place);
   void SetUpLibrary();
   void SetUpSearchBar();
   void SetUpLibraryMenu();

@@ -117,6 +117,8 @@ struct MainZornaParts {
   QToolButton* BtnPreklopZvislo = nullptr;     // flip upside down
   QToolButton* BtnPreklopVodorovne = nullptr;  // flip left to right
   QMenu* PopupMenu2 = nullptr;                 // the result's menu
+  QAction* result_menu_line =
+      nullptr;  // its line: picture files below                 // the result's menu
 
   // --- The button strip (strip.cpp) ---
   AlignPanel* Panel6 = nullptr;              // the strip

@@ -12,6 +12,21 @@
 
 namespace zorna::app {
 
+void TMainZorna::SetUpPlacement() {
+  Wire(AddResultMenuItem("Daobrzoknaplochu1", "Dať obrázok na plochu", "Ctrl+P",
+                         ResultMenuPlace::kAboveLine),
+       &QAction::triggered, "Daobrzoknaplochu1Click",
+       [this] { Daobrzoknaplochu1Click(d->PopupMenu2); });
+  Wire(AddResultMenuItem("Vloiobrzokzosboru1", "Vložiť obrázok zo súboru", "Ctrl+O",
+                         ResultMenuPlace::kEnd),
+       &QAction::triggered, "Vloiobrzokzosboru1Click",
+       [this] { Vloiobrzokzosboru1Click(d->PopupMenu2); });
+  AddAction("Open", "Ctrl+O", "Vloiobrzokzosboru1Click",
+            [this] { Vloiobrzokzosboru1Click(Action("Open")); });
+  AddAction("Plocha", "Ctrl+P", "Daobrzoknaplochu1Click",
+            [this] { Daobrzoknaplochu1Click(Action("Plocha")); });
+}
+
 // A file dialog costs noticeably at start-up; it is made when first needed.
 QFileDialog* TMainZorna::OpenPictureDialog1() {
   if (!d->open_picture_dialog) {

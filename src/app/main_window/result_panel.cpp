@@ -7,17 +7,28 @@
 #include "composition/transforms.h"
 
 namespace zorna::app {
-namespace {
+namespace {}  // namespace
 
-QAction* AddMenuItem(QMenu* menu, const char* name, const QString& text, const QString& keys) {
-  QAction* a = menu->addAction(text);
+// The result's menu: what is done with the result above the line, picture files below it. Each
+// concern adds its own entries, whichever is set up first.
+QAction* TMainZorna::AddResultMenuItem(const char* name, const char* text, const char* keys,
+                                       ResultMenuPlace place) {
+  if (!d->PopupMenu2) {
+    d->PopupMenu2 = new QMenu(this);
+    d->PopupMenu2->setObjectName("PopupMenu2");
+    d->result_menu_line = d->PopupMenu2->addSeparator();
+  }
+  auto* a = new QAction(QString::fromUtf8(text), d->PopupMenu2);
   a->setObjectName(name);
-  if (!keys.isEmpty()) a->setShortcut(QKeySequence(keys));
+  a->setShortcut(QKeySequence(keys));
   a->setShortcutVisibleInContextMenu(true);
+  const QList<QAction*> actions = d->PopupMenu2->actions();
+  QAction* before = place == ResultMenuPlace::kTop         ? actions.first()
+                    : place == ResultMenuPlace::kAboveLine ? d->result_menu_line
+                                                           : nullptr;
+  d->PopupMenu2->insertAction(before, a);
   return a;
 }
-
-}  // namespace
 
 void TMainZorna::SetUpResultPanel() {
   QWidget* body = d->Panel("Vystup").okno;
@@ -43,30 +54,6 @@ void TMainZorna::SetUpResultPanel() {
   d->BtnPreklopZvislo = MakeToolButton(body, "BtnPreklopZvislo", "Preklopiť zvislo");
   d->BtnPreklopZvislo->setText("⇅");
   d->BtnPreklopZvislo->setGeometry(64, 32, 19, 17);
-
-  d->PopupMenu2 = new QMenu(this);
-  d->PopupMenu2->setObjectName("PopupMenu2");
-  Wire(AddMenuItem(d->PopupMenu2, "Nastaviakopodklad2", "Nastaviť ako podklad", "Ctrl+Backspace"),
-       &QAction::triggered, "Nastaviakopodklad2Click",
-       [this] { Nastaviakopodklad2Click(d->PopupMenu2); });
-  Wire(AddMenuItem(d->PopupMenu2, "Daobrzoknaplochu1", "Dať obrázok na plochu", "Ctrl+P"),
-       &QAction::triggered, "Daobrzoknaplochu1Click",
-       [this] { Daobrzoknaplochu1Click(d->PopupMenu2); });
-  Wire(AddMenuItem(d->PopupMenu2, "Upraviobrzok1", "Tieň a obrys obrázka", "Ctrl+T"),
-       &QAction::triggered, "Upraviobrzok1Click", [this] { Upraviobrzok1Click(d->PopupMenu2); });
-  Wire(AddMenuItem(d->PopupMenu2, "Upraviobrzok2", "Upraviť obrázok", "Ctrl+U"),
-       &QAction::triggered, "Upraviobrzok2Click", [this] { Upraviobrzok2Click(d->PopupMenu2); });
-  d->PopupMenu2->addSeparator();
-  Wire(AddMenuItem(d->PopupMenu2, "Vloiobrzokzosboru1", "Vložiť obrázok zo súboru", "Ctrl+O"),
-       &QAction::triggered, "Vloiobrzokzosboru1Click",
-       [this] { Vloiobrzokzosboru1Click(d->PopupMenu2); });
-  AddAction("Open", "Ctrl+O", "Vloiobrzokzosboru1Click",
-            [this] { Vloiobrzokzosboru1Click(Action("Open")); });
-  AddAction("Plocha", "Ctrl+P", "Daobrzoknaplochu1Click",
-            [this] { Daobrzoknaplochu1Click(Action("Plocha")); });
-  AddAction("Tien_obrys", "Ctrl+T", "Upraviobrzok1Click", [this] { Upraviobrzok1Click(nullptr); });
-  AddAction("UpravitObrazok", "Ctrl+U", "Upraviobrzok2Click",
-            [this] { Upraviobrzok2Click(nullptr); });
 
   Wire(d->ComboBox1, &QComboBox::activated, "ComboBox1Change",
        [this] { ComboBox1Change(d->ComboBox1); });
