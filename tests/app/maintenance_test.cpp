@@ -105,7 +105,7 @@ TEST_F(MaintenanceTest, JobsRunOverTheListedFiles) {
   m.Button5Click(nullptr);
   EXPECT_TRUE(messages_.last().startsWith("Skiny boli skomprimované do súborov:\nBalíky/"));
   EXPECT_TRUE(fs::exists(home_ / "Balíky" / "Modry.mk"));
-  PartsOf(m).Label17->setText("7 minút");
+  PartsOf(m).state.job_estimate = "7 minút";
   m.Button1Click(nullptr);
   EXPECT_EQ(PartsOf(m).SpinEdit1->value(), 7);
   EXPECT_EQ(PartsOf(m).SpinEdit2->value(), 7);

@@ -156,12 +156,13 @@ void TMainZorna::Button2Click(QObject*) {
   d->ProgressBar1->setMaximum(maximum);
   d->ProgressBar1->show();
   const int start = CastCasu("Hod") * 3600 + CastCasu("Min") * 60 + CastCasu("Sec");
+  d->state.job_estimate.clear();
   d->Label17->setText("");
   EncodeGalleryFiles(DataFolder(), entries, [&](size_t i) {
     const int done = static_cast<int>(i);
     d->ProgressBar1->setValue(done);
-    d->Label17->setText(QString::fromStdString(
-        ZostavajuciCas(d->Label17->text().toStdString(), start, maximum, done)));
+    d->state.job_estimate = ZostavajuciCas(d->state.job_estimate, start, maximum, done);
+    d->Label17->setText(QString::fromStdString(d->state.job_estimate));
     d->Label17->repaint();
     d->ProgressBar1->repaint();
     LetEventsThrough();
@@ -226,7 +227,7 @@ void TMainZorna::Button5Click(QObject*) {
 }
 
 void TMainZorna::Button1Click(QObject*) {
-  const int number = CisloNaZaciatku(d->Label17->text().toStdString());
+  const int number = CisloNaZaciatku(d->state.job_estimate);
   d->SpinEdit1->setValue(number);
   d->SpinEdit2->setValue(number);
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+
 #include "picture/bitmap.h"
 
 namespace zorna::app {
@@ -22,6 +24,8 @@ struct WindowState {
   // The library panel and the maintenance panel are open.
   bool library_open = false;
   bool maintenance_open = false;
+  // The maintenance job's estimate of the time it still needs, as shown ("7 minút").
+  std::string job_estimate = "----";
   // The gallery category whose pictures the library shows; 0 for none yet.
   int category = 0;
   // The library picture last clicked: its index among the small pictures, or 1000 + its index
