@@ -1,6 +1,9 @@
 #!/usr/bin/python3
 """Compares screenshots with the desktop picture they should show (device pixels).
 
+screen_checks.py picture PICTURE W H
+    writes the desktop picture: every pixel a colour of its own, so a picture of any part
+    says where it came from
 screen_checks.py same PICTURE SHOT LEFT TOP RIGHT BOTTOM
     every pixel of the box (right and bottom excluded) is the picture's
 screen_checks.py differs PICTURE SHOT LEFT TOP RIGHT BOTTOM
@@ -8,6 +11,8 @@ screen_checks.py differs PICTURE SHOT LEFT TOP RIGHT BOTTOM
 screen_checks.py square PICTURE SHOT PX PY SCALE LEFT TOP RIGHT BOTTOM
     the picture's 64 x 64 square at (PX, PY), each pixel shown as SCALE x SCALE, appears at
     least twice (the preview and the result) with its corner inside the box
+screen_checks.py result PICTURE FILE PX PY
+    the file holds exactly the picture's 64 x 64 square at (PX, PY) (a copied result)
 screen_checks.py marker PICTURE SHOT X Y SIDE
     a frame covers exactly the outline of the SIDE x SIDE square at (X, Y): the outline
     differs from the picture, the pixels around it and two inside it do not
@@ -48,7 +53,17 @@ def square_places(picture, shot, px, py, scale, area):
             if s[x, y] == first and matches(x, y)]
 
 
+def desktop_picture(path, w, h):
+    im = Image.new("RGB", (w, h))
+    im.putdata([(x & 255, y & 255, ((x >> 8) | ((y >> 8) << 3)) * 8)
+                for y in range(h) for x in range(w)])
+    im.save(path)
+
+
 def main():
+    if sys.argv[1] == "picture":
+        desktop_picture(sys.argv[2], int(sys.argv[3]), int(sys.argv[4]))
+        return
     what, picture, shot = sys.argv[1], load(sys.argv[2]), load(sys.argv[3])
     if what in ("same", "differs"):
         found = differing(picture, shot, box(sys.argv[4:8], shot.size))
@@ -61,6 +76,10 @@ def main():
         found = square_places(picture, shot, px, py, scale, box(sys.argv[7:11], shot.size))
         if len(found) < 2:
             sys.exit(f"the square at ({px}, {py}) appears at {found}")
+    elif what == "result":
+        px, py = (int(a) for a in sys.argv[4:6])
+        if shot.size != (64, 64) or shot.tobytes() != picture.crop((px, py, px + 64, py + 64)).tobytes():
+            sys.exit(f"the {shot.size} picture is not the square at ({px}, {py})")
     elif what == "marker":
         x, y, side = (int(a) for a in sys.argv[4:7])
         a, b = picture.load(), shot.load()

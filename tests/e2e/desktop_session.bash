@@ -1,0 +1,250 @@
+# Shared by the GNOME and KDE Plasma end-to-end scripts; sourced, not run, after setting DESKTOP
+# to "gnome" or "kde". Gives a headless gnome-shell or kwin_wayland of 1280 x 800 showing a
+# desktop picture of its own, pipewire, the desktop portal with that desktop's backend (the screen
+# copy), the desktop's own input injection and screenshots, and the helpers below. Neither runs as
+# root with a session of its own in CI: a script started as root runs again as an unprivileged
+# user on copies that this user can read, inside a private session bus. Sets WORK, ZORNA_HOME,
+# ZORNA_CONFIG_DIR and the desktop's variables.
+set -euo pipefail
+OUTPUT_W=1280
+OUTPUT_H=800
+# The KDE portal builds its screenshot dialog in QML even when it asks nothing; two of the
+# modules come only with plasma-workspace, which scripts/deps.sh unpacks here.
+KDE_QML=${ZORNA_KDE_QML:-/usr/local/share/zorna-e2e/kde-qml}
+
+missing() {
+  echo "missing $1" >&2
+  if [ "${CI:-}" = "true" ]; then exit 1; else exit 77; fi
+}
+
+if [ -z "${ZORNA_DESKTOP_STAGE:-}" ]; then
+  case "$DESKTOP" in
+    gnome) tools=(gnome-shell /usr/libexec/xdg-desktop-portal-gnome) ;;
+    kde) tools=(kwin_wayland swaybg /usr/lib/x86_64-linux-gnu/libexec/xdg-desktop-portal-kde) ;;
+  esac
+  for tool in "${tools[@]}" dbus-run-session dbus-daemon gdbus pipewire setpriv wl-paste \
+    /usr/libexec/xdg-desktop-portal /usr/bin/python3; do
+    command -v "$tool" >/dev/null || missing "$tool"
+  done
+  ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
+    missing "Qt's Wayland platform (qt6-wayland)"
+  [ "$DESKTOP" != kde ] || [ -e "$KDE_QML/org/kde/plasma/workspace/dialogs/qmldir" ] ||
+    missing "plasma-workspace's QML modules in $KDE_QML (scripts/deps.sh)"
+  script=$(readlink -f "$0")
+  here=$(dirname "$script")
+  WORK=$(mktemp -d)
+  chmod 755 "$WORK"
+  mkdir -p "$WORK/program" "$WORK/scripts" "$WORK/runtime" "$WORK/user/Pictures" "$WORK/bin"
+  cp "$ZORNA_PROGRAM_DIR/zorna" "$ZORNA_PROGRAM_DIR/zorna-clipboard" "$WORK/program/"
+  cp -r "$ZORNA_PROGRAM_DIR/Skin" "$WORK/program/" 2>/dev/null || true
+  cp "$script" "$here"/{desktop_session.bash,eventually.bash,screen_checks.py} \
+    "$here/${DESKTOP}_input.py" "$here/${DESKTOP}_shot.py" "$WORK/scripts/"
+  # kwin_wayland carries a file capability (to raise its open-file limit) that a container may
+  # not grant, and then cannot start; a copy has none.
+  [ "$DESKTOP" = kde ] && cp "$(command -v kwin_wayland)" "$WORK/bin/"
+  chmod 700 "$WORK/runtime"
+  as_user=()
+  if [ "$(id -u)" -eq 0 ]; then
+    chown -R nobody:nogroup "$WORK"
+    as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+  fi
+  status=0
+  "${as_user[@]}" env -i PATH="$WORK/bin:/usr/local/bin:/usr/bin:/bin" HOME="$WORK/user" \
+    LANG=C.UTF-8 XDG_RUNTIME_DIR="$WORK/runtime" ZORNA_DESKTOP_STAGE=session WORK="$WORK" \
+    CI="${CI:-}" KDE_QML="$KDE_QML" ZORNA_E2E_PATIENCE="${ZORNA_E2E_PATIENCE:-6}" \
+    dbus-run-session -- bash "$WORK/scripts/$(basename "$script")" 2>"$WORK/session.log" ||
+    status=$?
+  if [ "$status" -ne 0 ]; then
+    for log in "$WORK"/session.log "$WORK"/logs/*.log; do
+      echo "--- $(basename "$log")"
+      grep -v CRITICAL "$log" | tail -20 || true
+    done
+  fi
+  rm -rf "$WORK"
+  exit "$status"
+fi
+
+# --- Inside the session, as the unprivileged user ---
+PIDS=()
+ZORNA_PID=""
+mkdir -p "$WORK/logs"
+cleanup() {
+  exec 7>&- 2>/dev/null || true
+  [ -n "$ZORNA_PID" ] && kill "$ZORNA_PID" 2>/dev/null || true
+  # The clipboard keeper outlives the program; ours is the one with our runtime folder.
+  for pid in $(pgrep -x zorna-clipboard || true); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR" &&
+      kill "$pid" 2>/dev/null || true
+  done
+  for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill "${PIDS[$i]}" 2>/dev/null || true; done
+  # A compositor that hangs must not hold the test up.
+  for _ in $(seq 50); do jobs -rp | grep -q . || break; sleep 0.1; done
+  for pid in $(jobs -rp); do pkill -KILL -P "$pid" || true; kill -KILL "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+}
+trap cleanup EXIT
+export XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=wayland-0
+export ZORNA_HOME="$WORK/program"
+export ZORNA_CONFIG_DIR="$WORK/config"
+mkdir -p "$ZORNA_CONFIG_DIR"
+ZORNA_LOG="$WORK/logs/zorna.log"
+S="$WORK/scripts"
+source "$S/eventually.bash"
+py=/usr/bin/python3
+$py "$S/screen_checks.py" picture "$WORK/desktop-picture.png" "$OUTPUT_W" "$OUTPUT_H"
+
+has_name() {
+  gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
+    --method org.freedesktop.DBus.NameHasOwner "$1" 2>/dev/null | grep -q true
+}
+compositor_up() {
+  [ -S "$XDG_RUNTIME_DIR/wayland-0" ] && has_name "$1"
+}
+
+if [ "$DESKTOP" = gnome ]; then
+  export XDG_CURRENT_DESKTOP=GNOME
+  # gnome-shell asks logind on the system bus whenever /run/systemd/seats exists, and dies
+  # without any system bus; an empty one of our own stands in.
+  dbus-daemon --session --nofork --address="unix:path=$XDG_RUNTIME_DIR/system_bus" \
+    >"$WORK/logs/system-bus.log" 2>&1 &
+  PIDS+=($!)
+  export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/system_bus"
+  eventually 10 test -S "$XDG_RUNTIME_DIR/system_bus" || { echo "no system bus"; exit 1; }
+  gsettings set org.gnome.desktop.background picture-uri "file://$WORK/desktop-picture.png"
+  gsettings set org.gnome.desktop.background picture-options stretched
+  # No banner about the missing screen lock over the picture.
+  gsettings set org.gnome.desktop.notifications show-banners false
+  # gnome-shell starts ibus-daemon, and now and then hangs for good in that start when the
+  # program is missing; a stand-in that ends at once keeps it going.
+  printf '#!/bin/sh\nexit 0\n' >"$WORK/bin/ibus-daemon"
+  chmod +x "$WORK/bin/ibus-daemon"
+  gnome-shell --headless --wayland --no-x11 --virtual-monitor "${OUTPUT_W}x$OUTPUT_H" \
+    >"$WORK/logs/gnome-shell.log" 2>&1 &
+  PIDS+=($!)
+  eventually 30 compositor_up org.gnome.Shell.Screenshot || { echo "gnome-shell did not start"; exit 1; }
+  # GNOME starts in the overview, and may come back to it a moment after it was left.
+  overview_off() {
+    gdbus call --session --dest org.gnome.Shell --object-path /org/gnome/Shell \
+      --method org.freedesktop.DBus.Properties.Get org.gnome.Shell OverviewActive | grep -q false &&
+      return 0
+    gdbus call --session --dest org.gnome.Shell --object-path /org/gnome/Shell \
+      --method org.freedesktop.DBus.Properties.Set org.gnome.Shell OverviewActive '<false>' >/dev/null
+    return 1
+  }
+  eventually 20 overview_off || { echo "the overview stays on"; exit 1; }
+else
+  export XDG_CURRENT_DESKTOP=KDE
+  # Fake input and KWin's own screenshots for clients without a KDE desktop file (ours).
+  KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1 \
+    kwin_wayland --virtual --width "$OUTPUT_W" --height "$OUTPUT_H" --no-lockscreen \
+    --no-global-shortcuts >"$WORK/logs/kwin.log" 2>&1 &
+  PIDS+=($!)
+  eventually 30 compositor_up org.kde.KWin.ScreenShot2 || { echo "kwin did not start"; exit 1; }
+  # KWin alone draws a black desktop (Plasma's shell would draw the picture).
+  swaybg -i "$WORK/desktop-picture.png" -m stretch >"$WORK/logs/swaybg.log" 2>&1 &
+  PIDS+=($!)
+  # The portal's backend is a Qt 5 program: Wayland only when told, and its QML modules.
+  export QT_QPA_PLATFORM=wayland QML2_IMPORT_PATH="$KDE_QML"
+fi
+dbus-update-activation-environment --all
+
+# pipewire without its realtime module, which asks the portal at start while the portal waits
+# for pipewire. The portal uses it, and so does mutter's remote desktop (the input below).
+mkdir -p "$HOME/.config/pipewire"
+sed '/{ name = libpipewire-module-rt/,/^    }/d' /usr/share/pipewire/pipewire.conf \
+  >"$HOME/.config/pipewire/pipewire.conf"
+pipewire >"$WORK/logs/pipewire.log" 2>&1 &
+PIDS+=($!)
+eventually 30 test -S "$XDG_RUNTIME_DIR/pipewire-0" || { echo "pipewire did not start"; exit 1; }
+
+# The screenshot permission as a user who allowed it once: without it GNOME's portal asks
+# "Allow Applications to Take Screenshots?" and waits for a click.
+permit_screenshots() {
+  gdbus call --session --dest org.freedesktop.impl.portal.PermissionStore \
+    --object-path /org/freedesktop/impl/portal/PermissionStore \
+    --method org.freedesktop.impl.portal.PermissionStore.SetPermission \
+    screenshot true screenshot '' "['$1']" >/dev/null
+}
+[ "$DESKTOP" = gnome ] && permit_screenshots yes
+
+# The portal starts on its first call, with its backend; the program's first call should not pay
+# for that within its own limit.
+gdbus call --session --timeout 90 --dest org.freedesktop.portal.Desktop \
+  --object-path /org/freedesktop/portal/desktop \
+  --method org.freedesktop.DBus.Introspectable.Introspect >"$WORK/logs/portal.xml" 2>&1 ||
+  { echo "the desktop portal did not start"; exit 1; }
+grep -q org.freedesktop.portal.Screenshot "$WORK/logs/portal.xml" ||
+  { echo "the desktop portal has no Screenshot interface"; exit 1; }
+
+# Pointer and keys: one input session for the whole test.
+mkfifo "$WORK/input.in" "$WORK/input.out"
+$py "$S/${DESKTOP}_input.py" <"$WORK/input.in" >"$WORK/input.out" 2>"$WORK/logs/input.log" &
+PIDS+=($!)
+exec 7>"$WORK/input.in" 8<"$WORK/input.out"
+input() {
+  local reply=""
+  echo "$*" >&7
+  read -r -t 30 reply <&8 || true
+  [ "$reply" = ok ] || { echo "input '$*' failed: $reply $(cat "$WORK/logs/input.log")"; exit 1; }
+}
+pointer() { input "$@"; }
+key() { input key "$1"; }
+
+# The desktop's own screenshot (no pointer in it).
+shot() {
+  $py "$S/${DESKTOP}_shot.py" "$1" >/dev/null
+}
+
+# Screenshot checks against a picture (screen_checks.py): the desktop picture unless PICTURE
+# names another.
+check() {
+  local what=$1
+  shift
+  shot "$WORK/now.png"
+  $py "$S/screen_checks.py" "$what" "${PICTURE:-$WORK/desktop-picture.png}" "$WORK/now.png" "$@"
+}
+
+# The desktop picture fills the screen below GNOME's top bar (and not its overview).
+TOP_BAR_H=0
+[ "$DESKTOP" = gnome ] && TOP_BAR_H=32
+desktop_shown() {
+  { [ "$DESKTOP" != gnome ] || overview_off; } && check same 0 "$TOP_BAR_H" "$OUTPUT_W" "$OUTPUT_H"
+}
+
+# The picture's 64 x 64 square at device pixel ($1, $2) shows in the container (the preview
+# and the result).
+square_shown() {
+  check square "$1" "$2" 1 0 0 700 "$OUTPUT_H"
+}
+
+# The clipboard holds that square as PNG.
+pasted_result() {
+  wl-paste --no-newline -t image/png >"$WORK/pasted.png" &&
+    $py "$S/screen_checks.py" result "$WORK/desktop-picture.png" "$WORK/pasted.png" "$@"
+}
+
+seed_settings() {
+  printf '[Dial\xf3g]\r\n1=2\r\n2=2\r\n5=2\r\n' >"$ZORNA_CONFIG_DIR/Zorna.ini"
+}
+
+# The program is up once the screen differs from the desktop at the container's corner, below
+# any top bar.
+container_shown() {
+  check differs 10 40 60 90
+}
+
+start_zorna() {
+  eventually 20 desktop_shown || { echo "the desktop picture is not shown"; exit 1; }
+  QT_QPA_PLATFORM=wayland "$WORK/program/zorna" >"$ZORNA_LOG" 2>&1 &
+  ZORNA_PID=$!
+  eventually 30 container_shown || { echo "the window did not appear"; exit 1; }
+}
+
+wait_zorna_exit() {
+  for _ in $(seq 600); do kill -0 "$ZORNA_PID" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$ZORNA_PID" 2>/dev/null; then echo "the program did not end"; exit 1; fi
+  local status=0
+  wait "$ZORNA_PID" || status=$?
+  ZORNA_PID=""
+  return "$status"
+}

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# On GNOME (Wayland): the screen copy comes through GNOME's portal, top bar included, and is
+# shown one to one; a click picks the square under the pointer, the arrow keys move the pick by
+# one pixel, Ctrl+C puts the result on the clipboard while the program runs, Escape ends it.
+# A refused screenshot permission is told, and the program ends writing no settings.
+DESKTOP=gnome
+source "$(dirname "$0")/desktop_session.bash"
+
+# Right of the container: the picture below the top bar, and the top bar as it was when the
+# program started, right of the clock (which may turn a minute meanwhile).
+one_to_one() {
+  check same 700 "$TOP_BAR_H" "$OUTPUT_W" "$OUTPUT_H" &&
+    PICTURE="$WORK/desktop.png" check same 800 0 "$OUTPUT_W" "$TOP_BAR_H"
+}
+
+seed_settings
+# Within the container's columns, so that no comparison below sees the pointer.
+pointer move 100 $((OUTPUT_H - 60))
+eventually 20 desktop_shown || { echo "the desktop picture is not shown"; exit 1; }
+shot "$WORK/desktop.png"
+start_zorna
+eventually 10 one_to_one || { echo "the screen copy is not shown one to one"; exit 1; }
+pointer click 861 401
+eventually 10 square_shown 861 401 || { echo "the click did not pick the square under the pointer"; exit 1; }
+key Right
+key Down
+pointer click 861 401  # a click where the pointer already is: no move, the nudged pick stays
+eventually 10 square_shown 862 402 || { echo "the arrow keys did not move the pick by one pixel"; exit 1; }
+key Control_L+c
+eventually 10 pasted_result 862 402 || { echo "the copy did not reach the clipboard"; exit 1; }
+# wl-paste takes the keyboard for a moment; a click gives it back to the program.
+pointer click 862 402
+eventually 10 square_shown 862 402 || { echo "the pick moved"; exit 1; }
+key Escape
+wait_zorna_exit || { echo "the program failed"; cat "$ZORNA_LOG"; exit 1; }
+echo "one to one with the top bar, picked, nudged, copied and ended"
+
+# Screenshots refused: a message (not the portal's silence: its limit is far away), Return ends
+# the program with status 1, and the settings stay as they were.
+permit_screenshots no
+before=$(md5sum <"$ZORNA_CONFIG_DIR/Zorna.ini")
+ZORNA_PORTAL_TIMEOUT=3600 QT_QPA_PLATFORM=wayland "$WORK/program/zorna" >"$ZORNA_LOG" 2>&1 &
+ZORNA_PID=$!
+message_shown() {
+  check differs 0 "$TOP_BAR_H" "$OUTPUT_W" "$OUTPUT_H" && ! container_shown
+}
+eventually 20 message_shown || { echo "no message about the refusal"; exit 1; }
+key Return
+status=0
+wait_zorna_exit || status=$?
+[ "$status" -eq 1 ] || { echo "after a refusal the program ended with $status"; exit 1; }
+[ "$(md5sum <"$ZORNA_CONFIG_DIR/Zorna.ini")" = "$before" ] ||
+  { echo "after a refusal the settings were written"; exit 1; }
+echo "screenshots refused: told, ended, nothing written"
