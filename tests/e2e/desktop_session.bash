@@ -219,7 +219,7 @@ square_shown() {
 
 # The clipboard holds that square as PNG.
 pasted_result() {
-  wl-paste --no-newline -t image/png >"$WORK/pasted.png" &&
+  timeout 10 wl-paste --no-newline -t image/png >"$WORK/pasted.png" &&
     $py "$S/screen_checks.py" result "$WORK/desktop-picture.png" "$WORK/pasted.png" "$@"
 }
 
