@@ -38,7 +38,7 @@ if [ -z "${ZORNA_DESKTOP_STAGE:-}" ]; then
   cp "$ZORNA_PROGRAM_DIR/zorna" "$ZORNA_PROGRAM_DIR/zorna-clipboard" "$WORK/program/"
   cp -r "$ZORNA_PROGRAM_DIR/Skin" "$WORK/program/" 2>/dev/null || true
   cp "$script" "$here"/{desktop_session.bash,eventually.bash,screen_checks.py} \
-    "$here/${DESKTOP}_input.py" "$here/${DESKTOP}_shot.py" "$WORK/scripts/"
+    "$here/${DESKTOP}_input.py" "$here/${DESKTOP}_shot.py" "$here/input_lines.py" "$WORK/scripts/"
   # kwin_wayland carries a file capability (to raise its open-file limit) that a container may
   # not grant, and then cannot start; a copy has none.
   [ "$DESKTOP" = kde ] && cp "$(command -v kwin_wayland)" "$WORK/bin/"
@@ -223,6 +223,24 @@ pasted_result() {
     $py "$S/screen_checks.py" result "$WORK/desktop-picture.png" "$WORK/pasted.png" "$@"
 }
 
+# With the program shown: a click picks the square under the pointer, the arrow keys move the
+# pick by one pixel, Ctrl+C puts the result on the clipboard, Escape ends the program well.
+pick_nudge_copy_end() {
+  pointer click 861 401
+  eventually 10 square_shown 861 401 || { echo "the click did not pick the square under the pointer"; exit 1; }
+  key Right
+  key Down
+  pointer click 861 401  # a click where the pointer already is: no move, the nudged pick stays
+  eventually 10 square_shown 862 402 || { echo "the arrow keys did not move the pick by one pixel"; exit 1; }
+  key Control_L+c
+  eventually 10 pasted_result 862 402 || { echo "the copy did not reach the clipboard"; exit 1; }
+  # wl-paste takes the keyboard for a moment; a click gives it back to the program.
+  pointer click 862 402
+  eventually 10 square_shown 862 402 || { echo "the pick moved"; exit 1; }
+  key Escape
+  wait_zorna_exit || { echo "the program failed"; cat "$ZORNA_LOG"; exit 1; }
+}
+
 seed_settings() {
   printf '[Dial\xf3g]\r\n1=2\r\n2=2\r\n5=2\r\n' >"$ZORNA_CONFIG_DIR/Zorna.ini"
 }
@@ -238,13 +256,4 @@ start_zorna() {
   QT_QPA_PLATFORM=wayland "$WORK/program/zorna" >"$ZORNA_LOG" 2>&1 &
   ZORNA_PID=$!
   eventually 30 container_shown || { echo "the window did not appear"; exit 1; }
-}
-
-wait_zorna_exit() {
-  for _ in $(seq 600); do kill -0 "$ZORNA_PID" 2>/dev/null || break; sleep 0.1; done
-  if kill -0 "$ZORNA_PID" 2>/dev/null; then echo "the program did not end"; exit 1; fi
-  local status=0
-  wait "$ZORNA_PID" || status=$?
-  ZORNA_PID=""
-  return "$status"
 }

@@ -1,12 +1,13 @@
 #!/usr/bin/python3
 """Pointer and keyboard for a headless GNOME Shell / mutter through org.gnome.Mutter.RemoteDesktop
-(no /dev/uinput, no VNC). Same line protocol as rfb_pointer.py, plus keys:
+(no /dev/uinput, no VNC), in the line protocol of input_lines.py:
   move X Y | click X Y | key KEYSYM[+KEYSYM...] (e.g. Escape, Return, Control_L+c) | stop
 "ok" on stdout after each line. One remote-desktop session (with a screen-cast stream of the
 monitor, which absolute pointer motion needs) serves them all.
 Needs pipewire running (the screen-cast stream is a pipewire node)."""
 import ctypes, ctypes.util, sys, time
 import gi
+from input_lines import serve
 gi.require_version("Gio", "2.0")
 from gi.repository import Gio, GLib
 
@@ -60,7 +61,7 @@ def keysym(sym, pressed):
     call(RD, rd, RD + ".Session", "NotifyKeyboardKeysym", GLib.Variant("(ub)", (sym, pressed)))
 
 
-def pump(seconds):  # let GLib deliver signals (not needed for the calls, kept for tidiness)
+def pump(seconds):  # lets GLib deliver signals (not needed for the calls, kept for tidiness)
     end = time.time() + seconds
     ctx = GLib.MainContext.default()
     while time.time() < end:
@@ -68,34 +69,14 @@ def pump(seconds):  # let GLib deliver signals (not needed for the calls, kept f
         time.sleep(0.01)
 
 
-for line in sys.stdin:
-    parts = line.rstrip("\n").split(" ", 1)
-    action = parts[0]
-    try:
-        if action in ("move", "click"):
-            x, y = (float(v) for v in parts[1].split())
-            motion(x, y)
-            if action == "click":
-                pump(0.05); button(True); pump(0.05); button(False)
-        elif action == "key":  # "key Escape", "key Control_L+c": pressed in order, let go in reverse
-            syms = []
-            for name in parts[1].split("+"):
-                sym = xkb.xkb_keysym_from_name(name.encode(), 0)
-                if not sym:
-                    raise ValueError("unknown keysym " + name)
-                syms.append(sym)
-            for sym in syms:
-                keysym(sym, True); pump(0.02)
-            for sym in reversed(syms):
-                keysym(sym, False); pump(0.02)
-        elif action == "stop":
-            break
-        else:
-            raise ValueError("unknown action " + action)
-        pump(0.1)
-        print("ok", flush=True)
-    except Exception as e:  # keep going; the caller sees the error
-        print("error %s" % e, flush=True)
+def keysym_of(name):
+    sym = xkb.xkb_keysym_from_name(name.encode(), 0)
+    if not sym:
+        raise ValueError("unknown keysym " + name)
+    return sym
+
+
+serve(motion, button, keysym, keysym_of, pump)
 try:
     call(RD, rd, RD + ".Session", "Stop")
 except Exception:

@@ -2,10 +2,11 @@
 """Pointer and keyboard for a headless KWin through its org_kde_kwin_fake_input Wayland
 protocol, speaking the Wayland wire protocol itself (no library). KWin offers the protocol only to
 clients whose desktop file lists it, or to all when it runs with KWIN_WAYLAND_NO_PERMISSION_CHECKS=1.
-Same line protocol as rfb_pointer.py, plus keys (evdev key codes, US layout):
+In the line protocol of input_lines.py (keys by name, sent as evdev key codes, US layout):
   move X Y | click X Y | key NAME[+NAME...] (Escape, Return, Right, Control_L+c, a) | stop
 "ok" on stdout after each line."""
 import os, socket, struct, sys, time
+from input_lines import serve
 
 BTN_LEFT = 0x110
 KEYS = {"Escape": 1, "BackSpace": 14, "Tab": 15, "Return": 28, "Control_L": 29, "Shift_L": 42,
@@ -113,27 +114,9 @@ def key(code, pressed):
     wl.send(fi, 10, struct.pack("<II", code, 1 if pressed else 0))  # keyboard_key
 
 
-for line in sys.stdin:
-    parts = line.rstrip("\n").split(" ", 1)
-    action = parts[0]
-    try:
-        if action in ("move", "click"):
-            x, y = (float(v) for v in parts[1].split())
-            motion(x, y)
-            if action == "click":
-                wl.roundtrip(); time.sleep(0.05); button(True); wl.roundtrip(); time.sleep(0.05); button(False)
-        elif action == "key":
-            codes = [KEYS[n] for n in parts[1].split("+")]
-            for c in codes:
-                key(c, True); wl.roundtrip(); time.sleep(0.02)
-            for c in reversed(codes):
-                key(c, False); wl.roundtrip(); time.sleep(0.02)
-        elif action == "stop":
-            break
-        else:
-            raise ValueError("unknown action " + action)
-        wl.roundtrip()
-        time.sleep(0.1)
-        print("ok", flush=True)
-    except Exception as e:
-        print("error %s" % e, flush=True)
+def settle(seconds):
+    wl.roundtrip()
+    time.sleep(seconds)
+
+
+serve(motion, button, key, KEYS.__getitem__, settle)

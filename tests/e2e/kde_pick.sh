@@ -11,16 +11,5 @@ pointer move 100 $((OUTPUT_H - 60))
 start_zorna
 eventually 10 check same 700 0 "$OUTPUT_W" "$OUTPUT_H" ||
   { echo "the screen copy is not shown one to one"; exit 1; }
-pointer click 861 401
-eventually 10 square_shown 861 401 || { echo "the click did not pick the square under the pointer"; exit 1; }
-key Right
-key Down
-pointer click 861 401  # a click where the pointer already is: no move, the nudged pick stays
-eventually 10 square_shown 862 402 || { echo "the arrow keys did not move the pick by one pixel"; exit 1; }
-key Control_L+c
-eventually 10 pasted_result 862 402 || { echo "the copy did not reach the clipboard"; exit 1; }
-pointer click 862 402
-eventually 10 square_shown 862 402 || { echo "the pick moved"; exit 1; }
-key Escape
-wait_zorna_exit || { echo "the program failed"; cat "$ZORNA_LOG"; exit 1; }
+pick_nudge_copy_end
 echo "one to one, picked, nudged, copied and ended"

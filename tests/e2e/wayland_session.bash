@@ -183,12 +183,3 @@ start_zorna() {
   ZORNA_PID=$!
   eventually 30 container_shown || { echo "the window did not appear"; exit 1; }
 }
-
-wait_zorna_exit() {
-  for _ in $(seq 600); do kill -0 "$ZORNA_PID" 2>/dev/null || break; sleep 0.1; done
-  if kill -0 "$ZORNA_PID" 2>/dev/null; then echo "the program did not end"; exit 1; fi
-  local status=0
-  wait "$ZORNA_PID" || status=$?
-  ZORNA_PID=""
-  return "$status"
-}
