@@ -6,6 +6,7 @@
 # user on copies that this user can read, inside a private session bus. Sets WORK, ZORNA_HOME,
 # ZORNA_CONFIG_DIR and the desktop's variables.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/user_session.bash"
 OUTPUT_W=1280
 OUTPUT_H=800
 # The KDE portal builds its screenshot dialog in QML even when it asks nothing; two of the
@@ -37,31 +38,13 @@ if [ -z "${ZORNA_DESKTOP_STAGE:-}" ]; then
   mkdir -p "$WORK/program" "$WORK/scripts" "$WORK/runtime" "$WORK/user/Pictures" "$WORK/bin"
   cp "$ZORNA_PROGRAM_DIR/zorna" "$ZORNA_PROGRAM_DIR/zorna-clipboard" "$WORK/program/"
   cp -r "$ZORNA_PROGRAM_DIR/Skin" "$WORK/program/" 2>/dev/null || true
-  cp "$script" "$here"/{desktop_session.bash,eventually.bash,screen_checks.py} \
+  cp "$script" "$here"/{desktop_session.bash,user_session.bash,eventually.bash,screen_checks.py} \
     "$here/${DESKTOP}_input.py" "$here/${DESKTOP}_shot.py" "$here/input_lines.py" "$WORK/scripts/"
   # kwin_wayland carries a file capability (to raise its open-file limit) that a container may
   # not grant, and then cannot start; a copy has none.
   [ "$DESKTOP" = kde ] && cp "$(command -v kwin_wayland)" "$WORK/bin/"
-  chmod 700 "$WORK/runtime"
-  as_user=()
-  if [ "$(id -u)" -eq 0 ]; then
-    chown -R nobody:nogroup "$WORK"
-    as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-  fi
-  status=0
-  "${as_user[@]}" env -i PATH="$WORK/bin:/usr/local/bin:/usr/bin:/bin" HOME="$WORK/user" \
-    LANG=C.UTF-8 XDG_RUNTIME_DIR="$WORK/runtime" ZORNA_DESKTOP_STAGE=session WORK="$WORK" \
-    CI="${CI:-}" KDE_QML="$KDE_QML" ZORNA_E2E_PATIENCE="${ZORNA_E2E_PATIENCE:-6}" \
-    dbus-run-session -- bash "$WORK/scripts/$(basename "$script")" 2>"$WORK/session.log" ||
-    status=$?
-  if [ "$status" -ne 0 ]; then
-    for log in "$WORK"/session.log "$WORK"/logs/*.log; do
-      echo "--- $(basename "$log")"
-      grep -v CRITICAL "$log" | tail -20 || true
-    done
-  fi
-  rm -rf "$WORK"
-  exit "$status"
+  run_as_user "$WORK/scripts/$(basename "$script")" ZORNA_DESKTOP_STAGE=session \
+    KDE_QML="$KDE_QML" ZORNA_E2E_PATIENCE="${ZORNA_E2E_PATIENCE:-6}"
 fi
 
 # --- Inside the session, as the unprivileged user ---
@@ -148,14 +131,7 @@ else
 fi
 dbus-update-activation-environment --all
 
-# pipewire without its realtime module, which asks the portal at start while the portal waits
-# for pipewire. The portal uses it, and so does mutter's remote desktop (the input below).
-mkdir -p "$HOME/.config/pipewire"
-sed '/{ name = libpipewire-module-rt/,/^    }/d' /usr/share/pipewire/pipewire.conf \
-  >"$HOME/.config/pipewire/pipewire.conf"
-pipewire >"$WORK/logs/pipewire.log" 2>&1 &
-PIDS+=($!)
-eventually 30 test -S "$XDG_RUNTIME_DIR/pipewire-0" || { echo "pipewire did not start"; exit 1; }
+start_pipewire
 
 # The screenshot permission as a user who allowed it once: without it GNOME's portal asks
 # "Allow Applications to Take Screenshots?" and waits for a click.

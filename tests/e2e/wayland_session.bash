@@ -6,6 +6,7 @@
 # device), and the helpers below. Sets WORK, ZORNA_HOME, ZORNA_CONFIG_DIR and the desktop's
 # variables.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/user_session.bash"
 OUTPUT_W=1280
 OUTPUT_H=800
 
@@ -30,27 +31,11 @@ if [ -z "${ZORNA_WAYLAND_STAGE:-}" ]; then
   cp "$ZORNA_PROGRAM_DIR/zorna" "$WORK/program/"
   [ -e "$ZORNA_PROGRAM_DIR/zorna-clipboard" ] && cp "$ZORNA_PROGRAM_DIR/zorna-clipboard" "$WORK/program/"
   cp -r "$ZORNA_PROGRAM_DIR/Skin" "$WORK/program/" 2>/dev/null || true
-  for file in "$script" wayland_session.bash eventually.bash rfb_pointer.py screen_checks.py; do
+  for file in "$script" wayland_session.bash user_session.bash eventually.bash rfb_pointer.py \
+    screen_checks.py; do
     cp "$(dirname "$script")/$(basename "$file")" "$WORK/scripts/"
   done
-  chmod 700 "$WORK/runtime"
-  as_user=()
-  if [ "$(id -u)" -eq 0 ]; then
-    chown -R nobody:nogroup "$WORK"
-    as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-  fi
-  status=0
-  "${as_user[@]}" env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$WORK/user" LANG=C.UTF-8 \
-    XDG_RUNTIME_DIR="$WORK/runtime" ZORNA_WAYLAND_STAGE=session WORK="$WORK" CI="${CI:-}" \
-    dbus-run-session -- bash "$WORK/scripts/$(basename "$script")" 2>"$WORK/session.log" ||
-    status=$?
-  if [ "$status" -ne 0 ]; then
-    for log in "$WORK"/session.log "$WORK"/logs/*; do
-      [ -e "$log" ] && { echo "--- $(basename "$log")"; grep -v CRITICAL "$log" | tail -20; }
-    done
-  fi
-  rm -rf "$WORK"
-  exit "$status"
+  run_as_user "$WORK/scripts/$(basename "$script")" ZORNA_WAYLAND_STAGE=session
 fi
 
 # --- Inside the session, as the unprivileged user ---
@@ -96,14 +81,7 @@ SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock 2>/dev/null | head -1)
 export SWAYSOCK
 [ -n "$SWAYSOCK" ] || { echo "sway did not start"; exit 1; }
 dbus-update-activation-environment XDG_RUNTIME_DIR WAYLAND_DISPLAY XDG_CURRENT_DESKTOP
-# Without its realtime module: that module asks the portal at start, while the portal, starting
-# at the same time, waits for pipewire; the two would wait for each other until a time-out.
-mkdir -p "$HOME/.config/pipewire"
-sed '/{ name = libpipewire-module-rt/,/^    }/d' /usr/share/pipewire/pipewire.conf \
-  >"$HOME/.config/pipewire/pipewire.conf"
-pipewire >"$WORK/logs/pipewire.log" 2>&1 &
-PIDS+=($!)
-for _ in $(seq 600); do [ -S "$XDG_RUNTIME_DIR/pipewire-0" ] && break; sleep 0.1; done
+start_pipewire
 VNC_PORT=$(/usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 wayvnc 127.0.0.1 "$VNC_PORT" >"$WORK/logs/wayvnc.log" 2>&1 &
 PIDS+=($!)
