@@ -73,9 +73,10 @@ void TMainZorna::FormCreate(QObject* sender) {
   QScreen* screen = StartScreen();
   setScreen(screen);
   Bitmap picture = GrabScreenPicture(screen);
-  d->bitmapa->resize(
-      LogicalCover(QRect(0, 0, picture.Width(), picture.Height()), d->bitmapa->devicePixelRatioF())
-          .size());
+  const QSize device(picture.Width(), picture.Height());
+  SetWindowDeviceScale(
+      *this, CopyScale(device, screen ? screen->geometry().size() : QSize(), devicePixelRatioF()));
+  d->bitmapa->resize(LogicalCover(QRect(QPoint(0, 0), device), WindowDeviceScale(*this)).size());
   d->bitmapa->SetPicture(std::move(picture));
   d->BtnSave->setEnabled(false);
   d->BtnCopy->setEnabled(false);

@@ -83,7 +83,9 @@ QImage CutOutScreen(const QImage& picture, const QRect& desktop, const QRect& sc
                             screen.width() * sx, screen.height() * sy)
                          .toRect();
   QImage cut = picture.copy(part);
-  if (cut.size() != device_size)
+  // Never enlarged: a part smaller than this Qt's idea of the screen is a screen at a
+  // fractional scale, whose own device pixels the part holds one for one.
+  if (cut.width() > device_size.width() || cut.height() > device_size.height())
     cut = cut.scaled(device_size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
   return cut;
 }

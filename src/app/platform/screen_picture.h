@@ -33,7 +33,8 @@ Bitmap CopyScreenThroughPortal(const QScreen* screen, const QDBusConnection& bus
 
 // The part of a picture of the whole desktop that shows one screen, in that screen's device
 // pixels. The portal's picture spans every screen (`desktop`, in logical pixels) at a scale of
-// its own choosing; a screen shown at another scale is brought to its own size.
+// its own choosing (the largest of the screens'); a screen shown at a smaller whole scale is
+// brought to its size in device pixels (`device_size`, as this Qt counts them).
 QImage CutOutScreen(const QImage& picture, const QRect& desktop, const QRect& screen,
                     const QSize& device_size);
 
