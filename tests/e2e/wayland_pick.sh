@@ -1,19 +1,24 @@
 #!/usr/bin/env bash
-# On a Wayland desktop (sway) at scale 1 and 2: the screen copy comes through the desktop
-# portal and is shown one to one, a pointer click picks the device pixels under the pointer,
-# the arrow keys move the pick by one picture pixel without the pointer, Escape ends the
-# program. A copied result can be pasted after the end. Without a portal the program says why
+# On a Wayland desktop (sway) at scales 1, 2, 1.25 and 1.5: the screen copy comes through the
+# desktop portal and is shown one to one, a pointer click picks the device pixels under the
+# pointer, the arrow keys move the pick by one picture pixel without the pointer, Escape ends
+# the program. A copied result can be pasted after the end. Without a portal the program says why
 # and ends writing no settings.
 source "$(dirname "$0")/wayland_session.bash"
 
 # The 64 x 64 square of the desktop at device pixel ($1, $2), enlarged by the scale, shows in
-# the container (the preview and the result).
+# the container (the preview and the result). At a fractional scale, where the desktop shrinks
+# what the program draws, the copied result is that square.
 square_shown() {
-  check square "$1" "$2" "$scale" 0 0 700 "$OUTPUT_H"
+  [ "${scale%.*}" = "$scale" ] && { check square "$1" "$2" "$scale" 0 0 700 "$OUTPUT_H"; return; }
+  wtype -M ctrl c -m ctrl
+  wl-paste --no-newline -t image/png >"$WORK/pasted.png" &&
+    /usr/bin/python3 "$WORK/scripts/screen_checks.py" copied "$REFERENCE" "$WORK/pasted.png" \
+      "$1" "$2"
 }
 
 seed_settings
-for scale in 1 2; do
+for scale in 1 2 1.25 1.5; do
   set_scale "$scale"
   start_zorna
   eventually 10 same_outside 700 ||
@@ -44,13 +49,7 @@ if command -v wl-paste >/dev/null; then
   for type in png bmp; do
     wl-paste --no-newline -t "image/$type" >"$WORK/pasted.$type" ||
       { echo "after the end the clipboard offers: $(wl-paste --list-types 2>&1)"; exit 1; }
-    /usr/bin/python3 - "$WORK/desktop-picture.png" "$WORK/pasted.$type" <<'PY' ||
-import sys
-from PIL import Image
-desk = Image.open(sys.argv[1]).convert("RGB").crop((861, 401, 925, 465))
-pasted = Image.open(sys.argv[2]).convert("RGB")
-assert pasted.size == (64, 64) and list(pasted.getdata()) == list(desk.getdata()), "not the result"
-PY
+    /usr/bin/python3 "$WORK/scripts/screen_checks.py" copied "$REFERENCE" "$WORK/pasted.$type" 861 401 ||
       { echo "the pasted image/$type is not the result"; exit 1; }
   done
   keeper=""
