@@ -29,6 +29,7 @@ TEST(DevicePixelsTest, EveryDevicePixelComesBackFromTheLogicalPositionsInsideIt)
 TEST(DevicePixelsTest, AtAFractionalScaleThePointerPicksTheCopysPixelAcrossAndDown) {
   // 1280 x 800 device pixels at 1.5: the desktop counts 853 x 533 logical pixels over them.
   EXPECT_FALSE(CopyScale(QSize(2560, 1600), QSize(1280, 800), 2));
+  EXPECT_FALSE(CopyScale(QSize(1280, 1024), QSize(853, 683), 1.5));  // X11: Qt's own scale
   const std::optional<DeviceScale> scale = CopyScale(QSize(1280, 800), QSize(853, 533), 2);
   ASSERT_TRUE(scale);
   for (int d = 0; d < 800; ++d) {

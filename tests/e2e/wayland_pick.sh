@@ -79,3 +79,23 @@ wait_zorna_exit || status=$?
 [ "$(md5sum <"$ZORNA_CONFIG_DIR/Zorna.ini")" = "$before" ] ||
   { echo "without a portal the settings were written"; exit 1; }
 echo "without a portal: told, ended, nothing written"
+
+# Two screens, the pointer on the second one, where the desktop then puts new windows: the
+# program opens there and shows that screen's copy one to one; a click picks its pixels.
+set_scale 1
+swaymsg create_output >/dev/null
+swaymsg output HEADLESS-2 resolution 1280x800 position 1280 0 bg "$REFERENCE" stretch >/dev/null
+swaymsg seat seat0 cursor set 1380 740 >/dev/null
+swaymsg focus output HEADLESS-2 >/dev/null
+shot() { grim -o HEADLESS-2 "$1"; }
+eventually 20 same_outside 0 || { echo "the second screen does not show the desktop"; exit 1; }
+scale=1
+start_zorna
+eventually 10 same_outside 700 || { echo "the second screen does not show its copy"; exit 1; }
+swaymsg seat seat0 cursor set $((1280 + 861)) 401 >/dev/null
+swaymsg seat seat0 cursor press button1 >/dev/null
+swaymsg seat seat0 cursor release button1 >/dev/null
+eventually 10 square_shown 861 401 || { echo "the click did not pick on the second screen"; exit 1; }
+key Escape
+wait_zorna_exit || { echo "the program failed"; cat "$WORK/logs/zorna.log"; exit 1; }
+echo "two screens: opened on the one under the pointer, one to one, picked"

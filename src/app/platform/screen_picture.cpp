@@ -60,12 +60,20 @@ QString PortalFailureText(const PortalScreenshot& shot, int seconds) {
 
 }  // namespace
 
-Bitmap CopyScreenThroughPortal(const QScreen* screen, const QDBusConnection& bus) {
+QImage CopyDesktopThroughPortal(const QDBusConnection& bus) {
   const int seconds = PortalTimeoutSeconds();
   const PortalScreenshot shot = TakePortalScreenshot(bus, seconds * 1000);
   if (shot.outcome != PortalOutcome::kTaken)
     throw NoScreenCopy(PortalFailureText(shot, seconds).toStdString());
-  return FromQImage(CutOutScreen(shot.picture, screen->virtualGeometry(), screen->geometry(),
+  return shot.picture;
+}
+
+Bitmap CopyScreenThroughPortal(const QScreen* screen, const QDBusConnection& bus) {
+  return ScreenOfDesktop(CopyDesktopThroughPortal(bus), screen);
+}
+
+Bitmap ScreenOfDesktop(const QImage& desktop, const QScreen* screen) {
+  return FromQImage(CutOutScreen(desktop, screen->virtualGeometry(), screen->geometry(),
                                  ScreenSizeInPixels(screen)));
 }
 

@@ -27,8 +27,15 @@ class NoScreenCopy : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The screen's copy from the desktop portal on that bus; throws NoScreenCopy, saying why and
-// what the user can do, when the portal is missing, refuses or does not answer in time.
+// The copy of the whole desktop (every screen) from the desktop portal on that bus; throws
+// NoScreenCopy, saying why and what the user can do, when the portal is missing, refuses or
+// does not answer in time.
+QImage CopyDesktopThroughPortal(const QDBusConnection& bus);
+
+// The screen's part of the desktop's copy, in its device pixels (CutOutScreen).
+Bitmap ScreenOfDesktop(const QImage& desktop, const QScreen* screen);
+
+// The screen's copy from the desktop portal: its part of the desktop's.
 Bitmap CopyScreenThroughPortal(const QScreen* screen, const QDBusConnection& bus);
 
 // The part of a picture of the whole desktop that shows one screen, in that screen's device

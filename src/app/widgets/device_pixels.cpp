@@ -49,7 +49,12 @@ void SetWindowDeviceScale(QWidget& window, std::optional<DeviceScale> scale) {
 }
 
 std::optional<DeviceScale> CopyScale(QSize device, QSize logical, qreal ratio) {
-  if (logical.isEmpty() || device == logical * ratio) return std::nullopt;
+  // Within a logical pixel of the window's ratio, the copy is at that ratio: the screen's
+  // logical size is rounded (X11 at 1.5: 1280 x 1024 device pixels, 853 x 683 logical).
+  const auto near = [ratio](int copy, int size) { return std::abs(copy - size * ratio) <= ratio; };
+  if (logical.isEmpty() ||
+      (near(device.width(), logical.width()) && near(device.height(), logical.height())))
+    return std::nullopt;
   return DeviceScale(qreal(device.width()) / logical.width(),
                      qreal(device.height()) / logical.height());
 }
