@@ -144,9 +144,8 @@ shot() {
   grim -o HEADLESS-1 "$1"
 }
 
-# At a fractional scale the desktop draws its picture at scale 2 and shrinks it: the screen,
-# once settled, is then what the checks compare with. Its size there is one that the scale
-# divides evenly: at 1280 x 800 and 1.5 the portal's own copy has one row fewer than the screen.
+# At a fractional scale the desktop shrinks its picture drawn at 2: the settled screen is what the
+# checks compare with; its size is one the scale divides (else the portal's copy loses a row).
 set_scale() {
   OUTPUT_W=1280 OUTPUT_H=800
   [ "$1" = 1.5 ] && OUTPUT_W=1200 OUTPUT_H=750
@@ -167,13 +166,7 @@ set_scale() {
 }
 
 # The screen is as it was at the last try.
-settled() {
-  shot "$WORK/now.png"
-  local status=0
-  cmp -s "$WORK/now.png" "$WORK/settled.png" || status=1
-  mv "$WORK/now.png" "$WORK/settled.png"
-  return $status
-}
+settled() { shot "$WORK/now.png" && cmp -s "$WORK/now.png" "$WORK/settled.png" || ! mv "$WORK/now.png" "$WORK/settled.png"; }
 
 # Screenshot checks against the desktop picture (screen_checks.py).
 check() {

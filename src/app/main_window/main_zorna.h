@@ -12,6 +12,7 @@
 
 class QAction;
 class QFileDialog;
+class QScreen;
 class QShortcut;
 class QToolButton;
 class QTreeWidgetItem;
