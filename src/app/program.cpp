@@ -1,7 +1,6 @@
 #include "app/program.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <filesystem>
 
 #include "app/dialogs/dlg_ikona.h"
@@ -11,13 +10,13 @@
 #include "app/dialogs/dlg_skin.h"
 #include "app/dialogs/save_result.h"
 #include "app/main_window/main_zorna.h"
-#include "artwork/background_tiles.h"
 #include "app/main_window/settings_access.h"
 #include "app/platform/clipboard_keeper.h"
 #include "app/platform/handler_guard.h"
 #include "app/platform/messages.h"
 #include "app/platform/screen_picture.h"
 #include "app/platform/slovak_desktop.h"
+#include "artwork/background_tiles.h"
 #include "settings/settings.h"
 #include "support/error.h"
 
@@ -81,8 +80,7 @@ int RunProgram(QApplication& app) {
   }
   TMainZorna* main = forms.MainZorna;
   // Start-up chose the screen under the pointer and copied it; the window covers exactly it.
-  if (QScreen* screen = main->screen()) main->setGeometry(screen->geometry());
-  main->showFullScreen();
+  main->ShowOverScreen();
   const int code = app.exec();
   KeepClipboardAfterExit();
   DestroyForms(forms);

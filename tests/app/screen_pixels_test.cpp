@@ -2,6 +2,8 @@
 // the screen to open on.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "app/platform/screen_choice.h"
 #include "app/widgets/device_pixels.h"
 
@@ -18,6 +20,16 @@ TEST(DevicePixelsTest, EveryDevicePixelComesBackFromTheLogicalPositionsInsideIt)
       ASSERT_EQ(DevicePixelAt(QPointF(start, start), ratio), QPoint(d, d)) << ratio;
       ASSERT_EQ(DevicePixelAt(QPointF(last, start), ratio), QPoint(d, d)) << ratio;
     }
+  }
+}
+
+// Wayland at 1.5 counts 853 x 533 logical pixels over 1280 x 800 and rounds positions to 1/256.
+TEST(DevicePixelsTest, AtAFractionalScaleThePointerPicksTheCopysPixelAcrossAndDown) {
+  EXPECT_FALSE(CopyScale(QSize(1280, 1024), QSize(853, 683), 1.5));  // X11 at 1.5: Qt's own
+  const DeviceScale scale = CopyScale(QSize(1280, 800), QSize(853, 533), 2).value();
+  for (int d = 0; d < 800; ++d) {
+    const QPointF sent(std::round(d * 853.0 / 1280 * 256), std::round(d * 533.0 / 800 * 256));
+    ASSERT_EQ(DevicePixelAt(sent / 256, scale), QPoint(d, d)) << d;
   }
 }
 

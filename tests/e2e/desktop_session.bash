@@ -201,7 +201,7 @@ square_shown() {
 # The clipboard holds that square as PNG.
 pasted_result() {
   timeout 10 wl-paste --no-newline -t image/png >"$WORK/pasted.png" &&
-    $py "$S/screen_checks.py" result "$WORK/desktop-picture.png" "$WORK/pasted.png" "$@"
+    $py "$S/screen_checks.py" copied "$WORK/desktop-picture.png" "$WORK/pasted.png" "$@"
 }
 
 # With the program shown: a click picks the square under the pointer, the arrow keys move the

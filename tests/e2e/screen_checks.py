@@ -11,8 +11,7 @@ screen_checks.py differs PICTURE SHOT LEFT TOP RIGHT BOTTOM
 screen_checks.py square PICTURE SHOT PX PY SCALE LEFT TOP RIGHT BOTTOM
     the picture's 64 x 64 square at (PX, PY), each pixel shown as SCALE x SCALE, appears at
     least twice (the preview and the result) with its corner inside the box
-screen_checks.py result PICTURE FILE PX PY
-    the file holds exactly the picture's 64 x 64 square at (PX, PY) (a copied result)
+screen_checks.py copied PICTURE FILE PX PY     FILE is the picture's 64 x 64 square at (PX, PY)
 screen_checks.py marker PICTURE SHOT X Y SIDE
     a frame covers exactly the outline of the SIDE x SIDE square at (X, Y): the outline
     differs from the picture, the pixels around it and two inside it do not
@@ -76,10 +75,10 @@ def main():
         found = square_places(picture, shot, px, py, scale, box(sys.argv[7:11], shot.size))
         if len(found) < 2:
             sys.exit(f"the square at ({px}, {py}) appears at {found}")
-    elif what == "result":
+    elif what == "copied":
         px, py = (int(a) for a in sys.argv[4:6])
-        if shot.size != (64, 64) or shot.tobytes() != picture.crop((px, py, px + 64, py + 64)).tobytes():
-            sys.exit(f"the {shot.size} picture is not the square at ({px}, {py})")
+        if shot.tobytes() != picture.crop((px, py, px + 64, py + 64)).tobytes():
+            sys.exit(f"the copy is not the square at ({px}, {py})")
     elif what == "marker":
         x, y, side = (int(a) for a in sys.argv[4:7])
         a, b = picture.load(), shot.load()

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# On a Wayland desktop (sway) at scale 1 and 2: the screen copy comes through the desktop
+# On a Wayland desktop (sway) at scale 1, 2, 1.25, 1.5: the screen copy comes through the desktop
 # portal and is shown one to one, a pointer click picks the device pixels under the pointer,
 # the arrow keys move the pick by one picture pixel without the pointer, Escape ends the
 # program. A copied result can be pasted after the end. Without a portal the program says why
@@ -7,13 +7,16 @@
 source "$(dirname "$0")/wayland_session.bash"
 
 # The 64 x 64 square of the desktop at device pixel ($1, $2), enlarged by the scale, shows in
-# the container (the preview and the result).
+# the container (the preview and the result); at a fractional scale the copied result is it.
 square_shown() {
-  check square "$1" "$2" "$scale" 0 0 700 "$OUTPUT_H"
+  [ "${scale%.*}" = "$scale" ] && { check square "$1" "$2" "$scale" 0 0 700 "$OUTPUT_H"; return; }
+  wtype -M ctrl c -m ctrl
+  wl-paste --no-newline -t image/png >"$WORK/pasted.png" && copied "$WORK/pasted.png" "$1" "$2"
 }
+copied() { /usr/bin/python3 "$WORK/scripts/screen_checks.py" copied "$REFERENCE" "$@"; }
 
 seed_settings
-for scale in 1 2; do
+for scale in 1 2 1.25 1.5; do
   set_scale "$scale"
   start_zorna
   eventually 10 same_outside 700 ||
@@ -44,13 +47,7 @@ if command -v wl-paste >/dev/null; then
   for type in png bmp; do
     wl-paste --no-newline -t "image/$type" >"$WORK/pasted.$type" ||
       { echo "after the end the clipboard offers: $(wl-paste --list-types 2>&1)"; exit 1; }
-    /usr/bin/python3 - "$WORK/desktop-picture.png" "$WORK/pasted.$type" <<'PY' ||
-import sys
-from PIL import Image
-desk = Image.open(sys.argv[1]).convert("RGB").crop((861, 401, 925, 465))
-pasted = Image.open(sys.argv[2]).convert("RGB")
-assert pasted.size == (64, 64) and list(pasted.getdata()) == list(desk.getdata()), "not the result"
-PY
+    copied "$WORK/pasted.$type" 861 401 ||
       { echo "the pasted image/$type is not the result"; exit 1; }
   done
   keeper=""
@@ -80,3 +77,17 @@ wait_zorna_exit || status=$?
 [ "$(md5sum <"$ZORNA_CONFIG_DIR/Zorna.ini")" = "$before" ] ||
   { echo "without a portal the settings were written"; exit 1; }
 echo "without a portal: told, ended, nothing written"
+
+# A second screen, where the pointer is and so new windows go: the program opens and picks there.
+set_scale 1
+swaymsg "create_output; output HEADLESS-2 resolution 1280x800 position 1280 0 bg $REFERENCE" \
+  "stretch; focus output HEADLESS-2; seat seat0 cursor set $((1280 + 861)) 401" >/dev/null
+shot() { grim -o HEADLESS-2 "$1"; }
+eventually 20 same_outside 0 || { echo "the second screen does not show the desktop"; exit 1; }
+start_zorna
+eventually 10 same_outside 700 || { echo "the second screen does not show its copy"; exit 1; }
+swaymsg "seat seat0 cursor press button1; seat seat0 cursor release button1" >/dev/null
+eventually 10 check square 861 401 1 0 0 700 800 || { echo "no pick on the second screen"; exit 1; }
+key Escape
+wait_zorna_exit || { echo "the program failed"; exit 1; }
+echo "a second screen: opened there, one to one, picked"

@@ -97,6 +97,7 @@ grep -q org.freedesktop.portal.Screenshot "$WORK/logs/portal.log" ||
   { echo "the desktop portal has no Screenshot interface"; exit 1; }
 
 ZORNA_LOG="$WORK/logs/zorna.log"
+REFERENCE="$WORK/desktop-picture.png"  # what the screen shows without the program
 ZORNA_E2E_PATIENCE=6  # a loaded machine: every wait below is on a condition, bounded widely
 source "$WORK/scripts/eventually.bash"
 
@@ -121,24 +122,36 @@ shot() {
   grim -o HEADLESS-1 "$1"
 }
 
+# At a fractional scale the desktop shrinks its picture drawn at 2: the settled screen is what the
+# checks compare with; its size is one the scale divides (else the portal's copy loses a row).
 set_scale() {
-  swaymsg output HEADLESS-1 scale "$1" >/dev/null
+  OUTPUT_W=1280 OUTPUT_H=800
+  [ "$1" = 1.5 ] && OUTPUT_W=1200 OUTPUT_H=750
+  swaymsg output HEADLESS-1 resolution "${OUTPUT_W}x$OUTPUT_H" scale "$1" >/dev/null
   # A move puts the pointer left of the columns that the tests compare (the program shows it
   # again over its window); it hides after a tenth of a second when still.
   # The background is drawn again for the new scale: wait until
   # the screen shows the picture.
   pointer move 100 $((OUTPUT_H - 60))
+  REFERENCE="$WORK/desktop-picture.png"
+  if [ "${1%.*}" != "$1" ]; then
+    rm -f "$WORK/settled.png"
+    eventually 20 settled || { echo "the screen did not settle at scale $1"; exit 1; }
+    REFERENCE="$WORK/settled.png"
+  fi
   eventually 20 same_outside 0 ||
     { echo "the desktop picture did not appear at scale $1"; exit 1; }
 }
+
+# The screen is as it was at the last try.
+settled() { shot "$WORK/now.png" && cmp -s "$WORK/now.png" "$WORK/settled.png" || ! mv "$WORK/now.png" "$WORK/settled.png"; }
 
 # Screenshot checks against the desktop picture (screen_checks.py).
 check() {
   local what=$1
   shift
   shot "$WORK/now.png"
-  /usr/bin/python3 "$WORK/scripts/screen_checks.py" "$what" "$WORK/desktop-picture.png" \
-    "$WORK/now.png" "$@"
+  /usr/bin/python3 "$WORK/scripts/screen_checks.py" "$what" "$REFERENCE" "$WORK/now.png" "$@"
 }
 
 # The screen shows the desktop picture from device column $1 rightwards (the container lies

@@ -53,7 +53,7 @@ void TMainZorna::SetUpEditing() {
 }
 
 void TMainZorna::Upraviobrzok1Click(QObject*) {
-  if (TUpravit* dialog = UpravitForm()) RunModal(dialog);
+  RunModal(UpravitForm());
 }
 
 void TMainZorna::Upraviobrzok2Click(QObject* sender) {

@@ -12,6 +12,7 @@
 
 class QAction;
 class QFileDialog;
+class QScreen;
 class QShortcut;
 class QToolButton;
 class QTreeWidgetItem;
@@ -71,6 +72,8 @@ class TMainZorna : public QWidget, protected GuardedConnections {
 
   // --- Start-up and closing (startup.cpp) ---
   void FormCreate(QObject* sender);
+  // Shows the window over the screen whose copy it shows (screen.cpp).
+  void ShowOverScreen();
   void FormClose();
   // The lines of the list of search texts that found nothing, without empty ones; setting them
   // replaces the whole list.
@@ -207,6 +210,8 @@ class TMainZorna : public QWidget, protected GuardedConnections {
 
   // Each concern's build-and-connect step, in the order the constructor runs them.
   void SetUpScreen();
+  // The screen's copy as the screen picture, one picture pixel per device pixel of it.
+  void ShowScreenCopy(Bitmap picture, const QScreen* screen);
   void SetUpContainer();
   void SetUpStrip();
   void SetUpColumn();

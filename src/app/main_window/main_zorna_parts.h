@@ -87,6 +87,7 @@ struct MainZornaParts {
   // --- The screen picture: picking, the marker, nudging (screen.cpp) ---
   ImageControl* bitmapa = nullptr;  // one picture pixel per device pixel
   SquareMarker* Bevel1 = nullptr;   // the marker of the picking square, in picture pixels
+  QImage desktop_copy;              // every screen, while the desktop has not yet placed the window
 
   // --- Input panel "Vstup" (input_panel.cpp) ---
   ImageControl* Image1 = nullptr;       // the pick's preview

@@ -1,10 +1,15 @@
 // The screen picture: hovering composes the square under the pointer into the preview and the
 // magnifier, a click takes it into the result, and the arrow keys nudge the pick.
+#include <QScreen>
+#include <QWindow>
+
 #include "app/main_window/main_zorna.h"
 #include "app/main_window/main_zorna_parts.h"
 #include "app/main_window/settings_access.h"
 #include "app/platform/cursor.h"
 #include "app/platform/messages.h"
+#include "app/platform/screen_picture.h"
+#include "app/widgets/device_pixels.h"
 #include "app/widgets/tool_widgets.h"
 #include "composition/preview.h"
 
@@ -23,6 +28,34 @@ void TMainZorna::SetUpScreen() {
   AddAction("PlRight", "Right", "PlRightExecute", [this] { PlRightExecute(nullptr); });
   AddAction("PlUp", "Up", "PlUpExecute", [this] { PlUpExecute(nullptr); });
   AddAction("PlDown", "Down", "PlDownExecute", [this] { PlDownExecute(nullptr); });
+}
+
+void TMainZorna::ShowScreenCopy(Bitmap picture, const QScreen* screen) {
+  const QSize device(picture.Width(), picture.Height());
+  SetWindowDeviceScale(
+      *this, screen ? CopyScale(device, screen->geometry().size(), screen->devicePixelRatio())
+                    : std::nullopt);
+  d->bitmapa->resize(LogicalCover(QRect(QPoint(0, 0), device), WindowDeviceScale(*this)).size());
+  d->bitmapa->SetPicture(std::move(picture));
+  d->Bevel1->MoveTo(d->Bevel1->Square().x(), d->Bevel1->Square().y());  // placed at this scale
+}
+
+void TMainZorna::ShowOverScreen() {
+  if (QScreen* s = screen()) setGeometry(s->geometry());
+  if (d->desktop_copy.isNull()) {
+    showFullScreen();
+    return;
+  }
+  // Maximised, on no screen named: the desktop chooses, and the window then covers the screen
+  // it came to and shows that screen's copy. A window left on the first screen is told
+  // nothing and stays maximised there, showing the first screen's copy.
+  showMaximized();
+  connect(windowHandle(), &QWindow::screenChanged, this, [this](QScreen* s) {
+    if (d->desktop_copy.isNull() || !s) return;
+    ShowScreenCopy(ScreenOfDesktop(d->desktop_copy, s), s);
+    d->desktop_copy = QImage();
+    showFullScreen();
+  });
 }
 
 void TMainZorna::bitmapaMouseMove(QObject*, int x, int y) {

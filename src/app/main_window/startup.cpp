@@ -1,5 +1,6 @@
 // Start-up and closing of the main window: restoring and storing the user's choices, the
 // screen picture, the once-only hint and the list of searches that found nothing.
+#include <QDBusConnection>
 #include <QScreen>
 #include <filesystem>
 
@@ -72,11 +73,13 @@ void TMainZorna::FormCreate(QObject* sender) {
   // The window opens on the screen under the pointer and shows that screen's copy.
   QScreen* screen = StartScreen();
   setScreen(screen);
-  Bitmap picture = GrabScreenPicture(screen);
-  d->bitmapa->resize(
-      LogicalCover(QRect(0, 0, picture.Width(), picture.Height()), d->bitmapa->devicePixelRatioF())
-          .size());
-  d->bitmapa->SetPicture(std::move(picture));
+  if (DesktopPlacesWindow()) {
+    // Copied now, before the window is on any screen; each screen's part is at hand.
+    d->desktop_copy = CopyDesktopThroughPortal(QDBusConnection::sessionBus());
+    ShowScreenCopy(ScreenOfDesktop(d->desktop_copy, screen), screen);
+  } else {
+    ShowScreenCopy(GrabScreenPicture(screen), screen);
+  }
   d->BtnSave->setEnabled(false);
   d->BtnCopy->setEnabled(false);
   d->BtnOtocDoprava->hide();

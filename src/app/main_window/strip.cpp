@@ -131,13 +131,12 @@ void TMainZorna::BtnRightClick(QObject*) {
 }
 
 void TMainZorna::BtnInfoClick(QObject*) {
-  if (TOPrograme* about = OProgrameForm()) RunModal(about);
+  RunModal(OProgrameForm());
 }
 
 // The about box opens with the help page filling it.
 void TMainZorna::HELPClick(QObject*) {
   TOPrograme* about = OProgrameForm();
-  if (!about) return;
   about->SpeedButton1Click(nullptr);
   RunModal(about);
 }

@@ -25,4 +25,9 @@ QScreen* StartScreen() {
   return index >= 0 ? screens[index] : primary;
 }
 
+bool DesktopPlacesWindow() {
+  return !PointerPositionKnown() && QGuiApplication::screens().size() > 1 &&
+         qEnvironmentVariableIsEmpty("ZORNA_SCREEN_IMAGE");
+}
+
 }  // namespace zorna::app

@@ -16,4 +16,8 @@ int ScreenUnderPointer(const QList<QRect>& screens, QPoint pointer, int fallback
 // screen stands in.
 QScreen* StartScreen();
 
+// On Wayland with several screens the desktop puts a new window where the pointer is, and
+// only then does the window learn its screen. (Not with a picture file for the screen.)
+bool DesktopPlacesWindow();
+
 }  // namespace zorna::app

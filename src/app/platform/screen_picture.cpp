@@ -60,12 +60,20 @@ QString PortalFailureText(const PortalScreenshot& shot, int seconds) {
 
 }  // namespace
 
-Bitmap CopyScreenThroughPortal(const QScreen* screen, const QDBusConnection& bus) {
+QImage CopyDesktopThroughPortal(const QDBusConnection& bus) {
   const int seconds = PortalTimeoutSeconds();
   const PortalScreenshot shot = TakePortalScreenshot(bus, seconds * 1000);
   if (shot.outcome != PortalOutcome::kTaken)
     throw NoScreenCopy(PortalFailureText(shot, seconds).toStdString());
-  return FromQImage(CutOutScreen(shot.picture, screen->virtualGeometry(), screen->geometry(),
+  return shot.picture;
+}
+
+Bitmap CopyScreenThroughPortal(const QScreen* screen, const QDBusConnection& bus) {
+  return ScreenOfDesktop(CopyDesktopThroughPortal(bus), screen);
+}
+
+Bitmap ScreenOfDesktop(const QImage& desktop, const QScreen* screen) {
+  return FromQImage(CutOutScreen(desktop, screen->virtualGeometry(), screen->geometry(),
                                  ScreenSizeInPixels(screen)));
 }
 
@@ -83,7 +91,9 @@ QImage CutOutScreen(const QImage& picture, const QRect& desktop, const QRect& sc
                             screen.width() * sx, screen.height() * sy)
                          .toRect();
   QImage cut = picture.copy(part);
-  if (cut.size() != device_size)
+  // Never enlarged: a part smaller than this Qt's idea of the screen is a screen at a
+  // fractional scale, whose own device pixels the part holds one for one.
+  if (cut.width() > device_size.width() || cut.height() > device_size.height())
     cut = cut.scaled(device_size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
   return cut;
 }

@@ -27,13 +27,21 @@ class NoScreenCopy : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The screen's copy from the desktop portal on that bus; throws NoScreenCopy, saying why and
-// what the user can do, when the portal is missing, refuses or does not answer in time.
+// The copy of the whole desktop (every screen) from the desktop portal on that bus; throws
+// NoScreenCopy, saying why and what the user can do, when the portal is missing, refuses or
+// does not answer in time.
+QImage CopyDesktopThroughPortal(const QDBusConnection& bus);
+
+// The screen's part of the desktop's copy, in its device pixels (CutOutScreen).
+Bitmap ScreenOfDesktop(const QImage& desktop, const QScreen* screen);
+
+// The screen's copy from the desktop portal: its part of the desktop's.
 Bitmap CopyScreenThroughPortal(const QScreen* screen, const QDBusConnection& bus);
 
 // The part of a picture of the whole desktop that shows one screen, in that screen's device
 // pixels. The portal's picture spans every screen (`desktop`, in logical pixels) at a scale of
-// its own choosing; a screen shown at another scale is brought to its own size.
+// its own choosing (the largest of the screens'); a screen shown at a smaller whole scale is
+// brought to its size in device pixels (`device_size`, as this Qt counts them).
 QImage CutOutScreen(const QImage& picture, const QRect& desktop, const QRect& screen,
                     const QSize& device_size);
 

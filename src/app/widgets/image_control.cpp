@@ -43,11 +43,11 @@ void ImageControl::paintEvent(QPaintEvent* event) {
   }
   if (device_pixels_) {
     // The control sits at a whole device pixel (the screen picture at the window's corner).
-    const qreal ratio = devicePixelRatioF();
-    const QPoint origin = DevicePixelAt(QPointF(mapTo(window(), QPoint(0, 0))), ratio);
-    PaintInWindowDevicePixels(painter, *this);
+    const DeviceScale scale = WindowDeviceScale(*this);
+    const QPoint origin = DevicePixelAt(QPointF(mapTo(window(), QPoint(0, 0))), scale);
+    PaintInWindowDevicePixels(painter, *this, scale);
     for (const QRect& asked : event->region()) {
-      const QRect part = DeviceCover(asked, ratio) & whole;
+      const QRect part = DeviceCover(asked, scale) & whole;
       if (!part.isEmpty()) painter.drawImage(origin + part.topLeft(), ToQImage(picture_, part));
     }
     return;
@@ -62,7 +62,7 @@ QPoint ImageControl::Reported(const QMouseEvent* event) const {
   if (!device_pixels_) return event->position().toPoint();
   // The widget's own position is rounded to whole logical pixels; the window's is not.
   const QPointF exact = event->scenePosition() - QPointF(mapTo(window(), QPoint(0, 0)));
-  return DevicePixelAt(exact, devicePixelRatioF());
+  return DevicePixelAt(exact, WindowDeviceScale(*this));
 }
 
 void ImageControl::ReportMove(const QPoint& p) {

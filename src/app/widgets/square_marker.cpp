@@ -23,7 +23,7 @@ void SquareMarker::SetSide(int side) {
 }
 
 void SquareMarker::Place() {
-  setGeometry(LogicalCover(square_, devicePixelRatioF()));
+  setGeometry(LogicalCover(square_, WindowDeviceScale(*this)));
   update();
 }
 
@@ -33,9 +33,10 @@ void SquareMarker::Place() {
 void SquareMarker::paintEvent(QPaintEvent*) {
   if (square_.width() < 2 || square_.height() < 2) return;
   QPainter painter(this);
-  PaintInWindowDevicePixels(painter, *this);
+  const DeviceScale scale = WindowDeviceScale(*this);
+  PaintInWindowDevicePixels(painter, *this, scale);
   const QPoint parent_origin = mapTo(window(), QPoint(0, 0)) - pos();
-  const QRect r = square_.translated(DevicePixelAt(QPointF(parent_origin), devicePixelRatioF()));
+  const QRect r = square_.translated(DevicePixelAt(QPointF(parent_origin), scale));
   const int x = r.x(), y = r.y(), w = r.width(), h = r.height();
   const QColor light = palette().color(QPalette::Light);
   const QColor dark = palette().color(QPalette::Dark);
