@@ -2,7 +2,8 @@
 // manager takes it, this small process keeps the picture on the clipboard until another
 // program puts something there, then ends. Zorna starts it detached and writes the picture to
 // its standard input; it answers "served", "manager" or "failed" on its standard output once
-// Zorna may end. Its one argument names the desktop: "x11" (the default) or "wayland".
+// Zorna may end, or "unsupported" where the desktop lets no other program keep it. Its one argument
+// names the desktop: "x11" (the default) or "wayland".
 #include <unistd.h>
 
 #include <cstdio>
@@ -18,6 +19,7 @@ void Tell(zorna::clipboard::Handover handover) {
   using zorna::clipboard::Handover;
   const char* word = handover == Handover::kServed         ? "served\n"
                      : handover == Handover::kManagerThere ? "manager\n"
+                     : handover == Handover::kUnsupported  ? "unsupported\n"
                                                            : "failed\n";
   std::fputs(word, stdout);
   std::fflush(stdout);

@@ -16,6 +16,7 @@ struct Session {
   const Payload* payload = nullptr;
   wl_seat* seat = nullptr;
   zwlr_data_control_manager_v1* manager = nullptr;
+  bool keeps_clipboard = false;  // GNOME's compositor
   bool cancelled = false;
 };
 
@@ -26,6 +27,8 @@ void Global(void* data, wl_registry* registry, uint32_t name, const char* interf
   } else if (std::strcmp(interface, zwlr_data_control_manager_v1_interface.name) == 0) {
     s->manager = static_cast<zwlr_data_control_manager_v1*>(
         wl_registry_bind(registry, name, &zwlr_data_control_manager_v1_interface, 1));
+  } else if (std::strcmp(interface, "gtk_shell1") == 0) {
+    s->keeps_clipboard = true;
   }
 }
 void GlobalRemove(void*, wl_registry*, uint32_t) {}
@@ -74,8 +77,11 @@ Handover ServeOnWayland(const Payload& payload, void (*ready)(Handover)) {
   wl_display_roundtrip(display);
   if (!s.seat || !s.manager) {
     wl_display_disconnect(display);
-    ready(Handover::kFailed);
-    return Handover::kFailed;
+    const Handover handover = !s.seat             ? Handover::kFailed
+                              : s.keeps_clipboard ? Handover::kManagerThere
+                                                  : Handover::kUnsupported;
+    ready(handover);
+    return handover;
   }
   std::signal(SIGPIPE, SIG_IGN);  // a reader that goes away early
   zwlr_data_control_source_v1* source = zwlr_data_control_manager_v1_create_data_source(s.manager);

@@ -6,8 +6,9 @@ namespace zorna::clipboard {
 
 // Serves the payload as the Wayland clipboard through the compositor's clipboard-manager
 // interface (wlroots' data control: sway, Hyprland, river, KDE Plasma ...), until another
-// program sets the clipboard. A compositor without it (GNOME) lets no program without a
-// focused window own the clipboard: kFailed.
+// program sets the clipboard. Without it no program without a focused window can own the
+// clipboard: GNOME's compositor (known by its gtk_shell1) keeps the last copy itself after its
+// owner ends, kManagerThere; any other, kUnsupported.
 Handover ServeOnWayland(const Payload& payload, void (*ready)(Handover));
 
 }  // namespace zorna::clipboard

@@ -205,7 +205,8 @@ pasted_result() {
 }
 
 # With the program shown: a click picks the square under the pointer, the arrow keys move the
-# pick by one pixel, Ctrl+C puts the result on the clipboard, Escape ends the program well.
+# pick by one pixel, Ctrl+C puts the result on the clipboard, Escape ends the program well, and
+# the result can still be pasted then.
 pick_nudge_copy_end() {
   pointer click 861 401
   eventually 10 square_shown 861 401 || { echo "the click did not pick the square under the pointer"; exit 1; }
@@ -220,6 +221,7 @@ pick_nudge_copy_end() {
   eventually 10 square_shown 862 402 || { echo "the pick moved"; exit 1; }
   key Escape
   wait_zorna_exit || { echo "the program failed"; cat "$ZORNA_LOG"; exit 1; }
+  eventually 10 pasted_result 862 402 || { echo "the copy did not outlast the program"; exit 1; }
 }
 
 seed_settings() {

@@ -2,6 +2,7 @@
 # On GNOME (Wayland): the screen copy comes through GNOME's portal, top bar included, and is
 # shown one to one; a click picks the square under the pointer, the arrow keys move the pick by
 # one pixel, Ctrl+C puts the result on the clipboard while the program runs, Escape ends it.
+# The copy outlasts the program.
 # A refused screenshot permission is told, and the program ends writing no settings.
 DESKTOP=gnome
 source "$(dirname "$0")/desktop_session.bash"
@@ -21,7 +22,7 @@ shot "$WORK/desktop.png"
 start_zorna
 eventually 10 one_to_one || { echo "the screen copy is not shown one to one"; exit 1; }
 pick_nudge_copy_end
-echo "one to one with the top bar, picked, nudged, copied and ended"
+echo "one to one with the top bar, picked, nudged, copied, ended, still pasted"
 
 # Screenshots refused: a message (not the portal's silence: its limit is far away), Return ends
 # the program with status 1, and the settings stay as they were.

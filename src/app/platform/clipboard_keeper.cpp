@@ -15,6 +15,7 @@
 #include <cstdint>
 
 #include "app/build_settings.h"
+#include "app/platform/messages.h"
 
 extern char** environ;
 
@@ -46,11 +47,12 @@ bool WriteAll(int fd, const QByteArray& data) {
 }
 
 // The helper's one line, or nothing after the time limit.
-void AwaitAnswer(int fd, int timeout_ms) {
+QByteArray AwaitAnswer(int fd, int timeout_ms) {
   pollfd p{fd, POLLIN, 0};
-  if (poll(&p, 1, timeout_ms) <= 0) return;
+  if (poll(&p, 1, timeout_ms) <= 0) return {};
   char answer[16];
-  [[maybe_unused]] const ssize_t n = read(fd, answer, sizeof answer);
+  const ssize_t n = read(fd, answer, sizeof answer);
+  return n > 0 ? QByteArray(answer, n).trimmed() : QByteArray();
 }
 
 // Beside the program when it runs from the build, in its helpers' folder when installed.
@@ -112,7 +114,10 @@ void KeepClipboardAfterExit() {
     const bool sent = WriteAll(to_helper[1], message);
     close(to_helper[1]);
     std::signal(SIGPIPE, previous);
-    if (sent) AwaitAnswer(from_helper[0], 3000);
+    if (sent && AwaitAnswer(from_helper[0], 3000) == "unsupported")
+      ShowPlainMessage(
+          "Skopírovaný obrázok po skončení programu zo schránky zmizne: tento desktop "
+          "nedovolí inému programu podržať ho v schránke.");
   } else {
     close(to_helper[1]);
   }
