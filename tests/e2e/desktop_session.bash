@@ -150,26 +150,10 @@ permit_screenshots() {
 }
 [ "$DESKTOP" = gnome ] && permit_screenshots yes
 
-# The portal starts on its first call, with its backend; the program's first call should not pay
-# for that within its own limit.
-gdbus call --session --timeout 90 --dest org.freedesktop.portal.Desktop \
-  --object-path /org/freedesktop/portal/desktop \
-  --method org.freedesktop.DBus.Introspectable.Introspect >"$WORK/logs/portal.xml" 2>&1 ||
-  { echo "the desktop portal did not start"; exit 1; }
-grep -q org.freedesktop.portal.Screenshot "$WORK/logs/portal.xml" ||
-  { echo "the desktop portal has no Screenshot interface"; exit 1; }
+start_portal
 
 # Pointer and keys: one input session for the whole test.
-mkfifo "$WORK/input.in" "$WORK/input.out"
-$py "$S/${DESKTOP}_input.py" <"$WORK/input.in" >"$WORK/input.out" 2>"$WORK/logs/input.log" &
-PIDS+=($!)
-exec 7>"$WORK/input.in" 8<"$WORK/input.out"
-input() {
-  local reply=""
-  echo "$*" >&7
-  read -r -t 30 reply <&8 || true
-  [ "$reply" = ok ] || { echo "input '$*' failed: $reply $(cat "$WORK/logs/input.log")"; exit 1; }
-}
+start_input "$WORK/logs/input.log" $py "$S/${DESKTOP}_input.py"
 pointer() { input "$@"; }
 key() { input key "$1"; }
 

@@ -86,15 +86,7 @@ VNC_PORT=$(/usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127
 wayvnc 127.0.0.1 "$VNC_PORT" >"$WORK/logs/wayvnc.log" 2>&1 &
 PIDS+=($!)
 
-# The portal starts on its first call, with the backends it needs. Here that start now and then
-# takes some 25 seconds (the wlroots backend answers the portal's first question late); a first
-# call from the program would pay for it within its own 30-second limit.
-gdbus call --session --timeout 90 --dest org.freedesktop.portal.Desktop \
-  --object-path /org/freedesktop/portal/desktop \
-  --method org.freedesktop.DBus.Introspectable.Introspect >"$WORK/logs/portal.log" 2>&1 ||
-  { echo "the desktop portal did not start"; exit 1; }
-grep -q org.freedesktop.portal.Screenshot "$WORK/logs/portal.log" ||
-  { echo "the desktop portal has no Screenshot interface"; exit 1; }
+start_portal
 
 ZORNA_LOG="$WORK/logs/zorna.log"
 REFERENCE="$WORK/desktop-picture.png"  # what the screen shows without the program
@@ -102,17 +94,8 @@ ZORNA_E2E_PATIENCE=6  # a loaded machine: every wait below is on a condition, bo
 source "$WORK/scripts/eventually.bash"
 
 # The pointer: one VNC connection for the whole test.
-mkfifo "$WORK/pointer.in" "$WORK/pointer.out"
-/usr/bin/python3 "$WORK/scripts/rfb_pointer.py" "$VNC_PORT" <"$WORK/pointer.in" \
-  >"$WORK/pointer.out" 2>"$WORK/logs/pointer.log" &
-PIDS+=($!)
-exec 7>"$WORK/pointer.in" 8<"$WORK/pointer.out"
-pointer() {
-  local reply=""
-  echo "$*" >&7
-  read -r -t 30 reply <&8 || true
-  [ "$reply" = ok ] || { echo "the pointer did not move: $(cat "$WORK/logs/pointer.log")"; exit 1; }
-}
+start_input "$WORK/logs/pointer.log" /usr/bin/python3 "$WORK/scripts/rfb_pointer.py" "$VNC_PORT"
+pointer() { input "$@"; }
 
 key() {
   wtype -k "$1"
