@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/pack/pack_test_files.h"
+#include "settings/help_page.h"
 
 namespace zorna {
 namespace {
@@ -85,6 +86,18 @@ TEST_F(UserDataFolderTest, AFolderThatCannotBeMadeIsReportedAndNothingIsLeft) {
   EXPECT_NE(message.find("obrázky pridané do galérie"), std::string::npos) << message;
   EXPECT_EQ(
       std::distance(fs::directory_iterator(scratch.Path() / "home"), fs::directory_iterator()), 1);
+}
+
+// A folder copied from an older version has no English page: English shows the Slovak one.
+TEST(UserDataFolder, TheHelpPageIsEnglishUnderEnglishWhereTheFolderHasOne) {
+  testing::ScratchFolder home;
+  const fs::path slovak = home.Path() / "pomoc" / "pomoc.htm";
+  WriteFile(slovak, {'S'});
+  EXPECT_EQ(HelpPage(home.Path(), InterfaceLanguage::kEnglish), slovak);
+  WriteFile(home.Path() / "pomoc" / "help_en.htm", {'E'});
+  EXPECT_EQ(HelpPage(home.Path(), InterfaceLanguage::kEnglish),
+            slovak.parent_path() / "help_en.htm");
+  EXPECT_EQ(HelpPage(home.Path(), InterfaceLanguage::kSlovak), slovak);
 }
 
 TEST(UserDataFolder, FollowsTheDesktopsFolderRules) {
