@@ -1,14 +1,21 @@
 // Pictures put into the placement slot of the screen picture: gallery pictures from the
 // library's menu, a picture file, and the result itself.
 #include <QAction>
+#include <QApplication>
+#include <QDrag>
 #include <QFileDialog>
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
 
 #include "app/app_fixture.h"
 #include "app/dialogs/dlg_pozadie.h"
 #include "app/main_window/main_zorna_parts.h"
 #include "gallery/gallery_bitmap.h"
+#include "output/transparent_result.h"
 #include "picture/jpeg_file.h"
 #include "picture/picture_file.h"
+#include "picture/png_file.h"
 #include "support/error.h"
 #include "support/files.h"
 
@@ -222,6 +229,58 @@ TEST_F(PlacementTest, ThePlacingHintIsShownTwiceInAll) {
   m.Daobrzoknaplochu1Click(nullptr);
   m.Daobrzoklennaplochu1Click(PartsOf(m).PopupMenu1);
   EXPECT_EQ(HintsShown(), 2);
+}
+
+// Files dragged onto the screen picture, as the desktop delivers them: a PNG picture is laid one to
+// one with its top-left corner at the drop point; a file that is no picture is refused.
+TEST_F(PlacementTest, ADroppedPictureIsLaidAtTheDropPointAndOtherFilesAreRefused) {
+  Start();
+  const Bitmap picture = Pattern(48, 48, 33);
+  WritePngFile(root_ / "dropped.png", TransparentResult(picture, IconTransparency::kOpaque));
+  WriteFileAtomically(root_ / "notes.png", std::string_view("no picture"));
+  ImageControl* screen = PartsOf(Main()).bitmapa;
+  const Bitmap before = screen->Picture();
+  for (const auto& [file, accepted] : {std::pair{"dropped.png", true}, {"notes.png", false}}) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString((root_ / file).string()))});
+    QDragEnterEvent enter(QPoint(200, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(screen, &enter);
+    QDropEvent drop(QPointF(200, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(screen, &drop);
+    EXPECT_EQ(enter.isAccepted(), accepted) << file;
+    EXPECT_EQ(drop.isAccepted(), accepted) << file;
+  }
+  EXPECT_TRUE(Holds(screen->Picture(), 200, 100, picture, 48));
+  EXPECT_EQ(screen->Picture().Pixel(199, 100), before.Pixel(199, 100));
+  EXPECT_EQ(screen->Picture().Pixel(248, 148), before.Pixel(248, 148));
+}
+
+// Dragging the result out past the drag distance offers it as PNG bytes and as a PNG file named
+// after the output size; a press that moves less stays a click.
+TEST_F(PlacementTest, TheResultDraggedOutIsOfferedAsPngAndAsAFile) {
+  Start();
+  TMainZorna& m = Main();
+  m.bitmapaMouseMove(nullptr, 20, 30);
+  m.bitmapaMouseDown(nullptr);
+  ImageControl* result = PartsOf(m).Image2;
+  QTest::mousePress(result, Qt::LeftButton, {}, QPoint(5, 5));
+  QTest::mouseMove(result, QPoint(6, 5));
+  QTest::mouseRelease(result, Qt::LeftButton, {}, QPoint(6, 5));
+  EXPECT_TRUE(PartsOf(m).PopupMenu2->isVisible());
+  PartsOf(m).PopupMenu2->hide();
+  EXPECT_FALSE(result->findChild<QDrag*>());
+  QTest::mousePress(result, Qt::LeftButton, {}, QPoint(5, 5));
+  QTest::mouseMove(result, QPoint(5, 6 + QApplication::startDragDistance()));
+  const QDrag* drag = result->findChild<QDrag*>();
+  ASSERT_TRUE(drag);
+  const QByteArray png = drag->mimeData()->data("image/png");
+  EXPECT_EQ(DecodePng(reinterpret_cast<const uint8_t*>(png.data()), size_t(png.size()), 1 << 20),
+            result->Picture());
+  ASSERT_EQ(drag->mimeData()->urls().size(), 1);
+  const fs::path file = drag->mimeData()->urls().front().toLocalFile().toStdString();
+  EXPECT_EQ(file.filename(), "zorna-64.png");
+  EXPECT_EQ(ReadPictureFile(file), result->Picture());
+  EXPECT_FALSE(PartsOf(m).PopupMenu2->isVisible());
 }
 
 }  // namespace
