@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QTest>
 #include <QUrl>
+#include <QWheelEvent>
 
 #include "app/app_fixture.h"
 #include "app/dialogs/dlg_pozadie.h"
@@ -253,6 +254,24 @@ TEST_F(PlacementTest, ADroppedPictureIsLaidAtTheDropPointAndOtherFilesAreRefused
   EXPECT_TRUE(Holds(screen->Picture(), 200, 100, picture, 48));
   EXPECT_EQ(screen->Picture().Pixel(199, 100), before.Pixel(199, 100));
   EXPECT_EQ(screen->Picture().Pixel(248, 148), before.Pixel(248, 148));
+}
+
+// A picture the program is opened with lies over the screen's copy at the top-left corner; the
+// copy stays beside and below a smaller picture, and the wheel cannot move it.
+TEST_F(PlacementTest, AnOpenedPictureSmallerThanTheScreenLiesAtItsCornerOverTheCopy) {
+  Start();
+  const Bitmap picture = Pattern(48, 40, 44);
+  WritePngFile(root_ / "opened.png", TransparentResult(picture, IconTransparency::kOpaque));
+  ImageControl* screen = PartsOf(Main()).bitmapa;
+  const Bitmap before = screen->Picture();
+  Main().OpenPictureFile((root_ / "opened.png").string());
+  QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), {}, QPoint(0, -120), {}, {},
+                    Qt::NoScrollPhase, false);
+  QCoreApplication::sendEvent(screen, &wheel);
+  EXPECT_TRUE(Holds(screen->Picture(), 0, 0, picture, 40));
+  EXPECT_EQ(screen->Picture().Pixel(47, 39), picture.Pixel(47, 39));
+  EXPECT_EQ(screen->Picture().Pixel(48, 0), before.Pixel(48, 0));
+  EXPECT_EQ(screen->Picture().Pixel(0, 40), before.Pixel(0, 40));
 }
 
 // Dragging the result out past the drag distance offers it as PNG bytes and as a PNG file named

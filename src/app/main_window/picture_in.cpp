@@ -40,8 +40,11 @@ void TMainZorna::LayOpenedPicture() {
   const Bitmap& picture = d->state.opened_picture;
   if (picture.Empty()) return;
   Bitmap& screen = d->bitmapa->MutablePicture();
-  BitBlt(screen, 0, 0, screen.Width(), screen.Height(), picture, d->state.opened_left,
-         d->state.opened_top, SRCCOPY);
+  // Only the picture's own pixels: beside and below a smaller one the screen's copy stays.
+  const int left = d->state.opened_left;
+  const int top = d->state.opened_top;
+  BitBlt(screen, 0, 0, std::min(screen.Width(), picture.Width() - left),
+         std::min(screen.Height(), picture.Height() - top), picture, left, top, SRCCOPY);
   d->bitmapa->Changed();
 }
 
