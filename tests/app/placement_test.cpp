@@ -1,7 +1,6 @@
 // Pictures put into the placement slot of the screen picture: gallery pictures from the
 // library's menu, a picture file, and the result itself.
 #include <QAction>
-#include <QApplication>
 #include <QDrag>
 #include <QFileDialog>
 #include <QMimeData>
@@ -232,50 +231,37 @@ TEST_F(PlacementTest, ThePlacingHintIsShownTwiceInAll) {
   EXPECT_EQ(HintsShown(), 2);
 }
 
-// Files dragged onto the screen picture, as the desktop delivers them: a PNG picture is laid one to
-// one with its top-left corner at the drop point; a file that is no picture is refused.
-TEST_F(PlacementTest, ADroppedPictureIsLaidAtTheDropPointAndOtherFilesAreRefused) {
+// A picture opened with the program lies at the top-left corner (the wheel cannot move it), one
+// dropped at the drop point, the screen's copy beside them; a file that is no picture is refused.
+TEST_F(PlacementTest, OpenedAndDroppedPicturesAreLaidOneToOneAndOtherFilesAreRefused) {
   Start();
-  const Bitmap picture = Pattern(48, 48, 33);
-  WritePngFile(root_ / "dropped.png", TransparentResult(picture, IconTransparency::kOpaque));
+  const Bitmap picture = Pattern(48, 40, 33);
+  WritePngFile(root_ / "picture.png", TransparentResult(picture, IconTransparency::kOpaque));
   WriteFileAtomically(root_ / "notes.png", std::string_view("no picture"));
   ImageControl* screen = PartsOf(Main()).bitmapa;
   const Bitmap before = screen->Picture();
-  for (const auto& [file, accepted] : {std::pair{"dropped.png", true}, {"notes.png", false}}) {
+  Main().OpenPictureFile((root_ / "picture.png").string());
+  QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), {}, QPoint(0, -120), {}, {},
+                    Qt::NoScrollPhase, false);
+  QCoreApplication::sendEvent(screen, &wheel);
+  for (const auto& [file, accepted] : {std::pair{"picture.png", true}, {"notes.png", false}}) {
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QString::fromStdString((root_ / file).string()))});
     QDragEnterEvent enter(QPoint(200, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
     QCoreApplication::sendEvent(screen, &enter);
     QDropEvent drop(QPointF(200, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
     QCoreApplication::sendEvent(screen, &drop);
-    EXPECT_EQ(enter.isAccepted(), accepted) << file;
-    EXPECT_EQ(drop.isAccepted(), accepted) << file;
+    EXPECT_EQ(std::pair(enter.isAccepted(), drop.isAccepted()), std::pair(accepted, accepted));
   }
-  EXPECT_TRUE(Holds(screen->Picture(), 200, 100, picture, 48));
-  EXPECT_EQ(screen->Picture().Pixel(199, 100), before.Pixel(199, 100));
-  EXPECT_EQ(screen->Picture().Pixel(248, 148), before.Pixel(248, 148));
+  for (const auto& [x, y] : {std::pair{0, 0}, {200, 100}}) {
+    EXPECT_TRUE(Holds(screen->Picture(), x, y, picture, 40));
+    EXPECT_EQ(screen->Picture().Pixel(x + 48, y), before.Pixel(x + 48, y));
+    EXPECT_EQ(screen->Picture().Pixel(x, y + 40), before.Pixel(x, y + 40));
+  }
 }
 
-// A picture the program is opened with lies over the screen's copy at the top-left corner; the
-// copy stays beside and below a smaller picture, and the wheel cannot move it.
-TEST_F(PlacementTest, AnOpenedPictureSmallerThanTheScreenLiesAtItsCornerOverTheCopy) {
-  Start();
-  const Bitmap picture = Pattern(48, 40, 44);
-  WritePngFile(root_ / "opened.png", TransparentResult(picture, IconTransparency::kOpaque));
-  ImageControl* screen = PartsOf(Main()).bitmapa;
-  const Bitmap before = screen->Picture();
-  Main().OpenPictureFile((root_ / "opened.png").string());
-  QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), {}, QPoint(0, -120), {}, {},
-                    Qt::NoScrollPhase, false);
-  QCoreApplication::sendEvent(screen, &wheel);
-  EXPECT_TRUE(Holds(screen->Picture(), 0, 0, picture, 40));
-  EXPECT_EQ(screen->Picture().Pixel(47, 39), picture.Pixel(47, 39));
-  EXPECT_EQ(screen->Picture().Pixel(48, 0), before.Pixel(48, 0));
-  EXPECT_EQ(screen->Picture().Pixel(0, 40), before.Pixel(0, 40));
-}
-
-// Dragging the result out past the drag distance offers it as PNG bytes and as a PNG file named
-// after the output size; a press that moves less stays a click.
+// The result dragged out is offered as PNG bytes and a PNG file named after the output size; a
+// press that moves less than the drag distance stays a click.
 TEST_F(PlacementTest, TheResultDraggedOutIsOfferedAsPngAndAsAFile) {
   Start();
   TMainZorna& m = Main();
@@ -285,11 +271,10 @@ TEST_F(PlacementTest, TheResultDraggedOutIsOfferedAsPngAndAsAFile) {
   QTest::mousePress(result, Qt::LeftButton, {}, QPoint(5, 5));
   QTest::mouseMove(result, QPoint(6, 5));
   QTest::mouseRelease(result, Qt::LeftButton, {}, QPoint(6, 5));
-  EXPECT_TRUE(PartsOf(m).PopupMenu2->isVisible());
+  EXPECT_TRUE(PartsOf(m).PopupMenu2->isVisible() && !result->findChild<QDrag*>());
   PartsOf(m).PopupMenu2->hide();
-  EXPECT_FALSE(result->findChild<QDrag*>());
   QTest::mousePress(result, Qt::LeftButton, {}, QPoint(5, 5));
-  QTest::mouseMove(result, QPoint(5, 6 + QApplication::startDragDistance()));
+  QTest::mouseMove(result, QPoint(5, 40));
   const QDrag* drag = result->findChild<QDrag*>();
   ASSERT_TRUE(drag);
   const QByteArray png = drag->mimeData()->data("image/png");
@@ -299,7 +284,6 @@ TEST_F(PlacementTest, TheResultDraggedOutIsOfferedAsPngAndAsAFile) {
   const fs::path file = drag->mimeData()->urls().front().toLocalFile().toStdString();
   EXPECT_EQ(file.filename(), "zorna-64.png");
   EXPECT_EQ(ReadPictureFile(file), result->Picture());
-  EXPECT_FALSE(PartsOf(m).PopupMenu2->isVisible());
 }
 
 }  // namespace
