@@ -1,6 +1,8 @@
 #include "app/program.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QUrl>
 #include <filesystem>
 
 #include "app/dialogs/dlg_ikona.h"
@@ -21,6 +23,19 @@
 #include "support/error.h"
 
 namespace zorna::app {
+namespace {
+
+// The picture file named on the command line ("zorna FILE", as the desktop opens a picture with
+// the program), as a path or a file address; empty for none. Made absolute now: start-up makes
+// the program folder the current one.
+QString PictureFileArgument(const QStringList& arguments) {
+  if (arguments.size() < 2) return {};
+  const QString given = arguments.at(1);
+  const QUrl url(given);
+  return QFileInfo(url.isLocalFile() ? url.toLocalFile() : given).absoluteFilePath();
+}
+
+}  // namespace
 
 bool CreateForms(Forms& forms) {
   ForgetSettingsTrouble();  // a new run
@@ -73,12 +88,15 @@ int RunProgram(QApplication& app) {
   // The desktop matches the window to its menu entry (and icon) by this name.
   app.setDesktopFileName("zorna");
   UseSlovakDesktop(app);
+  const QString picture = PictureFileArgument(app.arguments());
   Forms forms;
   if (!CreateForms(forms)) {
     DestroyForms(forms);
     return 1;
   }
   TMainZorna* main = forms.MainZorna;
+  // A picture that cannot be read is told of; the program goes on with the screen's copy.
+  if (!picture.isEmpty()) RunGuarded([&] { main->OpenPictureFile(picture.toStdString()); });
   // Start-up chose the screen under the pointer and copied it; the window covers exactly it.
   main->ShowOverScreen();
   const int code = app.exec();

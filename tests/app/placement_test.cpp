@@ -1,14 +1,21 @@
 // Pictures put into the placement slot of the screen picture: gallery pictures from the
 // library's menu, a picture file, and the result itself.
 #include <QAction>
+#include <QDrag>
 #include <QFileDialog>
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+#include <QWheelEvent>
 
 #include "app/app_fixture.h"
 #include "app/dialogs/dlg_pozadie.h"
 #include "app/main_window/main_zorna_parts.h"
 #include "gallery/gallery_bitmap.h"
+#include "output/transparent_result.h"
 #include "picture/jpeg_file.h"
 #include "picture/picture_file.h"
+#include "picture/png_file.h"
 #include "support/error.h"
 #include "support/files.h"
 
@@ -222,6 +229,61 @@ TEST_F(PlacementTest, ThePlacingHintIsShownTwiceInAll) {
   m.Daobrzoknaplochu1Click(nullptr);
   m.Daobrzoklennaplochu1Click(PartsOf(m).PopupMenu1);
   EXPECT_EQ(HintsShown(), 2);
+}
+
+// A picture opened with the program lies at the top-left corner (the wheel cannot move it), one
+// dropped at the drop point, the screen's copy beside them; a file that is no picture is refused.
+TEST_F(PlacementTest, OpenedAndDroppedPicturesAreLaidOneToOneAndOtherFilesAreRefused) {
+  Start();
+  const Bitmap picture = Pattern(48, 40, 33);
+  WritePngFile(root_ / "picture.png", TransparentResult(picture, IconTransparency::kOpaque));
+  WriteFileAtomically(root_ / "notes.png", std::string_view("no picture"));
+  ImageControl* screen = PartsOf(Main()).bitmapa;
+  const Bitmap before = screen->Picture();
+  Main().OpenPictureFile((root_ / "picture.png").string());
+  QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), {}, QPoint(0, -120), {}, {},
+                    Qt::NoScrollPhase, false);
+  QCoreApplication::sendEvent(screen, &wheel);
+  for (const auto& [file, accepted] : {std::pair{"picture.png", true}, {"notes.png", false}}) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString((root_ / file).string()))});
+    QDragEnterEvent enter(QPoint(200, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(screen, &enter);
+    QDropEvent drop(QPointF(200, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(screen, &drop);
+    EXPECT_EQ(std::pair(enter.isAccepted(), drop.isAccepted()), std::pair(accepted, accepted));
+  }
+  for (const auto& [x, y] : {std::pair{0, 0}, {200, 100}}) {
+    EXPECT_TRUE(Holds(screen->Picture(), x, y, picture, 40));
+    EXPECT_EQ(screen->Picture().Pixel(x + 48, y), before.Pixel(x + 48, y));
+    EXPECT_EQ(screen->Picture().Pixel(x, y + 40), before.Pixel(x, y + 40));
+  }
+}
+
+// The result dragged out is offered as PNG bytes and a PNG file named after the output size; a
+// press that moves less than the drag distance stays a click.
+TEST_F(PlacementTest, TheResultDraggedOutIsOfferedAsPngAndAsAFile) {
+  Start();
+  TMainZorna& m = Main();
+  m.bitmapaMouseMove(nullptr, 20, 30);
+  m.bitmapaMouseDown(nullptr);
+  ImageControl* result = PartsOf(m).Image2;
+  QTest::mousePress(result, Qt::LeftButton, {}, QPoint(5, 5));
+  QTest::mouseMove(result, QPoint(6, 5));
+  QTest::mouseRelease(result, Qt::LeftButton, {}, QPoint(6, 5));
+  EXPECT_TRUE(PartsOf(m).PopupMenu2->isVisible() && !result->findChild<QDrag*>());
+  PartsOf(m).PopupMenu2->hide();
+  QTest::mousePress(result, Qt::LeftButton, {}, QPoint(5, 5));
+  QTest::mouseMove(result, QPoint(5, 40));
+  const QDrag* drag = result->findChild<QDrag*>();
+  ASSERT_TRUE(drag);
+  const QByteArray png = drag->mimeData()->data("image/png");
+  EXPECT_EQ(DecodePng(reinterpret_cast<const uint8_t*>(png.data()), size_t(png.size()), 1 << 20),
+            result->Picture());
+  ASSERT_EQ(drag->mimeData()->urls().size(), 1);
+  const fs::path file = drag->mimeData()->urls().front().toLocalFile().toStdString();
+  EXPECT_EQ(file.filename(), "zorna-64.png");
+  EXPECT_EQ(ReadPictureFile(file), result->Picture());
 }
 
 }  // namespace

@@ -125,6 +125,15 @@ TEST_F(SearchBarTest, TypingSelectsAndFillsTheCategoryAndEnterFindsTheNextOne) {
   EXPECT_TRUE(m.NotFoundLines().empty());
 }
 
+TEST_F(SearchBarTest, UnderEnglishTheTreeShowsAndFindsTheShippedCategoriesInEnglish) {
+  setenv("LANGUAGE", "en", 1);
+  OpenSearch();
+  EXPECT_EQ(PartsOf(Main()).tree_nodes[3]->text(0), "PHONE AND CONTACTS");
+  Type("phone");
+  EXPECT_EQ(Current(), 3);
+  unsetenv("LANGUAGE");
+}
+
 TEST_F(SearchBarTest, MissesOfFourCharactersOrMoreAreRememberedAndWrittenAtClose) {
   OpenSearch();
   TMainZorna& m = Main();

@@ -92,7 +92,7 @@ zorna_painted() {
 }
 
 start_zorna() {
-  "$ZORNA_PROGRAM_DIR/zorna" >"$WORK/zorna.log" 2>&1 &
+  "$ZORNA_PROGRAM_DIR/zorna" "$@" >"$WORK/zorna.log" 2>&1 &
   ZORNA_PID=$!
   eventually 30 zorna_painted || { echo "the window did not appear painted"; exit 1; }
 }

@@ -18,7 +18,7 @@ dpkg-deb -c "$deb" | awk '{ print $6 }' >"$WORK/contents"
 
 expect() { grep -qx -- "$1" "$WORK/contents" || { echo "the package lacks $1"; exit 1; }; }
 for file in bin/zorna bin/zornatool libexec/zorna/zorna-clipboard share/zorna/strom.trv share/zorna/pomoc/pomoc.htm \
-  share/applications/zorna.desktop share/man/man1/zorna.1.gz share/man/man1/zornatool.1.gz; do
+  share/zorna/pomoc/help_en.htm share/applications/zorna.desktop share/man/man1/zorna.1.gz share/man/man1/zornatool.1.gz; do
   expect "./usr/$file"
 done
 for side in 16 22 24 32 48 64 128 256; do expect "./usr/share/icons/hicolor/${side}x${side}/apps/zorna.png"; done

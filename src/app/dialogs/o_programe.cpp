@@ -18,7 +18,7 @@
 #include "artwork/bar_glyphs.h"
 #include "gallery/gallery_files.h"
 #include "output/about_mail.h"
-#include "support/files.h"
+#include "settings/help_page.h"
 
 namespace zorna::app {
 namespace {
@@ -27,8 +27,6 @@ namespace {
 // needs room to be read.
 constexpr QSize kBoxSize(296, 211);
 constexpr QSize kHelpSize(760, 560);
-// Where the help page lies in the program folder.
-constexpr const char* kHelpPage = "pomoc/pomoc.htm";
 // While the gallery is counted the box answers the user at least this often.
 constexpr int kCountPumpMilliseconds = 30;
 // Out of sight, right of the box, while the help page is not shown.
@@ -160,8 +158,7 @@ void TOPrograme::SpeedButton1Click(QObject*) {
   if (isVisible()) MoveToScreenCentre(this);
   WebBrowser1->setGeometry(rect());
   WebBrowser1->raise();
-  const std::filesystem::path page =
-      FindPathIgnoringCase(std::filesystem::path(AdresarProgramu) / kHelpPage);
+  const std::filesystem::path page = HelpPage(AdresarProgramu, InterfaceLanguageFromEnvironment());
   std::error_code ec;
   if (std::filesystem::is_regular_file(page, ec)) {
     WebBrowser1->setSource(

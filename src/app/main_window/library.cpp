@@ -13,6 +13,7 @@
 #include "app/widgets/glyph_icon.h"
 #include "app/widgets/tool_widgets.h"
 #include "artwork/bar_glyphs.h"
+#include "gallery/category_captions.h"
 #include "gallery/category_tree.h"
 #include "gallery/gallery_bitmap.h"
 #include "gallery/gallery_files.h"
@@ -131,8 +132,12 @@ void TMainZorna::LoadTree() {
   std::vector<QTreeWidgetItem*> nodes;
   nodes.reserve(tree.size());
   QList<QTreeWidgetItem*> top;
+  // The file stays Slovak; the nodes show the captions of the window's language.
+  const InterfaceLanguage language = InterfaceLanguageFromEnvironment();
   for (size_t i = 0; i < tree.size(); ++i) {
-    auto* node = new QTreeWidgetItem(QStringList{QString::fromStdString(tree[i].caption)});
+    const std::string_view caption = ShownCaption(tree[i].caption, language);
+    auto* node = new QTreeWidgetItem(
+        QStringList{QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()))});
     node->setData(0, kCategoryRole, static_cast<int>(i));
     if (parents[i] < 0) {
       top << node;

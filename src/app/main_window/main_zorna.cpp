@@ -49,6 +49,8 @@ TMainZorna::TMainZorna(Dialogs& dialogs)
   SetUpResultPanel();
   SetUpPlacement();
   SetUpEditing();
+  SetUpPictureIn();
+  SetUpResultDrag();
   // The library, its search bar and menu and the maintenance panel are made when first opened.
   SetUpLibraryOpening();
   SetUpGalleryUpdate();

@@ -12,6 +12,7 @@
 
 class QAction;
 class QFileDialog;
+class QMimeData;
 class QScreen;
 class QShortcut;
 class QToolButton;
@@ -155,6 +156,20 @@ class TMainZorna : public QWidget, protected GuardedConnections {
   void PlacePictureFile(const std::string& file);
   QFileDialog* OpenPictureDialog1();  // made on first use
 
+  // --- Pictures from outside: the one opened with the program, drops (picture_in.cpp) ---
+  // Lays the picture file one to one at the top-left corner of the screen picture; throws when
+  // it cannot be read, and the screen picture stays as it was.
+  void OpenPictureFile(const std::string& file);
+  void bitmapaMouseWheel(QObject* sender, int dx, int dy, Qt::KeyboardModifiers modifiers);
+  void bitmapaDragDrop(QObject* sender, const QString& file, int x, int y);
+
+  // --- Dragging the result out of its panel (result_drag.cpp) ---
+  void Image2StartDrag(QObject* sender);
+  // What a drag of the result offers: its PNG bytes and a PNG file named after the output size
+  // ("zorna-64.png") in a folder of the program's own, removed when the window goes. Throws
+  // when the file cannot be written.
+  std::unique_ptr<QMimeData> ResultDragData();
+
   // --- The library panel "Kniznica": category tree and picture toolbars (library.cpp) ---
   void BtnGalleryClick(QObject* sender);
   void TreeView1Change(QTreeWidgetItem* node);
@@ -221,6 +236,10 @@ class TMainZorna : public QWidget, protected GuardedConnections {
   void SetUpResultPanel();
   void SetUpPlacement();
   void SetUpEditing();
+  void SetUpPictureIn();
+  void SetUpResultDrag();
+  // The opened picture's part that lies over the screen picture, painted there.
+  void LayOpenedPicture();
   // Where a concern's entry goes in the result's menu.
   enum class ResultMenuPlace { kTop, kAboveLine, kEnd };
   QAction* AddResultMenuItem(const char* name, const char* text, const char* keys,

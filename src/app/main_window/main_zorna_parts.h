@@ -16,10 +16,12 @@
 #include <QProgressBar>
 #include <QShortcut>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -137,6 +139,10 @@ struct MainZornaParts {
 
   // --- Placing pictures on the screen picture (placement.cpp) ---
   QFileDialog* open_picture_dialog = nullptr;  // made on first use
+
+  // --- Dragging the result out (result_drag.cpp) ---
+  std::unique_ptr<QTemporaryDir> drag_folder;  // the dragged results' files, removed at exit
+  int drags = 0;                               // each drag's file has a folder of its own
 
   // --- The library panel "Kniznica": category tree and picture toolbars (library.cpp) ---
   AlignPanel* Kniznica = nullptr;            // the panel

@@ -37,6 +37,7 @@ void TMainZorna::ShowScreenCopy(Bitmap picture, const QScreen* screen) {
                     : std::nullopt);
   d->bitmapa->resize(LogicalCover(QRect(QPoint(0, 0), device), WindowDeviceScale(*this)).size());
   d->bitmapa->SetPicture(std::move(picture));
+  LayOpenedPicture();  // a picture the program was opened with lies over every copy shown
   d->Bevel1->MoveTo(d->Bevel1->Square().x(), d->Bevel1->Square().y());  // placed at this scale
 }
 

@@ -16,6 +16,7 @@
 #include "composition/placement.h"
 #include "gallery/gallery_search.h"
 #include "gallery/not_found_list.h"
+#include "text/interface_language.h"
 #include "text/text_helpers.h"
 
 namespace zorna::app {
@@ -157,8 +158,8 @@ void TMainZorna::Edit2Change(QObject* sender) {
 
 void TMainZorna::SearchTree() {
   const int current = d->state.category;
-  const SearchResult result =
-      SearchGallery(d->Edit2->text().toStdString(), d->tree_captions, current);
+  const SearchResult result = SearchGallery(d->Edit2->text().toStdString(), d->tree_captions,
+                                            current, InterfaceLanguageFromEnvironment());
   if (!result.searched) return;
   if (result.found) {
     d->TreeView1->setCurrentItem(d->tree_nodes[static_cast<size_t>(*result.found)]);

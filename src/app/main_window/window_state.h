@@ -31,6 +31,12 @@ struct WindowState {
   // The library picture last clicked: its index among the small pictures, or 1000 + its index
   // among the large ones.
   int selected_library_picture = 0;
+  // The picture the program was opened with (empty for none), laid one to one over the screen's
+  // copy at its top-left corner, and which of its pixels lies there: the wheel moves a picture
+  // larger than the screen under that corner.
+  Bitmap opened_picture;
+  int opened_left = 0;
+  int opened_top = 0;
   // The scratch picture every handler may use ("PracovnyObrazok"): the composed pick, the
   // placement slot's blank tile, the shadow editor's work.
   Bitmap scratch;

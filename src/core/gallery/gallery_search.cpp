@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "gallery/category_captions.h"
 #include "text/text_helpers.h"
 
 namespace zorna {
@@ -46,6 +47,39 @@ constexpr std::array<Synonym, 24> kSynonyms = {{
     {"KLÁV|JOYS|PALM|SKEN|PROC|SCAN|TLAČ|MYŠ", "ĎALŠIE ZARIADENIA"},
 }};
 
+// English words, tested after the Slovak rows, so that an English word wins over a Slovak row
+// it happens to start with. They lead where the Slovak words lead; what the shipped gallery's
+// English captions say already ("network", "arrows") needs no row.
+constexpr std::array<Synonym, 27> kEnglishSynonyms = {{
+    {"PHON|CELL", "TELEFÓN"},
+    {"OFFI|WORK|CALC|CALE|SPRE", "PRÁCA"},
+    {"WEAT|RAIN|SNOW|CLOU", "NEŽIVÁ PRÍRODA"},
+    {"HOUS|HOME|BUIL", "BUDOVY"},
+    {"CLOC|WATC|CAME|BATT", "SPOTREB"},
+    {"EART|SPAC|MOON|GLOB|WORL", "VESMÍR"},
+    {"PEN|WRIT|FONT|WORD", "TEXT"},
+    {"PICT|IMAG|PAIN|PHOT|DRAW", "MAĽOVANIE"},
+    {"MUSI|SOUN|SPEA|MICR|VIDE|SONG", "AUDIO"},
+    {"DOG|CAT", "MAČK"},
+    {"BIRD", "LIETAJÚ"},
+    {"FISH|FROG", "OBOJŽIVE"},
+    {"WEB|BROW", "WWW"},
+    {"MAIL|LETT|ENVE", "POŠTA"},
+    {"COPY|PAST|CLIP|CUT", "SCHRÁNKA"},
+    {"MAGA|NEWSP", "ČASOPIS"},
+    {"DRIV|DISK|FLOP", "PEVNÝ DISK"},
+    {"CAR|TRAF|ROAD|SIGN", "CESTNÁ"},
+    {"SHIP|BOAT", "VODNÁ"},
+    {"ANIM", "FAUNA"},
+    {"MAGN|ZOOM|FIND|SEAR", "ZOBRAZ"},
+    {"DISC", "CD"},
+    {"LAPT|NOTEB", "POČÍTAČ"},
+    {"TRAS|RECY", "PRIEČINKY"},
+    {"SMIL|EMOT", "TVÁRE"},
+    {"KEYB|MOUS|PRIN|MONI|SCRE|CARD", "ĎALŠIE ZARIADENIA"},
+    {"PLANT|FLOW|TREE", "PRÍRODA"},
+}};
+
 bool StartsWithOneOf(std::string_view text, std::string_view beginnings) {
   while (!beginnings.empty()) {
     const size_t bar = beginnings.find('|');
@@ -53,6 +87,13 @@ bool StartsWithOneOf(std::string_view text, std::string_view beginnings) {
     beginnings.remove_prefix(bar == std::string_view::npos ? beginnings.size() : bar + 1);
   }
   return false;
+}
+
+// A node matches by its caption in the tree file or by the one it shows.
+bool NodeMatches(std::string_view key, std::string_view caption, InterfaceLanguage language) {
+  if (CaptionMatches(key, caption)) return true;
+  const std::string_view shown = ShownCaption(caption, language);
+  return shown != caption && CaptionMatches(key, shown);
 }
 
 }  // namespace
@@ -63,13 +104,17 @@ int CharacterCount(std::string_view utf8) {
   return count;
 }
 
-std::string SearchKey(std::string_view typed) {
+std::string SearchKey(std::string_view typed, InterfaceLanguage language) {
   const std::string upper = UpperSlovak(typed);
   // Every row looks at the text as typed, so a later matching row wins over an earlier one.
   std::string_view key = upper;
-  for (const Synonym& row : kSynonyms) {
-    if (StartsWithOneOf(upper, row.beginnings)) key = row.key;
-  }
+  const auto apply = [&](std::span<const Synonym> rows) {
+    for (const Synonym& row : rows) {
+      if (StartsWithOneOf(upper, row.beginnings)) key = row.key;
+    }
+  };
+  apply(kSynonyms);
+  if (language == InterfaceLanguage::kEnglish) apply(kEnglishSynonyms);
   return std::string(key);
 }
 
@@ -81,7 +126,7 @@ bool CaptionMatches(std::string_view key, std::string_view caption) {
 }
 
 std::optional<int> FindCategory(std::string_view key, std::span<const std::string> captions,
-                                int current) {
+                                int current, InterfaceLanguage language) {
   const int count = static_cast<int>(captions.size());
   if (count == 0) return std::nullopt;
   // Nodes counted from 1: the one after the current category.
@@ -89,19 +134,19 @@ std::optional<int> FindCategory(std::string_view key, std::span<const std::strin
   int node = start;
   do {
     // Node 0 is the tree's caption, no category: selecting it would load nothing.
-    if (node > 1 && CaptionMatches(key, captions[node - 1])) return node - 1;
+    if (node > 1 && NodeMatches(key, captions[node - 1], language)) return node - 1;
     node = CyclicNext(node, 1, count);
   } while (node != start);
   return std::nullopt;
 }
 
 SearchResult SearchGallery(std::string_view typed, std::span<const std::string> captions,
-                           int current) {
+                           int current, InterfaceLanguage language) {
   SearchResult result;
   if (CharacterCount(typed) < kShortestSearchText) return result;
   result.searched = true;
-  result.key = SearchKey(typed);
-  result.found = FindCategory(result.key, captions, current);
+  result.key = SearchKey(typed, language);
+  result.found = FindCategory(result.key, captions, current, language);
   return result;
 }
 

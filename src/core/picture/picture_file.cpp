@@ -29,6 +29,11 @@ bool StartsWith(const std::vector<uint8_t>& bytes, std::initializer_list<uint8_t
   return true;
 }
 
+bool StartsAsPicture(const std::vector<uint8_t>& bytes) {
+  return StartsWith(bytes, {'B', 'M'}) || StartsWith(bytes, {0xFF, 0xD8}) ||
+         LooksLikePng(bytes.data(), bytes.size());
+}
+
 Bitmap DecodeByKind(const std::vector<uint8_t>& bytes, const std::filesystem::path& path) {
   if (StartsWith(bytes, {'B', 'M'})) return DecodeBmp(bytes.data(), bytes.size());
   if (StartsWith(bytes, {0xFF, 0xD8})) return DecodeJpeg(bytes.data(), bytes.size());
@@ -89,6 +94,14 @@ Bitmap ReadPictureRegion(const std::filesystem::path& path, int max_width, int m
   picture.SetSize(std::min(picture.Width(), std::max(1, max_width)),
                   std::min(picture.Height(), std::max(1, max_height)));
   return picture;
+}
+
+bool LooksLikePictureFile(const std::filesystem::path& path) {
+  try {
+    return StartsAsPicture(ReadFileStart(path, 8));
+  } catch (const Error&) {
+    return false;
+  }
 }
 
 Bitmap DecodePictureFile(const std::vector<uint8_t>& bytes, const std::filesystem::path& path) {

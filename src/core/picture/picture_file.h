@@ -26,6 +26,10 @@ Bitmap DecodePictureFile(const std::vector<uint8_t>& bytes, const std::filesyste
 // a PNG or JPEG file is decoded and read only as far as the corner needs.
 Bitmap ReadPictureRegion(const std::filesystem::path& path, int max_width, int max_height);
 
+// Whether the file begins as a BMP, JPEG or PNG picture does (the first bytes that
+// ReadPictureFile tells them apart by); false also for a file that cannot be read.
+bool LooksLikePictureFile(const std::filesystem::path& path);
+
 // Write a 24-bit BMP, a JPEG of the given quality or a 32-bit PNG with the picture's alpha;
 // the file is replaced only when complete.
 void WriteBmpFile(const std::filesystem::path& path, const Bitmap& picture);

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
+#include "gallery/category_captions.h"
 #include "gallery/not_found_list.h"
 #include "text/text_helpers.h"
 
@@ -81,6 +84,40 @@ TEST(GallerySearch, AnyTextIsSafeAndTheFileNeverGetsALineItCannotHold) {
   }
   EXPECT_EQ(lines, (std::vector<std::string>{UpperSlovak(long_text)}));
   EXPECT_EQ(ParseNotFoundList(FormatNotFoundList({lines, {}})).texts, lines);
+}
+
+TEST(GallerySearch, EnglishWordsFindWhatSlovakWordsFindOnlyUnderEnglish) {
+  constexpr auto kEn = InterfaceLanguage::kEnglish, kSk = InterfaceLanguage::kSlovak;
+  const Captions tree = {
+      "GALÉRIA", "POČÍTAČ", "TELEFÓN A KONTAKTY", "PRÁCA V KANCELÁRII", "BUDOVY", "VESMÍR",
+      "AUDIO",   "POŠTA",   "SCHRÁNKA",           "MOJE VECI"};
+  const struct {
+    const char* typed;
+    InterfaceLanguage language;
+    std::optional<int> found;
+  } cases[] = {{"phone", kEn, 2},    {"mobile", kEn, 2},    {"office", kEn, 3},  {"house", kEn, 4},
+               {"earth", kEn, 5},    {"music", kEn, 6},     {"mail", kEn, 7},    {"copy", kEn, 8},
+               {"contacts", kEn, 2}, {"mobil", kEn, 2},     {"počítač", kEn, 1}, {"moje", kEn, 9},
+               {"phone", kSk, {}},   {"computer", kSk, {}}, {"music", kSk, {}},  {"mobil", kSk, 2}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(SearchGallery(c.typed, tree, 0, c.language).found, c.found) << c.typed;
+  }
+}
+
+TEST(GallerySearch, EveryShippedCategoryIsShownAndFoundInEnglish) {
+  using enum InterfaceLanguage;
+  std::ifstream map(ZORNA_GALLERY_MAP);
+  Captions tree;
+  for (std::string line; std::getline(map, line);) {
+    line.erase(0, line.find_first_not_of("\t "));
+    if (!line.empty() && line[0] != '#' && line[0] != ':') tree.push_back(line);
+  }
+  ASSERT_GT(tree.size(), 20u);
+  for (int node = 0; node < static_cast<int>(tree.size()); ++node) {
+    const auto english = EnglishCaption(tree[node]);
+    ASSERT_TRUE(english) << tree[node];
+    EXPECT_TRUE(node == 0 || SearchGallery(*english, tree, 0, kEnglish).found == node) << *english;
+  }
 }
 
 }  // namespace

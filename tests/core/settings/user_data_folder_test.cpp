@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/pack/pack_test_files.h"
+#include "settings/help_page.h"
 
 namespace zorna {
 namespace {
@@ -85,6 +86,15 @@ TEST_F(UserDataFolderTest, AFolderThatCannotBeMadeIsReportedAndNothingIsLeft) {
   EXPECT_NE(message.find("obrázky pridané do galérie"), std::string::npos) << message;
   EXPECT_EQ(
       std::distance(fs::directory_iterator(scratch.Path() / "home"), fs::directory_iterator()), 1);
+}
+
+TEST(UserDataFolder, TheHelpPageIsEnglishUnderEnglishWhereTheFolderHasOne) {
+  testing::ScratchFolder home;
+  WriteFile(home.Path() / "pomoc" / "pomoc.htm", {'S'});  // as an older version copied it
+  EXPECT_EQ(HelpPage(home.Path(), InterfaceLanguage::kEnglish).filename(), "pomoc.htm");
+  WriteFile(home.Path() / "pomoc" / "help_en.htm", {'E'});
+  EXPECT_EQ(HelpPage(home.Path(), InterfaceLanguage::kEnglish).filename(), "help_en.htm");
+  EXPECT_EQ(HelpPage(home.Path(), InterfaceLanguage::kSlovak).filename(), "pomoc.htm");
 }
 
 TEST(UserDataFolder, FollowsTheDesktopsFolderRules) {
