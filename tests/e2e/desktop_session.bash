@@ -106,10 +106,12 @@ if [ "$DESKTOP" = gnome ]; then
       --method org.freedesktop.DBus.Properties.Set org.gnome.Shell OverviewActive '<false>' >/dev/null
     return 1
   }
-  # Now and then gnome-shell has hung for good while it starts (its log stops after the
-  # PolicyKit line, and it answers no call): that one is ended and another started. A start
-  # takes 1.5 s at most here, even beside three others: one without an answer in 5 s (30 s with
-  # this run's patience) has hung.
+  # Now and then gnome-shell hangs for good while it starts (its log stops after the PolicyKit
+  # line, and it answers no call): it forks to start ibus-daemon and runs script code in the
+  # child before the exec; the child may wait for good on a lock that another thread held at the
+  # fork, and gnome-shell waits for the child. Outside systemd nothing keeps it from that start:
+  # that one is ended, its child with it, and another started. A start takes 1.5 s at most here,
+  # even beside three others: one without an answer in 5 s (30 s with this patience) has hung.
   for try in 1 2 3; do
     gnome-shell --headless --wayland --no-x11 --virtual-monitor "${OUTPUT_W}x$OUTPUT_H" \
       >>"$WORK/logs/gnome-shell.log" 2>&1 &
