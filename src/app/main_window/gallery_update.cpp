@@ -10,6 +10,7 @@
 
 #include "app/main_window/main_zorna.h"
 #include "app/main_window/main_zorna_parts.h"
+#include "app/platform/handler_guard.h"
 #include "app/platform/localized_dialogs.h"
 #include "app/platform/program_folder.h"
 #include "support/error.h"
@@ -73,8 +74,7 @@ void TMainZorna::RecoverGalleryUpdateAtStart() {
   } catch (const Error& e) {
     DlgChyba(QString::fromUtf8("Prerušenú aktualizáciu galérie sa nepodarilo dokončiť ani "
                                "vrátiť: ") +
-             QString::fromStdString(e.Slovak()) +
-             QString::fromUtf8(". Program sa o to pokúsi pri ďalšom spustení."));
+             MessageOf(e) + QString::fromUtf8(". Program sa o to pokúsi pri ďalšom spustení."));
   }
 }
 
@@ -119,7 +119,7 @@ void TMainZorna::ImportGalleryUpdate() {
       d->update_kept = true;
       DlgChyba(QString::fromUtf8("Aktualizáciu galérie (Data/zorna.mk) sa nepodarilo "
                                  "nainštalovať: ") +
-               QString::fromStdString(result.problem_slovak) +
+               ShownWording(result.problem, result.problem_slovak) +
                QString::fromUtf8(". Galéria zostala taká, aká bola, a balík zostal na ďalší "
                                  "pokus."));
       break;

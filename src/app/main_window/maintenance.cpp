@@ -8,6 +8,7 @@
 
 #include "app/main_window/main_zorna.h"
 #include "app/main_window/main_zorna_parts.h"
+#include "app/platform/handler_guard.h"
 #include "app/platform/messages.h"
 #include "app/platform/program_folder.h"
 #include "gallery/gallery_files.h"
@@ -161,7 +162,8 @@ void TMainZorna::Button2Click(QObject*) {
   EncodeGalleryFiles(DataFolder(), entries, [&](size_t i) {
     const int done = static_cast<int>(i);
     d->ProgressBar1->setValue(done);
-    d->state.job_estimate = ZostavajuciCas(d->state.job_estimate, start, maximum, done);
+    d->state.job_estimate = ZostavajuciCas(d->state.job_estimate, start, maximum, done,
+                                           InterfaceLanguageFromEnvironment());
     d->Label17->setText(QString::fromStdString(d->state.job_estimate));
     d->Label17->repaint();
     d->ProgressBar1->repaint();
@@ -194,7 +196,7 @@ void TMainZorna::Button12Click(QObject*) {
   d->ListBox1->clear();
   d->ProgressBar1->hide();
   if (!result.pack.completed) {
-    ShowErrorMessage(QString::fromStdString(result.pack.problem_slovak));
+    ShowErrorMessage(ShownWording(result.pack.problem, result.pack.problem_slovak));
     return;
   }
   ShowPlainMessage(QString::fromStdString("Obrázky boli skomprimované do súboru " +
@@ -213,7 +215,8 @@ void TMainZorna::Button5Click(QObject*) {
        PackSkins(AdresarProgramu, [this](const Progress& p) { ShowJobProgress(p); })) {
     links.insert(links.end(), job.links.begin(), job.links.end());
     if (!job.result.completed) {
-      problems.push_back(job.name + ": " + job.result.problem_slovak);
+      problems.push_back(job.name + ": " +
+                         ShownWording(job.result.problem, job.result.problem_slovak).toStdString());
     } else if (!job.pack.empty()) {
       packs.push_back(ShownPackPath(job.pack, AdresarProgramu).string());
     }

@@ -1,5 +1,6 @@
 #include "app/platform/handler_guard.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "app/platform/messages.h"
@@ -7,12 +8,21 @@
 
 namespace zorna::app {
 
+QString MessageOf(const std::exception& error) {
+  return QString::fromStdString(MessageFor(error, InterfaceLanguageFromEnvironment()));
+}
+
+QString ShownWording(const std::string& english, const std::string& slovak) {
+  const bool in_english = InterfaceLanguageFromEnvironment() == InterfaceLanguage::kEnglish;
+  return QString::fromStdString(in_english ? english : slovak);
+}
+
 void ShowErrorOf(const std::exception& error) {
-  ShowErrorMessage(QString::fromStdString(SlovakMessage(error)));
+  ShowErrorMessage(MessageOf(error));
 }
 
 void ShowUnknownError() {
-  ShowErrorMessage(QString::fromUtf8("Nastala neznáma chyba."));
+  ShowErrorMessage(QCoreApplication::translate("HandlerGuard", "Nastala neznáma chyba."));
 }
 
 }  // namespace zorna::app

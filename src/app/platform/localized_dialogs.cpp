@@ -7,6 +7,7 @@
 #include <map>
 
 #include "app/platform/messages.h"
+#include "text/interface_language.h"
 
 namespace zorna::app {
 namespace {
@@ -51,9 +52,19 @@ QMessageBox::StandardButton StandardButtonOf(ModalResult result) {
   }
 }
 
+bool SpeaksEnglish() {
+  return InterfaceLanguageFromEnvironment() == InterfaceLanguage::kEnglish;
+}
+
+// The language of the titles and captions: the dialog language, English when the window speaks
+// English.
+std::string SpokenDialogLanguage() {
+  return SpeaksEnglish() ? "ENG" : JazykDialogov;
+}
+
 bool Ask(zorna::DialogKind kind, BoxType type, const QString& message,
          const std::vector<ModalResult>& buttons, ModalResult wanted) {
-  const QString title = QString::fromStdString(zorna::DialogTitle(kind, JazykDialogov));
+  const QString title = QString::fromStdString(zorna::DialogTitle(kind, SpokenDialogLanguage()));
   return JazykovyDialog(message, title, type, buttons) == wanted;
 }
 
@@ -74,12 +85,14 @@ ModalResult JazykovyDialog(const QString& message, const QString& title, BoxType
     // lays the buttons out in; left alone, the first one in that order would be the default.
     if (box.defaultButton() == nullptr) box.setDefaultButton(button);
   }
-  // Every push button gets its caption by its result; OK keeps the desktop's own.
+  // Every push button gets its caption by its result; OK keeps the desktop's own, and so does
+  // every standard button when the window speaks English.
   for (QAbstractButton* button : box.buttons()) {
     if (qobject_cast<QPushButton*>(button) == nullptr) continue;
     const auto found = result_of.find(button);
     if (found == result_of.end()) continue;
-    if (const auto caption = zorna::ButtonCaption(found->second, JazykDialogov)) {
+    if (SpeaksEnglish() && StandardButtonOf(found->second) != QMessageBox::NoButton) continue;
+    if (const auto caption = zorna::ButtonCaption(found->second, SpokenDialogLanguage())) {
       button->setText(QString::fromStdString(*caption));
     }
   }

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "text/dialog_wording.h"
+#include "text/interface_language.h"
 
 namespace zorna::app {
 namespace {
@@ -67,13 +68,16 @@ void InstallSlovakButtonCaptions(QCoreApplication& app) {
 }
 
 void UseSlovakDesktop(QApplication& app) {
-  QLocale::setDefault(QLocale(QLocale::Slovak, QLocale::Slovakia));
-  auto* translator = new QTranslator(&app);
-  if (translator->load(QLocale(), "qtbase", "_",
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    app.installTranslator(translator);
+  // A window that speaks English keeps Qt's own English dialogs and buttons.
+  if (InterfaceLanguageFromEnvironment() == InterfaceLanguage::kSlovak) {
+    QLocale::setDefault(QLocale(QLocale::Slovak, QLocale::Slovakia));
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(), "qtbase", "_",
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+      app.installTranslator(translator);
+    }
+    InstallSlovakButtonCaptions(app);
   }
-  InstallSlovakButtonCaptions(app);
   // Arial's metrics; the desktop maps the name to a metric-compatible face such as Liberation
   // Sans.
   QFont font = app.font();

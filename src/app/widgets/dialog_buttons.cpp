@@ -13,9 +13,9 @@ OkCancelButtons MakeOkCancelButtons(QDialog* dialog) {
   return {ok, cancel};
 }
 
-void MakeFixedDialog(QDialog* dialog, const char* name, const char* title, QSize client) {
+void MakeFixedDialog(QDialog* dialog, const char* name, const QString& title, QSize client) {
   dialog->setObjectName(name);
-  dialog->setWindowTitle(QString::fromUtf8(title));
+  dialog->setWindowTitle(title);
   dialog->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
   dialog->setFixedSize(client);
   QFont small = dialog->font();
@@ -23,9 +23,9 @@ void MakeFixedDialog(QDialog* dialog, const char* name, const char* title, QSize
   dialog->setFont(small);
 }
 
-SaveDialogFrame MakeSaveDialogFrame(QDialog* dialog, const char* name, const char* title) {
+SaveDialogFrame MakeSaveDialogFrame(QDialog* dialog, const char* name, const QString& title) {
   dialog->setObjectName(name);
-  dialog->setWindowTitle(QString::fromUtf8(title));
+  dialog->setWindowTitle(title);
   dialog->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
   dialog->setFixedSize(313, 214);
   auto* bevel = new QFrame(dialog);
