@@ -13,7 +13,7 @@ refresh() {
   local catalogue=$1
   shift
   "$lupdate" -silent -no-obsolete -locations none -source-language sk -target-language en \
-    -extensions cpp,h "$@" -ts "$out/$catalogue"
+    -extensions cpp,h -I src "$@" -ts "$out/$catalogue"
 }
 refresh window_en.ts src/app/main_window src/app/widgets src/app/main.cpp src/app/program.cpp
 refresh dialogs_en.ts src/app/dialogs src/app/platform
