@@ -62,9 +62,14 @@ std::vector<GalleryFileEntry> FilesOf(const QListWidget* list) {
 
 QString NotMovedMessage(size_t count) {
   const QString n = QString::number(count);
-  if (count == 1) return "1 súbor nebol posunutý (nové meno je obsadené alebo neplatné).";
-  if (count < 5) return n + " súbory neboli posunuté (nové mená sú obsadené alebo neplatné).";
-  return n + " súborov nebolo posunutých (nové mená sú obsadené alebo neplatné).";
+  if (count == 1)
+    return TMainZorna::tr("1 súbor nebol posunutý (nové meno je obsadené alebo neplatné).");
+  if (count < 5) {
+    return TMainZorna::tr("%1 súbory neboli posunuté (nové mená sú obsadené alebo neplatné).")
+        .arg(n);
+  }
+  return TMainZorna::tr("%1 súborov nebolo posunutých (nové mená sú obsadené alebo neplatné).")
+      .arg(n);
 }
 
 QString Lines(const std::vector<std::string>& lines) {
@@ -139,7 +144,7 @@ void TMainZorna::Button3Click(QObject*) {
   const BusyScope busy(d->maintenance_busy);
   if (!busy.Entered()) return;
   if (d->SpinEdit3->value() == kUnsetShift) {
-    ShowPlainMessage("Nastavte veľkosť posuvu!");
+    ShowPlainMessage(tr("Nastavte veľkosť posuvu!"));
     return;
   }
   const ShiftResult result =
@@ -176,7 +181,7 @@ void TMainZorna::Button2Click(QObject*) {
 void TMainZorna::Button6Click(QObject*) {
   if (d->ListBox1->count() == 0) Button8Click(nullptr);
   WriteGalleryInfo(DataFolder(), FilesOf(d->ListBox1));
-  ShowPlainMessage("Info.txt bol vytvorený v adresáry DATA");
+  ShowPlainMessage(tr("Info.txt bol vytvorený v adresáry DATA"));
 }
 
 void TMainZorna::Button12Click(QObject*) {
@@ -199,9 +204,9 @@ void TMainZorna::Button12Click(QObject*) {
     ShowErrorMessage(ShownWording(result.pack.problem, result.pack.problem_slovak));
     return;
   }
-  ShowPlainMessage(QString::fromStdString("Obrázky boli skomprimované do súboru " +
-                                          ShownPackPath(result.written, AdresarProgramu).string() +
-                                          "."));
+  ShowPlainMessage(
+      tr("Obrázky boli skomprimované do súboru %1.")
+          .arg(QString::fromStdString(ShownPackPath(result.written, AdresarProgramu).string())));
 }
 
 void TMainZorna::Button5Click(QObject*) {
@@ -223,9 +228,9 @@ void TMainZorna::Button5Click(QObject*) {
   }
   if (!problems.empty()) ShowErrorMessage(Lines(problems));
   if (packs.empty() && links.empty()) return;
-  QString said = packs.empty() ? QString("Žiadny skin nebol skomprimovaný.")
-                               : "Skiny boli skomprimované do súborov:\n" + Lines(packs);
-  if (!links.empty()) said += "\n\nSymbolické odkazy sa nezbalili:\n" + Lines(links);
+  QString said = packs.empty() ? tr("Žiadny skin nebol skomprimovaný.")
+                               : tr("Skiny boli skomprimované do súborov:\n%1").arg(Lines(packs));
+  if (!links.empty()) said += "\n\n" + tr("Symbolické odkazy sa nezbalili:\n%1").arg(Lines(links));
   ShowPlainMessage(said);
 }
 

@@ -87,7 +87,8 @@ void TMainZorna::FormCreate(QObject* sender) {
   d->BtnOtocDolava->hide();
   d->BtnPreklopZvislo->hide();
   d->BtnPreklopVodorovne->hide();
-  if (!UzZobrazene(1)) ShowPlainMessage("Kliknutím kdekoľvek na obrazovku myšou získate obrázok.");
+  if (!UzZobrazene(1))
+    ShowPlainMessage(tr("Kliknutím kdekoľvek na obrazovku myšou získate obrázok."));
   LoadNotFoundList();
 }
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include "app/platform/interface_language_qt.h"
 #include "app/platform/messages.h"
 #include "support/error.h"
 
@@ -13,8 +14,7 @@ QString MessageOf(const std::exception& error) {
 }
 
 QString ShownWording(const std::string& english, const std::string& slovak) {
-  const bool in_english = InterfaceLanguageFromEnvironment() == InterfaceLanguage::kEnglish;
-  return QString::fromStdString(in_english ? english : slovak);
+  return QString::fromStdString(SpeaksEnglish() ? english : slovak);
 }
 
 void ShowErrorOf(const std::exception& error) {

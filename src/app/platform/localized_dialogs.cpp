@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <map>
 
+#include "app/platform/interface_language_qt.h"
 #include "app/platform/messages.h"
-#include "text/interface_language.h"
 
 namespace zorna::app {
 namespace {
@@ -50,10 +50,6 @@ QMessageBox::StandardButton StandardButtonOf(ModalResult result) {
     default:
       return QMessageBox::NoButton;
   }
-}
-
-bool SpeaksEnglish() {
-  return InterfaceLanguageFromEnvironment() == InterfaceLanguage::kEnglish;
 }
 
 // The language of the titles and captions: the dialog language, English when the window speaks

@@ -9,7 +9,6 @@
 #include <string_view>
 
 #include "text/dialog_wording.h"
-#include "text/interface_language.h"
 
 namespace zorna::app {
 namespace {
@@ -68,16 +67,17 @@ void InstallSlovakButtonCaptions(QCoreApplication& app) {
 }
 
 void UseSlovakDesktop(QApplication& app) {
-  // A window that speaks English keeps Qt's own English dialogs and buttons.
-  if (InterfaceLanguageFromEnvironment() == InterfaceLanguage::kSlovak) {
-    QLocale::setDefault(QLocale(QLocale::Slovak, QLocale::Slovakia));
-    auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(), "qtbase", "_",
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-      app.installTranslator(translator);
-    }
-    InstallSlovakButtonCaptions(app);
+  QLocale::setDefault(QLocale(QLocale::Slovak, QLocale::Slovakia));
+  auto* translator = new QTranslator(&app);
+  if (translator->load(QLocale(), "qtbase", "_",
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    app.installTranslator(translator);
   }
+  InstallSlovakButtonCaptions(app);
+  UseProgramFont(app);
+}
+
+void UseProgramFont(QApplication& app) {
   // Arial's metrics; the desktop maps the name to a metric-compatible face such as Liberation
   // Sans.
   QFont font = app.font();

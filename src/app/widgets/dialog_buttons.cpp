@@ -1,12 +1,14 @@
 #include "app/widgets/dialog_buttons.h"
 
+#include <QCoreApplication>
+
 namespace zorna::app {
 
 OkCancelButtons MakeOkCancelButtons(QDialog* dialog) {
-  auto* ok = new QPushButton("OK", dialog);
+  auto* ok = new QPushButton(QCoreApplication::translate("OkCancelButtons", "OK"), dialog);
   ok->setObjectName("OKBtn");
   ok->setDefault(true);
-  auto* cancel = new QPushButton("Zrušiť", dialog);
+  auto* cancel = new QPushButton(QCoreApplication::translate("OkCancelButtons", "Zrušiť"), dialog);
   cancel->setObjectName("CancelBtn");
   QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
   QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
