@@ -152,11 +152,11 @@ Zorna cannot work without a picture of the screen and will now quit.</translatio
     </message>
     <message>
         <source>priehľadnú (farba pixlu 0,0)</source>
-        <translation>transparent (colour of pixel 0,0)</translation>
+        <translation>transparent (pixel 0,0)</translation>
     </message>
     <message>
         <source>priehľadnú (farba pixlu max,max)</source>
-        <translation>transparent (colour of pixel max,max)</translation>
+        <translation>transparent (pixel max,max)</translation>
     </message>
     <message>
         <source>nepriehľadnú</source>
