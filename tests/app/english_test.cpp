@@ -73,7 +73,7 @@ TEST_F(AppTest, UnderEnglishEveryShownTextIsACatalogueTranslation) {
   foreign.removeDuplicates();
   EXPECT_TRUE(foreign.isEmpty()) << "not English:\n" << foreign.join("\n").toStdString();
   qunsetenv("LANGUAGE");
-  for (QTranslator* catalogue : marked.english) delete catalogue;  // Slovak again
+  for (QTranslator* catalogue : std::exchange(marked.english, {})) delete catalogue;  // Slovak
 }
 
 }  // namespace
