@@ -123,11 +123,11 @@
     </message>
     <message>
         <source>Zapnúť hladké zväčšovanie</source>
-        <translation>Turn smooth enlarging on</translation>
+        <translation>Turn on smooth enlarging</translation>
     </message>
     <message>
         <source>Vypnúť hladké zväčšovanie</source>
-        <translation>Turn smooth enlarging off</translation>
+        <translation>Turn off smooth enlarging</translation>
     </message>
     <message>
         <source>mód %1</source>
@@ -327,11 +327,11 @@
     </message>
     <message>
         <source>Snímať napísaný text</source>
-        <translation>Pick a typed text</translation>
+        <translation>Capture typed text</translation>
     </message>
     <message>
         <source>Zmeniť font textu</source>
-        <translation>Change the text&apos;s font</translation>
+        <translation>Change the text font</translation>
     </message>
     <message>
         <source>Nájsť ďalšiu kategóriu</source>
