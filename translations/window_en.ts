@@ -123,11 +123,11 @@
     </message>
     <message>
         <source>Zapnúť hladké zväčšovanie</source>
-        <translation>Turn smooth enlarging on</translation>
+        <translation>Turn on smooth enlarging</translation>
     </message>
     <message>
         <source>Vypnúť hladké zväčšovanie</source>
-        <translation>Turn smooth enlarging off</translation>
+        <translation>Turn off smooth enlarging</translation>
     </message>
     <message>
         <source>mód %1</source>
@@ -223,7 +223,7 @@
     </message>
     <message>
         <source>Zobrazili ste tajné menu programu. Prosím uzatvorte ho, pretože toto menu slúži len autorovi a po vykonaní nejakej akcie na Vašom počítači by mohlo dôjsť ku kritickej chybe.</source>
-        <translation>You have opened the program's secret menu. Please close it: this menu is meant for the author only, and using it on your computer could cause a critical error.</translation>
+        <translation>You have opened the program&apos;s secret menu. Please close it: this menu is meant for the author only, and using it on your computer could cause a critical error.</translation>
     </message>
     <message>
         <source>Načítaj ListBox</source>
@@ -327,11 +327,11 @@
     </message>
     <message>
         <source>Snímať napísaný text</source>
-        <translation>Pick a typed text</translation>
+        <translation>Capture typed text</translation>
     </message>
     <message>
         <source>Zmeniť font textu</source>
-        <translation>Change the text's font</translation>
+        <translation>Change the text font</translation>
     </message>
     <message>
         <source>Nájsť ďalšiu kategóriu</source>

@@ -21,6 +21,16 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, QRect p
   return label;
 }
 
+// A word longer than the place made for the Slovak one before a field keeps its right edge
+// beside the field and takes the margin on its left.
+void FitBeforeField(QLabel* label) {
+  const QRect place = label->geometry();
+  const int more = label->fontMetrics().horizontalAdvance(label->text()) - place.width();
+  if (more <= 0) return;
+  label->setGeometry(place.adjusted(-std::min(more, place.x()), 0, 0, 0));
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
 QPushButton* AddButton(QWidget* parent, const char* name, const QString& text, QRect place) {
   auto* button = new QPushButton(text, parent);
   button->setObjectName(name);
@@ -56,7 +66,7 @@ void TMainZorna::BuildMaintenancePanel() {
   // The list and its range.
   const int top = 56;
   AddButton(p, "Button8", tr("Načítaj ListBox"), {8, top, 145, 24});
-  AddLabel(p, "Label7", tr("od"), {8, top + kRow + 3, 16, 16});
+  FitBeforeField(AddLabel(p, "Label7", tr("od"), {8, top + kRow + 3, 16, 16}));
   d->SpinEdit1 = AddSpin(p, "SpinEdit1", 0, 200, 0, {24, top + kRow, 52, 22});
   AddLabel(p, "Label8", tr("po"), {84, top + kRow + 3, 16, 16});
   d->SpinEdit2 = AddSpin(p, "SpinEdit2", 0, 200, 200, {101, top + kRow, 52, 22});
