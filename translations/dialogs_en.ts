@@ -20,6 +20,29 @@
     </message>
 </context>
 <context>
+    <name>LocalizedDialogs</name>
+    <message>
+        <source>Otázka</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Správa</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Chyba</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Pozor!</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>&amp;Všetko</source>
+        <translation>&amp;All</translation>
+    </message>
+</context>
+<context>
     <name>PaintProgram</name>
     <message>
         <source>Premennou prostredia ZORNA_PAINT môžete určiť program, ktorým sa má obrázok upravovať (jeho názov alebo cestu k nemu).</source>

@@ -9,9 +9,11 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QTimer>
+#include <QTranslator>
 #include <set>
 
 #include "app/platform/handler_guard.h"
+#include "app/platform/interface_language_qt.h"
 #include "app/platform/messages.h"
 #include "app/platform/slovak_desktop.h"
 #include "support/error.h"
@@ -94,6 +96,7 @@ TEST(LocalizedDialogs, OtherLanguagesFollowTheSetting) {
 // and the English wording of errors.
 TEST(LocalizedDialogs, AnEnglishWindowHasEnglishTitlesAndTheDesktopsButtons) {
   setenv("LANGUAGE", "en", 1);
+  const std::vector<QTranslator*> english = InstallEnglishCatalogues(*qApp);
   {
     AnsweringRunner runner("&No");
     EXPECT_FALSE(DlgOtazka("?"));
@@ -113,6 +116,7 @@ TEST(LocalizedDialogs, AnEnglishWindowHasEnglishTitlesAndTheDesktopsButtons) {
   ShowErrorOf(Error("Cannot open file a.bmp", "Súbor a.bmp sa nedá otvoriť"));
   SetMessagePresenter({});
   EXPECT_EQ(shown, "Cannot open file a.bmp");
+  for (QTranslator* catalogue : english) delete catalogue;
   unsetenv("LANGUAGE");
 }
 

@@ -52,15 +52,23 @@ QMessageBox::StandardButton StandardButtonOf(ModalResult result) {
   }
 }
 
-// The language of the titles and captions: the dialog language, English when the window speaks
-// English.
-std::string SpokenDialogLanguage() {
-  return SpeaksEnglish() ? "ENG" : JazykDialogov;
+// The dialog language's Slovak titles and the caption of the one button the desktop has none
+// for, as the catalogue knows them: the window shows its words in the window's language.
+[[maybe_unused]] constexpr const char* kCatalogueWords[] = {
+    QT_TRANSLATE_NOOP("LocalizedDialogs", "Otázka"),
+    QT_TRANSLATE_NOOP("LocalizedDialogs", "Správa"),
+    QT_TRANSLATE_NOOP("LocalizedDialogs", "Chyba"),
+    QT_TRANSLATE_NOOP("LocalizedDialogs", "Pozor!"),
+    QT_TRANSLATE_NOOP("LocalizedDialogs", "&Všetko"),
+};
+
+QString Shown(const std::string& words) {
+  return QCoreApplication::translate("LocalizedDialogs", words.c_str());
 }
 
 bool Ask(zorna::DialogKind kind, BoxType type, const QString& message,
          const std::vector<ModalResult>& buttons, ModalResult wanted) {
-  const QString title = QString::fromStdString(zorna::DialogTitle(kind, SpokenDialogLanguage()));
+  const QString title = Shown(zorna::DialogTitle(kind, JazykDialogov));
   return JazykovyDialog(message, title, type, buttons) == wanted;
 }
 
@@ -88,8 +96,8 @@ ModalResult JazykovyDialog(const QString& message, const QString& title, BoxType
     const auto found = result_of.find(button);
     if (found == result_of.end()) continue;
     if (SpeaksEnglish() && StandardButtonOf(found->second) != QMessageBox::NoButton) continue;
-    if (const auto caption = zorna::ButtonCaption(found->second, SpokenDialogLanguage())) {
-      button->setText(QString::fromStdString(*caption));
+    if (const auto caption = zorna::ButtonCaption(found->second, JazykDialogov)) {
+      button->setText(Shown(*caption));
     }
   }
   RunModal(&box);
