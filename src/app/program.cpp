@@ -15,9 +15,9 @@
 #include "app/main_window/settings_access.h"
 #include "app/platform/clipboard_keeper.h"
 #include "app/platform/handler_guard.h"
+#include "app/platform/interface_language_qt.h"
 #include "app/platform/messages.h"
 #include "app/platform/screen_picture.h"
-#include "app/platform/slovak_desktop.h"
 #include "artwork/background_tiles.h"
 #include "settings/settings.h"
 #include "support/error.h"
@@ -87,7 +87,7 @@ int RunProgram(QApplication& app) {
   app.setApplicationName("Zorna");
   // The desktop matches the window to its menu entry (and icon) by this name.
   app.setDesktopFileName("zorna");
-  UseSlovakDesktop(app);
+  UseInterfaceLanguage(app);
   const QString picture = PictureFileArgument(app.arguments());
   Forms forms;
   if (!CreateForms(forms)) {

@@ -9,10 +9,14 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QTimer>
+#include <QTranslator>
 #include <set>
 
+#include "app/platform/handler_guard.h"
+#include "app/platform/interface_language_qt.h"
 #include "app/platform/messages.h"
 #include "app/platform/slovak_desktop.h"
+#include "support/error.h"
 
 namespace zorna::app {
 namespace {
@@ -86,6 +90,34 @@ TEST(LocalizedDialogs, OtherLanguagesFollowTheSetting) {
     EXPECT_EQ(runner.Seen().title, "Question");
     EXPECT_EQ(runner.Seen().captions, (std::set<QString>{"&Yes", "&No"}));
   }
+}
+
+// An English window: English titles, the desktop's own buttons (ours only where it has none)
+// and the English wording of errors.
+TEST(LocalizedDialogs, AnEnglishWindowHasEnglishTitlesAndTheDesktopsButtons) {
+  setenv("LANGUAGE", "en", 1);
+  const std::vector<QTranslator*> english = InstallEnglishCatalogues(*qApp);
+  {
+    AnsweringRunner runner("&No");
+    EXPECT_FALSE(DlgOtazka("?"));
+    EXPECT_EQ(runner.Seen().title, "Question");
+    EXPECT_EQ(runner.Seen().captions, (std::set<QString>{"&Yes", "&No"}));
+  }
+  {
+    AnsweringRunner runner("&All");
+    EXPECT_EQ(
+        JazykovyDialog("m", "t", BoxType::kWarning, {ModalResult::kAll, ModalResult::kCancel}),
+        ModalResult::kAll);
+    EXPECT_EQ(runner.Seen().captions,
+              (std::set<QString>{"&All", QMessageBox().addButton(QMessageBox::Cancel)->text()}));
+  }
+  QString shown;
+  SetMessagePresenter([&shown](const QString& text, bool) { shown = text; });
+  ShowErrorOf(Error("Cannot open file a.bmp", "Súbor a.bmp sa nedá otvoriť"));
+  SetMessagePresenter({});
+  EXPECT_EQ(shown, "Cannot open file a.bmp");
+  for (QTranslator* catalogue : english) delete catalogue;
+  unsetenv("LANGUAGE");
 }
 
 TEST(LocalizedDialogs, OneButtonBoxesKeepTheDesktopsOkCaption) {

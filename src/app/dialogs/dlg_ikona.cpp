@@ -9,10 +9,8 @@ namespace zorna::app {
 
 namespace {
 
-constexpr const char* kIconTitle = "Uloěnie obráku ako ikona";
-
-QRadioButton* MakeRadio(QWidget* parent, const char* name, const char* text, int y, int width) {
-  auto* radio = new QRadioButton(QString::fromUtf8(text), parent);
+QRadioButton* MakeRadio(QWidget* parent, const char* name, const QString& text, int y, int width) {
+  auto* radio = new QRadioButton(text, parent);
   radio->setObjectName(name);
   // The widths fit the captions in the narrow font the layout was made for; a wider desktop
   // font gets what its caption needs instead of a cut caption.
@@ -23,7 +21,7 @@ QRadioButton* MakeRadio(QWidget* parent, const char* name, const char* text, int
 }  // namespace
 
 TDlgIkona::TDlgIkona(QWidget* parent) : QDialog(parent) {
-  const SaveDialogFrame frame = MakeSaveDialogFrame(this, "DlgIkona", kIconTitle);
+  const SaveDialogFrame frame = MakeSaveDialogFrame(this, "DlgIkona", IconTitle());
   Bevel1 = frame.bevel;
   OKBtn = frame.ok;
   CancelBtn = frame.cancel;
@@ -38,10 +36,10 @@ TDlgIkona::TDlgIkona(QWidget* parent) : QDialog(parent) {
   Label1->move(32, 40);
   AskFor(SaveKind::kIcon);
 
-  RadioButton2 = MakeRadio(this, "RadioButton2", "priehľadnú (biela farba)", 72, 153);
-  RadioButton3 = MakeRadio(this, "RadioButton3", "priehľadnú (farba pixlu 0,0)", 88, 153);
-  RadioButton4 = MakeRadio(this, "RadioButton4", "priehľadnú (farba pixlu max,max)", 104, 174);
-  RadioButton1 = MakeRadio(this, "RadioButton1", "nepriehľadnú", 120, 153);
+  RadioButton2 = MakeRadio(this, "RadioButton2", tr("priehľadnú (biela farba)"), 72, 153);
+  RadioButton3 = MakeRadio(this, "RadioButton3", tr("priehľadnú (farba pixlu 0,0)"), 88, 153);
+  RadioButton4 = MakeRadio(this, "RadioButton4", tr("priehľadnú (farba pixlu max,max)"), 104, 174);
+  RadioButton1 = MakeRadio(this, "RadioButton1", tr("nepriehľadnú"), 120, 153);
   RadioButton2->setChecked(true);
   connect(RadioButton1, &QRadioButton::clicked, this, [this] { RadioButton1Click(); });
   connect(RadioButton2, &QRadioButton::clicked, this, [this] { RadioButton2Click(); });
@@ -55,17 +53,21 @@ TDlgIkona::TDlgIkona(QWidget* parent) : QDialog(parent) {
 }
 
 void TDlgIkona::AskFor(SaveKind kind) {
-  const char* title = kIconTitle;
-  const char* label = "Ikonu uložiť ako";
+  QString title = IconTitle();
+  QString label = tr("Ikonu uložiť ako");
   if (kind == SaveKind::kPng) {
-    title = "Uloženie obrázku ako PNG súbor";
-    label = "Obrázok uložiť ako";
+    title = tr("Uloženie obrázku ako PNG súbor");
+    label = tr("Obrázok uložiť ako");
   } else if (kind == SaveKind::kAlphaIcon) {
-    title = "Uloženie obrázku ako ikona s priehľadnosťou";
+    title = tr("Uloženie obrázku ako ikona s priehľadnosťou");
   }
-  setWindowTitle(QString::fromUtf8(title));
-  Label1->setText(QString::fromUtf8(label));
+  setWindowTitle(title);
+  Label1->setText(label);
   Label1->adjustSize();
+}
+
+QString TDlgIkona::IconTitle() {
+  return tr("Uloěnie obráku ako ikona");
 }
 
 void TDlgIkona::showEvent(QShowEvent* event) {

@@ -56,6 +56,8 @@ class TDlgIkona : public QDialog, protected GuardedConnections {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // The title of an icon save, also the one the dialog is made with.
+  static QString IconTitle();
   void DrawPreview(IconTransparency choice);
   Bitmap PreviewBackground() const;
 

@@ -9,8 +9,8 @@ namespace zorna::app {
 
 namespace {
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, int x, int y) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
+  auto* label = new QLabel(text, parent);
   label->setObjectName(name);
   label->move(x, y);
   label->adjustSize();
@@ -28,19 +28,19 @@ ImageControl* MakeStretchedImage(QWidget* parent, const char* name, int x) {
 
 TDlgJpeg::TDlgJpeg(QWidget* parent) : QDialog(parent) {
   const SaveDialogFrame frame =
-      MakeSaveDialogFrame(this, "DlgJpeg", "Uloěnie obrázku ako jpeg súbor");
+      MakeSaveDialogFrame(this, "DlgJpeg", tr("Uloěnie obrázku ako jpeg súbor"));
   Bevel1 = frame.bevel;
   OKBtn = frame.ok;
   CancelBtn = frame.cancel;
 
-  Label1 = MakeLabel(this, "Label1", "Originál:", 24, 16);
+  Label1 = MakeLabel(this, "Label1", tr("Originál:"), 24, 16);
   Image1 = MakeStretchedImage(this, "Image1", 24);
-  Label2 = MakeLabel(this, "Label2", "Výsledok:", 128, 16);
+  Label2 = MakeLabel(this, "Label2", tr("Výsledok:"), 128, 16);
   Image2 = MakeStretchedImage(this, "Image2", 128);
-  Label4 = MakeLabel(this, "Label4", "Veľkosť súboru:", 216, 56);
-  Label5 = MakeLabel(this, "Label5", "", 216, 72);
+  Label4 = MakeLabel(this, "Label4", tr("Veľkosť súboru:"), 216, 56);
+  Label5 = MakeLabel(this, "Label5", QString(), 216, 72);
   Label5->setMinimumWidth(85);
-  Label3 = MakeLabel(this, "Label3", "Kompresia:", 24, 120);
+  Label3 = MakeLabel(this, "Label3", tr("Kompresia:"), 24, 120);
 
   TrackBar = new QSlider(Qt::Horizontal, this);
   TrackBar->setObjectName("TrackBar");
@@ -76,7 +76,8 @@ const std::string& TDlgJpeg::TrialFolder() {
 }
 
 void TDlgJpeg::TrackBarChange() {
-  JpegPreview preview = MakeJpegPreview(Image1->Picture(), TrackBar->value(), TrialFolder());
+  JpegPreview preview = MakeJpegPreview(Image1->Picture(), TrackBar->value(), TrialFolder(),
+                                        InterfaceLanguageFromEnvironment());
   Label5->setText(QString::fromStdString(preview.size_text));
   Label5->adjustSize();
   Image2->SetPicture(std::move(preview.picture));

@@ -18,7 +18,7 @@ namespace zorna::app {
 TDlgPozadie::TDlgPozadie(QWidget* parent, UserBackgrounds backgrounds)
     : QDialog(parent), backgrounds_(std::move(backgrounds)) {
   setObjectName("DlgPozadie");
-  setWindowTitle("Podklad obrázka");
+  setWindowTitle(tr("Podklad obrázka"));
   auto* frame = new QFrame(this);
   frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
   frame->setFixedSize(120, 100);
@@ -29,7 +29,7 @@ TDlgPozadie::TDlgPozadie(QWidget* parent, UserBackgrounds backgrounds)
   const OkCancelButtons ok_cancel = MakeOkCancelButtons(this);
   OKBtn = ok_cancel.ok;
   CancelBtn = ok_cancel.cancel;
-  Button1 = new QPushButton("Zmeniť obrázok", this);
+  Button1 = new QPushButton(tr("Zmeniť obrázok"), this);
   Button1->setObjectName("Button1");
   connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
   auto* buttons = new QVBoxLayout;
@@ -45,7 +45,7 @@ TDlgPozadie::TDlgPozadie(QWidget* parent, UserBackgrounds backgrounds)
 
 QFileDialog* TDlgPozadie::OpenPictureDialog1() {
   if (!open_dialog_) {
-    open_dialog_ = MakeOpenPictureDialog(this, "Zmeniť obrázok", kBackgroundOpenFilter);
+    open_dialog_ = MakeOpenPictureDialog(this, tr("Zmeniť obrázok"), kBackgroundOpenFilter);
   }
   return open_dialog_;
 }

@@ -41,17 +41,17 @@ class SideBox : public QSpinBox {
 
 TDlgRozmer::TDlgRozmer(QWidget* parent) : QDialog(parent) {
   setObjectName("DlgRozmer");
-  setWindowTitle("Vlastný rozmer");
+  setWindowTitle(tr("Vlastný rozmer"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-  auto* label = new QLabel("Vlastný rozmer strany vstupujúceho štvorca:", this);
+  auto* label = new QLabel(tr("Vlastný rozmer strany vstupujúceho štvorca:"), this);
   SpinEdit1 = new SideBox(this);
   SpinEdit1->setObjectName("SpinEdit1");
   SpinEdit1->setRange(5, 128);
   SpinEdit1->setValue(20);
-  BitBtn1 = new QPushButton("OK", this);
+  BitBtn1 = new QPushButton(tr("OK"), this);
   BitBtn1->setObjectName("BitBtn1");
   BitBtn1->setDefault(true);
-  BitBtn2 = new QPushButton("Zrušiť", this);
+  BitBtn2 = new QPushButton(tr("Zrušiť"), this);
   BitBtn2->setObjectName("BitBtn2");
   connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
   connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);

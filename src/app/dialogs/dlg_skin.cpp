@@ -19,13 +19,13 @@ namespace zorna::app {
 
 TDlgSkin::TDlgSkin(QWidget* parent, DressWindow dress) : QDialog(parent), dress_(std::move(dress)) {
   setObjectName("DlgSkin");
-  setWindowTitle("Vzhľad");
+  setWindowTitle(tr("Vzhľad"));
   ListBox = new QListWidget(this);
   ListBox->setObjectName("ListBox");
-  BitBtn1 = new QPushButton("Zavrieť", this);
+  BitBtn1 = new QPushButton(tr("Zavrieť"), this);
   BitBtn1->setObjectName("BitBtn1");
   BitBtn1->setDefault(true);  // Enter closes the dialog from the list too
-  BitBtn2 = new QPushButton("Pridať vzhľad", this);
+  BitBtn2 = new QPushButton(tr("Pridať vzhľad"), this);
   BitBtn2->setObjectName("BitBtn2");
   BitBtn2->setEnabled(*build_settings::kSkinsPage != '\0');
   connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);

@@ -73,7 +73,7 @@ QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& title, QT
 TUpravit::TUpravit(QWidget* parent, EditedResult result)
     : QDialog(parent), result_(std::move(result)) {
   setObjectName("Upravit");
-  setWindowTitle("Upraviť obázok");
+  setWindowTitle(tr("Upraviť obázok"));
   const OkCancelButtons ok_cancel = MakeOkCancelButtons(this);
   OKBtn = ok_cancel.ok;
   CancelBtn = ok_cancel.cancel;
@@ -97,26 +97,26 @@ TUpravit::TUpravit(QWidget* parent, EditedResult result)
 
 QGroupBox* TUpravit::BuildShadowGroup() {
   ToolBar1 = MakeToolBar(this, "ToolBar1");
-  ToolButton1 =
-      MakeGlyphButton(ToolBar1, "ToolButton1", ShadowGlyph(ShadowDirection::kNone), "Bez tieňa");
+  ToolButton1 = MakeGlyphButton(ToolBar1, "ToolButton1", ShadowGlyph(ShadowDirection::kNone),
+                                tr("Bez tieňa"));
   ToolBar1->addSeparator();
   ToolButton4 = MakeGlyphButton(ToolBar1, "ToolButton4", ShadowGlyph(ShadowDirection::kLowerRight),
-                                "Tieň vpravo dole");
+                                tr("Tieň vpravo dole"));
   ToolBar1->addSeparator();
   ToolButton6 = MakeGlyphButton(ToolBar1, "ToolButton6", ShadowGlyph(ShadowDirection::kUpperLeft),
-                                "Tieň vľavo hore");
+                                tr("Tieň vľavo hore"));
   ToolBar1->addSeparator();
   ToolButton8 = MakeGlyphButton(ToolBar1, "ToolButton8", ShadowGlyph(ShadowDirection::kUpperRight),
-                                "Tieň vpravo hore");
+                                tr("Tieň vpravo hore"));
   ToolBar1->addSeparator();
   ToolButton13 = MakeGlyphButton(ToolBar1, "ToolButton13", ShadowGlyph(ShadowDirection::kLowerLeft),
-                                 "Tieň vľavo dole");
+                                 tr("Tieň vľavo dole"));
   ToolButton1->setChecked(true);
-  Label2 = new QLabel("Posun:");
+  Label2 = new QLabel(tr("Posun:"));
   Label2->setObjectName("Label2");
   SpinEdit1 = MakeSpinEdit(this, "SpinEdit1", 1, 20, 2);
   ColorGrid2 = new ColorGrid("ColorGrid2", 7);
-  GroupBox1 = MakeGroup(this, "GroupBox1", "Tieň", ToolBar1, Label2, SpinEdit1, ColorGrid2);
+  GroupBox1 = MakeGroup(this, "GroupBox1", tr("Tieň"), ToolBar1, Label2, SpinEdit1, ColorGrid2);
 
   connect(ToolButton1, &QToolButton::clicked, this, [this] { ToolButton1Click(ToolButton1); });
   connect(ToolButton4, &QToolButton::clicked, this, [this] { ToolButton4Click(ToolButton4); });
@@ -130,15 +130,16 @@ QGroupBox* TUpravit::BuildShadowGroup() {
 
 QGroupBox* TUpravit::BuildFrameGroup() {
   ToolBar2 = MakeToolBar(this, "ToolBar2");
-  ToolButton10 = MakeGlyphButton(ToolBar2, "ToolButton10", FrameGlyph(false), "Bez orámovania");
+  ToolButton10 = MakeGlyphButton(ToolBar2, "ToolButton10", FrameGlyph(false), tr("Bez orámovania"));
   ToolBar2->addSeparator();
-  ToolButton12 = MakeGlyphButton(ToolBar2, "ToolButton12", FrameGlyph(true), "Orámovať");
+  ToolButton12 = MakeGlyphButton(ToolBar2, "ToolButton12", FrameGlyph(true), tr("Orámovať"));
   ToolButton10->setChecked(true);
-  Label1 = new QLabel("Hrúbka:");
+  Label1 = new QLabel(tr("Hrúbka:"));
   Label1->setObjectName("Label1");
   SpinEdit2 = MakeSpinEdit(this, "SpinEdit2", 1, 5, 1);
   ColorGrid1 = new ColorGrid("ColorGrid1", 0);
-  GroupBox2 = MakeGroup(this, "GroupBox2", "Orámovanie:", ToolBar2, Label1, SpinEdit2, ColorGrid1);
+  GroupBox2 =
+      MakeGroup(this, "GroupBox2", tr("Orámovanie:"), ToolBar2, Label1, SpinEdit2, ColorGrid1);
 
   connect(ToolButton10, &QToolButton::clicked, this, [this] { ToolButton10Click(ToolButton10); });
   connect(ToolButton12, &QToolButton::clicked, this, [this] { ToolButton12Click(ToolButton12); });

@@ -19,13 +19,14 @@ void FitToWidth(QLabel* label, int width) {
 }  // namespace
 
 TMailList::TMailList(QWidget* parent) : QDialog(parent) {
-  MakeFixedDialog(this, "MailList", "Pridanie do mailinglistu.", QSize(333, 88));
-  Label1 = new QLabel("Chcem dostávať pravidelné informácie o novinkách tohoto programu.", this);
+  MakeFixedDialog(this, "MailList", tr("Pridanie do mailinglistu."), QSize(333, 88));
+  Label1 =
+      new QLabel(tr("Chcem dostávať pravidelné informácie o novinkách tohoto programu."), this);
   Label1->setObjectName("Label1");
   Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   FitToWidth(Label1, 326);
   Label1->setGeometry(0, 8, 326, Label1->sizeHint().height());
-  Label2 = new QLabel("Posielajte mi ich na e-mail:", this);
+  Label2 = new QLabel(tr("Posielajte mi ich na e-mail:"), this);
   Label2->setObjectName("Label2");
   Label2->move(8, 32);
   FitToWidth(Label2, 124);

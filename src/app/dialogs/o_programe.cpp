@@ -64,7 +64,7 @@ QFont TitleFont() {
 
 TOPrograme::TOPrograme(QWidget* parent, NotFoundSearches not_found, TMailList& mail_list)
     : QDialog(parent), not_found_(std::move(not_found)), mail_list_(mail_list) {
-  MakeFixedDialog(this, "OPrograme", "O programe", kBoxSize);
+  MakeFixedDialog(this, "OPrograme", tr("O programe"), kBoxSize);
   QPalette black = palette();
   black.setColor(QPalette::Window, Qt::black);
   setPalette(black);
@@ -77,10 +77,10 @@ TOPrograme::TOPrograme(QWidget* parent, NotFoundSearches not_found, TMailList& m
     title->setAttribute(Qt::WA_TranslucentBackground);
     title->adjustSize();
   }
-  Label13 = MakeLabel(this, "Label13", "Elektronická adresa:", 40, 80, Qt::white);
+  Label13 = MakeLabel(this, "Label13", tr("Elektronická adresa:"), 40, 80, Qt::white);
   Label14 = new LinkLabel("Label14", QString::fromUtf8(build_settings::kAuthorWebAddress), this);
   Label14->move(144, 80);
-  Label6 = MakeLabel(this, "Label6", "Elektronická pošta:", 40, 96, Qt::white);
+  Label6 = MakeLabel(this, "Label6", tr("Elektronická pošta:"), 40, 96, Qt::white);
   Label4 = new LinkLabel("Label4", QString::fromUtf8(build_settings::kAuthorMailAddress), this);
   Label4->move(144, 96);
 
@@ -91,19 +91,20 @@ TOPrograme::TOPrograme(QWidget* parent, NotFoundSearches not_found, TMailList& m
   SpeedButton1->setIcon(GlyphIcon(DrawHelpGlyph(), 1));
   SpeedButton1->setIconSize(QSize(16, 16));
   SpeedButton1->setGeometry(248, 120, 23, 22);
-  SpeedButton1->setToolTip(QString::fromUtf8("Zobraziť pomoc"));
+  SpeedButton1->setToolTip(tr("Zobraziť pomoc"));
 
   Bevel1 = new QFrame(this);
   Bevel1->setObjectName("Bevel1");
   Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
   Bevel1->setGeometry(16, 152, 265, 2);
-  Label15 = MakeLabel(this, "Label15", "Počet obrázkov vo Vašej galérii:", 56, 160, kSilver);
+  Label15 = MakeLabel(this, "Label15", tr("Počet obrázkov vo Vašej galérii:"), 56, 160, kSilver);
   Label16 = MakeLabel(this, "Label16", "?", 216, 160, kSilver);
   Label16->setMinimumWidth(60);
-  Label3 = MakeLabel(this, "Label3", "Vyše 2000 ikon nájdete na elektronickej adrese autora.", 8,
-                     176, kSilver);
+  Label3 = MakeLabel(this, "Label3", tr("Vyše 2000 ikon nájdete na elektronickej adrese autora."),
+                     8, 176, kSilver);
   Centre(Label3, 8, 176, 281);
-  Label9 = new LinkLabel("Label9", "Zaujímajú vás informácie o nových verziách programu?", this);
+  Label9 =
+      new LinkLabel("Label9", tr("Zaujímajú vás informácie o nových verziách programu?"), this);
   Centre(Label9, 8, 192, 281);
   for (LinkLabel* link : {Label14, Label4}) link->adjustSize();
 
@@ -164,7 +165,7 @@ void TOPrograme::SpeedButton1Click(QObject*) {
     WebBrowser1->setSource(
         QUrl::fromLocalFile(QString::fromStdString(std::filesystem::absolute(page, ec).string())));
   } else {
-    WebBrowser1->setHtml("<h3>Stránka sa nenašla</h3><p>" +
+    WebBrowser1->setHtml("<h3>" + tr("Stránka sa nenašla") + "</h3><p>" +
                          QString::fromStdString(page.string()).toHtmlEscaped() + "</p>");
   }
 }

@@ -1,6 +1,7 @@
 #include "app/dialogs/save_result.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 #include "app/dialogs/dlg_ikona.h"
@@ -29,7 +30,7 @@ SaveResult::SaveResult(QWidget* parent, const std::string& remembered_type, TDlg
   // The dialog hides the pattern part, so it names the chosen type by its description.
   name_filters_ = QtNameFilters(filter_);
   for (const FilterEntry& entry : ParseFilterList(filter_)) {
-    descriptions_ << QString::fromStdString(entry.description);
+    descriptions_ << ShownDescription(entry);
   }
 }
 
@@ -70,16 +71,22 @@ namespace {
 // such a bitmap, JPEG or icon, so nothing is written and the user is told why.
 bool RefusedAsEmpty(const Bitmap& result, const QString& action) {
   if (result.Width() > 0 && result.Height() > 0) return false;
-  DlgChyba(QString::fromUtf8("Výsledný obrázok je prázdny (0 x 0 bodov), a preto sa nedá %1. "
-                             "Zvoľte veľkosť výsledného obrázka a kliknite na obrazovku.")
-               .arg(action));
+  DlgChyba(
+      QCoreApplication::translate("SaveResult",
+                                  "Výsledný obrázok je prázdny (0 x 0 bodov), a preto sa nedá %1. "
+                                  "Zvoľte veľkosť výsledného obrázka a kliknite na obrazovku.")
+          .arg(action));
   return true;
+}
+
+QString SaveWord() {
+  return QCoreApplication::translate("SaveResult", "uložiť", "what an empty result cannot be");
 }
 
 }  // namespace
 
 std::optional<SaveKind> SaveResult::BtnSaveClick(const Bitmap& result) {
-  if (RefusedAsEmpty(result, QString::fromUtf8("uložiť"))) return std::nullopt;
+  if (RefusedAsEmpty(result, SaveWord())) return std::nullopt;
   FollowChosenType();
   if (RunModal(SavePictureDialog1()) != QDialog::Accepted) return std::nullopt;
   const QStringList files = SavePictureDialog1()->selectedFiles();
@@ -91,7 +98,7 @@ std::optional<SaveKind> SaveResult::BtnSaveClick(const Bitmap& result) {
 
 std::optional<SaveKind> SaveResult::SaveChosen(const Bitmap& result, const std::string& file_name,
                                                int filter_index) {
-  if (RefusedAsEmpty(result, QString::fromUtf8("uložiť"))) return std::nullopt;
+  if (RefusedAsEmpty(result, SaveWord())) return std::nullopt;
   const std::string name = WithDefaultExtension(file_name, filter_, filter_index);
   const SaveKind kind = RouteSave(name, filter_, filter_index);
   // The icon dialog asks how the icon, or the PNG, is to be transparent.
@@ -141,7 +148,9 @@ std::optional<SaveKind> SaveResult::SaveChosen(const Bitmap& result, const std::
 }
 
 void CopyResultToClipboard(const Bitmap& result) {
-  if (RefusedAsEmpty(result, QString::fromUtf8("skopírovať"))) return;
+  if (RefusedAsEmpty(result, QCoreApplication::translate("SaveResult", "skopírovať",
+                                                         "what an empty result cannot be")))
+    return;
   QGuiApplication::clipboard()->setImage(ToQImage(result));
 }
 

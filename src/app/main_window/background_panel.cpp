@@ -16,11 +16,12 @@ namespace zorna::app {
 
 void TMainZorna::SetUpBackgroundPanel() {
   QWidget* body = d->Panel("Podklad").okno;
-  d->ComboBox3 = MakeDropDown(
-      body, "ComboBox3",
-      {"kombinovať farby", "prekryť obrázkom", "transparentne (biela)", "transparentne (pixel 1,1)",
-       "transparentne (pixel max, max)", "orezať okraje (od 1,1)", "orezať okraje (od max, max)",
-       "orezať okraje (od 1,1 a max, max)"});
+  d->ComboBox3 =
+      MakeDropDown(body, "ComboBox3",
+                   {tr("kombinovať farby"), tr("prekryť obrázkom"), tr("transparentne (biela)"),
+                    tr("transparentne (pixel 1,1)"), tr("transparentne (pixel max, max)"),
+                    tr("orezať okraje (od 1,1)"), tr("orezať okraje (od max, max)"),
+                    tr("orezať okraje (od 1,1 a max, max)")});
   d->ComboBox3->setGeometry(4, 9, 72, 21);
   // The closed list is narrow: the open one is as wide as its longest text, and the closed one
   // tells its whole text as a tooltip.
@@ -40,7 +41,7 @@ void TMainZorna::SetUpBackgroundPanel() {
   FillBackgroundList(true);
   Wire(d->ComboBoxEx1, &QComboBox::activated, "ComboBoxEx1Change",
        [this] { ComboBoxEx1Change(d->ComboBoxEx1); });
-  Wire(AddResultMenuItem("Nastaviakopodklad2", "Nastaviť ako podklad", "Ctrl+Backspace",
+  Wire(AddResultMenuItem("Nastaviakopodklad2", tr("Nastaviť ako podklad"), "Ctrl+Backspace",
                          ResultMenuPlace::kTop),
        &QAction::triggered, "Nastaviakopodklad2Click",
        [this] { Nastaviakopodklad2Click(d->PopupMenu2); });

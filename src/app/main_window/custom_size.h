@@ -6,8 +6,7 @@
 namespace zorna::app {
 
 // The items of the output and input size lists; the custom entry "vlastný" is always the last.
-inline const QStringList kSizeItems = {"8 x 8",   "16 x 16",   "32 x 32",
-                                       "64 x 64", "128 x 128", "vlastný"};
+QStringList SizeItems();
 constexpr int kCustomSizeEntry = 5;
 
 class TDlgRozmer;

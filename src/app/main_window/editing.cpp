@@ -42,10 +42,11 @@ class ScratchFile {
 }  // namespace
 
 void TMainZorna::SetUpEditing() {
-  Wire(AddResultMenuItem("Upraviobrzok1", "Tieň a obrys obrázka", "Ctrl+T",
+  Wire(AddResultMenuItem("Upraviobrzok1", tr("Tieň a obrys obrázka"), "Ctrl+T",
                          ResultMenuPlace::kAboveLine),
        &QAction::triggered, "Upraviobrzok1Click", [this] { Upraviobrzok1Click(d->PopupMenu2); });
-  Wire(AddResultMenuItem("Upraviobrzok2", "Upraviť obrázok", "Ctrl+U", ResultMenuPlace::kAboveLine),
+  Wire(AddResultMenuItem("Upraviobrzok2", tr("Upraviť obrázok"), "Ctrl+U",
+                         ResultMenuPlace::kAboveLine),
        &QAction::triggered, "Upraviobrzok2Click", [this] { Upraviobrzok2Click(d->PopupMenu2); });
   AddAction("Tien_obrys", "Ctrl+T", "Upraviobrzok1Click", [this] { Upraviobrzok1Click(nullptr); });
   AddAction("UpravitObrazok", "Ctrl+U", "Upraviobrzok2Click",

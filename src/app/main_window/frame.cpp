@@ -45,7 +45,7 @@ void TMainZorna::SetUpColumn() {
   d->PanelOkna->resize(170, 400);
   d->Panel1->AddAligned(d->PanelOkna, Align::Left);
   const QString words[4] = {"Vstup", "Lupa", "Podklad", "Vystup"};
-  const QString captions[4] = {"Vstup", "Lupa", "Podklad", "Výsledok"};
+  const QString captions[4] = {tr("Vstup"), tr("Lupa"), tr("Podklad"), tr("Výsledok")};
   for (int i = 0; i < 4; ++i) BuildToolPanel(d->panels[i], words[i], captions[i]);
   d->ImageSpodok_End = new ImageControl("ImageSpodok_End");
   d->ImageSpodok_End->resize(16, 0);

@@ -10,6 +10,7 @@
 
 #include "app/main_window/main_zorna.h"
 #include "app/main_window/main_zorna_parts.h"
+#include "app/platform/handler_guard.h"
 #include "app/platform/localized_dialogs.h"
 #include "app/platform/program_folder.h"
 #include "support/error.h"
@@ -25,7 +26,7 @@ constexpr int kEndMessageMilliseconds = 10000;
 // The panel as it shows the progress: its label above the bar.
 void ShowProgressLook(QFrame* working, QLabel* label, QProgressBar* bar) {
   working->resize(kWorkingWidth, kWorkingHeight);
-  label->setText(QString::fromUtf8("Nahrávajú sa nové obrázky do galérie.."));
+  label->setText(TMainZorna::tr("Nahrávajú sa nové obrázky do galérie.."));
   label->setGeometry(8, 5, kWorkingWidth - 16, 16);
   bar->show();
 }
@@ -39,10 +40,9 @@ void ShowAtBottom(const QWidget* window, QFrame* working) {
 }
 
 QString EndMessage(const GalleryUpdateResult& result) {
-  const QString done = QString::fromUtf8("Nové obrázky sú v galérii.");
-  if (result.backup.empty()) return done;
-  return done + QString::fromUtf8(" Predošlé sú uložené v ") +
-         QString::fromStdString(result.backup.string());
+  if (result.backup.empty()) return TMainZorna::tr("Nové obrázky sú v galérii.");
+  return TMainZorna::tr("Nové obrázky sú v galérii. Predošlé sú uložené v %1")
+      .arg(QString::fromStdString(result.backup.string()));
 }
 
 }  // namespace
@@ -71,10 +71,9 @@ void TMainZorna::RecoverGalleryUpdateAtStart() {
   try {
     RecoverGalleryUpdate(AdresarProgramu);
   } catch (const Error& e) {
-    DlgChyba(QString::fromUtf8("Prerušenú aktualizáciu galérie sa nepodarilo dokončiť ani "
-                               "vrátiť: ") +
-             QString::fromStdString(e.Slovak()) +
-             QString::fromUtf8(". Program sa o to pokúsi pri ďalšom spustení."));
+    DlgChyba(tr("Prerušenú aktualizáciu galérie sa nepodarilo dokončiť ani vrátiť: %1. Program "
+                "sa o to pokúsi pri ďalšom spustení.")
+                 .arg(MessageOf(e)));
   }
 }
 
@@ -112,16 +111,14 @@ void TMainZorna::ImportGalleryUpdate() {
     }
     case GalleryUpdateOutcome::kDamaged:
       DlgChyba(
-          QString::fromUtf8("Aktualizácia galérie (Data/zorna.mk) bola poškodená, a preto sa "
-                            "nenainštalovala. Galéria zostala taká, aká bola."));
+          tr("Aktualizácia galérie (Data/zorna.mk) bola poškodená, a preto sa "
+             "nenainštalovala. Galéria zostala taká, aká bola."));
       break;
     case GalleryUpdateOutcome::kNotWritten:
       d->update_kept = true;
-      DlgChyba(QString::fromUtf8("Aktualizáciu galérie (Data/zorna.mk) sa nepodarilo "
-                                 "nainštalovať: ") +
-               QString::fromStdString(result.problem_slovak) +
-               QString::fromUtf8(". Galéria zostala taká, aká bola, a balík zostal na ďalší "
-                                 "pokus."));
+      DlgChyba(tr("Aktualizáciu galérie (Data/zorna.mk) sa nepodarilo nainštalovať: %1. "
+                  "Galéria zostala taká, aká bola, a balík zostal na ďalší pokus.")
+                   .arg(ShownWording(result.problem, result.problem_slovak)));
       break;
     case GalleryUpdateOutcome::kNoUpdate:
     case GalleryUpdateOutcome::kBusy:

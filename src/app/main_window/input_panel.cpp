@@ -20,21 +20,21 @@ void TMainZorna::SetUpInputPanel() {
   d->Bevel2->setGeometry(88, 8, 34, 34);
   d->Image1 = new ImageControl("Image1", body);
   d->Image1->setGeometry(89, 9, 32, 32);
-  d->ComboBox2 = MakeDropDown(body, "ComboBox2", kSizeItems);
+  d->ComboBox2 = MakeDropDown(body, "ComboBox2", SizeItems());
   d->ComboBox2->setGeometry(4, 9, 80, 21);
-  d->BtnZamknute = MakeToolButton(body, "BtnZamknute",
-                                  QString::fromUtf8("Odomknúť: vstupná veľkosť sa nastaví zvlášť"));
+  d->BtnZamknute =
+      MakeToolButton(body, "BtnZamknute", tr("Odomknúť: vstupná veľkosť sa nastaví zvlášť"));
   d->BtnZamknute->setIcon(PlainLockGlyph(true));
   d->BtnZamknute->setGeometry(4, 32, 17, 17);
-  d->BtnOdomknute = MakeToolButton(
-      body, "BtnOdomknute", QString::fromUtf8("Zamknúť: vstupná veľkosť sa bude riadiť výstupnou"));
+  d->BtnOdomknute =
+      MakeToolButton(body, "BtnOdomknute", tr("Zamknúť: vstupná veľkosť sa bude riadiť výstupnou"));
   d->BtnOdomknute->setIcon(PlainLockGlyph(false));
   d->BtnOdomknute->setGeometry(4, 32, 17, 17);
   d->BtnOdomknute->hide();
-  d->Zvacs2 = MakeToolButton(body, "Zvacs2", QString::fromUtf8("Zapnúť hladké zväčšovanie"));
+  d->Zvacs2 = MakeToolButton(body, "Zvacs2", tr("Zapnúť hladké zväčšovanie"));
   d->Zvacs2->setIcon(PlainEnlargeGlyph(false));
   d->Zvacs2->setGeometry(24, 32, 17, 17);
-  d->Zvacs1 = MakeToolButton(body, "Zvacs1", QString::fromUtf8("Vypnúť hladké zväčšovanie"));
+  d->Zvacs1 = MakeToolButton(body, "Zvacs1", tr("Vypnúť hladké zväčšovanie"));
   d->Zvacs1->setIcon(PlainEnlargeGlyph(true));
   d->Zvacs1->setStyleSheet(kPressedSwitchStyle);
   d->Zvacs1->setCheckable(true);
@@ -43,7 +43,7 @@ void TMainZorna::SetUpInputPanel() {
   d->Zvacs1->setEnabled(false);
   d->Zvacs2->raise();  // the enabled one lies in front: a disabled one on top swallows clicks
   d->BtnMod = MakeToolButton(body, "BtnMod", "");
-  d->BtnMod->setText("mód 1");
+  d->BtnMod->setText(tr("mód %1").arg(1));
   d->BtnMod->setGeometry(44, 32, 40, 17);
 
   Wire(d->ComboBox2, &QComboBox::activated, "ComboBox2Change",
@@ -80,8 +80,8 @@ void TMainZorna::ComboBox2Change(QObject* sender) {
 void TMainZorna::BtnZamknuteClick(QObject* sender) {
   if (sender && !UzZobrazene(11)) {
     ShowPlainMessage(
-        "Odomkli ste úpravu veľkosťi snímajúceho okna. Teraz môžete meniť jeho veľkosť nezávisle "
-        "na veľkosti výsledného obrázku.");
+        tr("Odomkli ste úpravu veľkosťi snímajúceho okna. Teraz môžete meniť jeho veľkosť "
+           "nezávisle na veľkosti výsledného obrázku."));
   }
   d->state.size_locked = false;
   d->BtnZamknute->hide();
@@ -92,9 +92,9 @@ void TMainZorna::BtnZamknuteClick(QObject* sender) {
 void TMainZorna::BtnOdomknuteClick(QObject* sender) {
   if (sender && !UzZobrazene(12)) {
     ShowPlainMessage(
-        "Zamkli ste úpravu veľkosťi snímajúceho okna. Teraz nie je možné upravovať jeho veľkosť. "
-        "Veľkosť snímajúceho okna sa automaticky mení podľa nastavenia veľkosti výsledného "
-        "obrázku.");
+        tr("Zamkli ste úpravu veľkosťi snímajúceho okna. Teraz nie je možné upravovať jeho "
+           "veľkosť. Veľkosť snímajúceho okna sa automaticky mení podľa nastavenia veľkosti "
+           "výsledného obrázku."));
   }
   d->state.size_locked = true;
   d->BtnZamknute->show();
@@ -120,7 +120,7 @@ void TMainZorna::Zvacs1Click(QObject*) {
 
 void TMainZorna::BtnModClick(QObject*) {
   d->state.shrink_mode = d->state.shrink_mode == 1 ? 2 : 1;
-  d->BtnMod->setText(QString::fromUtf8("mód %1").arg(d->state.shrink_mode));
+  d->BtnMod->setText(tr("mód %1").arg(d->state.shrink_mode));
 }
 
 }  // namespace zorna::app

@@ -51,7 +51,7 @@ void TMainZorna::SetUpLibrary() {
   d->Panel5->resize(180, 40);
   d->Panel4->AddAligned(d->Panel5, Align::Top);
   d->SpeedButton16 =
-      MakeToolButton(d->Panel5, "SpeedButton16", "Pridať vytvorený obrázok do galérie");
+      MakeToolButton(d->Panel5, "SpeedButton16", tr("Pridať vytvorený obrázok do galérie"));
   d->SpeedButton16->setIcon(GlyphIcon(DrawSearchBarGlyph("SpeedButton16"), 1));
   d->SpeedButton16->setIconSize(QSize(32, 32));
   d->SpeedButton16->setGeometry(117, 0, 40, 40);
@@ -170,15 +170,15 @@ void TMainZorna::BtnGalleryClick(QObject*) {
   }
   DockLibrary();
   if (opening && LibraryRoom() < kLeastLibraryRoom && !UzZobrazene(10)) {
-    DlgPozor(QString::fromUtf8(
-        "Máte nastavenú oblasť obrazovky menšiu ako 800 x 600. Odporúča sa používať minimálne "
-        "takúto veľkosť, aby boli všetky obrázky v galérii viditeľné."));
+    DlgPozor(
+        tr("Máte nastavenú oblasť obrazovky menšiu ako 800 x 600. Odporúča sa používať minimálne "
+           "takúto veľkosť, aby boli všetky obrázky v galérii viditeľné."));
   }
   d->state.library_open = opening;
   d->Kniznica->setVisible(opening);
   const bool shown = opening;
   if (!UzZobrazene(3) && shown) {
-    ShowPlainMessage("Vľavo dolu si vyberte kategóriu a potom klknite na vybraný obrázok.");
+    ShowPlainMessage(tr("Vľavo dolu si vyberte kategóriu a potom klknite na vybraný obrázok."));
   }
   if (shown && d->state.bar_mode != BarMode::kNone) d->Edit2->setFocus();
 }
@@ -259,32 +259,27 @@ void TMainZorna::SpeedButton16Click(QObject*) {
   // Node 0 is the tree's caption, never a category: a picture added there could not be seen.
   const int category = d->state.category;
   if (!d->TreeView1->currentItem() || category <= 0) {
-    DlgChyba(QString::fromUtf8(
-        "Najskôr vyberte sekciu v galérii, do ktorej chcete svoj obrázok pridať!"));
+    DlgChyba(tr("Najskôr vyberte sekciu v galérii, do ktorej chcete svoj obrázok pridať!"));
     return;
   }
   const int side = SizeOf(d->ComboBox1);
   if (side != kSmallPictureSide && side != kLargePictureSide) {
-    DlgChyba(QString::fromUtf8(
-        "Do galérie môžete pridávať iba obrázky o veľkosti 32 x 32 alebo 64 x 64 pixlov!"));
+    DlgChyba(tr("Do galérie môžete pridávať iba obrázky o veľkosti 32 x 32 alebo 64 x 64 pixlov!"));
     return;
   }
   const std::filesystem::path data = GalleryFolder(AdresarProgramu);
   // An installed program folder is often read-only: say so before asking anything.
   const std::filesystem::path written = std::filesystem::exists(data) ? data : data.parent_path();
   if (!QFileInfo(QString::fromStdString(written.empty() ? "." : written.string())).isWritable()) {
-    DlgChyba(QString::fromUtf8("Obrázok sa nedá pridať do galérie: do priečinka %1 sa nedá "
-                               "zapisovať.")
+    DlgChyba(tr("Obrázok sa nedá pridať do galérie: do priečinka %1 sa nedá zapisovať.")
                  .arg(QString::fromStdString(data.string())));
     return;
   }
   const int picture = NextFreePictureNumber(data, category, side);
-  const QString question =
-      picture == 0 || picture == kFirstLargePicture
-          ? QString::fromUtf8(
-                "Obrázky takejto veľkosti vo vybranej sekcii ešte neexistujú.\r"
-                "Chcete obrázok i napriek tomu pridať?")
-          : QString::fromUtf8("Pridať vytvorený obrázok do galérie?");
+  const QString question = picture == 0 || picture == kFirstLargePicture
+                               ? tr("Obrázky takejto veľkosti vo vybranej sekcii ešte neexistujú.\r"
+                                    "Chcete obrázok i napriek tomu pridať?")
+                               : tr("Pridať vytvorený obrázok do galérie?");
   if (!DlgOtazka(question)) return;
   WriteGalleryPicture(data, category, picture, d->Image2->Picture());
   d->state.category = 0;  // the same category fills anew, with the added picture

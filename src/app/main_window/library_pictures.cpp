@@ -23,14 +23,15 @@ void TMainZorna::SetUpLibraryMenu() {
     const char* handler_name;
     void (TMainZorna::*handler)(QObject*);
   } items[] = {
-      {"Pouiobrzok1", "Použiť obrázok", "Pouiobrzok1Click", &TMainZorna::Pouiobrzok1Click},
-      {"Daobrzoklennaplochu1", "Dať obrázok len na plochu", "Daobrzoklennaplochu1Click",
+      {"Pouiobrzok1", QT_TR_NOOP("Použiť obrázok"), "Pouiobrzok1Click",
+       &TMainZorna::Pouiobrzok1Click},
+      {"Daobrzoklennaplochu1", QT_TR_NOOP("Dať obrázok len na plochu"), "Daobrzoklennaplochu1Click",
        &TMainZorna::Daobrzoklennaplochu1Click},
-      {"Nastaviakopodklad1", "Nastaviť ako podklad", "Nastaviakopodklad1Click",
+      {"Nastaviakopodklad1", QT_TR_NOOP("Nastaviť ako podklad"), "Nastaviakopodklad1Click",
        &TMainZorna::Nastaviakopodklad1Click},
   };
   for (const auto& item : items) {
-    QAction* a = d->PopupMenu1->addAction(QString::fromUtf8(item.text));
+    QAction* a = d->PopupMenu1->addAction(tr(item.text));
     a->setObjectName(item.name);
     Wire(a, &QAction::triggered, item.handler_name,
          [this, handler = item.handler] { (this->*handler)(d->PopupMenu1); });

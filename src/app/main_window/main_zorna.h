@@ -242,7 +242,7 @@ class TMainZorna : public QWidget, protected GuardedConnections {
   void LayOpenedPicture();
   // Where a concern's entry goes in the result's menu.
   enum class ResultMenuPlace { kTop, kAboveLine, kEnd };
-  QAction* AddResultMenuItem(const char* name, const char* text, const char* keys,
+  QAction* AddResultMenuItem(const char* name, const QString& text, const char* keys,
                              ResultMenuPlace place);
   void SetUpLibrary();
   void SetUpSearchBar();

@@ -8,6 +8,7 @@
 
 #include "app/main_window/main_zorna.h"
 #include "app/main_window/main_zorna_parts.h"
+#include "app/platform/handler_guard.h"
 #include "app/platform/messages.h"
 #include "app/platform/program_folder.h"
 #include "gallery/gallery_files.h"
@@ -61,9 +62,14 @@ std::vector<GalleryFileEntry> FilesOf(const QListWidget* list) {
 
 QString NotMovedMessage(size_t count) {
   const QString n = QString::number(count);
-  if (count == 1) return "1 súbor nebol posunutý (nové meno je obsadené alebo neplatné).";
-  if (count < 5) return n + " súbory neboli posunuté (nové mená sú obsadené alebo neplatné).";
-  return n + " súborov nebolo posunutých (nové mená sú obsadené alebo neplatné).";
+  if (count == 1)
+    return TMainZorna::tr("1 súbor nebol posunutý (nové meno je obsadené alebo neplatné).");
+  if (count < 5) {
+    return TMainZorna::tr("%1 súbory neboli posunuté (nové mená sú obsadené alebo neplatné).")
+        .arg(n);
+  }
+  return TMainZorna::tr("%1 súborov nebolo posunutých (nové mená sú obsadené alebo neplatné).")
+      .arg(n);
 }
 
 QString Lines(const std::vector<std::string>& lines) {
@@ -138,7 +144,7 @@ void TMainZorna::Button3Click(QObject*) {
   const BusyScope busy(d->maintenance_busy);
   if (!busy.Entered()) return;
   if (d->SpinEdit3->value() == kUnsetShift) {
-    ShowPlainMessage("Nastavte veľkosť posuvu!");
+    ShowPlainMessage(tr("Nastavte veľkosť posuvu!"));
     return;
   }
   const ShiftResult result =
@@ -161,7 +167,8 @@ void TMainZorna::Button2Click(QObject*) {
   EncodeGalleryFiles(DataFolder(), entries, [&](size_t i) {
     const int done = static_cast<int>(i);
     d->ProgressBar1->setValue(done);
-    d->state.job_estimate = ZostavajuciCas(d->state.job_estimate, start, maximum, done);
+    d->state.job_estimate = ZostavajuciCas(d->state.job_estimate, start, maximum, done,
+                                           InterfaceLanguageFromEnvironment());
     d->Label17->setText(QString::fromStdString(d->state.job_estimate));
     d->Label17->repaint();
     d->ProgressBar1->repaint();
@@ -174,7 +181,7 @@ void TMainZorna::Button2Click(QObject*) {
 void TMainZorna::Button6Click(QObject*) {
   if (d->ListBox1->count() == 0) Button8Click(nullptr);
   WriteGalleryInfo(DataFolder(), FilesOf(d->ListBox1));
-  ShowPlainMessage("Info.txt bol vytvorený v adresáry DATA");
+  ShowPlainMessage(tr("Info.txt bol vytvorený v adresáry DATA"));
 }
 
 void TMainZorna::Button12Click(QObject*) {
@@ -194,12 +201,12 @@ void TMainZorna::Button12Click(QObject*) {
   d->ListBox1->clear();
   d->ProgressBar1->hide();
   if (!result.pack.completed) {
-    ShowErrorMessage(QString::fromStdString(result.pack.problem_slovak));
+    ShowErrorMessage(ShownWording(result.pack.problem, result.pack.problem_slovak));
     return;
   }
-  ShowPlainMessage(QString::fromStdString("Obrázky boli skomprimované do súboru " +
-                                          ShownPackPath(result.written, AdresarProgramu).string() +
-                                          "."));
+  ShowPlainMessage(
+      tr("Obrázky boli skomprimované do súboru %1.")
+          .arg(QString::fromStdString(ShownPackPath(result.written, AdresarProgramu).string())));
 }
 
 void TMainZorna::Button5Click(QObject*) {
@@ -213,16 +220,17 @@ void TMainZorna::Button5Click(QObject*) {
        PackSkins(AdresarProgramu, [this](const Progress& p) { ShowJobProgress(p); })) {
     links.insert(links.end(), job.links.begin(), job.links.end());
     if (!job.result.completed) {
-      problems.push_back(job.name + ": " + job.result.problem_slovak);
+      problems.push_back(job.name + ": " +
+                         ShownWording(job.result.problem, job.result.problem_slovak).toStdString());
     } else if (!job.pack.empty()) {
       packs.push_back(ShownPackPath(job.pack, AdresarProgramu).string());
     }
   }
   if (!problems.empty()) ShowErrorMessage(Lines(problems));
   if (packs.empty() && links.empty()) return;
-  QString said = packs.empty() ? QString("Žiadny skin nebol skomprimovaný.")
-                               : "Skiny boli skomprimované do súborov:\n" + Lines(packs);
-  if (!links.empty()) said += "\n\nSymbolické odkazy sa nezbalili:\n" + Lines(links);
+  QString said = packs.empty() ? tr("Žiadny skin nebol skomprimovaný.")
+                               : tr("Skiny boli skomprimované do súborov:\n%1").arg(Lines(packs));
+  if (!links.empty()) said += "\n\n" + tr("Symbolické odkazy sa nezbalili:\n%1").arg(Lines(links));
   ShowPlainMessage(said);
 }
 

@@ -13,11 +13,11 @@
 namespace zorna::app {
 
 void TMainZorna::SetUpPlacement() {
-  Wire(AddResultMenuItem("Daobrzoknaplochu1", "Dať obrázok na plochu", "Ctrl+P",
+  Wire(AddResultMenuItem("Daobrzoknaplochu1", tr("Dať obrázok na plochu"), "Ctrl+P",
                          ResultMenuPlace::kAboveLine),
        &QAction::triggered, "Daobrzoknaplochu1Click",
        [this] { Daobrzoknaplochu1Click(d->PopupMenu2); });
-  Wire(AddResultMenuItem("Vloiobrzokzosboru1", "Vložiť obrázok zo súboru", "Ctrl+O",
+  Wire(AddResultMenuItem("Vloiobrzokzosboru1", tr("Vložiť obrázok zo súboru"), "Ctrl+O",
                          ResultMenuPlace::kEnd),
        &QAction::triggered, "Vloiobrzokzosboru1Click",
        [this] { Vloiobrzokzosboru1Click(d->PopupMenu2); });
@@ -52,7 +52,8 @@ void TMainZorna::PlacePictureFile(const std::string& file) {
 }
 
 void TMainZorna::ShowPlaceHint() {
-  if (!UzZobrazene(4)) ShowPlainMessage("Teraz umiestnite kurzor myši na obrázok a kliknite naň.");
+  if (!UzZobrazene(4))
+    ShowPlainMessage(tr("Teraz umiestnite kurzor myši na obrázok a kliknite naň."));
 }
 
 void TMainZorna::Vloiobrzokzosboru1Click(QObject*) {

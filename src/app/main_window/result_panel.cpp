@@ -11,14 +11,14 @@ namespace {}  // namespace
 
 // The result's menu: what is done with the result above the line, picture files below it. Each
 // concern adds its own entries, whichever is set up first.
-QAction* TMainZorna::AddResultMenuItem(const char* name, const char* text, const char* keys,
+QAction* TMainZorna::AddResultMenuItem(const char* name, const QString& text, const char* keys,
                                        ResultMenuPlace place) {
   if (!d->PopupMenu2) {
     d->PopupMenu2 = new QMenu(this);
     d->PopupMenu2->setObjectName("PopupMenu2");
     d->result_menu_line = d->PopupMenu2->addSeparator();
   }
-  auto* a = new QAction(QString::fromUtf8(text), d->PopupMenu2);
+  auto* a = new QAction(text, d->PopupMenu2);
   a->setObjectName(name);
   a->setShortcut(QKeySequence(keys));
   a->setShortcutVisibleInContextMenu(true);
@@ -40,18 +40,18 @@ void TMainZorna::SetUpResultPanel() {
   d->Image2 = new ImageControl("Image2", d->Bevel3);
   d->Image2->setGeometry(1, 1, 32, 32);
   d->Image2->setCursor(Qt::PointingHandCursor);
-  d->ComboBox1 = MakeDropDown(body, "ComboBox1", kSizeItems);
+  d->ComboBox1 = MakeDropDown(body, "ComboBox1", SizeItems());
   d->ComboBox1->setGeometry(4, 9, 80, 21);
-  d->BtnOtocDolava = MakeToolButton(body, "BtnOtocDolava", "Pootočiť");
+  d->BtnOtocDolava = MakeToolButton(body, "BtnOtocDolava", tr("Pootočiť"));
   d->BtnOtocDolava->setText("↶");
   d->BtnOtocDolava->setGeometry(4, 32, 19, 17);
-  d->BtnOtocDoprava = MakeToolButton(body, "BtnOtocDoprava", "Pootočiť");
+  d->BtnOtocDoprava = MakeToolButton(body, "BtnOtocDoprava", tr("Pootočiť"));
   d->BtnOtocDoprava->setText("↷");
   d->BtnOtocDoprava->setGeometry(24, 32, 19, 17);
-  d->BtnPreklopVodorovne = MakeToolButton(body, "BtnPreklopVodorovne", "Preklopiť vodorovne");
+  d->BtnPreklopVodorovne = MakeToolButton(body, "BtnPreklopVodorovne", tr("Preklopiť vodorovne"));
   d->BtnPreklopVodorovne->setText("⇆");
   d->BtnPreklopVodorovne->setGeometry(44, 32, 19, 17);
-  d->BtnPreklopZvislo = MakeToolButton(body, "BtnPreklopZvislo", "Preklopiť zvislo");
+  d->BtnPreklopZvislo = MakeToolButton(body, "BtnPreklopZvislo", tr("Preklopiť zvislo"));
   d->BtnPreklopZvislo->setText("⇅");
   d->BtnPreklopZvislo->setGeometry(64, 32, 19, 17);
 

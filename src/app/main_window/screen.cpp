@@ -92,10 +92,10 @@ void TMainZorna::bitmapaMouseDown(QObject*) {
   d->BtnPreklopVodorovne->show();
   if (!UzZobrazene(2)) {
     ShowPlainMessage(
-        "Kliknutím na ikonku z disketou obrázok uložíte.\rKliknutím na ikonku vedľa obrázok "
-        "skopírujete (do schránky).");
+        tr("Kliknutím na ikonku z disketou obrázok uložíte.\rKliknutím na ikonku vedľa obrázok "
+           "skopírujete (do schránky)."));
   } else if (!UzZobrazene(5)) {
-    ShowPlainMessage("Výsledný obrázok môžete ešte ďalej upravovať kliknutím naň vo výsledku.");
+    ShowPlainMessage(tr("Výsledný obrázok môžete ešte ďalej upravovať kliknutím naň vo výsledku."));
   }
 }
 

@@ -30,8 +30,8 @@ constexpr int kModeButtonX = 0;
 constexpr int kTextX = 368;
 constexpr int kTextY = 58;
 
-QToolButton* MakeGlyphButton(QWidget* parent, const char* name, const char* hint) {
-  QToolButton* b = MakeToolButton(parent, name, QString::fromUtf8(hint));
+QToolButton* MakeGlyphButton(QWidget* parent, const char* name, const QString& hint) {
+  QToolButton* b = MakeToolButton(parent, name, hint);
   const Bitmap glyph = DrawSearchBarGlyph(name);
   b->setIcon(GlyphIcon(glyph, 1));
   b->setIconSize(QSize(glyph.Width(), glyph.Height()));
@@ -74,9 +74,9 @@ void TMainZorna::SetUpSearchBar() {
   d->Image6->SetPicture(DrawSearchBarBackground(178, 40));
   d->Panel5->AddAligned(d->Image6, Align::Client);
   d->Image6->lower();
-  d->SpeedButton13 = MakeGlyphButton(d->Panel5, "SpeedButton13", "Vyhľadať obrázok");
+  d->SpeedButton13 = MakeGlyphButton(d->Panel5, "SpeedButton13", tr("Vyhľadať obrázok"));
   d->SpeedButton13->setGeometry(kSearchButtonX, 0, 40, 40);
-  d->SpeedButton14 = MakeGlyphButton(d->Panel5, "SpeedButton14", "Snímať napísaný text");
+  d->SpeedButton14 = MakeGlyphButton(d->Panel5, "SpeedButton14", tr("Snímať napísaný text"));
   d->SpeedButton14->setGeometry(kTextButtonX, 0, 40, 40);
   d->Edit2 = new QLineEdit(d->Panel5);
   d->Edit2->setObjectName("Edit2");
@@ -86,7 +86,7 @@ void TMainZorna::SetUpSearchBar() {
   d->SpeedButton8->setGeometry(136, 3, 41, 34);
   d->SpeedButton8->hide();
 
-  d->SpeedButton15 = MakeGlyphButton(this, "SpeedButton15", "Zmeniť font textu");
+  d->SpeedButton15 = MakeGlyphButton(this, "SpeedButton15", tr("Zmeniť font textu"));
   d->SpeedButton15->setGeometry(kTextSlot.right + 6, kTextSlot.top, 40, 40);
   d->SpeedButton15->hide();
   QFont text_font;
@@ -130,8 +130,8 @@ void TMainZorna::ToggleBarMode(QToolButton* mode, int home_x, QToolButton* other
   d->SpeedButton16->setVisible(!on);
   if (on) {
     // The go button searches on from the category found, or puts the typed text on the screen.
-    d->SpeedButton8->setToolTip(QString::fromUtf8(
-        mode == d->SpeedButton13 ? "Nájsť ďalšiu kategóriu" : "Nakresliť text na obrazovku"));
+    d->SpeedButton8->setToolTip(mode == d->SpeedButton13 ? tr("Nájsť ďalšiu kategóriu")
+                                                         : tr("Nakresliť text na obrazovku"));
     d->Edit2->setFocus();
   } else {
     Edit2Exit(mode);

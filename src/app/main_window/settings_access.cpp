@@ -1,5 +1,6 @@
 #include "app/main_window/settings_access.h"
 
+#include <QCoreApplication>
 #include <map>
 
 #include "app/platform/messages.h"
@@ -30,9 +31,11 @@ IniFile OpenSettings() {
   IniFile settings(SettingsFilePath());
   if (settings.Unreadable() && !Trouble().unreadable_reported) {
     Trouble().unreadable_reported = true;
-    ShowErrorMessage(QString::fromUtf8("Súbor s nastaveniami %1 sa nedá prečítať. Program "
-                                       "použije predvolené nastavenia a súbor nezmení.")
-                         .arg(QString::fromStdString(settings.Path().string())));
+    ShowErrorMessage(
+        QCoreApplication::translate("SettingsFile",
+                                    "Súbor s nastaveniami %1 sa nedá prečítať. Program "
+                                    "použije predvolené nastavenia a súbor nezmení.")
+            .arg(QString::fromStdString(settings.Path().string())));
   }
   return settings;
 }
@@ -45,9 +48,11 @@ bool SaveSettings(IniFile& settings) {
   } catch (const Error&) {
     if (!Trouble().save_failure_reported) {
       Trouble().save_failure_reported = true;
-      ShowErrorMessage(QString::fromUtf8("Nastavenia sa nepodarilo uložiť do súboru %1. "
-                                         "Zmeny nastavení sa stratia pri ukončení programu.")
-                           .arg(QString::fromStdString(settings.Path().string())));
+      ShowErrorMessage(
+          QCoreApplication::translate("SettingsFile",
+                                      "Nastavenia sa nepodarilo uložiť do súboru %1. "
+                                      "Zmeny nastavení sa stratia pri ukončení programu.")
+              .arg(QString::fromStdString(settings.Path().string())));
     }
     return false;
   }

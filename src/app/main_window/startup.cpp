@@ -41,8 +41,9 @@ void TMainZorna::SetUpStartup() {
 void TMainZorna::FormCreate(QObject* sender) {
   using namespace settings;
   if (const QString problem = EnterProgramFolder(); !problem.isEmpty()) DlgPozor(problem);
-  const std::string skipped = SkippedSkinEntriesSlovak(
-      InstallSkinPacks(AdresarProgramu, [this](const Progress& p) { ShowJobProgress(p); }));
+  const std::string skipped = SkippedSkinEntriesText(
+      InstallSkinPacks(AdresarProgramu, [this](const Progress& p) { ShowJobProgress(p); }),
+      InterfaceLanguageFromEnvironment());
   if (!skipped.empty()) ShowErrorMessage(QString::fromStdString(skipped));
   RecoverGalleryUpdateAtStart();
   {
@@ -86,7 +87,8 @@ void TMainZorna::FormCreate(QObject* sender) {
   d->BtnOtocDolava->hide();
   d->BtnPreklopZvislo->hide();
   d->BtnPreklopVodorovne->hide();
-  if (!UzZobrazene(1)) ShowPlainMessage("Kliknutím kdekoľvek na obrazovku myšou získate obrázok.");
+  if (!UzZobrazene(1))
+    ShowPlainMessage(tr("Kliknutím kdekoľvek na obrazovku myšou získate obrázok."));
   LoadNotFoundList();
 }
 

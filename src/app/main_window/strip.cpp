@@ -42,18 +42,21 @@ void TMainZorna::SetUpStrip() {
     int column, row;
   };
   const ButtonSpec buttons[] = {
-      {&d->BtnMinimize, "BtnMinimize", "Minimalizovať", QStyle::SP_TitleBarMinButton, 0, 0},
-      {&d->BtnClose, "BtnClose", "Ukončiť program", QStyle::SP_TitleBarCloseButton, 1, 0},
-      {&d->BtnInfo, "BtnInfo", "O programe", QStyle::SP_MessageBoxInformation, 0, 1},
-      {&d->BtnRight, "BtnRight", "Presunúť okno", QStyle::SP_ArrowRight, 1, 1},
-      {&d->BtnLeft, "BtnLeft", "Presunúť okno", QStyle::SP_ArrowLeft, 1, 1},
-      {&d->BtnCopy, "BtnCopy", "Kopírovať do schránky", QStyle::SP_FileDialogContentsView, 0, 2},
-      {&d->BtnSave, "BtnSave", "Uložiť do súboru", QStyle::SP_DialogSaveButton, 1, 2},
-      {&d->BtnGallery, "BtnGallery", "Obrázok z galérie", QStyle::SP_DirOpenIcon, 0, 3},
-      {&d->BtnTheme, "BtnTheme", "Zmeniť vzhľad", QStyle::SP_DesktopIcon, 1, 3},
+      {&d->BtnMinimize, "BtnMinimize", QT_TR_NOOP("Minimalizovať"), QStyle::SP_TitleBarMinButton, 0,
+       0},
+      {&d->BtnClose, "BtnClose", QT_TR_NOOP("Ukončiť program"), QStyle::SP_TitleBarCloseButton, 1,
+       0},
+      {&d->BtnInfo, "BtnInfo", QT_TR_NOOP("O programe"), QStyle::SP_MessageBoxInformation, 0, 1},
+      {&d->BtnRight, "BtnRight", QT_TR_NOOP("Presunúť okno"), QStyle::SP_ArrowRight, 1, 1},
+      {&d->BtnLeft, "BtnLeft", QT_TR_NOOP("Presunúť okno"), QStyle::SP_ArrowLeft, 1, 1},
+      {&d->BtnCopy, "BtnCopy", QT_TR_NOOP("Kopírovať do schránky"),
+       QStyle::SP_FileDialogContentsView, 0, 2},
+      {&d->BtnSave, "BtnSave", QT_TR_NOOP("Uložiť do súboru"), QStyle::SP_DialogSaveButton, 1, 2},
+      {&d->BtnGallery, "BtnGallery", QT_TR_NOOP("Obrázok z galérie"), QStyle::SP_DirOpenIcon, 0, 3},
+      {&d->BtnTheme, "BtnTheme", QT_TR_NOOP("Zmeniť vzhľad"), QStyle::SP_DesktopIcon, 1, 3},
   };
   for (const ButtonSpec& s : buttons) {
-    QToolButton* b = MakeToolButton(d->Panel6, s.name, s.hint);
+    QToolButton* b = MakeToolButton(d->Panel6, s.name, tr(s.hint));
     b->setProperty(kStandardIcon, static_cast<int>(s.icon));  // given at the first show
     b->setIconSize(QSize(20, 20));
     b->setGeometry(6 + s.column * 36, 6 + s.row * 30, 32, 28);

@@ -1,12 +1,19 @@
 #pragma once
 #include <QObject>
+#include <QString>
 #include <exception>
+#include <string>
 #include <type_traits>
 #include <utility>
 
 namespace zorna::app {
 
-// The error box for anything a handler threw, in the Slovak wording (zorna::SlovakMessage).
+// What the window says of anything thrown, in its language (zorna::MessageFor).
+QString MessageOf(const std::exception& error);
+// Of a failure that the core tells in both languages, the wording the window speaks.
+QString ShownWording(const std::string& english, const std::string& slovak);
+
+// The error box for anything a handler threw, worded as MessageOf says.
 void ShowErrorOf(const std::exception& error);
 // The error box for something thrown that is no exception.
 void ShowUnknownError();

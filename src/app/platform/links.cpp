@@ -1,5 +1,6 @@
 #include "app/platform/links.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 
 #include "app/platform/messages.h"
@@ -17,13 +18,15 @@ LinkOpener& Opener() {
 // Qt finds no browser nor xdg-open, or cannot start what it found.
 QString NothingCouldOpen(const QUrl& url) {
   if (url.scheme() == "mailto") {
-    return QString::fromUtf8(
+    return QCoreApplication::translate(
+               "Links",
                "Správu pre „%1“ sa nepodarilo napísať: nedá sa spustiť žiadny program na "
                "elektronickú poštu ani program xdg-open. Nainštalujte program na poštu a balík "
                "xdg-utils.")
         .arg(url.path(QUrl::FullyDecoded));
   }
-  return QString::fromUtf8(
+  return QCoreApplication::translate(
+             "Links",
              "Stránku „%1“ sa nepodarilo otvoriť: nedá sa spustiť žiadny webový prehliadač ani "
              "program xdg-open. Nainštalujte webový prehliadač a balík xdg-utils.")
       .arg(url.toDisplayString());

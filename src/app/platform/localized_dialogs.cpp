@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <map>
 
+#include "app/platform/interface_language_qt.h"
 #include "app/platform/messages.h"
 
 namespace zorna::app {
@@ -51,9 +52,23 @@ QMessageBox::StandardButton StandardButtonOf(ModalResult result) {
   }
 }
 
+// The dialog language's Slovak titles and the caption of the one button the desktop has none
+// for, as the catalogue knows them: the window shows its words in the window's language.
+[[maybe_unused]] constexpr const char* kCatalogueWords[] = {
+    QT_TRANSLATE_NOOP("LocalizedDialogs", "Otázka"),
+    QT_TRANSLATE_NOOP("LocalizedDialogs", "Správa"),
+    QT_TRANSLATE_NOOP("LocalizedDialogs", "Chyba"),
+    QT_TRANSLATE_NOOP("LocalizedDialogs", "Pozor!"),
+    QT_TRANSLATE_NOOP("LocalizedDialogs", "&Všetko"),
+};
+
+QString Shown(const std::string& words) {
+  return QCoreApplication::translate("LocalizedDialogs", words.c_str());
+}
+
 bool Ask(zorna::DialogKind kind, BoxType type, const QString& message,
          const std::vector<ModalResult>& buttons, ModalResult wanted) {
-  const QString title = QString::fromStdString(zorna::DialogTitle(kind, JazykDialogov));
+  const QString title = Shown(zorna::DialogTitle(kind, JazykDialogov));
   return JazykovyDialog(message, title, type, buttons) == wanted;
 }
 
@@ -74,13 +89,15 @@ ModalResult JazykovyDialog(const QString& message, const QString& title, BoxType
     // lays the buttons out in; left alone, the first one in that order would be the default.
     if (box.defaultButton() == nullptr) box.setDefaultButton(button);
   }
-  // Every push button gets its caption by its result; OK keeps the desktop's own.
+  // Every push button gets its caption by its result; OK keeps the desktop's own, and so does
+  // every standard button when the window speaks English.
   for (QAbstractButton* button : box.buttons()) {
     if (qobject_cast<QPushButton*>(button) == nullptr) continue;
     const auto found = result_of.find(button);
     if (found == result_of.end()) continue;
+    if (SpeaksEnglish() && StandardButtonOf(found->second) != QMessageBox::NoButton) continue;
     if (const auto caption = zorna::ButtonCaption(found->second, JazykDialogov)) {
-      button->setText(QString::fromStdString(*caption));
+      button->setText(Shown(*caption));
     }
   }
   RunModal(&box);

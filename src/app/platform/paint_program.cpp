@@ -13,7 +13,8 @@ namespace {
 constexpr const char* kKnownPrograms[] = {"kolourpaint", "mtpaint", "pinta", "gimp"};
 
 QString HowToName() {
-  return QString::fromUtf8(
+  return QCoreApplication::translate(
+      "PaintProgram",
       "Premennou prostredia ZORNA_PAINT môžete určiť program, ktorým sa má obrázok upravovať "
       "(jeho názov alebo cestu k nemu).");
 }
@@ -77,7 +78,8 @@ PaintProgram FindPaintProgram() {
   if (!named.isEmpty()) {
     paint.program = Resolve(named);
     if (paint.program.isEmpty()) {
-      paint.problem = QString::fromUtf8(
+      paint.problem = QCoreApplication::translate(
+                          "PaintProgram",
                           "Program na úpravu obrázkov „%1“ z premennej prostredia ZORNA_PAINT "
                           "sa nenašiel alebo sa nedá spustiť.\n")
                           .arg(named) +
@@ -89,7 +91,8 @@ PaintProgram FindPaintProgram() {
       if (!paint.program.isEmpty()) break;
     }
     if (paint.program.isEmpty()) {
-      paint.problem = QString::fromUtf8(
+      paint.problem = QCoreApplication::translate(
+                          "PaintProgram",
                           "Nenašiel sa žiadny program na úpravu obrázkov (kolourpaint, mtpaint, "
                           "pinta ani gimp). Nainštalujte niektorý z nich.\n") +
                       HowToName();
@@ -108,7 +111,8 @@ QString EditInPaintProgram(const PaintProgram& paint, const QString& file) {
   const InputHold hold;
   process.start();
   if (!process.waitForStarted(-1)) {
-    return QString::fromUtf8("Program na úpravu obrázkov „%1“ sa nepodarilo spustiť.\n")
+    return QCoreApplication::translate("PaintProgram",
+                                       "Program na úpravu obrázkov „%1“ sa nepodarilo spustiť.\n")
                .arg(paint.program) +
            HowToName();
   }

@@ -2,7 +2,14 @@
 #include <QStringList>
 #include <string_view>
 
+namespace zorna {
+struct FilterEntry;
+}
+
 namespace zorna::app {
+
+// A type's description as the file dialogs show it: in the window's language.
+QString ShownDescription(const FilterEntry& entry);
 
 // A filter list in the platform's "description|patterns|description|patterns" form (patterns
 // separated by ";") as Qt's file dialogs take it: one "description (patterns)" a type. Qt reads

@@ -28,7 +28,8 @@ fs::path ChooseProgramFolder(QString& problem) {
   const SeedResult seeded = user.empty() ? SeedResult{SeedResult::Outcome::kFailed, {}}
                                          : SeedUserDataFolder(installed, user);
   if (seeded.outcome != SeedResult::Outcome::kFailed) return user;
-  problem = QString::fromStdString(ReadOnlyStartMessage(user, seeded.error));
+  problem = QString::fromStdString(
+      ReadOnlyStartMessage(user, seeded.error, InterfaceLanguageFromEnvironment()));
   return installed;
 }
 

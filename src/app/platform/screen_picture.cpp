@@ -1,5 +1,6 @@
 #include "app/platform/screen_picture.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QGuiApplication>
 #include <QImage>
@@ -28,31 +29,37 @@ QString PortalFailureText(const PortalScreenshot& shot, int seconds) {
   QString why;
   switch (shot.outcome) {
     case PortalOutcome::kMissing:
-      why = QString::fromUtf8(
+      why = QCoreApplication::translate(
+          "ScreenPicture",
           "pracovné prostredie neponúka službu na snímanie obrazovky (xdg-desktop-portal so "
           "službou Screenshot). Nainštalujte xdg-desktop-portal a portál pre svoje prostredie.");
       break;
     case PortalOutcome::kRefused:
-      why = QString::fromUtf8(
+      why = QCoreApplication::translate(
+          "ScreenPicture",
           "pracovné prostredie snímanie obrazovky odmietlo; povoľte programu Zorna snímanie "
           "obrazovky v nastaveniach súkromia svojho prostredia (alebo na otázku, či smie "
           "snímať obrazovku, odpovedzte áno) a spustite ho znova.");
       break;
     case PortalOutcome::kTimedOut:
-      why = QString::fromUtf8(
+      why = QCoreApplication::translate(
+                "ScreenPicture",
                 "pracovné prostredie do %1 %2 neodpovedalo. Ak sa pýtalo, či smie Zorna snímať "
                 "obrazovku, povoľte to a spustite ju znova; inak skúste prostredie znova "
                 "prihlásiť (služba xdg-desktop-portal neodpovedá).")
                 .arg(seconds)
-                .arg(QString::fromUtf8(seconds == 1 ? "sekundy" : "sekúnd"));
+                .arg(seconds == 1 ? QCoreApplication::translate("ScreenPicture", "sekundy")
+                                  : QCoreApplication::translate("ScreenPicture", "sekúnd"));
       break;
     case PortalOutcome::kUnreadable:
-      why = QString::fromUtf8("súbor so snímkou sa nedá prečítať (%1).").arg(shot.detail);
+      why = QCoreApplication::translate("ScreenPicture", "súbor so snímkou sa nedá prečítať (%1).")
+                .arg(shot.detail);
       break;
     case PortalOutcome::kTaken:
       break;
   }
-  return QString::fromUtf8(
+  return QCoreApplication::translate(
+             "ScreenPicture",
              "Obrazovku sa nepodarilo odfotiť: %1\nZorna bez obrazu obrazovky "
              "nemôže pracovať a teraz sa ukončí.")
       .arg(why);

@@ -74,6 +74,10 @@ void UseSlovakDesktop(QApplication& app) {
     app.installTranslator(translator);
   }
   InstallSlovakButtonCaptions(app);
+  UseProgramFont(app);
+}
+
+void UseProgramFont(QApplication& app) {
   // Arial's metrics; the desktop maps the name to a metric-compatible face such as Liberation
   // Sans.
   QFont font = app.font();

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -15,7 +16,7 @@ QString UserPicturesFolder() {
 void PrepareFileDialog(QFileDialog* dialog) {
   dialog->setOption(QFileDialog::DontUseNativeDialog, true);
   dialog->setDirectory(UserPicturesFolder());
-  dialog->setLabelText(QFileDialog::Reject, QString::fromUtf8("Zrušiť"));
+  dialog->setLabelText(QFileDialog::Reject, QCoreApplication::translate("UserFolders", "Zrušiť"));
   // A name typed and taken with Enter while the name completion list is open closes the dialog
   // but not that list: it would stay on the screen and take the program's next keys.
   QObject::connect(dialog, &QDialog::finished, dialog, [dialog] {

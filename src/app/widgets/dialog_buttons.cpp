@@ -1,21 +1,23 @@
 #include "app/widgets/dialog_buttons.h"
 
+#include <QCoreApplication>
+
 namespace zorna::app {
 
 OkCancelButtons MakeOkCancelButtons(QDialog* dialog) {
-  auto* ok = new QPushButton("OK", dialog);
+  auto* ok = new QPushButton(QCoreApplication::translate("OkCancelButtons", "OK"), dialog);
   ok->setObjectName("OKBtn");
   ok->setDefault(true);
-  auto* cancel = new QPushButton("Zrušiť", dialog);
+  auto* cancel = new QPushButton(QCoreApplication::translate("OkCancelButtons", "Zrušiť"), dialog);
   cancel->setObjectName("CancelBtn");
   QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
   QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
   return {ok, cancel};
 }
 
-void MakeFixedDialog(QDialog* dialog, const char* name, const char* title, QSize client) {
+void MakeFixedDialog(QDialog* dialog, const char* name, const QString& title, QSize client) {
   dialog->setObjectName(name);
-  dialog->setWindowTitle(QString::fromUtf8(title));
+  dialog->setWindowTitle(title);
   dialog->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
   dialog->setFixedSize(client);
   QFont small = dialog->font();
@@ -23,9 +25,9 @@ void MakeFixedDialog(QDialog* dialog, const char* name, const char* title, QSize
   dialog->setFont(small);
 }
 
-SaveDialogFrame MakeSaveDialogFrame(QDialog* dialog, const char* name, const char* title) {
+SaveDialogFrame MakeSaveDialogFrame(QDialog* dialog, const char* name, const QString& title) {
   dialog->setObjectName(name);
-  dialog->setWindowTitle(QString::fromUtf8(title));
+  dialog->setWindowTitle(title);
   dialog->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
   dialog->setFixedSize(313, 214);
   auto* bevel = new QFrame(dialog);

@@ -16,7 +16,7 @@ OkCancelButtons MakeOkCancelButtons(QDialog* dialog);
 
 // A dialog with a fixed frame and client area, named and titled, in the 11-pixel face that the
 // program's small dialogs were laid out for.
-void MakeFixedDialog(QDialog* dialog, const char* name, const char* title, QSize client);
+void MakeFixedDialog(QDialog* dialog, const char* name, const QString& title, QSize client);
 
 struct SaveDialogFrame {
   QFrame* bevel;
@@ -26,6 +26,6 @@ struct SaveDialogFrame {
 
 // The layout shared by the save command's icon and JPEG dialogs: a fixed 313 x 214 dialog with
 // the frame bevel "Bevel1" over its upper part and OK and Zrušiť centred below it.
-SaveDialogFrame MakeSaveDialogFrame(QDialog* dialog, const char* name, const char* title);
+SaveDialogFrame MakeSaveDialogFrame(QDialog* dialog, const char* name, const QString& title);
 
 }  // namespace zorna::app

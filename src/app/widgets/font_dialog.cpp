@@ -46,7 +46,7 @@ TextFontDialog::TextFontDialog(const QString& name, const QFont& font, const QCo
                                QWidget* parent)
     : QDialog(parent) {
   setObjectName(name);
-  setWindowTitle("Písmo");
+  setWindowTitle(tr("Písmo"));
   Font = new QFontDialog(this);
   Font->setObjectName(name + "Font");
   Font->setOptions(QFontDialog::DontUseNativeDialog | QFontDialog::NoButtons);
@@ -58,7 +58,7 @@ TextFontDialog::TextFontDialog(const QString& name, const QFont& font, const QCo
 
   const OkCancelButtons buttons = MakeOkCancelButtons(this);
   auto* colour_row = new QHBoxLayout;
-  colour_row->addWidget(new QLabel("Farba:", this));
+  colour_row->addWidget(new QLabel(tr("Farba:"), this));
   colour_row->addWidget(Colour);
   colour_row->addStretch();
   colour_row->addWidget(buttons.ok);

@@ -31,7 +31,8 @@ void WriteTrialFile(const std::string& path, const std::vector<uint8_t>& bytes) 
 
 }  // namespace
 
-JpegPreview MakeJpegPreview(const Bitmap& picture, int quality, const std::string& folder) {
+JpegPreview MakeJpegPreview(const Bitmap& picture, int quality, const std::string& folder,
+                            InterfaceLanguage language) {
   const std::string path = PridajLomitko(folder) + kJpegTrialFileName;
   WriteTrialFile(path, ObrazokNaJpeg(picture, quality));
   std::vector<uint8_t> loaded;
@@ -43,7 +44,7 @@ JpegPreview MakeJpegPreview(const Bitmap& picture, int quality, const std::strin
   }
   JpegPreview preview;
   preview.file_size = VelkostSuboru(path);
-  preview.size_text = SizeText(preview.file_size, "bajtov");
+  preview.size_text = SizeText(preview.file_size, language);
   ZmazSubor(path);
   preview.picture = JpegNaBitmapu(loaded);
   return preview;

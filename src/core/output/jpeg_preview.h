@@ -3,6 +3,7 @@
 #include <string>
 
 #include "picture/bitmap.h"
+#include "text/interface_language.h"
 
 namespace zorna {
 
@@ -19,8 +20,9 @@ inline constexpr const char* kJpegTrialFileName = "Trap.jpg";
 
 // The JPEG dialog's change step: encodes the picture at the quality (0..100, passed on as
 // given), writes "Trap.jpg" into `folder` (ending in "/"), reads it back, measures and deletes
-// it, and decodes what was read. A file that cannot be written or read throws
-// CannotCreateFile / CannotOpenFile.
-JpegPreview MakeJpegPreview(const Bitmap& picture, int quality, const std::string& folder);
+// it, and decodes what was read. The size is told in the window's language. A file that cannot
+// be written or read throws CannotCreateFile / CannotOpenFile.
+JpegPreview MakeJpegPreview(const Bitmap& picture, int quality, const std::string& folder,
+                            InterfaceLanguage language = InterfaceLanguage::kSlovak);
 
 }  // namespace zorna

@@ -140,7 +140,9 @@ std::vector<InstalledPack> InstallSkinPacks(const fs::path& program_folder,
   return installed;
 }
 
-std::string SkippedSkinEntriesSlovak(const std::vector<InstalledPack>& installed) {
+std::string SkippedSkinEntriesText(const std::vector<InstalledPack>& installed,
+                                   InterfaceLanguage language) {
+  const bool english = language == InterfaceLanguage::kEnglish;
   std::string text;
   for (const InstalledPack& pack : installed) {
     std::vector<std::string> names;
@@ -149,12 +151,16 @@ std::string SkippedSkinEntriesSlovak(const std::vector<InstalledPack>& installed
     }
     if (names.empty()) continue;
     if (!text.empty()) text += "\n\n";
-    text += "Balík vzhľadu " + pack.name +
-            " by zapísal mimo priečinka Skin alebo cez symbolický odkaz; tieto súbory sa "
-            "preto nerozbalili:";
+    text += english ? "The skin pack " + pack.name +
+                          " would have written outside the Skin folder or through a symbolic "
+                          "link, so these files were not unpacked:"
+                    : "Balík vzhľadu " + pack.name +
+                          " by zapísal mimo priečinka Skin alebo cez symbolický odkaz; tieto "
+                          "súbory sa preto nerozbalili:";
     for (size_t i = 0; i < names.size() && i < kMostNamesShown; ++i) text += "\n" + names[i];
     if (names.size() > kMostNamesShown) {
-      text += "\n... a ďalšie (" + std::to_string(names.size() - kMostNamesShown) + ")";
+      text += (english ? "\n... and more (" : "\n... a ďalšie (") +
+              std::to_string(names.size() - kMostNamesShown) + ")";
     }
   }
   return text;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "pack/pack_file.h"
+#include "text/interface_language.h"
 
 // The skin folders of the program folder ("Skin/" + name), the packs that bring new skins in
 // ("skin/*.mk", installed at start-up) and the packs made of them.
@@ -54,8 +55,9 @@ struct InstalledPack {
 };
 std::vector<InstalledPack> InstallSkinPacks(const std::filesystem::path& program_folder,
                                             const ProgressStep& after_each_block = {});
-// The Slovak text naming, once each, the entries that the installed packs had to skip; empty
-// when none did.
-std::string SkippedSkinEntriesSlovak(const std::vector<InstalledPack>& installed);
+// The text naming, once each, the entries that the installed packs had to skip, in the window's
+// language; empty when none did.
+std::string SkippedSkinEntriesText(const std::vector<InstalledPack>& installed,
+                                   InterfaceLanguage language);
 
 }  // namespace zorna

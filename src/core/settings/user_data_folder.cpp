@@ -54,18 +54,19 @@ void RemoveBrokenCopies(const fs::path& user) {
   }
 }
 
-std::string ReasonText(std::error_code error) {
+std::string ReasonText(std::error_code error, bool english) {
   if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
       error == std::errc::read_only_file_system) {
-    return "do priečinka sa nedá zapisovať";
+    return english ? "the folder cannot be written to" : "do priečinka sa nedá zapisovať";
   }
   if (error == std::errc::no_space_on_device || error.value() == EDQUOT) {
-    return "na disku nie je dosť miesta";
+    return english ? "there is not enough room on the disk" : "na disku nie je dosť miesta";
   }
   if (error == std::errc::not_a_directory || error == std::errc::file_exists) {
-    return "v jeho ceste je súbor namiesto priečinka";
+    return english ? "a file stands in its path instead of a folder"
+                   : "v jeho ceste je súbor namiesto priečinka";
   }
-  return "chyba systému: " + error.message();
+  return (english ? "system error: " : "chyba systému: ") + error.message();
 }
 
 }  // namespace
@@ -117,18 +118,43 @@ SeedResult SeedUserDataFolder(const fs::path& installed, const fs::path& user) {
   return {Outcome::kSeeded, {}};
 }
 
-std::string ReadOnlyStartMessage(const fs::path& user, std::error_code error) {
+namespace {
+
+// The read-only start's message in one language.
+struct ReadOnlyWords {
+  const char* no_home;
+  const char* folder_before;  // the folder's name, then
+  const char* folder_after;   // the reason
+  const char* what_is_lost;
+};
+
+constexpr ReadOnlyWords kSlovakWords{
+    "Nie je známy váš domovský priečinok, a tak sa priečinok pre vaše údaje nedá pripraviť.",
+    "Priečinok pre vaše údaje „", "“ sa nedá pripraviť: ",
+    "\n\nZorna sa spustí z nainštalovaných údajov, ktoré sú len na čítanie. Neuloží sa preto nič, "
+    "čo program zapisuje do svojho priečinka: obrázky pridané do galérie, skiny a aktualizácie "
+    "galérie, súbory panela údržby, zoznam hľadaní, ktoré galéria nenašla, ani obrázok "
+    "upravovaný v kresliacom programe."};
+
+constexpr ReadOnlyWords kEnglishWords{
+    "Your home folder is not known, so the folder for your data cannot be prepared.",
+    "The folder for your data “", "” cannot be prepared: ",
+    "\n\nZorna starts from the installed data, which are read-only. So nothing that the program "
+    "writes into its folder will be kept: pictures added to the gallery, skins and gallery "
+    "updates, the maintenance panel's files, the list of searches the gallery found nothing "
+    "for, or the picture being edited in the paint program."};
+
+}  // namespace
+
+std::string ReadOnlyStartMessage(const fs::path& user, std::error_code error,
+                                 InterfaceLanguage language) {
+  const bool english = language == InterfaceLanguage::kEnglish;
+  const ReadOnlyWords& words = english ? kEnglishWords : kSlovakWords;
   const std::string where = user.empty()
-                                ? std::string(
-                                      "Nie je známy váš domovský priečinok, a tak sa priečinok pre "
-                                      "vaše údaje nedá pripraviť.")
-                                : "Priečinok pre vaše údaje „" + PridajLomitko(user.string()) +
-                                      "“ sa nedá pripraviť: " + ReasonText(error) + ".";
-  return where +
-         "\n\nZorna sa spustí z nainštalovaných údajov, ktoré sú len na čítanie. Neuloží sa "
-         "preto nič, čo program zapisuje do svojho priečinka: obrázky pridané do galérie, "
-         "skiny a aktualizácie galérie, súbory panela údržby, zoznam hľadaní, ktoré galéria "
-         "nenašla, ani obrázok upravovaný v kresliacom programe.";
+                                ? std::string(words.no_home)
+                                : words.folder_before + PridajLomitko(user.string()) +
+                                      words.folder_after + ReasonText(error, english) + ".";
+  return where + words.what_is_lost;
 }
 
 }  // namespace zorna

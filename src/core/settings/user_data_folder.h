@@ -3,6 +3,8 @@
 #include <string>
 #include <system_error>
 
+#include "text/interface_language.h"
+
 // The program folder of an installed program: the installed data (skins, gallery, tree, help
 // page) is read-only and shared, so every user works in a copy of their own.
 namespace zorna {
@@ -36,6 +38,7 @@ SeedResult SeedUserDataFolder(const std::filesystem::path& installed,
 
 // What the user is told when their folder could not be made and the program runs from the
 // installed data: where, why, and which of the program's features cannot save anything.
-std::string ReadOnlyStartMessage(const std::filesystem::path& user, std::error_code error);
+std::string ReadOnlyStartMessage(const std::filesystem::path& user, std::error_code error,
+                                 InterfaceLanguage language = InterfaceLanguage::kSlovak);
 
 }  // namespace zorna

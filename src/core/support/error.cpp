@@ -139,4 +139,15 @@ std::string SlovakMessage(const std::exception& error) {
   return std::string("Nečakaná chyba: ") + error.what();
 }
 
+std::string MessageFor(const std::exception& error, InterfaceLanguage language) {
+  if (language == InterfaceLanguage::kSlovak) return SlovakMessage(error);
+  if (dynamic_cast<const Error*>(&error) ||
+      dynamic_cast<const std::filesystem::filesystem_error*>(&error)) {
+    return error.what();
+  }
+  if (dynamic_cast<const std::bad_alloc*>(&error))
+    return "There is not enough memory for this work.";
+  return std::string("Unexpected error: ") + error.what();
+}
+
 }  // namespace zorna

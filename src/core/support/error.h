@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "text/interface_language.h"
+
 namespace zorna {
 
 // A failing file or picture operation. It carries two wordings of the same facts: what() in
@@ -42,5 +44,8 @@ Error InFile(const std::string& path, const Error& error);
 // The wording the window shows for anything a handler threw: Slovak() of our own errors; for a
 // library's (memory, a file system call) Slovak words and its own text.
 std::string SlovakMessage(const std::exception& error);
+// The same in the window's language: in English what() of our own errors and of a file system
+// call's, which name the file and the reason themselves.
+std::string MessageFor(const std::exception& error, InterfaceLanguage language);
 
 }  // namespace zorna

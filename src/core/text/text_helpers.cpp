@@ -1,5 +1,6 @@
 #include "text/text_helpers.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 #include <vector>
@@ -169,6 +170,13 @@ std::string SizeText(int64_t bytes, std::string_view unit) {
   const int d1 = static_cast<int>((p / 1000) % 10), d2 = static_cast<int>((p / 100) % 10);
   return IntText(whole) + "," + std::to_string(d1) + std::to_string(d2) + " " +
          std::string(current);
+}
+
+std::string SizeText(int64_t bytes, InterfaceLanguage language) {
+  if (language == InterfaceLanguage::kSlovak) return SizeText(bytes, "bajtov");
+  std::string text = SizeText(bytes, "bytes");
+  std::replace(text.begin(), text.end(), ',', '.');
+  return text;
 }
 
 int PoziciaVTexte(std::string_view sub, std::string_view text) {

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/interface_language.h"
+
 namespace zorna {
 
 // Small text and number routines shared by the windows and the tool. Texts are UTF-8;
@@ -40,6 +42,8 @@ std::string TrimDecimal(std::string text);
 // A size in bytes as people read it: "1000 bajtov", "1,46 KB", "0,97 KB", "3,20 GB". The unit
 // word names bytes (empty means "bajtov"); above 1000 of a unit the next one is used, up to GB.
 std::string SizeText(int64_t bytes, std::string_view unit);
+// The same in the window's language: English says "1000 bytes", "1.46 KB".
+std::string SizeText(int64_t bytes, InterfaceLanguage language);
 // 1-based position of the first occurrence of sub in text, 0 when absent.
 int PoziciaVTexte(std::string_view sub, std::string_view text);
 // The name without its extension (from the last "." on).

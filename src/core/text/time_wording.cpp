@@ -27,10 +27,33 @@ std::tm LocalNow(int& millisecond) {
   return local;
 }
 
+// A count with its unit: Slovak has one form for 1, one for 2 to 4 and one for 5 and more;
+// English one for 1 and one for the rest.
+struct Unit {
+  const char* one;
+  const char* few;
+  const char* many;
+  const char* english_one;
+  const char* english_many;
+};
+constexpr Unit kHours{"hodina", "hodiny", "hodín", "hour", "hours"};
+constexpr Unit kMinutes{"minúta", "minúty", "minút", "minute", "minutes"};
+constexpr Unit kSeconds{"sekunda", "sekundy", "sekúnd", "second", "seconds"};
+
+std::string Counted(long long count, const Unit& unit, InterfaceLanguage language) {
+  const char* word = nullptr;
+  if (language == InterfaceLanguage::kEnglish) {
+    word = count == 1 ? unit.english_one : unit.english_many;
+  } else {
+    word = count == 1 ? unit.one : (count < 5 ? unit.few : unit.many);
+  }
+  return std::to_string(count) + " " + word;
+}
+
 }  // namespace
 
 std::string ZostavajuciCas(const std::string& previous, int start, int total, int done,
-                           int now_seconds) {
+                           int now_seconds, InterfaceLanguage language) {
   if (done == 0 || total <= 0) return previous;
   // Differences in 64 bits and doubles: the int arguments may lie far apart.
   long long elapsed = static_cast<long long>(now_seconds) - start;
@@ -48,21 +71,17 @@ std::string ZostavajuciCas(const std::string& previous, int start, int total, in
   const long long minutes = rem / 60 + 1;
   const long long hours = rem / 3600 + 1;
 
-  if (hours > 1 && minutes > 90) {
-    return std::to_string(hours) + (hours < 5 ? " hodiny" : " hodín");
-  }
-  if (minutes > 1 && shown > 90) {
-    return std::to_string(minutes) + (minutes < 5 ? " minúty" : " minút");
-  }
-  if (shown == 0 || shown == 1) return "1 sekunda";
-  return std::to_string(shown) + (shown < 5 ? " sekundy" : " sekúnd");
+  if (hours > 1 && minutes > 90) return Counted(hours, kHours, language);
+  if (minutes > 1 && shown > 90) return Counted(minutes, kMinutes, language);
+  return Counted(shown == 0 ? 1 : shown, kSeconds, language);
 }
 
-std::string ZostavajuciCas(const std::string& previous, int start, int total, int done) {
+std::string ZostavajuciCas(const std::string& previous, int start, int total, int done,
+                           InterfaceLanguage language) {
   int millisecond = 0;
   const std::tm now = LocalNow(millisecond);
   return ZostavajuciCas(previous, start, total, done,
-                        now.tm_hour * 3600 + now.tm_min * 60 + now.tm_sec);
+                        now.tm_hour * 3600 + now.tm_min * 60 + now.tm_sec, language);
 }
 
 int CastCasu(std::string_view code, const std::tm& at, int millisecond) {

@@ -91,7 +91,7 @@ TEST_F(SkinFolders, AHostilePackWritesNothingOutsideSkin) {
   // A byte that code page 1250 does not define still names a skin of its own.
   EXPECT_EQ(ListSkinFolders(home), (std::vector<std::string>{"Dobry", "Zl\uFFFD"}));
   EXPECT_TRUE(installed[0].deleted);
-  const std::string said = SkippedSkinEntriesSlovak(installed);
+  const std::string said = SkippedSkinEntriesText(installed, InterfaceLanguage::kSlovak);
   EXPECT_EQ(said.find("\nstrom.trv\n"), said.rfind("\nstrom.trv\n"));
   EXPECT_NE(said.find("\nData\\zorna.mk\n"), std::string::npos);
 }

@@ -38,6 +38,16 @@ TEST(TimeWording, SlovakPluralsOfSecondsMinutesAndHours) {
   EXPECT_EQ(Remaining(14400), "5 hodín");
 }
 
+TEST(TimeWording, EnglishPluralsOfSecondsMinutesAndHours) {
+  const std::pair<int, const char*> cases[] = {{0, "1 second"},      {3, "3 seconds"},
+                                               {67, "60 seconds"},   {100, "2 minutes"},
+                                               {5399, "90 minutes"}, {5400, "2 hours"}};
+  for (const auto& [rem, words] : cases) {
+    EXPECT_EQ(ZostavajuciCas("?", 1000, 100, 50, 1000 + rem, InterfaceLanguage::kEnglish), words)
+        << rem;
+  }
+}
+
 TEST(TimeWording, RoundsTheProjectedTotalHalfToEven) {
   // 7 s for 2 of 3 items: 10.5 s in all, rounded to 10, so 3 s are left.
   EXPECT_EQ(ZostavajuciCas("", 0, 3, 2, 7), "3 sekundy");
