@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="sk">
 <context>
+    <name>ClipboardKeeper</name>
+    <message>
+        <source>Skopírovaný obrázok po skončení programu zo schránky zmizne: tento desktop nedovolí inému programu podržať ho v schránke.</source>
+        <translation>The copied picture leaves the clipboard when the program ends: this desktop lets no other program keep it there.</translation>
+    </message>
+</context>
+<context>
     <name>HandlerGuard</name>
     <message>
         <source>Nastala neznáma chyba.</source>

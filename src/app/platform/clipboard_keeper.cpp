@@ -115,9 +115,10 @@ void KeepClipboardAfterExit() {
     close(to_helper[1]);
     std::signal(SIGPIPE, previous);
     if (sent && AwaitAnswer(from_helper[0], 3000) == "unsupported")
-      ShowPlainMessage(
+      ShowPlainMessage(QCoreApplication::translate(
+          "ClipboardKeeper",
           "Skopírovaný obrázok po skončení programu zo schránky zmizne: tento desktop "
-          "nedovolí inému programu podržať ho v schránke.");
+          "nedovolí inému programu podržať ho v schránke."));
   } else {
     close(to_helper[1]);
   }
