@@ -6,6 +6,7 @@
 #include "app/app_fixture.h"
 #include "app/main_window/main_zorna_parts.h"
 #include "app/platform/interface_language_qt.h"
+#include "picture/picture_file.h"
 #include "support/files.h"
 
 namespace zorna::app::testing {
@@ -72,6 +73,9 @@ TEST_F(AppTest, UnderEnglishEveryShownTextIsACatalogueTranslation) {
   }
   foreign.removeDuplicates();
   EXPECT_TRUE(foreign.isEmpty()) << "not English:\n" << foreign.join("\n").toStdString();
+  // The panels' captions are the skin's pictures: ours carry English ones.
+  EXPECT_EQ(PartsOf(m).Panel("Vystup").hlavicka_image->Picture(),
+            ReadPictureFile(SkinFolder("Modry") / "okno" / "Vystup" / "hlavička_en.bmp"));
   qunsetenv("LANGUAGE");
   for (QTranslator* catalogue : std::exchange(marked.english, {})) delete catalogue;  // Slovak
 }

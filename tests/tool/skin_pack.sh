@@ -19,7 +19,7 @@ for skin in Bridlica Jazero; do
     identify "$folder/$file" >/dev/null || fail "$skin/$file"
   done
   for panel in Vstup Vystup Lupa Podklad; do
-    for file in hlavička.bmp hlavička_end.bmp hlavička_min.bmp okno.bmp; do
+    for file in hlavička.bmp hlavička_en.bmp hlavička_end.bmp hlavička_min.bmp okno.bmp; do
       identify "$folder/okno/$panel/$file" >/dev/null || fail "$skin/okno/$panel/$file"
     done
   done
@@ -38,7 +38,7 @@ printf 'x' >home/Skin/Jazero/.git/config
 printf 'x' >home/Skin/.skryty/a.bmp
 ln -s /etc/hostname home/Skin/Jazero/host.bmp
 "$TOOL" skin pack -C home >out.txt 2>err.txt || fail "skin pack: $(cat out.txt)"
-grep -qP '^Balíky/Jazero.mk\t37 files$' out.txt || fail "the report: $(cat out.txt)"
+grep -qP '^Balíky/Jazero.mk\t41 files$' out.txt || fail "the report: $(cat out.txt)"
 grep -qx 'zornatool: skipped Skin/Jazero/host.bmp (a symbolic link)' err.txt || fail "the link: $(cat err.txt)"
 [[ "$(cd home && echo Skin/* Balíky/*)" == "Skin/Bridlica Skin/Jazero Balíky/Bridlica.mk Balíky/Jazero.mk" ]] ||
   fail "packs made: $(ls home/*)"

@@ -8,6 +8,7 @@
 #include "app/main_window/main_zorna.h"
 #include "app/main_window/main_zorna_parts.h"
 #include "app/main_window/settings_access.h"
+#include "app/platform/interface_language_qt.h"
 #include "app/platform/qt_bitmap.h"
 #include "app/widgets/glyph_icon.h"
 #include "picture/picture_file.h"
@@ -65,7 +66,12 @@ QSize ScreenSize(const Bitmap& screen) {
 // One tool panel ("Vstup", ...) in the skin.
 void NastavPanelSkinu(ToolPanel& p, const AppliedSkin& skin) {
   const std::string word = p.word.toStdString();
-  p.hlavicka_image->SetPicture(skin.Picture(SkinPanelFile(word, skin_file::kHlavicka)));
+  // Our own skins carry an English caption too; a skin without one keeps its own words.
+  const std::string english = SkinPanelFile(word, skin_file::kHlavickaEnglish);
+  const bool in_english =
+      SpeaksEnglish() && std::filesystem::exists(FindSkinFile(skin.folder, english));
+  p.hlavicka_image->SetPicture(
+      skin.Picture(in_english ? english : SkinPanelFile(word, skin_file::kHlavicka)));
   const bool collapsed = p.panel->height() == p.hlavicka->height();
   SetHeight(p.hlavicka, p.hlavicka_image->Picture().Height());
   if (collapsed) SetHeight(p.panel, p.hlavicka->height());

@@ -24,9 +24,12 @@ constexpr int kMarkHeight = 42;
 struct PanelTitle {
   const char* panel;
   const char* title;
+  const char* english;
 };
-constexpr PanelTitle kTitles[] = {
-    {"Vstup", "Vstup"}, {"Vystup", "Výsledok"}, {"Lupa", "Lupa"}, {"Podklad", "Podklad"}};
+constexpr PanelTitle kTitles[] = {{"Vstup", "Vstup", "Input"},
+                                  {"Vystup", "Výsledok", "Result"},
+                                  {"Lupa", "Lupa", "Zoom"},
+                                  {"Podklad", "Podklad", "Background"}};
 
 Bitmap VerticalFade(int width, int height, Colorref from, Colorref to) {
   Bitmap b(width, height);
@@ -55,15 +58,15 @@ Bitmap CaptionBackground(const SkinDesign& d, int width) {
   return BarBackground(d.colours, width, d.caption_height);
 }
 
-Bitmap Caption(const SkinDesign& d, const PanelTitle& t) {
+Bitmap Caption(const SkinDesign& d, const char* panel, const char* title) {
   const SkinPalette& p = d.colours;
   Bitmap b = CaptionBackground(d, kCaptionWidth);
   const int emblem = d.caption_height >= 22 ? 13 : 11;
-  DrawPanelEmblem(t.panel, emblem, p).DrawOnto(b, 6, (d.caption_height - emblem) / 2);
+  DrawPanelEmblem(panel, emblem, p).DrawOnto(b, 6, (d.caption_height - emblem) / 2);
   const int text_top = (d.caption_height - kCaptionCapHeight) / 2;
   const int text_left = 6 + emblem + 6;
-  DrawCaptionText(b, text_left, text_top + 1, t.title, p.caption_text_shadow);
-  DrawCaptionText(b, text_left, text_top, t.title, p.caption_text);
+  DrawCaptionText(b, text_left, text_top + 1, title, p.caption_text_shadow);
+  DrawCaptionText(b, text_left, text_top, title, p.caption_text);
   return b;
 }
 
@@ -183,7 +186,8 @@ DrawnSkin DrawSkin(const SkinDesign& d) {
   add(skin_file::kSpodok, Bottom(d, kCaptionWidth, false));
   add(skin_file::kSpodokEnd, Bottom(d, kBarEndWidth, true));
   for (const PanelTitle& t : kTitles) {
-    add(SkinPanelFile(t.panel, skin_file::kHlavicka), Caption(d, t));
+    add(SkinPanelFile(t.panel, skin_file::kHlavicka), Caption(d, t.panel, t.title));
+    add(SkinPanelFile(t.panel, skin_file::kHlavickaEnglish), Caption(d, t.panel, t.english));
     add(SkinPanelFile(t.panel, skin_file::kHlavickaEnd), BarEnd(d, false));
     add(SkinPanelFile(t.panel, skin_file::kHlavickaMin), BarEnd(d, true));
     add(SkinPanelFile(t.panel, skin_file::kPanelOkno), Body(d));

@@ -25,6 +25,8 @@ inline constexpr const char* kRozmiestnenie = "rozmiestnenie.ini";
 inline constexpr const char* kSkinVyrobilText = "Skin_Vyrobil.txt";  // first line: the link
 // Inside "okno/" + panel + "/".
 inline constexpr const char* kHlavicka = "hlavička.bmp";  // caption; its height is the bar's
+// The caption in English, shown instead when the window speaks English; a skin may lack it.
+inline constexpr const char* kHlavickaEnglish = "hlavička_en.bmp";
 inline constexpr const char* kHlavickaEnd = "hlavička_end.bmp";
 inline constexpr const char* kHlavickaMin = "hlavička_min.bmp";  // the collapse picture
 inline constexpr const char* kPanelOkno = "okno.bmp";            // the panel's body
