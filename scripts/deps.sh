@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build ccache pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-translations-l10n libgl1-mesa-dev
+  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-l10n-tools qt6-translations-l10n libgl1-mesa-dev
   libjpeg62-turbo-dev libpng-dev zlib1g-dev libcli11-dev librsvg2-dev tango-icon-theme
   libgtest-dev googletest libbenchmark-dev clang libclang-rt-14-dev
   fonts-liberation2 fonts-urw-base35 xvfb xauth xdotool x11-apps imagemagick icoutils python3 python3-pil libgdk-pixbuf2.0-bin
