@@ -2,7 +2,7 @@
 # Hover latency on each desktop in one sitting: bench_app_hover on its private Xvfb (X11), then
 # inside a headless gnome-shell and a headless kwin_wayland, started as the end-to-end runs start
 # them (tests/e2e/desktop_session.bash: as an unprivileged user when run as root, with a session
-# bus of its own, an output of 1280 x 800). Prints each benchmark's line: the median move, the
+# bus of its own, an output of 3840 x 2160, the largest size measured). Prints each benchmark's line: the median move, the
 # moves whose wait ended before the preview was painted, the wait used, and the sizes the window
 # and the screen picture really got (a compositor may keep a window smaller than asked).
 #   bench/hover_on_desktops.sh [path/to/bench_app_hover]   (default: build-test/bench/)
@@ -51,7 +51,8 @@ for DESKTOP in gnome kde; do
     # Without the file capability that a container may not grant (see desktop_session.bash).
     [ "$DESKTOP" = kde ] && cp "$(command -v kwin_wayland)" "$WORK/bin/"
     run_as_user "$WORK/scripts/hover_on_desktops.sh" ZORNA_DESKTOP_STAGE=session \
-      DESKTOP="$DESKTOP" KDE_QML="$KDE_QML" ZORNA_E2E_PATIENCE="${ZORNA_E2E_PATIENCE:-6}"
+      DESKTOP="$DESKTOP" KDE_QML="$KDE_QML" ZORNA_E2E_PATIENCE="${ZORNA_E2E_PATIENCE:-6}" \
+      ZORNA_DESKTOP_OUTPUT_W=3840 ZORNA_DESKTOP_OUTPUT_H=2160
   ) >"$log" 2>&1 || status=$?
   medians "$status"
 done
