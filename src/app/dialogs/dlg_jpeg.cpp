@@ -1,5 +1,6 @@
 #include "app/dialogs/dlg_jpeg.h"
 
+#include "app/platform/interface_language_qt.h"
 #include "app/widgets/dialog_buttons.h"
 #include "output/jpeg_preview.h"
 #include "support/error.h"
@@ -76,8 +77,8 @@ const std::string& TDlgJpeg::TrialFolder() {
 }
 
 void TDlgJpeg::TrackBarChange() {
-  JpegPreview preview = MakeJpegPreview(Image1->Picture(), TrackBar->value(), TrialFolder(),
-                                        InterfaceLanguageFromEnvironment());
+  JpegPreview preview =
+      MakeJpegPreview(Image1->Picture(), TrackBar->value(), TrialFolder(), WindowLanguage());
   Label5->setText(QString::fromStdString(preview.size_text));
   Label5->adjustSize();
   Image2->SetPicture(std::move(preview.picture));

@@ -9,6 +9,7 @@
 
 #include "app/build_settings.h"
 #include "app/dialogs/mail_list.h"
+#include "app/platform/interface_language_qt.h"
 #include "app/platform/links.h"
 #include "app/platform/messages.h"
 #include "app/platform/program_folder.h"
@@ -159,7 +160,7 @@ void TOPrograme::SpeedButton1Click(QObject*) {
   if (isVisible()) MoveToScreenCentre(this);
   WebBrowser1->setGeometry(rect());
   WebBrowser1->raise();
-  const std::filesystem::path page = HelpPage(AdresarProgramu, InterfaceLanguageFromEnvironment());
+  const std::filesystem::path page = HelpPage(AdresarProgramu, WindowLanguage());
   std::error_code ec;
   if (std::filesystem::is_regular_file(page, ec)) {
     WebBrowser1->setSource(

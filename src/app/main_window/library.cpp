@@ -7,6 +7,7 @@
 #include "app/main_window/main_zorna.h"
 #include "app/main_window/main_zorna_parts.h"
 #include "app/main_window/settings_access.h"
+#include "app/platform/interface_language_qt.h"
 #include "app/platform/localized_dialogs.h"
 #include "app/platform/messages.h"
 #include "app/platform/program_folder.h"
@@ -133,7 +134,7 @@ void TMainZorna::LoadTree() {
   nodes.reserve(tree.size());
   QList<QTreeWidgetItem*> top;
   // The file stays Slovak; the nodes show the captions of the window's language.
-  const InterfaceLanguage language = InterfaceLanguageFromEnvironment();
+  const InterfaceLanguage language = WindowLanguage();
   for (size_t i = 0; i < tree.size(); ++i) {
     const std::string_view caption = ShownCaption(tree[i].caption, language);
     auto* node = new QTreeWidgetItem(

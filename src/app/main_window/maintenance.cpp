@@ -9,6 +9,7 @@
 #include "app/main_window/main_zorna.h"
 #include "app/main_window/main_zorna_parts.h"
 #include "app/platform/handler_guard.h"
+#include "app/platform/interface_language_qt.h"
 #include "app/platform/messages.h"
 #include "app/platform/program_folder.h"
 #include "gallery/gallery_files.h"
@@ -167,8 +168,8 @@ void TMainZorna::Button2Click(QObject*) {
   EncodeGalleryFiles(DataFolder(), entries, [&](size_t i) {
     const int done = static_cast<int>(i);
     d->ProgressBar1->setValue(done);
-    d->state.job_estimate = ZostavajuciCas(d->state.job_estimate, start, maximum, done,
-                                           InterfaceLanguageFromEnvironment());
+    d->state.job_estimate =
+        ZostavajuciCas(d->state.job_estimate, start, maximum, done, WindowLanguage());
     d->Label17->setText(QString::fromStdString(d->state.job_estimate));
     d->Label17->repaint();
     d->ProgressBar1->repaint();

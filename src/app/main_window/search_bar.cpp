@@ -8,6 +8,7 @@
 
 #include "app/main_window/main_zorna.h"
 #include "app/main_window/main_zorna_parts.h"
+#include "app/platform/interface_language_qt.h"
 #include "app/platform/messages.h"
 #include "app/platform/qt_bitmap.h"
 #include "app/widgets/glyph_icon.h"
@@ -16,7 +17,6 @@
 #include "composition/placement.h"
 #include "gallery/gallery_search.h"
 #include "gallery/not_found_list.h"
-#include "text/interface_language.h"
 #include "text/text_helpers.h"
 
 namespace zorna::app {
@@ -158,8 +158,8 @@ void TMainZorna::Edit2Change(QObject* sender) {
 
 void TMainZorna::SearchTree() {
   const int current = d->state.category;
-  const SearchResult result = SearchGallery(d->Edit2->text().toStdString(), d->tree_captions,
-                                            current, InterfaceLanguageFromEnvironment());
+  const SearchResult result =
+      SearchGallery(d->Edit2->text().toStdString(), d->tree_captions, current, WindowLanguage());
   if (!result.searched) return;
   if (result.found) {
     d->TreeView1->setCurrentItem(d->tree_nodes[static_cast<size_t>(*result.found)]);

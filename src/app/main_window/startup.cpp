@@ -10,6 +10,7 @@
 #include "app/main_window/main_zorna_parts.h"
 #include "app/main_window/settings_access.h"
 #include "app/platform/handler_guard.h"
+#include "app/platform/interface_language_qt.h"
 #include "app/platform/localized_dialogs.h"
 #include "app/platform/messages.h"
 #include "app/platform/program_folder.h"
@@ -43,7 +44,7 @@ void TMainZorna::FormCreate(QObject* sender) {
   if (const QString problem = EnterProgramFolder(); !problem.isEmpty()) DlgPozor(problem);
   const std::string skipped = SkippedSkinEntriesText(
       InstallSkinPacks(AdresarProgramu, [this](const Progress& p) { ShowJobProgress(p); }),
-      InterfaceLanguageFromEnvironment());
+      WindowLanguage());
   if (!skipped.empty()) ShowErrorMessage(QString::fromStdString(skipped));
   RecoverGalleryUpdateAtStart();
   {

@@ -10,7 +10,7 @@
 namespace zorna::app {
 
 QString MessageOf(const std::exception& error) {
-  return QString::fromStdString(MessageFor(error, InterfaceLanguageFromEnvironment()));
+  return QString::fromStdString(MessageFor(error, WindowLanguage()));
 }
 
 QString ShownWording(const std::string& english, const std::string& slovak) {

@@ -5,12 +5,15 @@
 #include <QTranslator>
 
 #include "app/platform/slovak_desktop.h"
-#include "text/interface_language.h"
 
 namespace zorna::app {
 
+InterfaceLanguage WindowLanguage() {
+  return InterfaceLanguageFromEnvironment();
+}
+
 bool SpeaksEnglish() {
-  return InterfaceLanguageFromEnvironment() == InterfaceLanguage::kEnglish;
+  return WindowLanguage() == InterfaceLanguage::kEnglish;
 }
 
 std::vector<QTranslator*> InstallEnglishCatalogues(QCoreApplication& app) {

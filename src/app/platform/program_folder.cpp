@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "app/build_settings.h"
+#include "app/platform/interface_language_qt.h"
 #include "settings/user_data_folder.h"
 #include "support/files.h"
 
@@ -28,8 +29,7 @@ fs::path ChooseProgramFolder(QString& problem) {
   const SeedResult seeded = user.empty() ? SeedResult{SeedResult::Outcome::kFailed, {}}
                                          : SeedUserDataFolder(installed, user);
   if (seeded.outcome != SeedResult::Outcome::kFailed) return user;
-  problem = QString::fromStdString(
-      ReadOnlyStartMessage(user, seeded.error, InterfaceLanguageFromEnvironment()));
+  problem = QString::fromStdString(ReadOnlyStartMessage(user, seeded.error, WindowLanguage()));
   return installed;
 }
 
